@@ -1,0 +1,120 @@
+#include "registry/LookupLists.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QStringDecoder>
+
+void LookupLists::clear()
+{
+    TurbineNames = QStringList(4);
+    SystemNames = QStringList(5);
+    CompanyNames = QStringList(301);
+}
+
+void LookupLists::setDefaults()
+{
+    clear();
+    TurbineNames = {QStringLiteral("NÃO HÁ"), QStringLiteral("Francis"),
+                    QStringLiteral("Kaplan/Propeller"), QStringLiteral("Pelton")};
+    SystemNames = {QString(), QStringLiteral("Sudeste"), QStringLiteral("Sul"),
+                   QStringLiteral("Nordeste"), QStringLiteral("Norte")};
+    const struct {
+        int code;
+        const char* name;
+    } companies[] = {
+        {11, "Escelsa"},      {13, "ELTNORTE-SE"},  {15, "Eletropaulo"}, {16, "CESP"},
+        {17, "Light"},        {18, "Cemig"},        {19, "Furnas"},      {20, "Celesc"},
+        {22, "CEEE"},         {23, "Copel"},        {24, "Eletrosul"},   {33, "CHESF"},
+        {34, "Celpa"},        {37, "Eletronorte"},  {40, "Itaipu"},      {42, "CDSA"},
+        {51, "Externas SE"},  {52, "Externas Sul"}, {53, "Externas NE"}, {54, "Externas Norte"},
+    };
+    for (const auto& c : companies)
+        CompanyNames[c.code] = QString::fromLatin1(c.name);
+}
+
+QString LookupLists::entry(const QStringList& list, qint64 code)
+{
+    if (code < 0 || code >= list.size())
+        return {};
+    return list.at(int(code));
+}
+
+static QString decodeConfigBytes(QByteArray bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder ansi("windows-1252");
+    if (ansi.isValid())
+        return ansi.decode(bytes);
+    return QString::fromLatin1(bytes);
+}
+
+IniFile IniFile::fromBytes(const QByteArray& bytes)
+{
+    IniFile ini;
+    const QString text = decodeConfigBytes(bytes);
+    QString section;
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
+            continue;
+        if (line.startsWith(u'[')) {
+            const qsizetype close = line.indexOf(u']');
+            if (close > 0)
+                section = line.mid(1, close - 1).trimmed().toString().toLower();
+            continue;
+        }
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq <= 0)
+            continue;
+        const QString key = line.left(eq).trimmed().toString().toLower();
+        QString value = line.mid(eq + 1).trimmed().toString();
+        if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
+            value = value.mid(1, value.size() - 2);
+        auto& keys = ini.m_sections[section];
+        if (!keys.contains(key)) // the first occurrence counts, as the platform reader does
+            keys.insert(key, value);
+    }
+    return ini;
+}
+
+QString IniFile::value(const QString& section, const QString& key) const
+{
+    const auto s = m_sections.constFind(section.toLower());
+    if (s == m_sections.constEnd())
+        return {};
+    return s->value(key.toLower());
+}
+
+QString missingConfigWarning(const QString& path)
+{
+    return QStringLiteral("O Arquivo ") + path + QStringLiteral(" não foi encontrado. As definições de ") +
+           QStringLiteral("Turbinas, Sistemas e Empresas podem não estar atualizadas.");
+}
+
+ConfigResult readLookupLists(const QString& path, LookupLists& lists)
+{
+    ConfigResult result;
+    lists.clear();
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        result.warning = missingConfigWarning(path);
+        lists.setDefaults();
+        return result;
+    }
+    result.found = true;
+    const IniFile ini = IniFile::fromBytes(file.readAll());
+    auto fill = [&](QStringList& list, const char* section) {
+        for (int k = 0; k < list.size(); ++k)
+            list[k] = ini.value(QString::fromLatin1(section), QString::number(k)).left(20);
+    };
+    fill(lists.TurbineNames, "TURBINAS");
+    fill(lists.SystemNames, "SISTEMAS");
+    fill(lists.CompanyNames, "EMPRESAS");
+    return result;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The names behind three coded fields of the record: turbine types, subsystems and
+// companies, read from config.ini beside the executable or taken from built-in lists.
+
+#include <QString>
+#include <QHash>
+#include <QStringList>
+
+struct LookupLists {
+    QStringList TurbineNames = QStringList(4);   // entries 0..3
+    QStringList SystemNames = QStringList(5);    // entries 0..4
+    QStringList CompanyNames = QStringList(301); // entries 0..300
+
+    void clear();
+    void setDefaults();
+    // Entry of a list by code; a code outside the list's range has no name.
+    static QString entry(const QStringList& list, qint64 code);
+};
+
+// A small INI reader: sections in brackets, key=value lines; blanks around keys and values
+// dropped, ';' and '#' comment lines skipped, section and key names matched without regard
+// to case, a value in double quotes unquoted. Bytes are decoded as UTF-8 when they are valid
+// UTF-8 (a byte-order mark dropped), otherwise as Windows-1252.
+class IniFile {
+public:
+    static IniFile fromBytes(const QByteArray& bytes);
+    QString value(const QString& section, const QString& key) const; // empty when absent
+
+private:
+    QHash<QString, QHash<QString, QString>> m_sections; // lower-cased names
+};
+
+// Result of reading config.ini.
+struct ConfigResult {
+    bool found = false;
+    QString warning; // the missing-file warning text, when not found
+};
+
+// Fills the lists from the file at path (values cut to 20 characters), or, when it does not
+// exist, sets the defaults and answers the warning text to show.
+ConfigResult readLookupLists(const QString& path, LookupLists& lists);
+
+// "O Arquivo <path> não foi encontrado. As definições de Turbinas, Sistemas e Empresas ..."
+QString missingConfigWarning(const QString& path);

@@ -1,0 +1,94 @@
+#include "registry/TCadHd.h"
+
+#include "registry/PlantCodec.h"
+#include "window/Dialogs.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <cstring>
+
+QString RegistryTexts::codeOutOfRange(std::int32_t code, qint64 count)
+{
+    return QStringLiteral("Código %1 inexistente no Cadastro (%2 registros).").arg(code).arg(count);
+}
+
+bool readWholeFile(const QString& fileName, QByteArray& bytes)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+void TCadHd::ReadPlant(std::int32_t code, TUsinaHd& plant, const QString& fileName)
+{
+    QFile file(fileName);
+    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        m_dialogs->message(MessageKind::Plain, RegistryTexts::FileNotFound);
+        return;
+    }
+    if (code < 1)
+        return; // nothing before the first record: the plant stays as it was
+    const qint64 offset = qint64(code - 1) * RecordSize;
+    if (offset >= file.size() || !file.seek(offset))
+        return;
+    const QByteArray bytes = file.read(RecordSize);
+    decodePlant(bytes.constData(), std::size_t(bytes.size()), plant);
+}
+
+StoreImage buildStoreImage(const QByteArray& source, std::int32_t oldCode, std::int32_t newCode,
+                           const TUsinaHd& plant)
+{
+    StoreImage image;
+    const qint64 count = source.size() / RecordSize;
+    for (const std::int32_t code : {newCode, oldCode}) {
+        if (code < 1 || code > count) {
+            image.badCode = code;
+            return image;
+        }
+    }
+    // Every record is copied byte for byte, trailing partial bytes included; then the
+    // old slot is vacated and the new one takes the plant.
+    image.bytes = source;
+    char* data = image.bytes.data();
+    if (oldCode != newCode)
+        std::memset(data + qint64(oldCode - 1) * RecordSize, ' ', RecordSize);
+    encodePlant(plant, data + qint64(newCode - 1) * RecordSize);
+    image.ok = true;
+    return image;
+}
+
+bool TCadHd::StorePlant(const QString& target, const QString& source, std::int32_t oldCode,
+                        std::int32_t newCode, const TUsinaHd& plant)
+{
+    QByteArray sourceBytes;
+    if (source.isEmpty() || !readWholeFile(source, sourceBytes)) {
+        m_dialogs->message(MessageKind::Plain, RegistryTexts::ReadProblem);
+        return false;
+    }
+    const StoreImage image = buildStoreImage(sourceBytes, oldCode, newCode, plant);
+    if (!image.ok) {
+        m_dialogs->message(MessageKind::Plain, RegistryTexts::codeOutOfRange(
+                                                   image.badCode, sourceBytes.size() / RecordSize));
+        return false;
+    }
+    QSaveFile out(target);
+    if (target.isEmpty() || !out.open(QIODevice::WriteOnly)) {
+        m_dialogs->message(MessageKind::Plain, RegistryTexts::CannotWrite);
+        return false;
+    }
+    const qint64 written = out.write(image.bytes);
+    if (written != image.bytes.size() || !out.commit()) {
+        out.cancelWriting();
+        m_dialogs->message(MessageKind::Plain, RegistryTexts::CannotWrite);
+        return false;
+    }
+    return true;
+}
+
+bool TCadHd::WritePlantFields(QIODevice& stream, const TUsinaHd& plant)
+{
+    const QByteArray bytes = encodePlant(plant);
+    return stream.write(bytes) == bytes.size();
+}

@@ -1,0 +1,60 @@
+#pragma once
+// Access to the plant registry: a flat file of 792-byte records in which a plant's
+// code is its record's position (the first record is code 1).
+
+#include "registry/TUsinaHd.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+class Dialogs;
+class QIODevice;
+
+// Fixed texts of the registry operations: Portuguese whatever the interface language.
+namespace RegistryTexts {
+inline const QString FileNotFound = QStringLiteral("Arquivo <Usinas.Dat> não encontrado");
+inline const QString ReadProblem = QStringLiteral("Problemas na leitura do Cadastro !");
+inline const QString CannotWrite =
+    QStringLiteral("Novo Cadastro de Usinas: Arquivo não pode ser gravado!");
+// "Código <n> inexistente no Cadastro (<count> registros)."
+QString codeOutOfRange(std::int32_t code, qint64 count);
+} // namespace RegistryTexts
+
+class TCadHd {
+public:
+    // Failures are reported through the dialogs; the object keeps no registry state.
+    explicit TCadHd(Dialogs& dialogs) : m_dialogs(&dialogs) {}
+
+    // Fills the plant from the record at that code. A code past the end leaves the plant
+    // as it was, without a message; a file that cannot be opened shows the fixed message.
+    void ReadPlant(std::int32_t code, TUsinaHd& plant, const QString& fileName);
+
+    // Writes target as a copy of source in which the record at newCode holds the plant and,
+    // when oldCode differs, the record at oldCode is vacated (792 blanks). The target is
+    // written through a temporary file and renamed when complete, so target may even name
+    // the source. Result: true once the target holding the plant was committed.
+    bool StorePlant(const QString& target, const QString& source, std::int32_t oldCode,
+                    std::int32_t newCode, const TUsinaHd& plant);
+
+    // Writes the plant's 792 bytes at the stream's position; true when all were written.
+    bool WritePlantFields(QIODevice& stream, const TUsinaHd& plant);
+
+    Dialogs& dialogs() const { return *m_dialogs; }
+
+private:
+    Dialogs* m_dialogs;
+};
+
+// The registry's bytes rebuilt in memory by the StorePlant rule: nullopt-like empty result
+// with ok=false when a code lies outside the source's whole records.
+struct StoreImage {
+    bool ok = false;
+    std::int32_t badCode = 0;
+    QByteArray bytes;
+};
+StoreImage buildStoreImage(const QByteArray& source, std::int32_t oldCode, std::int32_t newCode,
+                           const TUsinaHd& plant);
+
+// Reads a whole registry file; false when it cannot be opened or read.
+bool readWholeFile(const QString& fileName, QByteArray& bytes);
