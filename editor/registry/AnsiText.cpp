@@ -12,8 +12,7 @@ constexpr char16_t HighTable[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-const QHash<char16_t, char>& reverseHigh()
-{
+const QHash<char16_t, char>& reverseHigh() {
     static const QHash<char16_t, char> table = [] {
         QHash<char16_t, char> t;
         for (int i = 0; i < 32; ++i)
@@ -27,15 +26,13 @@ const QHash<char16_t, char>& reverseHigh()
 
 namespace AnsiText {
 
-QChar decodeByte(unsigned char byte)
-{
+QChar decodeByte(unsigned char byte) {
     if (byte >= 0x80 && byte < 0xA0)
         return QChar(HighTable[byte - 0x80]);
     return QChar(char16_t(byte));
 }
 
-QString decode(const char* data, std::size_t size)
-{
+QString decode(const char* data, std::size_t size) {
     QString text;
     text.resize(qsizetype(size));
     for (std::size_t i = 0; i < size; ++i)
@@ -43,8 +40,7 @@ QString decode(const char* data, std::size_t size)
     return text;
 }
 
-QString fieldText(const char* data, std::size_t size)
-{
+QString fieldText(const char* data, std::size_t size) {
     QString text;
     text.reserve(qsizetype(size));
     for (std::size_t i = 0; i < size; ++i)
@@ -53,16 +49,14 @@ QString fieldText(const char* data, std::size_t size)
     return text;
 }
 
-char encodeChar(QChar c)
-{
+char encodeChar(QChar c) {
     const char16_t u = c.unicode();
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
         return char(u);
     return reverseHigh().value(u, '?');
 }
 
-QByteArray encode(const QString& text)
-{
+QByteArray encode(const QString& text) {
     QByteArray bytes;
     bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -74,8 +68,7 @@ QByteArray encode(const QString& text)
     return bytes;
 }
 
-QString upper(const QString& text)
-{
+QString upper(const QString& text) {
     QString result = text;
     for (qsizetype i = 0; i < result.size(); ++i) {
         const QChar c = result.at(i);
@@ -88,8 +81,7 @@ QString upper(const QString& text)
 
 } // namespace AnsiText
 
-int NthCharPos(const QString& text, QChar ch, int n)
-{
+int NthCharPos(const QString& text, QChar ch, int n) {
     int seen = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text.at(i) == ch && ++seen == n)
@@ -98,8 +90,7 @@ int NthCharPos(const QString& text, QChar ch, int n)
     return int(text.size()) + 1;
 }
 
-QString trimControl(const QString& text)
-{
+QString trimControl(const QString& text) {
     qsizetype begin = 0, end = text.size();
     while (begin < end && text.at(begin).unicode() <= 32)
         ++begin;

@@ -12,11 +12,12 @@ namespace AnsiText {
 QChar decodeByte(unsigned char byte);
 // Every byte decoded; NUL bytes kept as U+0000.
 QString decode(const char* data, std::size_t size);
-inline QString decode(const QByteArray& bytes) { return decode(bytes.constData(), std::size_t(bytes.size())); }
+inline QString decode(const QByteArray& bytes) {
+    return decode(bytes.constData(), std::size_t(bytes.size()));
+}
 // A character field as the display shows it: bytes appended one by one, NUL adds nothing.
 QString fieldText(const char* data, std::size_t size);
-template <std::size_t N> QString fieldText(const std::array<char, N>& field)
-{
+template <std::size_t N> QString fieldText(const std::array<char, N>& field) {
     return fieldText(field.data(), N);
 }
 // One byte per character; a character Windows-1252 cannot hold becomes '?'.

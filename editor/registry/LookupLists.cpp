@@ -5,15 +5,13 @@
 #include <QHash>
 #include <QStringDecoder>
 
-void LookupLists::clear()
-{
+void LookupLists::clear() {
     TurbineNames = QStringList(4);
     SystemNames = QStringList(5);
     CompanyNames = QStringList(301);
 }
 
-void LookupLists::setDefaults()
-{
+void LookupLists::setDefaults() {
     clear();
     TurbineNames = {QStringLiteral("NÃO HÁ"), QStringLiteral("Francis"),
                     QStringLiteral("Kaplan/Propeller"), QStringLiteral("Pelton")};
@@ -23,25 +21,23 @@ void LookupLists::setDefaults()
         int code;
         const char* name;
     } companies[] = {
-        {11, "Escelsa"},      {13, "ELTNORTE-SE"},  {15, "Eletropaulo"}, {16, "CESP"},
-        {17, "Light"},        {18, "Cemig"},        {19, "Furnas"},      {20, "Celesc"},
-        {22, "CEEE"},         {23, "Copel"},        {24, "Eletrosul"},   {33, "CHESF"},
-        {34, "Celpa"},        {37, "Eletronorte"},  {40, "Itaipu"},      {42, "CDSA"},
-        {51, "Externas SE"},  {52, "Externas Sul"}, {53, "Externas NE"}, {54, "Externas Norte"},
+        {11, "Escelsa"},     {13, "ELTNORTE-SE"},  {15, "Eletropaulo"}, {16, "CESP"},
+        {17, "Light"},       {18, "Cemig"},        {19, "Furnas"},      {20, "Celesc"},
+        {22, "CEEE"},        {23, "Copel"},        {24, "Eletrosul"},   {33, "CHESF"},
+        {34, "Celpa"},       {37, "Eletronorte"},  {40, "Itaipu"},      {42, "CDSA"},
+        {51, "Externas SE"}, {52, "Externas Sul"}, {53, "Externas NE"}, {54, "Externas Norte"},
     };
     for (const auto& c : companies)
         CompanyNames[c.code] = QString::fromLatin1(c.name);
 }
 
-QString LookupLists::entry(const QStringList& list, qint64 code)
-{
+QString LookupLists::entry(const QStringList& list, qint64 code) {
     if (code < 0 || code >= list.size())
         return {};
     return list.at(int(code));
 }
 
-static QString decodeConfigBytes(QByteArray bytes)
-{
+static QString decodeConfigBytes(QByteArray bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -54,8 +50,7 @@ static QString decodeConfigBytes(QByteArray bytes)
     return QString::fromLatin1(bytes);
 }
 
-IniFile IniFile::fromBytes(const QByteArray& bytes)
-{
+IniFile IniFile::fromBytes(const QByteArray& bytes) {
     IniFile ini;
     const QString text = decodeConfigBytes(bytes);
     QString section;
@@ -83,22 +78,20 @@ IniFile IniFile::fromBytes(const QByteArray& bytes)
     return ini;
 }
 
-QString IniFile::value(const QString& section, const QString& key) const
-{
+QString IniFile::value(const QString& section, const QString& key) const {
     const auto s = m_sections.constFind(section.toLower());
     if (s == m_sections.constEnd())
         return {};
     return s->value(key.toLower());
 }
 
-QString missingConfigWarning(const QString& path)
-{
-    return QStringLiteral("O Arquivo ") + path + QStringLiteral(" não foi encontrado. As definições de ") +
+QString missingConfigWarning(const QString& path) {
+    return QStringLiteral("O Arquivo ") + path +
+           QStringLiteral(" não foi encontrado. As definições de ") +
            QStringLiteral("Turbinas, Sistemas e Empresas podem não estar atualizadas.");
 }
 
-ConfigResult readLookupLists(const QString& path, LookupLists& lists)
-{
+ConfigResult readLookupLists(const QString& path, LookupLists& lists) {
     ConfigResult result;
     lists.clear();
     QFile file(path);

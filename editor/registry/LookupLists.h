@@ -2,8 +2,8 @@
 // The names behind three coded fields of the record: turbine types, subsystems and
 // companies, read from config.ini beside the executable or taken from built-in lists.
 
-#include <QString>
 #include <QHash>
+#include <QString>
 #include <QStringList>
 
 struct LookupLists {

@@ -5,15 +5,13 @@
 
 #include <algorithm>
 
-QStringList PlantList::emptyPlantNames()
-{
+QStringList PlantList::emptyPlantNames() {
     QStringList names(1001);
     names[0] = QStringLiteral("NÃO HÁ");
     return names;
 }
 
-PlantList plantListFromBytes(const QByteArray& registry)
-{
+PlantList plantListFromBytes(const QByteArray& registry) {
     PlantList list;
     list.plantNames = PlantList::emptyPlantNames();
     const qsizetype size = registry.size();
@@ -30,8 +28,7 @@ PlantList plantListFromBytes(const QByteArray& registry)
     return list;
 }
 
-QStringList plantEntriesByName(const QStringList& byCode, const QCollator& collator)
-{
+QStringList plantEntriesByName(const QStringList& byCode, const QCollator& collator) {
     QCollator noCase(collator);
     noCase.setCaseSensitivity(Qt::CaseInsensitive);
     QStringList sorted;
@@ -42,9 +39,8 @@ QStringList plantEntriesByName(const QStringList& byCode, const QCollator& colla
         const QString code = entry.left(std::max<qsizetype>(dash, 0)).trimmed();
         sorted.append(name + QStringLiteral(" (") + code + u')');
     }
-    std::stable_sort(sorted.begin(), sorted.end(), [&](const QString& a, const QString& b) {
-        return noCase.compare(a, b) < 0;
-    });
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [&](const QString& a, const QString& b) { return noCase.compare(a, b) < 0; });
     QStringList unique;
     unique.reserve(sorted.size());
     for (const QString& entry : sorted)
@@ -53,8 +49,7 @@ QStringList plantEntriesByName(const QStringList& byCode, const QCollator& colla
     return unique;
 }
 
-QString codeTextOfEntry(const QString& entry, bool byCode)
-{
+QString codeTextOfEntry(const QString& entry, bool byCode) {
     if (byCode)
         return entry.left(NthCharPos(entry, u' ', 1) - 1);
     const qsizetype open = entry.lastIndexOf(u'(');

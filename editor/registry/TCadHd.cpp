@@ -7,13 +7,11 @@
 #include <QSaveFile>
 #include <cstring>
 
-QString RegistryTexts::codeOutOfRange(std::int32_t code, qint64 count)
-{
+QString RegistryTexts::codeOutOfRange(std::int32_t code, qint64 count) {
     return QStringLiteral("Código %1 inexistente no Cadastro (%2 registros).").arg(code).arg(count);
 }
 
-bool readWholeFile(const QString& fileName, QByteArray& bytes)
-{
+bool readWholeFile(const QString& fileName, QByteArray& bytes) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;
@@ -21,8 +19,7 @@ bool readWholeFile(const QString& fileName, QByteArray& bytes)
     return file.error() == QFileDevice::NoError;
 }
 
-void TCadHd::ReadPlant(std::int32_t code, TUsinaHd& plant, const QString& fileName)
-{
+void TCadHd::ReadPlant(std::int32_t code, TUsinaHd& plant, const QString& fileName) {
     QFile file(fileName);
     if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         m_dialogs->message(MessageKind::Plain, RegistryTexts::FileNotFound);
@@ -38,8 +35,7 @@ void TCadHd::ReadPlant(std::int32_t code, TUsinaHd& plant, const QString& fileNa
 }
 
 StoreImage buildStoreImage(const QByteArray& source, std::int32_t oldCode, std::int32_t newCode,
-                           const TUsinaHd& plant)
-{
+                           const TUsinaHd& plant) {
     StoreImage image;
     const qint64 count = source.size() / RecordSize;
     for (const std::int32_t code : {newCode, oldCode}) {
@@ -60,8 +56,7 @@ StoreImage buildStoreImage(const QByteArray& source, std::int32_t oldCode, std::
 }
 
 bool TCadHd::StorePlant(const QString& target, const QString& source, std::int32_t oldCode,
-                        std::int32_t newCode, const TUsinaHd& plant)
-{
+                        std::int32_t newCode, const TUsinaHd& plant) {
     QByteArray sourceBytes;
     if (source.isEmpty() || !readWholeFile(source, sourceBytes)) {
         m_dialogs->message(MessageKind::Plain, RegistryTexts::ReadProblem);
@@ -87,8 +82,7 @@ bool TCadHd::StorePlant(const QString& target, const QString& source, std::int32
     return true;
 }
 
-bool TCadHd::WritePlantFields(QIODevice& stream, const TUsinaHd& plant)
-{
+bool TCadHd::WritePlantFields(QIODevice& stream, const TUsinaHd& plant) {
     const QByteArray bytes = encodePlant(plant);
     return stream.write(bytes) == bytes.size();
 }

@@ -58,8 +58,7 @@ struct TUsinaHd {
 // Walks the fields of a plant in file order, handing each to the visitor together
 // with its name. Both directions of the codec and the field table are built on it,
 // so the layout is written down once.
-template <class Plant, class Visitor> void forEachPlantField(Plant& p, Visitor&& v)
-{
+template <class Plant, class Visitor> void forEachPlantField(Plant& p, Visitor&& v) {
     v("Nome", p.Nome);
     v("Posto", p.Posto);
     v("PostoBDH", p.PostoBDH);

@@ -8,29 +8,34 @@
 #include <QPrinter>
 #include <cstdio>
 
-QString applicationCaption()
-{
+QString applicationCaption() {
     const QString name = QCoreApplication::applicationName();
     return name.isEmpty() ? QStringLiteral("Hydro Plant\u00B4s Cadastre Editor") : name;
 }
 
-void QtDialogs::message(MessageKind kind, const QString& text)
-{
+void QtDialogs::message(MessageKind kind, const QString& text) {
     QMessageBox box(m_parent);
     box.setWindowTitle(applicationCaption());
     box.setText(text);
     switch (kind) {
-    case MessageKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
-    case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
-    case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageKind::Plain:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MessageKind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageKind::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageKind::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }
 
-bool QtDialogs::confirm(const QString& text)
-{
+bool QtDialogs::confirm(const QString& text) {
     QMessageBox box(m_parent);
     box.setWindowTitle(applicationCaption());
     box.setText(text);
@@ -39,14 +44,12 @@ bool QtDialogs::confirm(const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
-QString QtDialogs::openFile(const QString& title, const QString& filter, const QString& dir)
-{
+QString QtDialogs::openFile(const QString& title, const QString& filter, const QString& dir) {
     return QFileDialog::getOpenFileName(m_parent, title, dir, filter);
 }
 
 QString QtDialogs::saveFile(const QString& title, const QString& filter, const QString& dir,
-                            const QString& proposedName, bool confirmOverwrite)
-{
+                            const QString& proposedName, bool confirmOverwrite) {
     QFileDialog dialog(m_parent, title, dir, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -60,8 +63,7 @@ QString QtDialogs::saveFile(const QString& title, const QString& filter, const Q
 }
 
 std::optional<QString> QtDialogs::inputText(const QString& title, const QString& prompt,
-                                            const QString& initial)
-{
+                                            const QString& initial) {
     bool ok = false;
     const QString text =
         QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, initial, &ok);
@@ -70,8 +72,7 @@ std::optional<QString> QtDialogs::inputText(const QString& title, const QString&
     return text;
 }
 
-bool QtDialogs::choosePrinter(QPrinter& printer, const PrintRequest& request)
-{
+bool QtDialogs::choosePrinter(QPrinter& printer, const PrintRequest& request) {
     QPrintDialog dialog(&printer, m_parent);
     QAbstractPrintDialog::PrintDialogOptions options;
     if (request.allowPageRange)
@@ -86,13 +87,11 @@ bool QtDialogs::choosePrinter(QPrinter& printer, const PrintRequest& request)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void StderrDialogs::message(MessageKind, const QString& text)
-{
+void StderrDialogs::message(MessageKind, const QString& text) {
     std::fprintf(stderr, "%s\n", text.toUtf8().constData());
 }
 
-bool StderrDialogs::confirm(const QString& text)
-{
+bool StderrDialogs::confirm(const QString& text) {
     std::fprintf(stderr, "%s\n", text.toUtf8().constData());
     return false;
 }

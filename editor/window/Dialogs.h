@@ -10,10 +10,10 @@ class QPrinter;
 class QWidget;
 
 enum class MessageKind {
-    Plain,        // no icon, one OK button
-    Warning,      // warning icon, OK
-    Error,        // the general error display (critical icon), OK
-    Information,  // information icon, OK
+    Plain,       // no icon, one OK button
+    Warning,     // warning icon, OK
+    Error,       // the general error display (critical icon), OK
+    Information, // information icon, OK
 };
 
 // What the print dialog offers (PrintDialog1's options).
@@ -22,7 +22,7 @@ struct PrintRequest {
     bool allowPageRange = false;    // the all-plants print's only option
     int minPage = 1;
     int maxPage = 1;
-    bool allowPrintToFile = true;   // printing to a PDF file is offered as well
+    bool allowPrintToFile = true; // printing to a PDF file is offered as well
 };
 
 class Dialogs {
