@@ -1,0 +1,68 @@
+#include "editing/AlterationFile.h"
+
+#include "registry/AnsiText.h"
+#include "registry/PlantCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cstring>
+
+namespace AlterationFile {
+
+QString pathIn(const QString& directory) {
+    return QDir(directory).filePath(QStringLiteral("Hidr_Modif.dat"));
+}
+
+namespace {
+
+float floatAt(const char* p) {
+    // Little-endian in the file; compared as 32-bit floats.
+    std::uint32_t bits = std::uint32_t(static_cast<unsigned char>(p[0])) |
+                         std::uint32_t(static_cast<unsigned char>(p[1])) << 8 |
+                         std::uint32_t(static_cast<unsigned char>(p[2])) << 16 |
+                         std::uint32_t(static_cast<unsigned char>(p[3])) << 24;
+    float f;
+    std::memcpy(&f, &bits, sizeof f);
+    return f;
+}
+
+} // namespace
+
+void alter(QByteArray& registry) {
+    const qsizetype records = registry.size() / RecordSize;
+    char* data = registry.data();
+    for (qsizetype k = 0; k < records; ++k) {
+        char* r = data + k * RecordSize;
+        if (r[1] == ' ')
+            continue;
+        std::memcpy(r + 787, r + 44, 4);
+        r[791] = floatAt(r + 56) == floatAt(r + 60) ? 'D' : 'M';
+    }
+}
+
+Result rewrite(const QString& path) {
+    Result result;
+    QByteArray bytes;
+    {
+        // Opened for reading and writing, as the command does: a file we may not write is
+        // refused before anything is changed. It is never created.
+        QFile file(path);
+        if (!QFileInfo::exists(path) || !file.open(QIODevice::ReadWrite))
+            return result;
+        bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return result;
+    }
+    alter(bytes);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        return result;
+    for (qsizetype pos = 0; pos + 12 <= bytes.size(); pos += RecordSize)
+        result.names.append(AnsiText::decode(bytes.constData() + pos, 12));
+    result.ok = true;
+    return result;
+}
+
+} // namespace AlterationFile

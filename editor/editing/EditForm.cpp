@@ -1,0 +1,179 @@
+#include "editing/EditForm.h"
+
+#include "editing/NumberInput.h"
+#include "registry/AnsiText.h"
+
+#include <algorithm>
+
+const QList<std::pair<QString, QString>>& unitSuffixes() {
+    static const QList<std::pair<QString, QString>> table = {
+        {"TXT_VMax", "   hm3"},   {"TXT_VMin", "   hm3"},     {"TXT_V_Ref", "   hm3"},
+        {"TXT_V_Vert", "   hm3"}, {"TXT_V_CDesv", "   hm3"},  {"TXT_Ymax", "   m"},
+        {"TXT_YMin", "   m"},     {"TXT_Resp", " MW/m3/s/m"}, {"TXT_JusNom", " m"},
+        {"TXT_TxSForc", " %"},    {"TXT_TxIndProg", " %"},    {"TXT_FatCgMax", " %"},
+        {"TXT_FatCgMin", " %"},   {"TXT_QNaMH", " m3/s"},
+    };
+    return table;
+}
+
+QString cutUnitSuffix(const QString& boxName, const QString& text) {
+    for (const auto& [name, suffix] : unitSuffixes())
+        if (name == boxName)
+            return text.endsWith(suffix) ? text.chopped(suffix.size()) : text;
+    return text;
+}
+
+QString emptyConjMaq1Cell(int row, int column) {
+    return column == 0 ? QString::number(row + 1) : QStringLiteral("0");
+}
+
+QString emptyConjMaq2Cell(int row, int column) {
+    static const char* labels[3] = {"QHT", "QHG", "PH"};
+    if (column == 0)
+        return QString::number(row / 3 + 1);
+    if (column == 1)
+        return QString::fromLatin1(labels[row % 3]);
+    return QStringLiteral("0");
+}
+
+QString emptyPolsJusCell(int row, int column) {
+    return column == 0 ? QString::number(row + 1) : QStringLiteral("0");
+}
+
+FormTexts editTextsOf(const PlantTexts& display, const QString& codeText, bool cutSuffixes) {
+    FormTexts f;
+    for (auto it = display.boxes.cbegin(); it != display.boxes.cend(); ++it)
+        f.boxes.insert(it.key(), cutSuffixes ? cutUnitSuffix(it.key(), it.value()) : it.value());
+    f.boxes.insert(QStringLiteral("TXT_Cod"), codeText);
+    f.PCVA = display.PCVA;
+    f.EvapM = display.EvapM;
+    const auto copyRows = [](const GridTexts& from, GridTexts& to) {
+        for (int r = 0; r < std::min(from.rows, to.rows); ++r)
+            for (int c = 0; c < to.columns; ++c)
+                to.set(r, c, from.at(r, c));
+    };
+    f.ConjMaq1 = GridTexts(5, EditConjMaq1Rows);
+    f.ConjMaq2 = GridTexts(7, EditConjMaq2Rows);
+    f.PolsJus = GridTexts(7, EditPolsJusRows);
+    copyRows(display.ConjMaq1, f.ConjMaq1);
+    copyRows(display.ConjMaq2, f.ConjMaq2);
+    copyRows(display.PolsJus, f.PolsJus);
+    const int sets = NumberInput::toInteger(f.box(QStringLiteral("TXT_NGrMaq"))).value_or(0);
+    const int pols = NumberInput::toInteger(f.box(QStringLiteral("TXT_NKeyCur"))).value_or(0);
+    fillEmptyLayout(f, sets, pols);
+    return f;
+}
+
+void fillEmptyLayout(FormTexts& f, int sets, int polynomials) {
+    for (int r = std::max(0, sets); r < EditConjMaq1Rows; ++r)
+        for (int c = 0; c < 5; ++c)
+            f.ConjMaq1.set(r, c, emptyConjMaq1Cell(r, c));
+    for (int r = 3 * std::max(0, sets); r < EditConjMaq2Rows; ++r)
+        for (int c = 0; c < 7; ++c)
+            f.ConjMaq2.set(r, c, emptyConjMaq2Cell(r, c));
+    for (int r = std::max(0, polynomials); r < EditPolsJusRows; ++r)
+        for (int c = 0; c < 7; ++c)
+            f.PolsJus.set(r, c, emptyPolsJusCell(r, c));
+}
+
+const QList<std::pair<QString, QString>>& codedSelectorBoxes() {
+    static const QList<std::pair<QString, QString>> pairs = {
+        {"CMBsistema", "TXT_SistUsi"},
+        {"CMBempresa", "TXT_Empresa"},
+        {"CMBjusante", "TXT_Jusante"},
+        {"CMBdesvio", "TXT_Desvio"},
+        {"CMBtipo_turb", "TXT_Tipo_Turb"},
+        {"CMBrepgrger", "TXT_RepGrGer"},
+        {"CMBvicf", "TXT_VICF"},
+        {"CMBtp_perda", "TXT_TpPerda"},
+        {"CMBreg", "TXT_reg"},
+    };
+    return pairs;
+}
+
+namespace {
+
+QStringList namedEntries(const QStringList& names, int from, int to) {
+    QStringList entries;
+    for (int k = from; k <= to && k < names.size(); ++k)
+        if (!names.at(k).trimmed().isEmpty())
+            entries.append(QString::number(k) + QStringLiteral(" - ") + names.at(k));
+    return entries;
+}
+
+int findEntry(const QStringList& entries, const QString& text) {
+    for (int i = 0; i < entries.size(); ++i)
+        if (entries.at(i).compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+// The entry that stands for a stored value no list offers.
+QString ownEntry(const QString& selector, const TUsinaHd& p) {
+    const auto coded = [](std::int32_t code) { return QString::number(code) + " - "; };
+    if (selector == u"CMBsistema")
+        return coded(p.Sistema);
+    if (selector == u"CMBempresa")
+        return coded(p.Empresa);
+    if (selector == u"CMBjusante")
+        return coded(p.Jusante);
+    if (selector == u"CMBdesvio")
+        return coded(p.Desvio);
+    if (selector == u"CMBtipo_turb")
+        return coded(p.TipoTurbina);
+    if (selector == u"CMBrepgrger")
+        return coded(p.RepConj);
+    if (selector == u"CMBvicf")
+        return coded(p.InflVert != 0 ? 1 : 0);
+    if (selector == u"CMBtp_perda")
+        return coded(p.TipoPerdas);
+    return QString(AnsiText::decodeByte(static_cast<unsigned char>(p.Reg))) + " - ";
+}
+
+} // namespace
+
+QHash<QString, SelectorChoice> Monta_CMBs_Auxs_Edt(const LookupLists& lists,
+                                                   const QStringList& plantEntries,
+                                                   const QHash<QString, QString>& displayBoxes,
+                                                   const TUsinaHd* shown) {
+    QHash<QString, SelectorChoice> result;
+    const QStringList plants = QStringList{QStringLiteral("0 - NÃO HÁ")} + plantEntries;
+    result["CMBjusante"].entries = plants;
+    result["CMBdesvio"].entries = plants;
+    result["CMBsistema"].entries = namedEntries(lists.SystemNames, 1, 4);
+    result["CMBempresa"].entries = namedEntries(lists.CompanyNames, 1, 300);
+    result["CMBtipo_turb"].entries = namedEntries(lists.TurbineNames, 0, 3);
+    result["CMBrepgrger"].entries = {"0 - Aprox.", "1 - Det.", "2 - Simpl."};
+    result["CMBvicf"].entries = {"0 - No", "1 - Yes"};
+    result["CMBtp_perda"].entries = {"1 - %", "2 - m", "3 - K"};
+    result["CMBreg"].entries = {"M - Mensal", "S - Semanal", "D - Diária"};
+
+    for (const auto& [selector, boxName] : codedSelectorBoxes()) {
+        SelectorChoice& choice = result[selector];
+        const QString text = displayBoxes.value(boxName).trimmed();
+        if (selector == u"CMBreg" && text.isEmpty() && !shown) {
+            choice.selected = 0; // "M - Mensal"
+            continue;
+        }
+        choice.selected = text.isEmpty() ? -1 : findEntry(choice.entries, text);
+        if (choice.selected >= 0)
+            continue;
+        if (shown) {
+            choice.entries.append(ownEntry(selector, *shown));
+            choice.selected = int(choice.entries.size()) - 1;
+        } else {
+            choice.selected = choice.entries.size() > 1 ? 1 : int(choice.entries.size()) - 1;
+        }
+    }
+    return result;
+}
+
+TUsinaHd blankPlant() {
+    TUsinaHd p; // every number zero
+    p.Nome.fill(' ');
+    p.PostoBDH.fill(' ');
+    p.Data.fill(' ');
+    p.Obs.fill(' ');
+    p.Reg = ' ';
+    return p;
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The plain parts of turning the plant form into an editor and back: unit suffixes, the
+// grid layout of an empty plant, the selectors of the coded fields, and the blank plant of a
+// deletion.
+
+#include "editing/FormSnapshot.h"
+#include "registry/LookupLists.h"
+#include "registry/PlantTexts.h"
+#include "registry/TUsinaHd.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <utility>
+
+// The unit each box shows after its number ("   hm3", "   m", " MW/m3/s/m", ...).
+const QList<std::pair<QString, QString>>& unitSuffixes();
+
+// The text with the box's unit suffix removed when it ends with it; otherwise unchanged (a text
+// already bare, after a Change left without a plant shown, keeps all its digits).
+QString cutUnitSuffix(const QString& boxName, const QString& text);
+
+// Cells of the empty-plant layout of the machine-set and downstream grids.
+QString emptyConjMaq1Cell(int row, int column); // set number, then "0"
+QString emptyConjMaq2Cell(int row, int column); // set number, "QHT"/"QHG"/"PH", then "0"
+QString emptyPolsJusCell(int row, int column);  // polynomial number, then "0"
+
+// Edit-mode row counts of the machine-set and downstream grids.
+constexpr int EditConjMaq1Rows = 5;
+constexpr int EditConjMaq2Rows = 15;
+constexpr int EditPolsJusRows = 6;
+
+// The form's texts as an edit mode shows a plant's display: the unit suffixes cut (Change),
+// the grids at their edit row counts, the rows of sets and polynomials past the counts in
+// the empty-plant layout. Selectors are left to Monta_CMBs_Auxs_Edt.
+FormTexts editTextsOf(const PlantTexts& display, const QString& codeText, bool cutSuffixes);
+
+// Fills the rows of the sets from `sets` on and of the polynomials from `polynomials` on with
+// the empty-plant layout; the rows in use are not touched.
+void fillEmptyLayout(FormTexts& form, int sets, int polynomials);
+
+// One selector of a coded field: its entries and the one selected (-1 for none).
+struct SelectorChoice {
+    QStringList entries;
+    int selected = -1;
+};
+
+// The nine selectors by control name (CMBsistema ... CMBreg), filled and preselected from the
+// display boxes' texts. In Change (`shown` is the plant on display) a stored value that no
+// entry matches gets an entry of its own, its code and " - " (for the regulation the stored
+// letter), appended and selected, so that saving keeps it; for a new plant (`shown` null) an
+// unmatched box selects the second entry.
+QHash<QString, SelectorChoice> Monta_CMBs_Auxs_Edt(const LookupLists& lists,
+                                                   const QStringList& plantEntries,
+                                                   const QHash<QString, QString>& displayBoxes,
+                                                   const TUsinaHd* shown);
+
+// The control names of the nine selectors and of the display boxes they replace, in order.
+const QList<std::pair<QString, QString>>& codedSelectorBoxes();
+
+// The plant stored in a deleted plant's slot: blank texts, every number zero, a blank
+// regulation letter.
+TUsinaHd blankPlant();

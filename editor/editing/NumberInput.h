@@ -1,0 +1,26 @@
+#pragma once
+// Numbers typed into the plant form. Stricter than the platform's conversions on purpose:
+// a group separator would silently turn "1.234" into 1234 under a comma locale, and "nan" or
+// "inf" would reach the registry as values no study can use.
+
+#include <QLocale>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace NumberInput {
+
+// An optional sign and decimal digits, blanks around allowed, within the 32-bit range.
+std::optional<std::int32_t> toInteger(const QString& text);
+
+// An optional sign, digits with at most one decimal separator of the locale (digits on at
+// least one side of it), an optional exponent ("e" or "E", optional sign, digits); blanks
+// around allowed. Refused: group separators, any other separator, "nan", "inf", and values
+// whose magnitude exceeds the largest float32.
+std::optional<float> toReal(const QString& text, const QLocale& locale);
+
+// The platform's conversion error texts, with the offending text in place of %s.
+QString invalidIntegerText(const QString& text);
+QString invalidRealText(const QString& text);
+
+} // namespace NumberInput

@@ -1,0 +1,27 @@
+#pragma once
+// Building the plant to be stored from the form's texts.
+
+#include "editing/FormSnapshot.h"
+#include "registry/TUsinaHd.h"
+
+#include <QLocale>
+#include <QString>
+
+struct NewPlantResult {
+    bool ok = false;
+    TUsinaHd plant;
+    // When not ok: the conversion error to show ("'x' is not a valid integer value").
+    QString error;
+};
+
+// Fills a new plant from the form, field by field in record order; the first text that
+// cannot be converted ends it with its error. Texts are stored in Windows-1252, a character
+// the code page cannot hold as '?', cut to the field's width by characters and padded with
+// blanks. Sets beyond the machine-set count and polynomials beyond the downstream count are
+// stored as zeros. A number whose text is still the one first shown for the stored plant keeps
+// the stored value's bits (the display rounds to 2, 3 or 6 decimals or 7 digits).
+NewPlantResult WriteNewPlant(const FormSnapshot& form, const QLocale& locale);
+
+// A character field of the record from a text: the first `width` characters, each one
+// Windows-1252 byte ('?' where the code page has none), blanks after a shorter text.
+void storeText(const QString& text, char* field, int width);
