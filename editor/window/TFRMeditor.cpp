@@ -455,23 +455,20 @@ void TFRMeditor::buildForm() {
         v->setSpacing(3);
         auto* fields = new QHBoxLayout;
         fields->setSpacing(14);
-        auto column = [&](std::initializer_list<std::pair<QLabel*, QWidget*>> rows,
-                          std::initializer_list<QComboBox*> selectors = {}) {
+        struct Row {
+            QLabel* label;
+            QWidget* box;
+            QComboBox* selector = nullptr;
+        };
+        auto column = [&](std::initializer_list<Row> rows) {
             auto* g = new QGridLayout;
             g->setVerticalSpacing(4);
             int r = 0;
-            auto sel = selectors.begin();
-            for (const auto& [label, box] : rows) {
-                if (label)
-                    g->addWidget(label, r, 0);
-                if (box) {
-                    QComboBox* selector = nullptr;
-                    if (sel != selectors.end()) {
-                        selector = *sel;
-                        ++sel;
-                    }
-                    pair(g, r, 1, box, selector);
-                }
+            for (const Row& row : rows) {
+                if (row.label)
+                    g->addWidget(row.label, r, 0);
+                if (row.box)
+                    pair(g, r, 1, row.box, row.selector);
                 ++r;
             }
             g->setColumnStretch(1, 1);
@@ -542,15 +539,14 @@ void TFRMeditor::buildForm() {
                 {LBLmedtail, TXT_JusNom},
                 {LBLteif, TXT_TxSForc},
                 {LBLip, TXT_TxIndProg}});
-        column(
-            {{LBLturbtype, TXT_Tipo_Turb}, {LBLnumtunit, TXT_NGrMaq}, {LBLndownpols, TXT_NKeyCur}},
-            {CMBtipo_turb});
-        column({{LBLperdas, nullptr}, {LBLtipo, TXT_TpPerda}, {LBLvalor, TXT_Phd}}, {CMBtp_perda});
+        column({{LBLturbtype, TXT_Tipo_Turb, CMBtipo_turb},
+                {LBLnumtunit, TXT_NGrMaq},
+                {LBLndownpols, TXT_NKeyCur}});
+        column({{LBLperdas, nullptr}, {LBLtipo, TXT_TpPerda, CMBtp_perda}, {LBLvalor, TXT_Phd}});
         column({{LBLmaxfatcarga, TXT_FatCgMax},
                 {LBLminfatcarga, TXT_FatCgMin},
-                {LBLinflspill, TXT_VICF},
-                {LBLrepset, TXT_RepGrGer}},
-               {CMBvicf, CMBrepgrger});
+                {LBLinflspill, TXT_VICF, CMBvicf},
+                {LBLrepset, TXT_RepGrGer, CMBrepgrger}});
         column({{LBLminhistflow, TXT_QNaMH}, {LBLnumbaseunits, TXT_N_UBase}});
         LBLinflspill->setMaximumWidth(200);
         v->addLayout(fields);
