@@ -1,0 +1,23 @@
+#pragma once
+// The six conversions of POSTOS, VAZOES and MLT as the window and the command line run them:
+// dialog titles, filters, success texts and the format behind each.
+
+#include "formats/Mlt.h"
+#include "formats/Vazoes.h"
+#include "workflow/Workflow.h"
+
+namespace Torvane {
+
+enum class FileKind { Postos, Vazoes, Mlt };
+enum class Direction { TextToBin, BinToText };
+
+// The tables the conversions fill, owned by whoever runs them for as long as it lives.
+struct Tables {
+    TabVazoes vazoes;
+    TabMlt mlt;
+};
+
+// numPostos is read when the conversion runs; tables must outlive the returned definition.
+ConversionDef conversionDef(FileKind kind, Direction direction, int numPostos, Tables& tables);
+
+} // namespace Torvane
