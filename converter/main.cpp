@@ -13,13 +13,13 @@ int main(int argc, char** argv) {
     if (Torvane::wantsCommandLine(arguments)) {
         // No display needed: the command line never opens a window.
         QCoreApplication app(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("Tobrel"));
+        QCoreApplication::setApplicationName(Torvane::applicationTitle());
         return Torvane::runCommandLine(arguments);
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tobrel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tobrel"));
+    QApplication::setApplicationName(Torvane::applicationTitle());
+    QApplication::setApplicationDisplayName(Torvane::applicationTitle());
     Torvane::QtDialogs dialogs;
     Torvane::TForm1 form(dialogs);
     dialogs.setParent(&form);

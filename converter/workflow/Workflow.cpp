@@ -1,6 +1,5 @@
 #include "workflow/Workflow.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -24,8 +23,7 @@ QString qtFileFilter(const QString& filter) {
 }
 
 QString applicationTitle() {
-    const QString name = QCoreApplication::applicationName();
-    return name.isEmpty() ? QStringLiteral("Tobrel") : name;
+    return QStringLiteral("Tobrel");
 }
 
 QString overwriteQuestion(const QString& path) {
