@@ -140,6 +140,8 @@ QWidget* TForm1::buildPage(const QString& pageName, const QString& suffix, const
     page->setObjectName(QStringLiteral("TSH") + pageName);
     group = new RadioGroup({kToBin, kToText}, 2, page);
     group->setObjectName(QStringLiteral("RGR") + pageName);
+    // The group has no title of its own; its name tells a screen reader what it chooses.
+    group->setAccessibleName(QStringLiteral("Direção da conversão"));
     label = new QLabel(labelText, page);
     label->setObjectName(QStringLiteral("LBL") + pageName);
     edit = new QLineEdit(page);
