@@ -23,7 +23,13 @@ class CommandLineDialogs : public Dialogs {
 public:
     CommandLineDialogs(QString input, QString output, bool force)
         : m_input(std::move(input)), m_output(std::move(output)), m_force(force) {}
-    void message(BoxKind, const QString& text) override { printErr(text); }
+    void message(BoxKind kind, const QString& text) override {
+        // The window's box says only "File not found"; here the path helps.
+        if (kind == BoxKind::Error && text == QLatin1String("File not found"))
+            printErr(text + QStringLiteral(": ") + m_input);
+        else
+            printErr(text);
+    }
     bool confirm(const QString&) override {
         if (!m_force)
             printErr(QStringLiteral("Arquivo %1 já existe; use --force para substituí-lo.")
@@ -32,6 +38,7 @@ public:
     }
     QString openFile(const QString&, const QString&) override { return m_input; }
     QString saveFile(const QString&, const QString&) override { return m_output; }
+    bool openDocument(const QString&) override { return false; }
 
 private:
     QString m_input;
@@ -98,6 +105,8 @@ QString helpText() {
         "  torvane postos to-bin|to-text ENTRADA SAIDA [--stations 320|600] [--force]\n"
         "  torvane vazoes to-bin|to-text ENTRADA SAIDA --stations 320|600 [--force]\n"
         "  torvane mlt    to-bin|to-text ENTRADA SAIDA --stations 320|600 [--force]\n"
+        "  torvane energiaf to-text ENTRADA SAIDA [--force]   ENERGIAF (NEWAVE) em texto\n"
+        "  torvane energia filter  ENTRADA SAIDA [--force]   filtra ENERGIA (DECOMP)\n"
         "  torvane --help             esta lista\n"
         "\n"
         "  to-bin     texto para binário; to-text  binário para texto\n"
@@ -125,6 +134,25 @@ int runCommandLine(const QStringList& arguments) {
     const QStringList& pos = options->positional;
     if (pos.size() != 4)
         return usageError(QStringLiteral("esperados TIPO DIREÇÃO ENTRADA SAIDA."));
+
+    if (pos.size() == 4 &&
+        (pos[0] == QLatin1String("energiaf") || pos[0] == QLatin1String("energia"))) {
+        const bool listing = pos[0] == QLatin1String("energiaf");
+        const QLatin1String verb(listing ? "to-text" : "filter");
+        if (pos[1] != verb)
+            return usageError(QStringLiteral("direção desconhecida \"%1\"; use %2 %3.")
+                                  .arg(pos[1], pos[0], verb));
+        if (options->stations)
+            return usageError(QStringLiteral("--stations não se aplica a %1.").arg(pos[0]));
+        if (pos[2].isEmpty() || pos[3].isEmpty())
+            return usageError(QStringLiteral("ENTRADA e SAIDA não podem ser vazios."));
+        CommandLineDialogs dialogs(pos[2], pos[3], options->force);
+        const Outcome outcome = runConversion(
+            dialogs, pos[2],
+            auxiliaryDef(listing ? Auxiliary::EnergiafToText : Auxiliary::EnergiaFilter,
+                         QLocale::system()));
+        return outcome == Outcome::Succeeded ? kExitOk : kExitFailure;
+    }
 
     std::optional<FileKind> kind;
     if (pos[0] == QLatin1String("postos"))

@@ -1,7 +1,9 @@
 #include "window/QtDialogs.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace Torvane {
 
@@ -51,6 +53,11 @@ QString QtDialogs::saveFile(const QString& title, const QString& filter) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogs::openDocument(const QString& path) {
+    // A URL, never a shell command line: the path cannot be read as arguments.
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 } // namespace Torvane

@@ -16,6 +16,7 @@ public:
     bool confirm(const QString& text) override;
     QString openFile(const QString& title, const QString& filter) override;
     QString saveFile(const QString& title, const QString& filter) override;
+    bool openDocument(const QString& path) override;
 
 private:
     QWidget* m_parent;

@@ -2,6 +2,9 @@
 
 #include "window/RadioGroup.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,7 +47,8 @@ void LogoImage::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), m_dialogs(dialogs), m_tables(std::make_unique<Tables>()) {
+    : QWidget(parent), m_dialogs(dialogs), m_tables(std::make_unique<Tables>()),
+      m_methodologyDir(QCoreApplication::applicationDirPath()), m_locale(QLocale::system()) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Gerador dos Arquivos POSTOS, VAZOES e MLT"));
 
@@ -126,6 +130,9 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(BTNgenerate_m, &QPushButton::clicked, this, &TForm1::BTNgenerate_mClick);
     connect(BTNclose, &QPushButton::clicked, this, &TForm1::BTNcloseClick);
     connect(Image1, &LogoImage::doubleClicked, this, &TForm1::Image1DblClick);
+    connect(BTNenergiaf, &QPushButton::clicked, this, &TForm1::BTNenergiafClick);
+    connect(BTNenergiadc, &QPushButton::clicked, this, &TForm1::BTNenergiadcClick);
+    connect(BTNmetod, &QPushButton::clicked, this, &TForm1::BTNmetodClick);
 
     resize(640, 420);
     FormCreate();
@@ -276,6 +283,28 @@ void TForm1::Mlt_TextToBin() {
 }
 void TForm1::Mlt_BinToText() {
     convert(FileKind::Mlt, Direction::BinToText, TXTmltname);
+}
+
+void TForm1::BTNenergiafClick() {
+    runConversion(m_dialogs, QString(), auxiliaryDef(Auxiliary::EnergiafToText, m_locale));
+}
+
+void TForm1::BTNenergiadcClick() {
+    runConversion(m_dialogs, QString(), auxiliaryDef(Auxiliary::EnergiaFilter, m_locale));
+}
+
+void TForm1::BTNmetodClick() {
+    const QString path = QDir(m_methodologyDir).filePath(QStringLiteral("Metodologia.mdb"));
+    // The desktop reports success even for a missing file, so look for it first.
+    if (QFileInfo(path).isFile() && m_dialogs.openDocument(path))
+        return;
+    QString folder = QDir::toNativeSeparators(m_methodologyDir);
+    if (!folder.endsWith(QDir::separator()))
+        folder += QDir::separator();
+    m_dialogs.message(BoxKind::Error,
+                      QStringLiteral("Problema na inicialização da Metodologia.\n\r"
+                                     "O arquivo \"Metodologia.mdb\" não encontra-se em ") +
+                          folder + QLatin1Char('.'));
 }
 
 } // namespace Torvane

@@ -5,6 +5,7 @@
 #include "workflow/Conversions.h"
 #include "workflow/Dialogs.h"
 
+#include <QLocale>
 #include <QSvgWidget>
 #include <QWidget>
 #include <memory>
@@ -49,6 +50,11 @@ public:
     void Mlt_TextToBin();
     void Mlt_BinToText();
 
+    // Where "Metodologia.mdb" is looked for (the executable's folder unless set) and the
+    // notation of the ENERGIAF listing's numbers (the user's own unless set).
+    void setMethodologyDir(const QString& dir) { m_methodologyDir = dir; }
+    void setNumberLocale(const QLocale& locale) { m_locale = locale; }
+
 private:
     void FormCreate();
     void RGRpostosClick();
@@ -62,6 +68,9 @@ private:
     void BTNgenerate_mClick();
     void BTNcloseClick();
     void Image1DblClick();
+    void BTNenergiafClick();
+    void BTNenergiadcClick();
+    void BTNmetodClick();
 
     void setNumPostos();
     void convert(FileKind kind, Direction direction, QLineEdit* input);
@@ -72,6 +81,8 @@ private:
     Dialogs& m_dialogs;
     int NumPostos = 0;
     std::unique_ptr<Tables> m_tables; // TabVazoes and TabMlt, for the life of the window
+    QString m_methodologyDir;
+    QLocale m_locale;
 
     QLabel* Label3;
     QLabel* Label4;

@@ -1,5 +1,6 @@
 #include "workflow/Conversions.h"
 
+#include "formats/Energia.h"
 #include "formats/Postos.h"
 
 namespace Torvane {
@@ -59,6 +60,44 @@ ConversionDef conversionDef(FileKind kind, Direction direction, int numPostos, T
             };
         }
         break;
+    }
+    return def;
+}
+
+std::string decimalSeparatorBytes(const QLocale& locale) {
+    const QString point = locale.decimalPoint();
+    // Only a separator that is one Latin-1 letter of Windows-1252 can stand in the file.
+    if (point.size() == 1 && point.at(0).unicode() < 0x100 &&
+        !(point.at(0).unicode() >= 0x80 && point.at(0).unicode() < 0xA0))
+        return std::string(1, char(point.at(0).unicode()));
+    return ".";
+}
+
+ConversionDef auxiliaryDef(Auxiliary which, const QLocale& locale) {
+    ConversionDef def;
+    const std::string separator = decimalSeparatorBytes(locale);
+    if (which == Auxiliary::EnergiafToText) {
+        def.openTitle = QStringLiteral("Abrir arquivo Binário de ENERGIAF (NEWAVE)");
+        def.openFilter = QStringLiteral("ENERGIAF|*.*");
+        def.saveTitle = QStringLiteral("Salvar arquivo TEXTO de ENERGIAF");
+        def.saveFilter = QStringLiteral("ENERGIAF(*.*)|*.*");
+        def.successPrefix = QStringLiteral("Arquivo TEXTO de ENERGIAF ");
+        def.convert = [separator](std::string_view in, const std::string&) {
+            return energiafToText(in, separator);
+        };
+    } else {
+        def.openTitle = QStringLiteral("Abrir arquivo TEXTO de ENERGIA (DECOMP)");
+        def.openFilter = QStringLiteral("ENERGIA|*.*");
+        def.saveTitle = QStringLiteral("Salvar arquivo TEXTO FILTRADO de ENERGIA (DECOMP)");
+        def.saveFilter = QStringLiteral("ENERGIA(*.*)|*.*");
+        def.successPrefix = QStringLiteral("Arquivo TEXTO de ENERGIA FILTRADO (DECOMP) ");
+        def.successSuffix = QStringLiteral(
+            " gerado com sucesso !\n\r\n\rForam lidos somente:\"Dados de Energia Natural "
+            "Afluente para Acoplamento c/ Longo Prazo (MWmed)\".");
+        def.inputCheck = InputCheck::FileNotFound;
+        def.convert = [separator](std::string_view in, const std::string&) {
+            return energiaFilter(in, separator);
+        };
     }
     return def;
 }

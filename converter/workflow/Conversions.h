@@ -6,6 +6,9 @@
 #include "formats/Vazoes.h"
 #include "workflow/Workflow.h"
 
+#include <QLocale>
+#include <string>
+
 namespace Torvane {
 
 enum class FileKind { Postos, Vazoes, Mlt };
@@ -19,5 +22,13 @@ struct Tables {
 
 // numPostos is read when the conversion runs; tables must outlive the returned definition.
 ConversionDef conversionDef(FileKind kind, Direction direction, int numPostos, Tables& tables);
+
+// The ENERGIAF listing and the ENERGIA filter, which choose their input in the open dialog
+// and write numbers in the given locale's decimal notation.
+enum class Auxiliary { EnergiafToText, EnergiaFilter };
+ConversionDef auxiliaryDef(Auxiliary which, const QLocale& locale);
+
+// The locale's decimal separator as the Windows-1252 byte the files hold.
+std::string decimalSeparatorBytes(const QLocale& locale);
 
 } // namespace Torvane

@@ -23,6 +23,8 @@ public:
     // The chosen path, or empty on cancel.
     virtual QString openFile(const QString& title, const QString& filter) = 0;
     virtual QString saveFile(const QString& title, const QString& filter) = 0;
+    // Asks the desktop to open a document with its own application; false when it refuses.
+    virtual bool openDocument(const QString& path) = 0;
 };
 
 // "POSTOS.DAT(*.*)|*.*" as a Qt name filter. "*.*" means every file, which on Linux is "*"

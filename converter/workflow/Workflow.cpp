@@ -66,7 +66,13 @@ bool inputExists(const QString& path) {
 
 } // namespace
 
-Outcome runConversion(Dialogs& dialogs, const QString& inputPath, const ConversionDef& def) {
+Outcome runConversion(Dialogs& dialogs, const QString& givenInput, const ConversionDef& def) {
+    QString inputPath = givenInput;
+    if (!def.openTitle.isEmpty()) {
+        inputPath = dialogs.openFile(def.openTitle, def.openFilter);
+        if (inputPath.isEmpty())
+            return Outcome::Cancelled;
+    }
     const QString outputPath = dialogs.saveFile(def.saveTitle, def.saveFilter);
     if (outputPath.isEmpty())
         return Outcome::Cancelled;

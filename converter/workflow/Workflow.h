@@ -18,6 +18,9 @@ enum class InputCheck {
 };
 
 struct ConversionDef {
+    // When set, the input is chosen in the open dialog first instead of being given.
+    QString openTitle;
+    QString openFilter;
     QString saveTitle;
     QString saveFilter;
     QString successPrefix; // the success text before the quoted output path
@@ -29,13 +32,14 @@ struct ConversionDef {
 
 enum class Outcome {
     Succeeded,
-    Cancelled,    // the save dialog was cancelled
+    Cancelled,    // a file dialog was cancelled
     SameFile,     // output and input are one file
     Declined,     // the overwrite question was not answered Yes
     MissingInput, // the input file does not exist
     Failed,       // an error of content or of the platform
 };
 
+// inputPath is used when the definition has no open dialog of its own.
 Outcome runConversion(Dialogs& dialogs, const QString& inputPath, const ConversionDef& def);
 
 // The overwrite question; LF before CR, as the users' scripts expect.

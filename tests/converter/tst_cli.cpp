@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
 
 namespace {
 
@@ -134,6 +135,59 @@ private slots:
         r = torvane({"mlt", "to-bin", "IN", "OUT", "--stations", "320", "--force"}, dir.path());
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(readBytes(path("OUT")).size(), 15360);
+    }
+
+    void auxiliaryCommands_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QByteArray>("outputStart"); // null: no output file
+        QByteArray record(24000, '\0');
+        const double v = 1234.5;
+        std::memcpy(record.data(), &v, 8);
+        QTest::newRow("energiaf to-text")
+            << QStringList{"energiaf", "to-text", "IN", "OUT"} << record << 0
+            << QStringLiteral("Arquivo TEXTO de ENERGIAF \"OUT\" gerado com sucesso !\n")
+            << QByteArray(
+                   "############    Est\xE1gio 1 ############\r\nSubsistema 1\r\n  1234.50 ");
+        QTest::newRow("energiaf, not whole records")
+            << QStringList{"energiaf", "to-text", "IN", "OUT"} << record + "x" << 1
+            << QStringLiteral("Read beyond end of file\n") << QByteArray();
+        QTest::newRow("energia filter")
+            << QStringList{"energia", "filter", "IN", "OUT"}
+            << QByteArray("   Subs        N \n   7    abc\n") << 0
+            << QStringLiteral(
+                   "Arquivo TEXTO de ENERGIA FILTRADO (DECOMP) \"OUT\" gerado com sucesso !\n\n"
+                   "Foram lidos somente:\"Dados de Energia Natural Afluente para Acoplamento c/ "
+                   "Longo Prazo (MWmed)\".\n")
+            << QByteArray(
+                   " Sb      Cen  Sem_01   Sem_02   Sem_03   Sem_04   Sem_05   Mes_02   Mes_03\r\n"
+                   " N      7    abc\r\n");
+        QTest::newRow("energia, missing input")
+            << QStringList{"energia", "filter", "NADA", "OUT"} << QByteArray() << 1
+            << QStringLiteral("File not found: NADA\n") << QByteArray();
+        QTest::newRow("energia with stations")
+            << QStringList{"energia", "filter", "IN", "OUT", "--stations", "600"} << QByteArray()
+            << 2 << QString() << QByteArray();
+        QTest::newRow("energiaf with a wrong verb")
+            << QStringList{"energiaf", "to-bin", "IN", "OUT"} << QByteArray() << 2 << QString()
+            << QByteArray();
+    }
+    void auxiliaryCommands() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        QFETCH(QByteArray, outputStart);
+        QVERIFY(writeBytes(path("IN"), input));
+        const Run r = torvane(args, dir.path());
+        QCOMPARE(r.exitCode, exitCode);
+        if (!err.isEmpty())
+            QCOMPARE(r.err, err);
+        QCOMPARE(QFile::exists(path("OUT")), !outputStart.isNull());
+        if (!outputStart.isNull())
+            QVERIFY(readBytes(path("OUT")).startsWith(outputStart));
     }
 
     void usageErrors_data() {

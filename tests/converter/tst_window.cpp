@@ -6,6 +6,7 @@
 #include "window/TForm1.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
 #include <memory>
 
 using namespace Torvane;
@@ -259,6 +261,138 @@ private slots:
                               "confirm: " + overwriteQuestion(path("KEEP")),
                               "warning: Arquivo " + path("nao_existe") + " inexistente."}));
         QCOMPARE(readBytes(path("KEEP")), QByteArray("guardado"));
+    }
+
+    void energiafListing() {
+        QByteArray record(24000, '\0');
+        const double v = 1234.5;
+        std::memcpy(record.data(), &v, 8); // little-endian host, as the files
+        QVERIFY(writeBytes(path("ENERGIAF.DAT"), record));
+        form->setNumberLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        dialogs.fileAnswers << path("ENERGIAF.DAT") << path("ENERGIAF.TXT");
+        get<QPushButton>("BTNenergiaf")->click();
+        QCOMPARE(dialogs.log(),
+                 QStringList({"open: Abrir arquivo Binário de ENERGIAF (NEWAVE)",
+                              "save: Salvar arquivo TEXTO de ENERGIAF",
+                              "information: Arquivo TEXTO de ENERGIAF \"" + path("ENERGIAF.TXT") +
+                                  "\" gerado com sucesso !"}));
+        QCOMPARE(dialogs.events.at(0).filter, QStringLiteral("ENERGIAF|*.*"));
+        QCOMPARE(dialogs.events.at(1).filter, QStringLiteral("ENERGIAF(*.*)|*.*"));
+        const QList<QByteArray> lines = readBytes(path("ENERGIAF.TXT")).split('\n');
+        QCOMPARE(lines.size(), 10); // nine lines and nothing after the last end
+        QCOMPARE(lines.at(2).left(10), QByteArray("  1234,50 "));
+    }
+
+    void energiafFailures() {
+        // A cancelled open dialog ends at once.
+        get<QPushButton>("BTNenergiaf")->click();
+        QCOMPARE(dialogs.log(), QStringList{"open: Abrir arquivo Binário de ENERGIAF (NEWAVE)"});
+        // A missing input, after the overwrite question.
+        QVERIFY(writeBytes(path("OLD.TXT"), "antigo"));
+        dialogs = ScriptedDialogs();
+        dialogs.fileAnswers << path("NAO_HA") << path("OLD.TXT");
+        dialogs.confirmAnswers << true;
+        get<QPushButton>("BTNenergiaf")->click();
+        QCOMPARE(dialogs.boxes(),
+                 QStringList({"confirm: " + overwriteQuestion(path("OLD.TXT")),
+                              "warning: Arquivo " + path("NAO_HA") + " inexistente."}));
+        // A length that is not whole records: the read error, and the old file stays.
+        QVERIFY(writeBytes(path("CURTO.DAT"), QByteArray(24001, '\0')));
+        dialogs = ScriptedDialogs();
+        dialogs.fileAnswers << path("CURTO.DAT") << path("OLD.TXT");
+        dialogs.confirmAnswers << true;
+        get<QPushButton>("BTNenergiaf")->click();
+        QCOMPARE(dialogs.events.last().kind, QStringLiteral("error"));
+        QCOMPARE(dialogs.events.last().text, QStringLiteral("Read beyond end of file"));
+        QCOMPARE(readBytes(path("OLD.TXT")), QByteArray("antigo"));
+    }
+
+    void auxiliaryOutputEqualToInput_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("energiaf") << "BTNenergiaf";
+        QTest::newRow("energia") << "BTNenergiadc";
+    }
+    void auxiliaryOutputEqualToInput() {
+        QFETCH(QString, button);
+        QVERIFY(writeBytes(path("MESMO"), QByteArray(24000, '\0')));
+        dialogs.fileAnswers << path("MESMO") << path("MESMO");
+        dialogs.confirmAnswers << true;
+        get<QPushButton>(button.toLatin1())->click();
+        QCOMPARE(dialogs.boxes(),
+                 QStringList{QStringLiteral(
+                     "warning: Arquivo de saída não pode ser igual ao arquivo de entrada !")});
+        QCOMPARE(readBytes(path("MESMO")), QByteArray(24000, '\0'));
+    }
+
+    void energiaFilter() {
+        QVERIFY(writeBytes(path("ENERGIA"),
+                           "   Subs        SE\r\n   1   100,0\r\n   EARM\r\n   2   200,0\r\n"));
+        dialogs.fileAnswers << path("ENERGIA") << path("FILTRADO");
+        get<QPushButton>("BTNenergiadc")->click();
+        QCOMPARE(
+            dialogs.log(),
+            QStringList(
+                {"open: Abrir arquivo TEXTO de ENERGIA (DECOMP)",
+                 "save: Salvar arquivo TEXTO FILTRADO de ENERGIA (DECOMP)",
+                 "information: Arquivo TEXTO de ENERGIA FILTRADO (DECOMP) \"" + path("FILTRADO") +
+                     "\" gerado com sucesso !\n\r\n\rForam lidos somente:\"Dados de Energia "
+                     "Natural Afluente para Acoplamento c/ Longo Prazo (MWmed)\"."}));
+        QCOMPARE(dialogs.events.at(0).filter, QStringLiteral("ENERGIA|*.*"));
+        QCOMPARE(dialogs.events.at(1).filter, QStringLiteral("ENERGIA(*.*)|*.*"));
+        QCOMPARE(
+            readBytes(path("FILTRADO")),
+            QByteArray(
+                " Sb      Cen  Sem_01   Sem_02   Sem_03   Sem_04   Sem_05   Mes_02   Mes_03\r\n"
+                " SE     1   100,0\r\n"));
+    }
+
+    void energiaMissingInput_data() {
+        QTest::addColumn<bool>("outputExists");
+        QTest::newRow("output exists") << true;
+        QTest::newRow("no output") << false;
+    }
+    void energiaMissingInput() {
+        QFETCH(bool, outputExists);
+        QFile::remove(path("FILTRADO"));
+        if (outputExists)
+            QVERIFY(writeBytes(path("FILTRADO"), "antigo"));
+        dialogs.fileAnswers << path("NAO_HA") << path("FILTRADO");
+        dialogs.confirmAnswers << true;
+        get<QPushButton>("BTNenergiadc")->click();
+        QCOMPARE(dialogs.events.last().kind, QStringLiteral("error"));
+        QCOMPARE(dialogs.events.last().text, QStringLiteral("File not found"));
+        QCOMPARE(QFile::exists(path("FILTRADO")), outputExists);
+        if (outputExists)
+            QCOMPARE(readBytes(path("FILTRADO")), QByteArray("antigo"));
+    }
+
+    void methodology_data() {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("missing file") << false << true;
+        QTest::newRow("the desktop refuses") << true << false;
+        QTest::newRow("opened") << true << true;
+    }
+    void methodology() {
+        QFETCH(bool, present);
+        QFETCH(bool, opens);
+        const QString folder = path(QStringLiteral("prog"));
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+        if (present)
+            QVERIFY(writeBytes(folder + "/Metodologia.mdb", "doc"));
+        form->setMethodologyDir(folder);
+        dialogs.openDocumentAnswers << opens;
+        get<QPushButton>("BTNmetod")->click();
+        QStringList expected;
+        if (present)
+            expected << "document: " + folder + "/Metodologia.mdb";
+        if (!present || !opens)
+            expected << "error: Problema na inicialização da Metodologia.\n\rO arquivo "
+                        "\"Metodologia.mdb\" "
+                        "não encontra-se em " +
+                            folder + "/.";
+        QCOMPARE(dialogs.log(), expected);
     }
 
     void logoShowsTheCredit() {

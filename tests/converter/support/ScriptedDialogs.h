@@ -10,7 +10,7 @@
 #include <QStringList>
 
 struct DialogEvent {
-    QString kind; // "warning", "error", "information", "confirm", "open", "save"
+    QString kind; // "warning", "error", "information", "confirm", "open", "save", "document"
     QString text; // the box's text, or the dialog's title
     QString filter;
 };
@@ -19,6 +19,7 @@ class ScriptedDialogs : public Torvane::Dialogs {
 public:
     QQueue<QString> fileAnswers;
     QQueue<bool> confirmAnswers;
+    QQueue<bool> openDocumentAnswers;
     QList<DialogEvent> events;
 
     void message(Torvane::BoxKind kind, const QString& text) override {
@@ -40,6 +41,11 @@ public:
         return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
     }
 
+    bool openDocument(const QString& path) override {
+        events.append({QStringLiteral("document"), path, {}});
+        return !openDocumentAnswers.isEmpty() && openDocumentAnswers.dequeue();
+    }
+
     // "kind: text" per event, for one comparison that shows the whole sequence.
     QStringList log() const {
         QStringList lines;
@@ -51,7 +57,8 @@ public:
     QStringList boxes() const {
         QStringList lines;
         for (const DialogEvent& e : events)
-            if (e.kind != QLatin1String("open") && e.kind != QLatin1String("save"))
+            if (e.kind != QLatin1String("open") && e.kind != QLatin1String("save") &&
+                e.kind != QLatin1String("document"))
                 lines << e.kind + QStringLiteral(": ") + e.text;
         return lines;
     }
