@@ -134,9 +134,10 @@ int runCommandLine(const QStringList& arguments) {
     const QStringList& pos = options->positional;
     if (pos.size() != 4)
         return usageError(QStringLiteral("esperados TIPO DIREÇÃO ENTRADA SAIDA."));
+    if (pos[2].isEmpty() || pos[3].isEmpty())
+        return usageError(QStringLiteral("ENTRADA e SAIDA não podem ser vazios."));
 
-    if (pos.size() == 4 &&
-        (pos[0] == QLatin1String("energiaf") || pos[0] == QLatin1String("energia"))) {
+    if (pos[0] == QLatin1String("energiaf") || pos[0] == QLatin1String("energia")) {
         const bool listing = pos[0] == QLatin1String("energiaf");
         const QLatin1String verb(listing ? "to-text" : "filter");
         if (pos[1] != verb)
@@ -144,8 +145,6 @@ int runCommandLine(const QStringList& arguments) {
                                   .arg(pos[1], pos[0], verb));
         if (options->stations)
             return usageError(QStringLiteral("--stations não se aplica a %1.").arg(pos[0]));
-        if (pos[2].isEmpty() || pos[3].isEmpty())
-            return usageError(QStringLiteral("ENTRADA e SAIDA não podem ser vazios."));
         CommandLineDialogs dialogs(pos[2], pos[3], options->force);
         const Outcome outcome = runConversion(
             dialogs, pos[2],
@@ -172,8 +171,6 @@ int runCommandLine(const QStringList& arguments) {
     if (!direction)
         return usageError(QStringLiteral("direção desconhecida \"%1\".").arg(pos[1]));
 
-    if (pos[2].isEmpty() || pos[3].isEmpty())
-        return usageError(QStringLiteral("ENTRADA e SAIDA não podem ser vazios."));
     // The binaries of VAZOES and MLT do not store their station count, and a guessed
     // horizon converts garbage without complaint.
     if (*kind != FileKind::Postos && !options->stations)
