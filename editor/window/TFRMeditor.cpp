@@ -64,9 +64,10 @@ TFRMeditor::TFRMeditor(Dialogs& dialogs, QStringList arguments, QString configDi
     : QMainWindow(parent), Dlg(dialogs), CadHd(dialogs), Arguments(std::move(arguments)) {
     initWindowResources();
     setObjectName(QStringLiteral("TFRMeditor"));
-    if (configDir.isEmpty())
-        configDir = QCoreApplication::applicationDirPath();
-    ConfigPath = QDir::toNativeSeparators(QDir(configDir).filePath(QStringLiteral("config.ini")));
+    ConfigPath =
+        configDir.isEmpty()
+            ? configIniPath()
+            : QDir::toNativeSeparators(QDir(configDir).filePath(QStringLiteral("config.ini")));
     BaseTitle = DesignTitle;
     setWindowTitle(DesignTitle);
     buildMenus();
