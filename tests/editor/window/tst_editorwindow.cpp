@@ -64,6 +64,9 @@ private slots:
     void start();
     void plantListOfOneSix320();
     void vacatedRecordsKeepTheirNames();
+    void registrySizes_data();
+    void registrySizes();
+    void keyboardMnemonics();
     void userChoiceShowsThePlant();
     void byNameEntryReadsItsRecord();
     void unreadableRegistryEmptiesTheLists_data();
@@ -176,6 +179,64 @@ void TestEditorWindow::vacatedRecordsKeepTheirNames() {
     // Plant 1 points at records 2 (blank first byte) and 3 (NUL first byte).
     QCOMPARE(w.TXT_Jusante->text(), QStringLiteral("2 -  OCULTA     "));
     QCOMPARE(w.TXT_Desvio->text(), QStringLiteral("3 - NULA       ")); // a NUL adds nothing
+}
+
+void TestEditorWindow::registrySizes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("lastEntryDownstream"); // TXT_Jusante of the last entry's plant
+
+    TUsinaHd far = plantNamed(QStringLiteral("LONGE"));
+    far.Jusante = 1003;
+    far.Posto = 77;
+    QTest::newRow("more than 1000 records")
+        << registryBytes(1005, {{1003, plantNamed(QStringLiteral("MIL E TRES"))}, {1005, far}})
+        << QStringList{"1003 - MIL E TRES", "1005 - LONGE"} << "1003 - MIL E TRES  ";
+
+    // A trailing partial record that holds its name and part of its numbers.
+    TUsinaHd cut = plantNamed(QStringLiteral("PARCIAL"));
+    cut.Posto = 77;
+    cut.Jusante = 1;
+    QByteArray partial = registryBytes(1, {{1, plantNamed(QStringLiteral("INTEIRA"))}});
+    partial += encodePlant(cut).left(32); // up to, not including, Jusante
+    QTest::newRow("partial record with its name")
+        << partial << QStringList{"1 - INTEIRA", "2 - PARCIAL"} << "0 - NÃO HÁ";
+    QByteArray nameOnly = registryBytes(1, {{1, plantNamed(QStringLiteral("INTEIRA"))}});
+    nameOnly += encodePlant(cut).left(11);
+    QTest::newRow("partial record without its whole name")
+        << nameOnly << QStringList{"1 - INTEIRA"} << "0 - NÃO HÁ";
+}
+
+void TestEditorWindow::registrySizes() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, lastEntryDownstream);
+
+    EditorHarness h;
+    const QString file = h.writeFile("HIDR.DAT", bytes);
+    TFRMeditor& w = h.start({file});
+    QCOMPARE(items(w.ComboBox2), entries);
+    w.ComboBox1->setCurrentIndex(w.ComboBox1->count() - 1);
+    emit w.ComboBox1->activated(w.ComboBox1->currentIndex());
+    QCOMPARE(w.TXT_Jusante->text(), lastEntryDownstream);
+    if (entries.size() > 1)
+        QCOMPARE(w.TXT_Posto->text(), QStringLiteral("77"));
+    QCOMPARE(h.dialogs.messageLines(), QStringList());
+}
+
+void TestEditorWindow::keyboardMnemonics() {
+    EditorHarness h;
+    const QString file = h.writeFile("HIDR.DAT", registryOneSix320());
+    TFRMeditor& w = h.start({});
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    h.dialogs.openFileAnswers.enqueue(file);
+    // Alt+F opens the File menu, L chooses Load.
+    QTest::keyClick(&w, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(w.MnFile->isVisible());
+    QTest::keyClick(w.MnFile, Qt::Key_L);
+    QTRY_COMPARE(w.RegistryFileName, file);
+    QCOMPARE(h.dialogs.count(Kind::OpenFile), 2);
 }
 
 void TestEditorWindow::userChoiceShowsThePlant() {
