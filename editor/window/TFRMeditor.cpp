@@ -1031,7 +1031,8 @@ bool TFRMeditor::eventFilter(QObject* watched, QEvent* event) {
         // Leaving the box, not the window: a box or menu of our own taking the focus for a
         // moment is no exit.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            reason != Qt::MenuBarFocusReason)
             runGuarded([this] { TXT_CodExit(); });
     }
     return QMainWindow::eventFilter(watched, event);

@@ -279,15 +279,20 @@ void TestEditorWindow::byNameEntryReadsItsRecord() {
 
 void TestEditorWindow::unreadableRegistryEmptiesTheLists_data() {
     QTest::addColumn<bool>("fromCommandLine");
-    QTest::newRow("File > Load") << false;
-    QTest::newRow("command line") << true;
+    QTest::addColumn<QString>("target");
+    QTest::newRow("File > Load, missing file") << false << "NADA.DAT";
+    QTest::newRow("command line, missing file") << true << "NADA.DAT";
+    QTest::newRow("File > Load, a folder") << false << "PASTA";
+    QTest::newRow("command line, a folder") << true << "PASTA";
 }
 
 void TestEditorWindow::unreadableRegistryEmptiesTheLists() {
     QFETCH(bool, fromCommandLine);
+    QFETCH(QString, target);
     EditorHarness h;
     const QString good = h.writeFile("HIDR.DAT", registryOneSix320());
-    const QString missing = h.path("NADA.DAT");
+    QVERIFY(QDir(h.path(".")).mkdir("PASTA"));
+    const QString missing = h.path(target);
     TFRMeditor& w = h.start({good});
     QCOMPARE(w.ComboBox2->count(), 3);
     h.dialogs.clear();
