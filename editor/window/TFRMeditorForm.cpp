@@ -643,6 +643,26 @@ QList<QLineEdit*> TFRMeditor::plantBoxes() const {
     return boxes;
 }
 
+QList<TFRMeditor::CodedField> TFRMeditor::codedFields() const {
+    return {{LBLsystem, TXT_SistUsi, CMBsistema},
+            {LBLgencoID, TXT_Empresa, CMBempresa},
+            {LBLdowngauge, TXT_Jusante, CMBjusante},
+            {LBLdeviation, TXT_Desvio, CMBdesvio},
+            {LBLturbtype, TXT_Tipo_Turb, CMBtipo_turb},
+            {LBLrepset, TXT_RepGrGer, CMBrepgrger},
+            {LBLinflspill, TXT_VICF, CMBvicf},
+            {LBLtipo, TXT_TpPerda, CMBtp_perda},
+            {LBLregul, TXT_reg, CMBreg}};
+}
+
+void TFRMeditor::showSelectors(bool selectors) {
+    for (const CodedField& f : codedFields()) {
+        f.box->setVisible(!selectors);
+        f.selector->setVisible(selectors);
+        f.label->setBuddy(selectors ? static_cast<QWidget*>(f.selector) : f.box);
+    }
+}
+
 QList<QTableWidget*> TFRMeditor::grids() const {
     return {StrGr_PCVA, StrGr_EvapM, StrGr_ConjMaq1, StrGr_ConjMaq2, StrGr_PolsJus};
 }

@@ -546,22 +546,28 @@ void TestEditorWindow::designNamesInTheirGroups() {
 void TestEditorWindow::selectorsShareTheirBoxesPlace() {
     EditorHarness h;
     TFRMeditor& w = h.start({});
-    const std::pair<QLineEdit*, QComboBox*> pairs[] = {{w.TXT_SistUsi, w.CMBsistema},
-                                                       {w.TXT_Empresa, w.CMBempresa},
-                                                       {w.TXT_Jusante, w.CMBjusante},
-                                                       {w.TXT_Desvio, w.CMBdesvio},
-                                                       {w.TXT_Tipo_Turb, w.CMBtipo_turb},
-                                                       {w.TXT_RepGrGer, w.CMBrepgrger},
-                                                       {w.TXT_VICF, w.CMBvicf},
-                                                       {w.TXT_TpPerda, w.CMBtp_perda},
-                                                       {w.TXT_reg, w.CMBreg}};
-    for (const auto& [box, selector] : pairs) {
+    const QList<TFRMeditor::CodedField> fields = w.codedFields();
+    QCOMPARE(fields.size(), 9);
+    for (const auto& [label, box, selector] : fields) {
         QVERIFY(box->isVisible());
         QVERIFY(!selector->isVisible());
+        QCOMPARE(label->buddy(), static_cast<QWidget*>(box));
         QCOMPARE(selector->parentWidget(), box->parentWidget());
     }
+    w.showSelectors(true);
+    for (const auto& [label, box, selector] : fields) {
+        QVERIFY(!box->isVisible());
+        QVERIFY(selector->isVisible());
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(selector);
+        QCOMPARE(face->text(QAccessible::Name), label->text());
+    }
+    w.showSelectors(false);
+    for (const auto& [label, box, selector] : fields) {
+        QVERIFY(box->isVisible() && !selector->isVisible());
+        QCOMPARE(label->buddy(), static_cast<QWidget*>(box));
+    }
     // Each selector sits in its box's cell, so it takes the box's place when they swap.
-    for (const auto& [box, selector] : pairs) {
+    for (const auto& [label, box, selector] : fields) {
         QGridLayout* grid = nullptr;
         for (QGridLayout* g : box->parentWidget()->findChildren<QGridLayout*>())
             if (g->indexOf(box) >= 0)
