@@ -327,6 +327,7 @@ private:
     QTableWidget* makeGrid(const char* name, int columns, int rows);
     void setHint(const QString& hint, QWidget* label, QWidget* box);
     void setGridRows(QTableWidget* grid, int rows);
+    void fitGridColumns();
 
     bool m_activationQueued = false;
     bool m_destroyed = false;

@@ -16,9 +16,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadialGradient>
+#include <QScrollArea>
+#include <QStyle>
 #include <QSvgWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 // The load indicator's pictures: a lit lamp of the given colour.
 static QPixmap lampPicture(const QColor& color) {
@@ -151,9 +154,15 @@ void TFRMeditor::buildMenus() {
 }
 
 void TFRMeditor::buildForm() {
+    // On a screen smaller than the form the form scrolls rather than squeezing its texts.
+    auto* scroller = new QScrollArea;
+    scroller->setObjectName(QStringLiteral("FormScroller"));
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
     auto* central = new QWidget;
     central->setObjectName(QStringLiteral("FormArea"));
-    setCentralWidget(central);
+    scroller->setWidget(central);
+    setCentralWidget(scroller);
     auto* main = new QVBoxLayout(central);
     main->setContentsMargins(6, 4, 6, 6);
     main->setSpacing(4);
@@ -357,6 +366,7 @@ void TFRMeditor::buildForm() {
         const int rowHeight = StrGr_PCVA->verticalHeader()->defaultSectionSize();
         const int frame = StrGr_PCVA->frameWidth();
         StrGr_PCVA->setFixedHeight(2 * rowHeight + 2 * frame);
+        StrGr_PCVA->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         LBLcotavol = makeLabel("LBLcotavol", QStringLiteral("Level x Volume"));
         LBLareacota = makeLabel("LBLareacota", QStringLiteral("Area x Level"));
         auto* rowLabels = new QVBoxLayout;
@@ -380,6 +390,7 @@ void TFRMeditor::buildForm() {
         StrGr_EvapM = makeGrid("StrGr_EvapM", 12, 1);
         StrGr_EvapM->setAccessibleName(QStringLiteral("Monthly Evaporation (mm/month)"));
         StrGr_EvapM->setFixedHeight(rowHeight + 2 * frame);
+        StrGr_EvapM->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         const struct {
             QLabel** member;
             const char* name;
@@ -464,7 +475,15 @@ void TFRMeditor::buildForm() {
         LBLinflspill =
             makeLabel("LBLinflspill",
                       QStringLiteral("Influency of Spilling in the Downstream Level:"), TXT_VICF);
+        // Two lines for the long caption, without making the whole form's height depend on
+        // its width (which would keep the form from shrinking into a small screen).
         LBLinflspill->setWordWrap(true);
+        {
+            QSizePolicy policy = LBLinflspill->sizePolicy();
+            policy.setHeightForWidth(false);
+            LBLinflspill->setSizePolicy(policy);
+            LBLinflspill->setFixedHeight(2 * LBLinflspill->fontMetrics().lineSpacing() + 2);
+        }
         TXT_RepGrGer = makeBox("TXT_RepGrGer");
         CMBrepgrger = makeSelector("CMBrepgrger");
         LBLrepset = makeLabel("LBLrepset", QStringLiteral("Representation type for the set:"),
@@ -596,6 +615,45 @@ void TFRMeditor::buildForm() {
 
     for (QLineEdit* box : plantBoxes())
         box->setMinimumWidth(60);
+    const QFontMetrics metrics(font());
+    auto atLeast = [&](QLineEdit* box, const char* widest) {
+        box->setMinimumWidth(metrics.horizontalAdvance(QString::fromLatin1(widest)) + 8);
+    };
+    atLeast(TXT_Resp, "-0.000000 MW/m3/s/m");
+    for (QLineEdit* box : {TXT_VMin, TXT_VMax, TXT_V_Vert, TXT_V_CDesv, TXT_V_Ref})
+        atLeast(box, "-000000.00   hm3");
+    for (QLineEdit* box : {TXT_YMin, TXT_Ymax})
+        atLeast(box, "-0000.00   m");
+    atLeast(TXT_Nome, "WWWWWWWWWWWW");
+    atLeast(TXT_Obs, "Observation of forty-three characters, wide.");
+    fitGridColumns();
+    // The machine and downstream grids grow with the window; this much they always show.
+    const int rowHeight = StrGr_ConjMaq1->verticalHeader()->defaultSectionSize();
+    for (QTableWidget* grid : {StrGr_ConjMaq1, StrGr_ConjMaq2, StrGr_PolsJus})
+        grid->setMinimumHeight(3 * rowHeight + 2 * grid->frameWidth());
+}
+
+void TFRMeditor::fitGridColumns() {
+    // Each grid is at least wide enough for its widest value and heading in every column.
+    const QFontMetrics metrics(font());
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (GridColumnLabels* strip : findChildren<GridColumnLabels*>()) {
+        QTableWidget* grid = strip->grid();
+        const char* widest = grid == StrGr_EvapM      ? "-00000"
+                             : grid == StrGr_ConjMaq1 ? "-00000.00"
+                                                      : "-0.000000E+00";
+        int need = metrics.horizontalAdvance(QString::fromLatin1(widest)) + 12;
+        for (const QLabel* label : strip->labels())
+            need = std::max(need, label->sizeHint().width() + 6);
+        int width = 2 * grid->frameWidth();
+        const QHeaderView* header = grid->horizontalHeader();
+        for (int c = 0; c < grid->columnCount(); ++c)
+            width +=
+                header->sectionResizeMode(c) == QHeaderView::Fixed ? header->sectionSize(c) : need;
+        if (grid->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+            width += scrollBar;
+        grid->setMinimumWidth(width);
+    }
 }
 
 template <class F> static auto guarded(TFRMeditor* window, F handler) {
