@@ -18,7 +18,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
+#include <QSvgRenderer>
+#include <QSvgWidget>
 #include <QSet>
 #include <QTableWidget>
 #include <QTest>
@@ -86,6 +89,7 @@ private slots:
     void designStates();
     void labelsNameTheirBoxes();
     void exceptionInAHandlerIsShown();
+    void programStarts();
 };
 
 void TestEditorWindow::start_data() {
@@ -600,6 +604,7 @@ void TestEditorWindow::designStates() {
     QVERIFY(w.MnEditPlantCreate->isCheckable() && !w.MnEditPlantCreate->isChecked());
     QCOMPARE(w.SinalState, TFRMeditor::SinalColor::Red);
     QCOMPARE(w.ComboBox1->maxVisibleItems(), 25);
+    QVERIFY(w.Image1->renderer()->isValid()); // the logo is in the program
     for (QLineEdit* box : w.plantBoxes())
         QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
     QCOMPARE(w.plantBoxes().size(), 32);
@@ -668,6 +673,23 @@ void TestEditorWindow::exceptionInAHandlerIsShown() {
     TFRMeditor& w = h.create();
     w.runGuarded([] { throw std::runtime_error("Falha de teste"); });
     QCOMPARE(h.dialogs.messageLines(), QStringList{"error: Falha de teste"});
+}
+
+void TestEditorWindow::programStarts() {
+    // The program itself, on a registry given on its command line: it starts and keeps running.
+    EditorHarness h;
+    const QString file = h.writeFile("HIDR.DAT", registryOneSix320());
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(h.path("."));
+    program.start(QStringLiteral(QUILLMARK_EXE), {file});
+    QVERIFY(program.waitForStarted());
+    QVERIFY(!program.waitForFinished(1500));
+    QCOMPARE(program.state(), QProcess::Running);
+    program.kill();
+    program.waitForFinished();
 }
 
 QTEST_MAIN(TestEditorWindow)
