@@ -106,6 +106,8 @@ void TestPlantList::byName_data() {
                        "ESTRELA (3)", "ZETA (1)"};
     QTest::newRow("case ignored, both kept") << QStringList{"7 - ALFA", "8 - BETA", "9 - alfa"}
                                              << QStringList{"ALFA (7)", "alfa (9)", "BETA (8)"};
+    QTest::newRow("equal ignoring case listed once")
+        << QStringList{"7 - ALFA", "7 - alfa", "8 - BETA"} << QStringList{"ALFA (7)", "BETA (8)"};
     QTest::newRow("hyphen in the name")
         << QStringList{"5 - SALTO-ALTO", "6 - SALTO"} << QStringList{"SALTO (6)", "SALTO-ALTO (5)"};
     QTest::newRow("whole entry compared, code included")
