@@ -177,3 +177,21 @@ TUsinaHd blankPlant() {
     p.Reg = ' ';
     return p;
 }
+
+QString takenCodeEntry(const QStringList& plantEntries, const QString& codeText) {
+    const auto typed = NumberInput::toInteger(codeText);
+    if (!typed)
+        return {};
+    for (const QString& entry : plantEntries) {
+        const auto code = NumberInput::toInteger(entry.left(entry.indexOf(u' ')));
+        if (code && *code == *typed)
+            return entry;
+    }
+    return {};
+}
+
+QString codeTakenText(const QString& codeText, const QString& entry) {
+    return QStringLiteral("O Código ") + codeText +
+           QStringLiteral(" já existe, e corresponde à usina \"") + entry +
+           QStringLiteral("\". Favor escolher outro código.");
+}

@@ -61,3 +61,9 @@ const QList<std::pair<QString, QString>>& codedSelectorBoxes();
 // The plant stored in a deleted plant's slot: blank texts, every number zero, a blank
 // regulation letter.
 TUsinaHd blankPlant();
+
+// The entry of the plant list whose code is the typed code (compared as whole numbers), or
+// empty when the code is free or not a number.
+QString takenCodeEntry(const QStringList& plantEntries, const QString& codeText);
+// "O Código 7 já existe, e corresponde à usina "7 - ALFA". Favor escolher outro código."
+QString codeTakenText(const QString& codeText, const QString& entry);

@@ -52,7 +52,9 @@ StoreResult storePlantAndCopy(TCadHd& cad, Dialogs& dialogs, const QString& dest
     result.written = cad.StorePlant(destination, registryInUse, oldCode, newCode, plant);
     if (!result.written)
         return result;
-    if (writeScratchCopy(destination, scratch)) {
+    if (scratch.isEmpty()) {
+        result.registryInUse = destination;
+    } else if (writeScratchCopy(destination, scratch)) {
         result.registryInUse = scratch;
     } else {
         dialogs.message(MessageKind::Plain, scratchCopyFailureText(scratch, destination));

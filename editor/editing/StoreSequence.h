@@ -35,7 +35,9 @@ struct StoreResult {
 
 // StorePlant into the destination from the registry in use, then the scratch copy. A copy
 // that cannot be written is reported in a plain box and the destination itself becomes the
-// registry in use, so the next store never rebuilds from stale data.
+// registry in use, so the next store never rebuilds from stale data. With no scratch path
+// (the user loaded the scratch copy itself, which is never written) the destination becomes
+// the registry in use without a word.
 StoreResult storePlantAndCopy(TCadHd& cad, Dialogs& dialogs, const QString& destination,
                               const QString& registryInUse, const QString& scratch,
                               std::int32_t oldCode, std::int32_t newCode, const TUsinaHd& plant);

@@ -22,6 +22,7 @@
 // --- language --- (includes)
 // --- end language ---
 // --- editing --- (includes)
+#include "editing/EditSession.h"
 // --- end editing ---
 // --- reports --- (includes)
 // --- end reports ---
@@ -308,6 +309,18 @@ public:
     // --- end language ---
 
     // --- editing ---
+    std::unique_ptr<EditSession> Editing; // made on first use
+    EditSession& editing();
+    // The form's texts as they stand: boxes, selected entries, grid cells.
+    FormSnapshot formSnapshot() const;
+    // Fills the nine selectors of the coded fields from the boxes they replace.
+    void Monta_CMBs_Auxs_Edt();
+    // Asks for the destination registry; true when one is set.
+    bool ChooseDestFile();
+    // StorePlant into the destination and, when it was written, AdoptScratchCopy; the result
+    // tells whether the plant was written.
+    bool storeSequence(std::int32_t oldCode, std::int32_t newCode, const TUsinaHd& plant);
+    void AdoptScratchCopy(const QString& registryInUse);
     // --- end editing ---
 
     // --- reports ---
