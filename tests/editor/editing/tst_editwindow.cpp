@@ -165,6 +165,20 @@ class TestEditWindow : public QObject {
     }
 
 private slots:
+    // The rules speak the window's language through its catalogue.
+    void messagesFollowTheLanguage() {
+        EditorHarness h;
+        h.writeFile("Cadastro.dat", sampleRegistry());
+        TFRMeditor& w = h.start({h.path("Cadastro.dat")});
+        if (w.editing().Messages(0).isEmpty())
+            QSKIP("this build has no message catalogue");
+        QCOMPARE(w.Lingua, 1);
+        QCOMPARE(w.editing().Messages(6), EditingSupport::validationText(1, 6));
+        w.MnEditLanEng->trigger();
+        QCOMPARE(w.editing().Messages(6), EditingSupport::validationText(2, 6));
+        QCOMPARE(w.editing().Messages(44), EditingSupport::validationText(2, 44));
+    }
+
     // Change: the destination asked once, the bare numbers, the selectors, the grids; Save
     // writes the destination and the scratch copy, never the loaded file.
     void changeAndSave() {
