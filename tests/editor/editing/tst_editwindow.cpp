@@ -9,6 +9,7 @@
 #include "registry/PlantCodec.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -300,6 +301,40 @@ private slots:
         QCOMPARE(readFile(aux), m_loadedBytes);
         QCOMPARE(w.RegistryFileName, h.path("D.DAT"));
         QCOMPARE(w.ComboBox1->currentText(), QString("2 - RIO FUNDO"));
+    }
+
+    // The grids take typing while editing, and only then.
+    void gridsTakeTyping() {
+        EditorHarness h;
+        TFRMeditor& w = start(h);
+        select(w, 2);
+        // F2 opens the cell's editor, which then takes the keys; Return commits them.
+        const auto typeInto = [&](QTableWidget* grid, int row, int column, const QString& keys) {
+            w.activateWindow();
+            grid->setFocus();
+            grid->setCurrentCell(row, column);
+            QTest::keyClick(grid, Qt::Key_F2);
+            QWidget* editor = QApplication::focusWidget();
+            if (!editor || editor == grid)
+                return;
+            QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(editor, keys);
+            QTest::keyClick(editor, Qt::Key_Return);
+            QCoreApplication::processEvents(); // the delegate commits on a queued call
+        };
+        typeInto(w.StrGr_PolsJus, 0, 6, "9");
+        QCOMPARE(TFRMeditor::cellText(w.StrGr_PolsJus, 0, 6), QString("668.00"));
+        h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
+        w.MnEditPlantChange->trigger();
+        typeInto(w.StrGr_PolsJus, 0, 6, "670.5");
+        QCOMPARE(TFRMeditor::cellText(w.StrGr_PolsJus, 0, 6), QString("670.5"));
+        typeInto(w.StrGr_PCVA, 1, 4, "7");
+        QCOMPARE(TFRMeditor::cellText(w.StrGr_PCVA, 1, 4), QString("7"));
+        w.BTNsavechange->click();
+        TUsinaHd stored;
+        decodePlant(recordOf(readFile(h.path("D.DAT")), 2).constData(), RecordSize, stored);
+        QCOMPARE(stored.PolJusRef[0], 670.5f);
+        QCOMPARE(stored.PAC[4], 7.0f);
     }
 
     // Changed only in its name, a plant keeps a subsystem 0, a blank regulation letter and
