@@ -181,8 +181,11 @@ void TFRMeditor::ChangeTXTsAppearance(bool editable) {
 bool TFRMeditor::ChooseDestFile() {
     EditSession& session = editing();
     session.noteRegistryInUse(RegistryFileName);
-    return ::ChooseDestFile(Dlg, StartDir, RegistryFileName, session.LoadedRegistry, session.Now(),
-                            DestFileName) == DestinationChoice::Set;
+    const bool set = ::ChooseDestFile(Dlg, StartDir, RegistryFileName, session.LoadedRegistry,
+                                      session.Now(), DestFileName) == DestinationChoice::Set;
+    if (set)
+        session.DestinationDropped = false;
+    return set;
 }
 
 bool TFRMeditor::storeSequence(std::int32_t oldCode, std::int32_t newCode, const TUsinaHd& plant) {
