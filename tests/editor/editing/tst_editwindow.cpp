@@ -259,6 +259,37 @@ private slots:
         QCOMPARE(readFile(m_loaded), m_loadedBytes);
     }
 
+    // The destination is asked for once per loaded registry: loading another asks again, and
+    // the newly loaded file is the one refused.
+    void destinationPerLoadedRegistry() {
+        EditorHarness h;
+        TFRMeditor& w = start(h);
+        select(w, 2);
+        h.dialogs.saveFileAnswers.enqueue(h.path("D1.DAT"));
+        w.MnEditPlantChange->trigger();
+        w.BTNsavechange->click();
+        const QString second = h.writeFile("Segundo.dat", sampleRegistry());
+        h.dialogs.openFileAnswers.enqueue(second);
+        w.MnFileLoad->trigger();
+        QVERIFY(w.DestFileName.isEmpty());
+        select(w, 5);
+        h.dialogs.clear();
+        h.dialogs.saveFileAnswers.enqueue(second);
+        w.MnEditPlantChange->trigger();
+        QCOMPARE(h.dialogs.count(Kind::SaveFile), 1);
+        QCOMPARE(h.dialogs.count(Kind::Warning), 1);
+        verifyLook(w, false);
+        h.dialogs.saveFileAnswers.enqueue(h.path("D2.DAT"));
+        w.MnEditPlantChange->trigger();
+        w.TXT_Posto->setText("8");
+        w.BTNsavechange->click();
+        TUsinaHd stored;
+        decodePlant(recordOf(readFile(h.path("D2.DAT")), 5).constData(), RecordSize, stored);
+        QCOMPARE(stored.Posto, 8);
+        QCOMPARE(readFile(second), sampleRegistry());
+        QCOMPARE(readFile(h.path("AuxCad.cad")), readFile(h.path("D2.DAT")));
+    }
+
     // After stores, a store that fails drops the destination; the file loaded at the start is
     // still refused when the next one is chosen.
     void loadedRefusedAfterAFailedStore() {
