@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -232,7 +233,7 @@ std::span<const LanguageText> controlHints() {
     return kControlHints;
 }
 
-OpenDialogTexts openDialogTexts(Language language) {
+OpenDialogCaptions openDialogTexts(Language language) {
     return {kOpenDialogTitle.in(language), kOpenDialogFilter.in(language)};
 }
 
@@ -244,7 +245,7 @@ QStringList applyLanguage(QWidget& window, Language language, const QString& reg
 
     QString title = languageTitle(language);
     if (!registryFileName.isEmpty())
-        title += QStringLiteral(" - ") + registryFileName;
+        title += QStringLiteral(" - ") + QDir::toNativeSeparators(registryFileName);
     window.setWindowTitle(title);
 
     setLanguageChecks(window, language, missing);

@@ -33,16 +33,16 @@ std::span<const LanguageText> controlHints();
 
 // The registry open dialog. The filter is in the file dialog's own form; it keeps the
 // designed description and matches every file (a "*.*" pattern would hide names without a dot).
-struct OpenDialogTexts {
+struct OpenDialogCaptions {
     QString title;
     QString filter;
 };
-OpenDialogTexts openDialogTexts(Language language);
+OpenDialogCaptions openDialogTexts(Language language);
 
 // What applyLanguage changes besides the window's controls.
 struct LanguageTargets {
     int& Lingua;
-    OpenDialogTexts& openDialog;
+    OpenDialogCaptions& openDialog;
 };
 
 // Applies a language, in this order: Lingua; the window title (the language's title, then

@@ -109,7 +109,7 @@ struct Tree {
     }
 
     int Lingua = 0;
-    OpenDialogTexts openDialog;
+    OpenDialogCaptions openDialog;
 };
 
 Language other(Language l) {

@@ -35,10 +35,9 @@ const Expected kExpected[] = {
     {"Cota de Montante negativa!", "Negative Level!"},                               // 12
     {"Volumes iguais e cotas diferentes!", "Different levels in the same volume !"}, // 13
     {"Volumes diferentes e cotas iguais!", "Different volumes in the same level"},   // 14
-    {
-        "Termo independente do polinômio \"Cota x Volume\" e/ou \"Area x Cota\" nulo!",
-        "Independent term (A0) from \"Level x Volume\" and/or \"Area x Level\" Polynomiums is "
-        "null!"}, // 15
+    {"Termo independente do polinômio \"Cota x Volume\" e/ou \"Area x Cota\" nulo!",
+     "Independent term (A0) from \"Level x Volume\" and/or \"Area x Level\" Polynomiums is "
+     "null!"}, // 15
     {"Termo independente (A0) do polinômio \"Cota x Volume\" e/ou \"Area x Cota\" igual a zero!",
      "Independent term (A0) from \"Level x Volume\" and/or \"Area x Level\" Polynomiums is equal "
      "to zero!"}, // 16
