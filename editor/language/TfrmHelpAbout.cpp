@@ -57,7 +57,7 @@ TfrmHelpAbout::TfrmHelpAbout(QWidget* parent, const QByteArray& picture) : QDial
 
     Label2 = makeLabel(this, "Label2", QString());
     Label3 = makeLabel(this, "Label3", QStringLiteral("Developed by:"));
-    Label4 = makeLabel(this, "Label4", QStringLiteral("Equipe Velarin"));
+    Label4 = makeLabel(this, "Label4", QStringLiteral("The Velarin team"));
     Label5 = makeLabel(this, "Label5", QStringLiteral("Hydro plant registry tools"));
 
     BTNok = new QPushButton(QStringLiteral("&OK"), this);
@@ -67,6 +67,7 @@ TfrmHelpAbout::TfrmHelpAbout(QWidget* parent, const QByteArray& picture) : QDial
 
     auto* layout = new QGridLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setContentsMargins(16, 16, 16, 12);
     layout->setHorizontalSpacing(18);
     layout->addWidget(ImgHelp, 0, 0, 6, 1, Qt::AlignTop);
     layout->addWidget(Label1, 0, 1);
@@ -75,7 +76,8 @@ TfrmHelpAbout::TfrmHelpAbout(QWidget* parent, const QByteArray& picture) : QDial
     layout->addWidget(Label3, 3, 1);
     layout->addWidget(Label4, 4, 1);
     layout->addWidget(Label5, 5, 1, Qt::AlignTop);
-    layout->addWidget(BTNok, 6, 0, 1, 2, Qt::AlignHCenter);
+    layout->setRowMinimumHeight(6, 10);
+    layout->addWidget(BTNok, 7, 0, 1, 2, Qt::AlignHCenter);
 }
 
 void TfrmHelpAbout::prepare(bool portugueseChecked, const QString& version) {
