@@ -20,6 +20,8 @@
 
 // The subsystems' headers: the window's constructor and destructor need their types whole.
 // --- language --- (includes)
+#include "language/TMsg.h"
+#include "language/TfrmHelpAbout.h"
 // --- end language ---
 // --- editing --- (includes)
 // --- end editing ---
@@ -294,6 +296,10 @@ public:
 
     // --- language ---
     int Lingua = 0; // 0 until the first activation, then 1 Portuguese, 2 English
+    // The validation messages: Msg->text(Lingua, entry).
+    std::unique_ptr<TMsg> Msg;
+    // The about box, created with the window and kept.
+    std::unique_ptr<TfrmHelpAbout> frmHelpAbout;
     // --- end language ---
 
     // --- editing ---
