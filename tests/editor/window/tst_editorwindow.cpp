@@ -235,10 +235,10 @@ void TestEditorWindow::keyboardMnemonics() {
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     h.dialogs.openFileAnswers.enqueue(file);
-    // Alt+F opens the File menu, L chooses Load.
-    QTest::keyClick(&w, Qt::Key_F, Qt::AltModifier);
+    // The start applies Portuguese: Alt+A opens "&Arquivo", A chooses "&Abrir...".
+    QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier);
     QTRY_VERIFY(w.MnFile->isVisible());
-    QTest::keyClick(w.MnFile, Qt::Key_L);
+    QTest::keyClick(w.MnFile, Qt::Key_A);
     QTRY_COMPARE(w.RegistryFileName, file);
     QCOMPARE(h.dialogs.count(Kind::OpenFile), 2);
 }

@@ -193,7 +193,8 @@ void TestPlantDisplay::columnHeadingsOverTheirColumns() {
         {w.StrGr_PolsJus, {"#", "A0", "A1", "A2", "A3", "A4", "Refer (m):"}},
         {w.StrGr_PCVA, {"A0", "A1", "A2", "A3", "A4"}},
         {w.StrGr_EvapM,
-         {"JAN", "FEB", "MAR", "APR", "MAI", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"}},
+         // Portuguese month names: the start applies Portuguese.
+         {"JAN", "FEV", "MAR", "ABR", "MAI", "JUN", "JUL", "AGO", "SET", "OUT", "NOV", "DEZ"}},
     };
     for (const auto& [grid, headings] : grids) {
         QHeaderView* header = grid->horizontalHeader();
