@@ -148,14 +148,25 @@ void TestPrintJobs::singleSheetPdf() {
     QVERIFY(info.contains(QRegularExpression("Page size:\\s+84[12](\\.\\d+)? x 595(\\.\\d+)?")));
     const QString text = simplified(pdfText(file));
     for (const char* expected :
-         {"7 - SERRA AZUL", "CADASTRO", "RESERVATóRIO", "USINA", "Data: 01/02/26",
-          "Obs.: Usina de teste, ficticia", "Sistema: 1 - Sudeste", "Jusante: 5 - BETA",
-          "Volume Máximo: 5678.25 hm3", "Regulação: S - Semanal",
+         {"7 - SERRA AZUL",
+          "CADASTRO",
+          "RESERVATóRIO",
+          "USINA",
+          "Data: 01/02/26",
+          "Obs.: Usina de teste, ficticia",
+          "Sistema: 1 - Sudeste",
+          "Jusante: 5 - BETA",
+          "Volume Máximo: 5678.25 hm3",
+          "Regulação: S - Semanal",
           "POLINÔMIOS: COTA X VOLUME 3.015000E+02 -2.500000E-01",
           "JAN FEV MAR ABR MAI JUN JUL AGO SET OUT NOV DEZ",
-          "Evaporação Mensal (mm/mês): 12 -123 1250 4 5", "Influência do Vert. no Canal de Fuga",
-          "# #MAQ POTEF QEF HEF", "1 3 125.5 210 95.75", "2 2 80.5 150 60.50",
-          "PH 5.000000E-01 2.500000E-01", "POLINOMIOS DE JUSANTE # A0",
+          "Evaporação Mensal (mm/mês): 12 -123 1250 4 5",
+          "Influência do Vert. no Canal de Fuga",
+          "# #MAQ POTEF QEF HEF",
+          "1 3 125.5 210 95.75",
+          "2 2 80.5 150 60.50",
+          "PH 5.000000E-01 2.500000E-01",
+          "POLINOMIOS DE JUSANTE # A0",
           "1 3.105000E+02 1.250000E-01 -5.000000E-01 0.000000E+00 1.000000E-07 305.25",
           "Velarin - /dados/HIDR.DAT - 04/03/2026 05:06:07"})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
@@ -169,11 +180,11 @@ void TestPrintJobs::allPlants_data() {
     QTest::newRow("whole range") << 0 << 0
                                  << QStringList{"2 - ALFA", "5 - Rio Claro", "9 - CACHOEIRA"};
     QTest::newRow("1 to 2") << 1 << 2 << QStringList{"2 - ALFA", "5 - Rio Claro"};
-    QTest::newRow("2 to 3: the lower end counts") << 2 << 3
-                                                  << QStringList{"5 - Rio Claro", "9 - CACHOEIRA"};
+    QTest::newRow("2 to 3: the lower end counts")
+        << 2 << 3 << QStringList{"5 - Rio Claro", "9 - CACHOEIRA"};
     QTest::newRow("3 to 3") << 3 << 3 << QStringList{"9 - CACHOEIRA"};
-    QTest::newRow("upper end past the list") << 2 << 7
-                                             << QStringList{"5 - Rio Claro", "9 - CACHOEIRA"};
+    QTest::newRow("upper end past the list")
+        << 2 << 7 << QStringList{"5 - Rio Claro", "9 - CACHOEIRA"};
     QTest::newRow("range past the list: nothing") << 4 << 5 << QStringList{};
 }
 
@@ -299,7 +310,8 @@ void TestPrintJobs::screenPrintFillsTheMargins() {
                                int((paint.top() + fy * paint.height()) * 20));
     };
     for (const auto& [fx, fy] : {std::pair{0.07, 0.07}, {0.93, 0.93}, {0.5, 0.5}, {0.07, 0.93}})
-        QVERIFY2(at(fx, fy).red() > 200 && at(fx, fy).green() < 80, qPrintable(QString::number(fx)));
+        QVERIFY2(at(fx, fy).red() > 200 && at(fx, fy).green() < 80,
+                 qPrintable(QString::number(fx)));
     for (const auto& [fx, fy] : {std::pair{0.03, 0.5}, {0.97, 0.5}, {0.5, 0.03}, {0.5, 0.965}})
         QVERIFY2(at(fx, fy).green() > 200, qPrintable(QString::number(fy)));
 }
