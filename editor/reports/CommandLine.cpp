@@ -128,11 +128,6 @@ bool parseArguments(const QStringList& args, Arguments& out, QString& error) {
     return true;
 }
 
-bool hasDisplay() {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
 LookupLists readLists(const Arguments& args, Dialogs& dialogs) {
     const QString path =
         args.config.isEmpty()
@@ -201,8 +196,9 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
 
-    // A script has no use for windows: without a display Qt would refuse to start.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !hasDisplay())
+    // The reports open no window: the offscreen platform serves with or without a display
+    // (a display that cannot be reached would stop the program before it starts).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hydro Plant\u00B4s Cadastre Editor"));

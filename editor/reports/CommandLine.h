@@ -6,5 +6,5 @@
 // Runs the command-line modes when the first argument is one of their options (matched
 // exactly) and answers the exit status; nullopt for any other first argument, which then
 // names the registry of the window. Creates its own application object, on Qt's offscreen
-// platform when there is no display.
+// platform unless QT_QPA_PLATFORM names another.
 std::optional<int> runCommandLine(int argc, char** argv);

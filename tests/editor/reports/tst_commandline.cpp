@@ -21,13 +21,16 @@ struct Run {
 };
 
 // Runs quillmark without a display and without a platform chosen: it must pick one itself.
-Run quillmark(const QStringList& args, const QString& lang = QStringLiteral("C")) {
+Run quillmark(const QStringList& args, const QString& lang = QStringLiteral("C"),
+              const QString& display = QString()) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name :
          {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_NUMERIC", "LC_TIME"})
         env.remove(QString::fromLatin1(name));
     env.insert("LANG", lang);
+    if (!display.isEmpty())
+        env.insert("DISPLAY", display);
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(QUILLMARK_EXE), args);
     Run run;
@@ -88,22 +91,27 @@ void TestCommandLine::missingConfigWarns() {
 void TestCommandLine::exportCsv_data() {
     QTest::addColumn<QString>("lang");
     QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("display");
     QTest::newRow("point") << "C"
-                           << "C";
+                           << "C" << QString();
     QTest::newRow("comma from LANG") << "pt_BR.UTF-8"
-                                     << "pt_BR";
+                                     << "pt_BR" << QString();
+    QTest::newRow("a display that cannot be reached") << "C"
+                                                      << "C"
+                                                      << ":93";
 }
 
 void TestCommandLine::exportCsv() {
     QFETCH(QString, lang);
     QFETCH(QString, locale);
+    QFETCH(QString, display);
     QTemporaryDir dir;
     const QByteArray reg = threePlants();
     QVERIFY(writeFile(dir.filePath("HIDR.DAT"), reg));
     // OUTPUT is written as named: no ".csv" is added.
     const QString out = dir.filePath("plants.txt");
     const Run run = quillmark(
-        {"--export-csv", dir.filePath("HIDR.DAT"), out, "--config", sampleConfig()}, lang);
+        {"--export-csv", dir.filePath("HIDR.DAT"), out, "--config", sampleConfig()}, lang, display);
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.contains("Arquivo CSV gerado com sucesso !"), qPrintable(run.err));
     LookupLists lists;
