@@ -7,7 +7,10 @@ JOBS      ?= $(shell nproc)
 PACKAGES  := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libjpeg-dev \
              fonts-liberation2 poppler-utils
 
-.PHONY: deps configure build run test converter clean
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
+FUZZ_SECONDS ?= 8
+
+.PHONY: deps fuzz-deps configure build run test sanitize fuzz-short converter clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -17,6 +20,9 @@ deps:
 	  echo "installing:$$missing"; \
 	  apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
+
+fuzz-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
 
 configure: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
@@ -32,6 +38,19 @@ converter: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, no recovery.
+sanitize: deps
+	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHYDRO_SANITIZE=ON
+	cmake --build $(BUILD)-asan -j $(JOBS)
+	cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# A short run of every fuzz target from its seed corpus (clang and libFuzzer).
+fuzz-short: fuzz-deps
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHYDRO_FUZZ=ON
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_targets
+	ASAN_OPTIONS=detect_leaks=0 tests/fuzz/run-fuzzers.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD)

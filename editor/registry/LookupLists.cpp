@@ -1,5 +1,9 @@
 #include "registry/LookupLists.h"
 
+#include "registry/AnsiText.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -37,17 +41,42 @@ QString LookupLists::entry(const QStringList& list, qint64 code) {
     return list.at(int(code));
 }
 
+// Valid UTF-8 (a byte-order mark dropped) is taken as UTF-8, anything else as Windows-1252:
+// a file saved by a Linux editor and one saved on Windows read the same. A UTF-16 file
+// (with its byte-order mark, as Windows editors save "Unicode") is read as well.
 static QString decodeConfigBytes(QByteArray bytes) {
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
+                                                          : QStringDecoder::Utf16BE);
+        return utf16.decode(bytes.mid(2));
+    }
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    QStringDecoder ansi("windows-1252");
-    if (ansi.isValid())
-        return ansi.decode(bytes);
-    return QString::fromLatin1(bytes);
+    return AnsiText::decode(bytes);
+}
+
+// Blanks and tabs around keys and values are not part of them (line ends neither).
+static QStringView trimBlanks(QStringView text) {
+    const auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\r'; };
+    while (!text.isEmpty() && blank(text.front()))
+        text = text.mid(1);
+    while (!text.isEmpty() && blank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+QString leftCharacters(const QString& text, int count) {
+    qsizetype end = 0;
+    for (int n = 0; n < count && end < text.size(); ++n)
+        end += (text.at(end).isHighSurrogate() && end + 1 < text.size() &&
+                text.at(end + 1).isLowSurrogate())
+                   ? 2
+                   : 1;
+    return text.left(end);
 }
 
 IniFile IniFile::fromBytes(const QByteArray& bytes) {
@@ -55,25 +84,26 @@ IniFile IniFile::fromBytes(const QByteArray& bytes) {
     const QString text = decodeConfigBytes(bytes);
     QString section;
     for (QStringView line : QStringView(text).split(u'\n')) {
-        line = line.trimmed();
+        line = trimBlanks(line);
         if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
             continue;
         if (line.startsWith(u'[')) {
             const qsizetype close = line.indexOf(u']');
             if (close > 0)
-                section = line.mid(1, close - 1).trimmed().toString().toLower();
+                section = trimBlanks(line.mid(1, close - 1)).toString().toLower();
             continue;
         }
         const qsizetype eq = line.indexOf(u'=');
         if (eq <= 0)
             continue;
-        const QString key = line.left(eq).trimmed().toString().toLower();
-        QString value = line.mid(eq + 1).trimmed().toString();
-        if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
+        const QString key = trimBlanks(line.left(eq)).toString().toLower();
+        QStringView value = trimBlanks(line.mid(eq + 1));
+        if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+            value.back() == value.front())
             value = value.mid(1, value.size() - 2);
         auto& keys = ini.m_sections[section];
-        if (!keys.contains(key)) // the first occurrence counts, as the platform reader does
-            keys.insert(key, value);
+        if (!key.isEmpty() && !keys.contains(key)) // the first occurrence counts
+            keys.insert(key, value.toString());
     }
     return ini;
 }
@@ -104,10 +134,16 @@ ConfigResult readLookupLists(const QString& path, LookupLists& lists) {
     const IniFile ini = IniFile::fromBytes(file.readAll());
     auto fill = [&](QStringList& list, const char* section) {
         for (int k = 0; k < list.size(); ++k)
-            list[k] = ini.value(QString::fromLatin1(section), QString::number(k)).left(20);
+            list[k] =
+                leftCharacters(ini.value(QString::fromLatin1(section), QString::number(k)), 20);
     };
     fill(lists.TurbineNames, "TURBINAS");
     fill(lists.SystemNames, "SISTEMAS");
     fill(lists.CompanyNames, "EMPRESAS");
     return result;
+}
+
+QString configIniPath() {
+    return QDir::toNativeSeparators(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("config.ini")));
 }

@@ -19,8 +19,9 @@ struct LookupLists {
 
 // A small INI reader: sections in brackets, key=value lines; blanks around keys and values
 // dropped, ';' and '#' comment lines skipped, section and key names matched without regard
-// to case, a value in double quotes unquoted. Bytes are decoded as UTF-8 when they are valid
-// UTF-8 (a byte-order mark dropped), otherwise as Windows-1252.
+// to case, a value in double or single quotes unquoted, the first of repeated keys kept.
+// Bytes are decoded as UTF-8 when they are valid UTF-8 (a byte-order mark dropped), as
+// UTF-16 after its byte-order mark, otherwise as Windows-1252.
 class IniFile {
 public:
     static IniFile fromBytes(const QByteArray& bytes);
@@ -39,6 +40,12 @@ struct ConfigResult {
 // Fills the lists from the file at path (values cut to 20 characters), or, when it does not
 // exist, sets the defaults and answers the warning text to show.
 ConfigResult readLookupLists(const QString& path, LookupLists& lists);
+
+// The first `count` characters of text (a character outside the BMP counts once).
+QString leftCharacters(const QString& text, int count);
+
+// config.ini in the folder of the running executable, in the platform's notation.
+QString configIniPath();
 
 // "O Arquivo <path> não foi encontrado. As definições de Turbinas, Sistemas e Empresas ..."
 QString missingConfigWarning(const QString& path);

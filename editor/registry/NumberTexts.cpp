@@ -1,5 +1,6 @@
 #include "registry/NumberTexts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -32,11 +33,17 @@ static QString exponentForm(double value, int significant, const QLocale& locale
 QString Fixed(double value, int decimals, const QLocale& locale) {
     if (!std::isfinite(value))
         return nonFinite(value);
-    if (std::fabs(value) >= 1e15)
-        return exponentForm(value, 15, locale);
+    decimals = std::clamp(decimals, 0, 15);
     QString text = QLocale::c().toString(value, 'f', decimals);
+    const bool negative = text.startsWith(u'-');
+    const qsizetype point = text.indexOf(u'.');
+    const qsizetype integerDigits = (point < 0 ? text.size() : point) - (negative ? 1 : 0);
+    // More than 15 integer digits (after rounding) is past what the fixed form shows.
+    if (integerDigits > 15)
+        return exponentForm(value, 15, locale);
     // A negative value that rounds to zero shows as zero, without a sign.
-    if (text.startsWith(u'-') && text.count(u'0') == text.size() - 1 - (decimals > 0 ? 1 : 0))
+    if (negative &&
+        std::all_of(text.cbegin() + 1, text.cend(), [](QChar c) { return c == u'0' || c == u'.'; }))
         text.remove(0, 1);
     return withSeparator(text, locale);
 }

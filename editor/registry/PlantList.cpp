@@ -16,11 +16,13 @@ PlantList plantListFromBytes(const QByteArray& registry) {
     list.plantNames = PlantList::emptyPlantNames();
     const qsizetype size = registry.size();
     const char* data = registry.constData();
-    int code = 1;
+    // Every record whose name bytes exist gets its name, however many records there are.
+    const qsizetype named = size >= 12 ? (size - 12) / RecordSize + 1 : 0;
+    if (named + 1 > list.plantNames.size())
+        list.plantNames.resize(named + 1);
+    qsizetype code = 1;
     for (qsizetype pos = 0; pos + 12 <= size; pos += RecordSize, ++code) {
         const QString name = AnsiText::decode(data + pos, 12);
-        if (code >= list.plantNames.size())
-            list.plantNames.resize(code + 1);
         list.plantNames[code] = name;
         if (data[pos] != ' ' && data[pos] != '\0')
             list.entries.append(QString::number(code) + QStringLiteral(" - ") + trimControl(name));
@@ -35,8 +37,8 @@ QStringList plantEntriesByName(const QStringList& byCode, const QCollator& colla
     sorted.reserve(byCode.size());
     for (const QString& entry : byCode) {
         const qsizetype dash = entry.indexOf(u'-');
-        const QString name = entry.mid(dash + 1).trimmed();
-        const QString code = entry.left(std::max<qsizetype>(dash, 0)).trimmed();
+        const QString name = trimControl(entry.mid(dash + 1));
+        const QString code = trimControl(entry.left(std::max<qsizetype>(dash, 0)));
         sorted.append(name + QStringLiteral(" (") + code + u')');
     }
     std::stable_sort(sorted.begin(), sorted.end(),

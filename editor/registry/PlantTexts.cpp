@@ -104,8 +104,12 @@ PlantTexts plantDisplayTexts(const TUsinaHd& p, const LookupLists& lists,
     b["TXT_Posto"] = Integer(p.Posto);
     b["TXT_SistUsi"] = coded(p.Sistema, LookupLists::entry(lists.SystemNames, p.Sistema));
     b["TXT_Empresa"] = coded(p.Empresa, LookupLists::entry(lists.CompanyNames, p.Empresa));
-    b["TXT_Jusante"] = coded(p.Jusante, LookupLists::entry(plantNames, p.Jusante));
-    b["TXT_Desvio"] = coded(p.Desvio, LookupLists::entry(plantNames, p.Desvio));
+    // A stored name shows as its bytes do in TXT_Nome: a NUL adds nothing.
+    const auto plantName = [&](std::int32_t code) {
+        return LookupLists::entry(plantNames, code).remove(QChar(u'\0'));
+    };
+    b["TXT_Jusante"] = coded(p.Jusante, plantName(p.Jusante));
+    b["TXT_Desvio"] = coded(p.Desvio, plantName(p.Desvio));
     b["TXT_reg"] = regText(p.Reg);
     b["TXT_VMin"] = Fixed(p.VolMin, 2, locale) + hm3;
     b["TXT_VMax"] = Fixed(p.VolMax, 2, locale) + hm3;

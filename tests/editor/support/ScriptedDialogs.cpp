@@ -1,0 +1,106 @@
+#include "ScriptedDialogs.h"
+
+#include <QPrinter>
+
+QString ScriptedDialogs::kindName(Kind kind) {
+    switch (kind) {
+    case Kind::Plain:
+        return QStringLiteral("plain");
+    case Kind::Warning:
+        return QStringLiteral("warning");
+    case Kind::Error:
+        return QStringLiteral("error");
+    case Kind::Information:
+        return QStringLiteral("information");
+    case Kind::Confirm:
+        return QStringLiteral("confirm");
+    case Kind::OpenFile:
+        return QStringLiteral("openFile");
+    case Kind::SaveFile:
+        return QStringLiteral("saveFile");
+    case Kind::InputText:
+        return QStringLiteral("inputText");
+    case Kind::ChoosePrinter:
+        return QStringLiteral("choosePrinter");
+    }
+    return {};
+}
+
+QStringList ScriptedDialogs::messageLines() const {
+    QStringList lines;
+    for (const Box& box : boxes)
+        if (box.kind == Kind::Plain || box.kind == Kind::Warning || box.kind == Kind::Error ||
+            box.kind == Kind::Information || box.kind == Kind::Confirm)
+            lines << kindName(box.kind) + QStringLiteral(": ") + box.text;
+    return lines;
+}
+
+QStringList ScriptedDialogs::texts(Kind kind) const {
+    QStringList result;
+    for (const Box& box : boxes)
+        if (box.kind == kind)
+            result << box.text;
+    return result;
+}
+
+void ScriptedDialogs::message(MessageKind kind, const QString& text) {
+    Kind k = Kind::Plain;
+    switch (kind) {
+    case MessageKind::Plain:
+        k = Kind::Plain;
+        break;
+    case MessageKind::Warning:
+        k = Kind::Warning;
+        break;
+    case MessageKind::Error:
+        k = Kind::Error;
+        break;
+    case MessageKind::Information:
+        k = Kind::Information;
+        break;
+    }
+    boxes.append({k, text, {}});
+}
+
+bool ScriptedDialogs::confirm(const QString& text) {
+    boxes.append({Kind::Confirm, text, {}});
+    return confirmAnswers.isEmpty() ? false : confirmAnswers.dequeue();
+}
+
+QString ScriptedDialogs::openFile(const QString& title, const QString& filter, const QString&) {
+    boxes.append({Kind::OpenFile, title, filter});
+    return openFileAnswers.isEmpty() ? QString() : openFileAnswers.dequeue();
+}
+
+QString ScriptedDialogs::saveFile(const QString& title, const QString& filter, const QString&,
+                                  const QString& proposedName, bool confirmOverwrite) {
+    boxes.append({Kind::SaveFile, title, filter});
+    lastSaveProposedName = proposedName;
+    lastSaveConfirmOverwrite = confirmOverwrite;
+    return saveFileAnswers.isEmpty() ? QString() : saveFileAnswers.dequeue();
+}
+
+std::optional<QString> ScriptedDialogs::inputText(const QString& title, const QString& prompt,
+                                                  const QString&) {
+    boxes.append({Kind::InputText, title, prompt});
+    if (inputAnswers.isEmpty())
+        return std::nullopt;
+    return inputAnswers.dequeue();
+}
+
+bool ScriptedDialogs::choosePrinter(QPrinter& printer, const PrintRequest& request) {
+    boxes.append({Kind::ChoosePrinter, QString(), QString()});
+    lastPrintRequest = request;
+    if (printerAnswers.isEmpty())
+        return false;
+    const PrinterAnswer answer = printerAnswers.dequeue();
+    if (!answer.accept)
+        return false;
+    if (!answer.pdfFile.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(answer.pdfFile);
+    }
+    if (answer.fromPage > 0)
+        printer.setFromTo(answer.fromPage, answer.toPage);
+    return true;
+}

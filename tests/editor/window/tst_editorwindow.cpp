@@ -1,0 +1,602 @@
+// The main window's start, loading, plant list, scratch copy and File menu, driven as a user
+// drives them.
+
+#include "EditorHarness.h"
+#include "RegistryFixtures.h"
+#include "registry/PlantCodec.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSet>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace RegistryFixtures;
+using Kind = ScriptedDialogs::Kind;
+
+static const QString PortugueseTitle =
+    QStringLiteral("Visualizador do Cadastro de Usinas Hidráulicas");
+
+// Plants at 1, 6 and 320 of 320 records; record 2 named with a leading blank, record 3
+// with a leading NUL (both vacated for the list, named all the same).
+static QByteArray registryOneSix320() {
+    TUsinaHd first = plantNamed(QStringLiteral("ALFA"));
+    first.Jusante = 2;
+    first.Desvio = 3;
+    TUsinaHd blankFirst = plantNamed(QStringLiteral(" OCULTA"));
+    TUsinaHd nulFirst = plantNamed(QStringLiteral("XNULA"));
+    nulFirst.Nome[0] = '\0';
+    return registryBytes(320, {{1, first},
+                               {2, blankFirst},
+                               {3, nulFirst},
+                               {6, plantNamed(QStringLiteral("São Simão"))},
+                               {320, plantNamed(QStringLiteral("ÚLTIMA"))}});
+}
+
+static QStringList items(const QComboBox* combo) {
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i)
+        list << combo->itemText(i);
+    return list;
+}
+
+static bool enabled(QMenu* menu) {
+    return menu->menuAction()->isEnabled();
+}
+
+class TestEditorWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void start_data();
+    void start();
+    void plantListOfOneSix320();
+    void vacatedRecordsKeepTheirNames();
+    void userChoiceShowsThePlant();
+    void byNameEntryReadsItsRecord();
+    void unreadableRegistryEmptiesTheLists_data();
+    void unreadableRegistryEmptiesTheLists();
+    void registryGoneWhileBrowsing();
+    void loadAfterLoadClearsTheFirst();
+    void scratchCopy_data();
+    void scratchCopy();
+    void printEnabledWhenTheListShowsText();
+    void configIni_data();
+    void configIni();
+    void doubleClickOnTheIndicatorLoads();
+    void exitClosesTheWindow();
+    void designNamesInTheirGroups_data();
+    void designNamesInTheirGroups();
+    void selectorsShareTheirBoxesPlace();
+    void designStates();
+    void labelsNameTheirBoxes();
+    void exceptionInAHandlerIsShown();
+};
+
+void TestEditorWindow::start_data() {
+    QTest::addColumn<QString>("argument"); // "<file>" stands for the registry's path
+    QTest::addColumn<QString>("dialogAnswer");
+    QTest::addColumn<bool>("dialogShown");
+    QTest::addColumn<QString>("titleBase");
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<QString>("shownName");
+
+    const int red = int(TFRMeditor::SinalColor::Red);
+    const int green = int(TFRMeditor::SinalColor::Green);
+    QTest::newRow("registry argument") << "<file>"
+                                       << "" << false << PortugueseTitle << green << "ALFA        ";
+    QTest::newRow("no argument, cancelled") << ""
+                                            << "" << true << "Velarin" << red << "";
+    QTest::newRow("blank argument, cancelled") << "   "
+                                               << "" << true << "Velarin" << red << "";
+    QTest::newRow("no argument, file chosen")
+        << ""
+        << "<file>" << true << "Velarin" << green << "ALFA        ";
+}
+
+void TestEditorWindow::start() {
+    QFETCH(QString, argument);
+    QFETCH(QString, dialogAnswer);
+    QFETCH(bool, dialogShown);
+    QFETCH(QString, titleBase);
+    QFETCH(int, signal);
+    QFETCH(QString, shownName);
+
+    EditorHarness h;
+    const QString file = h.writeFile("HIDR.DAT", registryOneSix320());
+    argument.replace("<file>", file);
+    dialogAnswer.replace("<file>", file);
+    if (dialogShown)
+        h.dialogs.openFileAnswers.enqueue(dialogAnswer);
+    TFRMeditor& w = h.start({argument});
+
+    QVERIFY(w.FirstActivationDone);
+    QCOMPARE(h.dialogs.count(Kind::OpenFile), dialogShown ? 1 : 0);
+    if (dialogShown) {
+        const ScriptedDialogs::Box box = h.dialogs.boxes.constFirst();
+        QCOMPARE(box.text, QStringLiteral("Abrir Cadastro de Usinas Hidráulicas"));
+        QCOMPARE(box.extra, QStringLiteral("Cadastro de Usinas Hidráulicas (*)"));
+    }
+    QCOMPARE(h.dialogs.messageLines(), QStringList());
+    const bool loaded = !shownName.isEmpty();
+    QCOMPARE(w.windowTitle(),
+             loaded ? titleBase + " - " + QDir::toNativeSeparators(file) : titleBase);
+    QCOMPARE(int(w.SinalState), signal);
+    QCOMPARE(w.Sinal->pixmap().toImage(), (loaded ? w.ImgGreen : w.ImgRed)->pixmap().toImage());
+    QCOMPARE(w.MnFileExp->isEnabled(), loaded);
+    QCOMPARE(enabled(w.MnEditSearch), loaded);
+    QCOMPARE(w.TXT_Nome->text(), shownName);
+    QCOMPARE(w.RegistryFileName, loaded ? file : QString());
+    QVERIFY(w.DestFileName.isEmpty());
+    if (loaded) {
+        QCOMPARE(w.ComboBox1->currentText(), QStringLiteral("1 - ALFA"));
+        QCOMPARE(w.TXT_Cod->text(), QStringLiteral("1"));
+        QCOMPARE(w.CurrentCode, 1);
+        QVERIFY(w.MnEditSearchCode->isChecked());
+        QVERIFY(!w.MnEditSearchName->isChecked());
+    } else {
+        QCOMPARE(w.ComboBox1->count(), 0);
+        QCOMPARE(w.ComboBox2->count(), 0);
+        QCOMPARE(w.TXT_Posto->text(), QString());
+        QCOMPARE(TFRMeditor::cellText(w.StrGr_PCVA, 0, 0), QString());
+    }
+    QVERIFY(w.isMaximized());
+}
+
+void TestEditorWindow::plantListOfOneSix320() {
+    EditorHarness h;
+    const QString file = h.writeFile("HIDR.DAT", registryOneSix320());
+    TFRMeditor& w = h.start({file});
+    const QStringList expected = {"1 - ALFA", "6 - São Simão", "320 - ÚLTIMA"};
+    QCOMPARE(items(w.ComboBox2), expected);
+    QCOMPARE(items(w.ComboBox1), expected);
+    QCOMPARE(w.PlantNames.value(0), QStringLiteral("NÃO HÁ"));
+    QCOMPARE(w.PlantNames.value(6), QStringLiteral("São Simão   "));
+    QCOMPARE(w.PlantNames.value(5), QString(12, u' '));
+    QCOMPARE(w.PlantNames.value(321), QString());
+    QVERIFY(w.PlantNames.size() >= 1001);
+}
+
+void TestEditorWindow::vacatedRecordsKeepTheirNames() {
+    EditorHarness h;
+    const QString file = h.writeFile("HIDR.DAT", registryOneSix320());
+    TFRMeditor& w = h.start({file});
+    // Plant 1 points at records 2 (blank first byte) and 3 (NUL first byte).
+    QCOMPARE(w.TXT_Jusante->text(), QStringLiteral("2 -  OCULTA     "));
+    QCOMPARE(w.TXT_Desvio->text(), QStringLiteral("3 - NULA       "));
+}
+
+void TestEditorWindow::userChoiceShowsThePlant() {
+    EditorHarness h;
+    TUsinaHd six = plantNamed(QStringLiteral("São Simão"));
+    six.Posto = 66;
+    const QString file = h.writeFile(
+        "HIDR.DAT", registryBytes(8, {{1, plantNamed(QStringLiteral("ALFA"))}, {6, six}}));
+    TFRMeditor& w = h.start({file});
+    QCOMPARE(w.TXT_Posto->text(), QStringLiteral("0"));
+
+    // A programmatic index change is no user choice: nothing is read.
+    w.ComboBox1->setCurrentIndex(1);
+    QCOMPARE(w.TXT_Nome->text(), QStringLiteral("ALFA        "));
+    QCOMPARE(w.CurrentCode, 1);
+
+    emit w.ComboBox1->activated(1);
+    QCOMPARE(w.TXT_Nome->text(), QStringLiteral("SÃO SIMÃO   "));
+    QCOMPARE(w.TXT_Posto->text(), QStringLiteral("66"));
+    QCOMPARE(w.TXT_Cod->text(), QStringLiteral("6"));
+    QCOMPARE(w.CurrentCode, 6);
+    QCOMPARE(h.dialogs.messageLines(), QStringList());
+}
+
+void TestEditorWindow::byNameEntryReadsItsRecord() {
+    EditorHarness h;
+    TUsinaHd alfa = plantNamed(QStringLiteral("ALFA"));
+    alfa.Posto = 1212;
+    const QString file = h.writeFile(
+        "HIDR.DAT", registryBytes(12, {{3, plantNamed(QStringLiteral("BETA"))}, {12, alfa}}));
+    TFRMeditor& w = h.start({file});
+    w.MnEditSearchName->trigger();
+    QCOMPARE(w.ComboBox1->itemText(0), QStringLiteral("ALFA (12)"));
+    w.ComboBox1->setCurrentIndex(0);
+    emit w.ComboBox1->activated(0);
+    QCOMPARE(w.TXT_Posto->text(), QStringLiteral("1212"));
+    QCOMPARE(w.TXT_Cod->text(), QStringLiteral("12"));
+    QCOMPARE(w.CurrentCode, 12);
+}
+
+void TestEditorWindow::unreadableRegistryEmptiesTheLists_data() {
+    QTest::addColumn<bool>("fromCommandLine");
+    QTest::newRow("File > Load") << false;
+    QTest::newRow("command line") << true;
+}
+
+void TestEditorWindow::unreadableRegistryEmptiesTheLists() {
+    QFETCH(bool, fromCommandLine);
+    EditorHarness h;
+    const QString good = h.writeFile("HIDR.DAT", registryOneSix320());
+    const QString missing = h.path("NADA.DAT");
+    TFRMeditor& w = h.start({good});
+    QCOMPARE(w.ComboBox2->count(), 3);
+    h.dialogs.clear();
+
+    if (fromCommandLine) {
+        // A second window on the missing file, after one that listed plants.
+        h.start({missing});
+    } else {
+        h.dialogs.openFileAnswers.enqueue(missing);
+        w.MnFileLoad->trigger();
+    }
+    TFRMeditor& v = h.window();
+    QCOMPARE(h.dialogs.messageLines(),
+             QStringList{QStringLiteral("plain: Problemas na leitura do Cadastro !")});
+    QCOMPARE(v.ComboBox2->count(), 0);
+    QCOMPARE(v.ComboBox1->count(), 0);
+    QCOMPARE(v.plantListShownText(), QString());
+    QCOMPARE(v.PlantNames.value(0), QStringLiteral("NÃO HÁ"));
+    QCOMPARE(v.PlantNames.value(1), QString());
+    QCOMPARE(v.TXT_Nome->text(), QString());
+    // Loading carries on: the file is the registry in use, though nothing is listed.
+    QCOMPARE(v.RegistryFileName, missing);
+    QVERIFY(v.windowTitle().endsWith(" - " + QDir::toNativeSeparators(missing)));
+    QCOMPARE(v.SinalState, TFRMeditor::SinalColor::Green);
+}
+
+void TestEditorWindow::registryGoneWhileBrowsing() {
+    EditorHarness h;
+    const QString file = h.writeFile("HIDR.DAT", registryOneSix320());
+    TFRMeditor& w = h.start({file});
+    QVERIFY(QFile::remove(file));
+    h.dialogs.clear();
+    w.ComboBox1->setCurrentIndex(1);
+    emit w.ComboBox1->activated(1);
+    QCOMPARE(h.dialogs.messageLines(),
+             QStringList{QStringLiteral("plain: Arquivo <Usinas.Dat> não encontrado")});
+    // The fresh, all-zero plant is shown and its code kept.
+    QCOMPARE(w.TXT_Posto->text(), QStringLiteral("0"));
+    QCOMPARE(w.TXT_SistUsi->text(), QStringLiteral("0 - "));
+    QCOMPARE(w.TXT_Jusante->text(), QStringLiteral("0 - NÃO HÁ"));
+    QCOMPARE(w.TXT_Nome->text(), QString());
+    QCOMPARE(w.CurrentCode, 6);
+}
+
+void TestEditorWindow::loadAfterLoadClearsTheFirst() {
+    EditorHarness h;
+    const QString first = h.writeFile("A.DAT", registryOneSix320());
+    const QString second =
+        h.writeFile("B.DAT", registryBytes(2, {{2, plantNamed(QStringLiteral("GAMA"))}}));
+    TFRMeditor& w = h.start({first});
+    w.DestFileName = h.path("DEST.DAT");
+
+    h.dialogs.openFileAnswers.enqueue(second);
+    w.MnFileLoad->trigger();
+    QCOMPARE(items(w.ComboBox1), QStringList{"2 - GAMA"});
+    QCOMPARE(w.ComboBox1->currentIndex(), -1); // nothing chosen yet
+    QCOMPARE(w.plantListShownText(), QStringLiteral("Select the Plant !"));
+    QCOMPARE(w.TXT_Nome->text(), QString());
+    QCOMPARE(w.windowTitle(), "Velarin - " + QDir::toNativeSeparators(second));
+    QVERIFY(w.DestFileName.isEmpty());
+
+    // Cancelled: no registry at all.
+    w.MnFileLoad->trigger();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Velarin"));
+    QCOMPARE(w.SinalState, TFRMeditor::SinalColor::Red);
+    QVERIFY(w.RegistryFileName.isEmpty());
+    QCOMPARE(w.ComboBox1->count(), 0);
+    QVERIFY(!w.MnFileExp->isEnabled());
+    QVERIFY(!enabled(w.MnEditSearch));
+}
+
+void TestEditorWindow::scratchCopy_data() {
+    QTest::addColumn<QString>("registry"); // the argument: "AuxCad.cad" or "HIDR.DAT"
+    QTest::addColumn<bool>("leftOver");    // a copy exists before the start
+    QTest::addColumn<bool>("afterStart");
+    QTest::addColumn<bool>("afterExit");
+
+    QTest::newRow("left-over copy, other registry") << "HIDR.DAT" << true << false << false;
+    QTest::newRow("copy made while running") << "HIDR.DAT" << false << false << false;
+    QTest::newRow("the copy is the registry") << "AuxCad.cad" << true << true << true;
+    QTest::newRow("the copy by a relative name") << "./AuxCad.cad" << true << true << true;
+}
+
+void TestEditorWindow::scratchCopy() {
+    QFETCH(QString, registry);
+    QFETCH(bool, leftOver);
+    QFETCH(bool, afterStart);
+    QFETCH(bool, afterExit);
+
+    EditorHarness h;
+    const QByteArray bytes = registryOneSix320();
+    h.writeFile("HIDR.DAT", bytes);
+    const QString aux = h.path("AuxCad.cad");
+    if (leftOver)
+        h.writeFile("AuxCad.cad", bytes);
+    TFRMeditor& w = h.start({registry});
+    QCOMPARE(QDir(w.StartDir).canonicalPath(), QDir(h.path(".")).canonicalPath());
+    QCOMPARE(QFile::exists(aux), afterStart);
+    if (!leftOver)
+        h.writeFile("AuxCad.cad", bytes); // as a saved change makes it
+    QCOMPARE(w.ComboBox2->count(), 3);
+    h.destroy();
+    QCOMPARE(QFile::exists(aux), afterExit);
+    QVERIFY(QFile::exists(h.path("HIDR.DAT")));
+}
+
+void TestEditorWindow::printEnabledWhenTheListShowsText() {
+    EditorHarness h;
+    const QString file = h.writeFile("HIDR.DAT", registryOneSix320());
+    TFRMeditor& w = h.start({});
+    emit w.MnFile->aboutToShow();
+    QVERIFY(!enabled(w.MnFilePrint));
+
+    h.dialogs.openFileAnswers.enqueue(file);
+    w.MnFileLoad->trigger();
+    emit w.MnFile->aboutToShow();
+    QVERIFY(enabled(w.MnFilePrint)); // "Select the Plant !" is shown
+
+    w.ComboBox1->setCurrentIndex(0);
+    emit w.ComboBox1->activated(0);
+    emit w.MnFile->aboutToShow();
+    QVERIFY(enabled(w.MnFilePrint));
+
+    h.dialogs.openFileAnswers.enqueue(h.path("NADA.DAT"));
+    w.MnFileLoad->trigger();
+    emit w.MnFile->aboutToShow();
+    QVERIFY(!enabled(w.MnFilePrint));
+}
+
+void TestEditorWindow::configIni_data() {
+    QTest::addColumn<QByteArray>("config"); // empty: no file
+    QTest::addColumn<bool>("warned");
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("company");
+    QTest::addColumn<QString>("turbine");
+
+    QTest::newRow("missing") << QByteArray() << true << "1 - Sudeste"
+                             << "19 - Furnas"
+                             << "2 - Kaplan/Propeller";
+    QTest::newRow("own names, cut to 20")
+        << QByteArray("[SISTEMAS]\n1=Sudeste/Centro-Oeste Brasil\n[EMPRESAS]\n19=Hidro Norte\n")
+        << false << "1 - Sudeste/Centro-Oeste"
+        << "19 - Hidro Norte"
+        << "2 - ";
+    QTest::newRow("Windows-1252 file") << QByteArray("[TURBINAS]\n2=H\xc9LICE\n") << false << "1 - "
+                                       << "19 - "
+                                       << "2 - HÉLICE";
+}
+
+void TestEditorWindow::configIni() {
+    QFETCH(QByteArray, config);
+    QFETCH(bool, warned);
+    QFETCH(QString, system);
+    QFETCH(QString, company);
+    QFETCH(QString, turbine);
+
+    EditorHarness h(false);
+    if (!config.isEmpty())
+        h.writeFile("config.ini", config);
+    TUsinaHd p = plantNamed(QStringLiteral("ALFA"));
+    p.Sistema = 1;
+    p.Empresa = 19;
+    p.TipoTurbina = 2;
+    const QString file = h.writeFile("HIDR.DAT", registryBytes(1, {{1, p}}));
+    TFRMeditor& w = h.start({file});
+    const QString expectedWarning =
+        "O Arquivo " + QDir::toNativeSeparators(h.path("config.ini")) +
+        " não foi encontrado. As definições de Turbinas, Sistemas e Empresas podem não estar "
+        "atualizadas.";
+    QCOMPARE(h.dialogs.messageLines(),
+             warned ? QStringList{"warning: " + expectedWarning} : QStringList());
+    QCOMPARE(w.TXT_SistUsi->text(), system);
+    QCOMPARE(w.TXT_Empresa->text(), company);
+    QCOMPARE(w.TXT_Tipo_Turb->text(), turbine);
+}
+
+void TestEditorWindow::doubleClickOnTheIndicatorLoads() {
+    EditorHarness h;
+    const QString file = h.writeFile("HIDR.DAT", registryOneSix320());
+    TFRMeditor& w = h.start({});
+    h.dialogs.openFileAnswers.enqueue(file);
+    QTest::mouseDClick(w.Sinal, Qt::LeftButton);
+    QCOMPARE(h.dialogs.count(Kind::OpenFile), 2);
+    QCOMPARE(w.RegistryFileName, file);
+    QCOMPARE(w.ComboBox1->count(), 3);
+
+    // While editing the indicator is disabled and a double-click does nothing.
+    w.Sinal->setEnabled(false);
+    QTest::mouseDClick(w.Sinal, Qt::LeftButton);
+    QCOMPARE(h.dialogs.count(Kind::OpenFile), 2);
+}
+
+void TestEditorWindow::exitClosesTheWindow() {
+    EditorHarness h;
+    TFRMeditor& w = h.start({});
+    QVERIFY(w.isVisible());
+    w.MnFileExit->trigger();
+    QVERIFY(!w.isVisible());
+}
+
+void TestEditorWindow::designNamesInTheirGroups_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("group"); // empty: outside the three groups
+    const QStringList top = {"Sinal",    "ComboBox1", "ComboBox2",     "TXT_Cod",
+                             "TXT_Nome", "LBLdata",   "TXT_Data",      "Label76",
+                             "TXT_Obs",  "Label1",    "ImgRed",        "ImgYellow",
+                             "ImgGreen", "Image1",    "BTNsavechange", "BTNcancelchange"};
+    const QStringList group1 = {"LBLsystem",     "TXT_SistUsi",   "CMBsistema",   "LBLgencoID",
+                                "TXT_Empresa",   "CMBempresa",    "LBLgaugenum",  "TXT_Posto",
+                                "LBLaltgaugeid", "TXT_Posto_BDH", "LBLdowngauge", "TXT_Jusante",
+                                "CMBjusante",    "LBLdeviation",  "TXT_Desvio",   "CMBdesvio"};
+    const QStringList group2 = {
+        "LBLregul",   "TXT_reg",     "CMBreg",     "lblvolref",   "TXT_V_Ref",   "LBLmaxvol",
+        "TXT_VMax",   "LBLmaxlev",   "TXT_Ymax",   "Lblvolspill", "TXT_V_Vert",  "LBLminvol",
+        "TXT_VMin",   "LBLminlev",   "TXT_YMin",   "LBLvoldev",   "TXT_V_CDesv", "LBLpolin",
+        "LBLcotavol", "LBLareacota", "StrGr_PCVA", "LBLevap",     "LBLjan",      "LBLfev",
+        "LBLmar",     "LBLabr",      "LBLmai",     "LBLjun",      "LBLjul",      "LBLago",
+        "LBLset",     "LBLout",      "LBLnov",     "LBLdez",      "StrGr_EvapM"};
+    const QStringList group3 = {
+        "LBLprodesp",   "TXT_Resp",       "LBLmedtail",     "TXT_JusNom",      "LBLteif",
+        "TXT_TxSForc",  "LBLip",          "TXT_TxIndProg",  "LBLturbtype",     "TXT_Tipo_Turb",
+        "CMBtipo_turb", "LBLnumtunit",    "TXT_NGrMaq",     "LBLndownpols",    "TXT_NKeyCur",
+        "LBLperdas",    "LBLtipo",        "TXT_TpPerda",    "CMBtp_perda",     "LBLvalor",
+        "TXT_Phd",      "LBLmaxfatcarga", "TXT_FatCgMax",   "LBLminfatcarga",  "TXT_FatCgMin",
+        "LBLinflspill", "TXT_VICF",       "CMBvicf",        "LBLrepset",       "TXT_RepGrGer",
+        "CMBrepgrger",  "LBLminhistflow", "TXT_QNaMH",      "LBLnumbaseunits", "TXT_N_UBase",
+        "LBLunitypes",  "StrGr_ConjMaq1", "StrGr_ConjMaq2", "LBLpolsdown",     "StrGr_PolsJus"};
+    for (const auto& [names, group] :
+         {std::pair{top, QString()}, std::pair{group1, QStringLiteral("GroupBox1")},
+          std::pair{group2, QStringLiteral("GroupBox2")},
+          std::pair{group3, QStringLiteral("GroupBox3")}})
+        for (const QString& name : names)
+            QTest::newRow(qPrintable(name)) << name << group;
+}
+
+void TestEditorWindow::designNamesInTheirGroups() {
+    QFETCH(QString, name);
+    QFETCH(QString, group);
+    EditorHarness h;
+    TFRMeditor& w = h.create();
+    const auto found = w.findChildren<QWidget*>(name);
+    QCOMPARE(found.size(), 1);
+    QWidget* widget = found.constFirst();
+    QString inGroup;
+    for (QWidget* p = widget->parentWidget(); p; p = p->parentWidget())
+        if (qobject_cast<QGroupBox*>(p))
+            inGroup = p->objectName();
+    QCOMPARE(inGroup, group);
+}
+
+void TestEditorWindow::selectorsShareTheirBoxesPlace() {
+    EditorHarness h;
+    TFRMeditor& w = h.start({});
+    const std::pair<QLineEdit*, QComboBox*> pairs[] = {{w.TXT_SistUsi, w.CMBsistema},
+                                                       {w.TXT_Empresa, w.CMBempresa},
+                                                       {w.TXT_Jusante, w.CMBjusante},
+                                                       {w.TXT_Desvio, w.CMBdesvio},
+                                                       {w.TXT_Tipo_Turb, w.CMBtipo_turb},
+                                                       {w.TXT_RepGrGer, w.CMBrepgrger},
+                                                       {w.TXT_VICF, w.CMBvicf},
+                                                       {w.TXT_TpPerda, w.CMBtp_perda},
+                                                       {w.TXT_reg, w.CMBreg}};
+    for (const auto& [box, selector] : pairs) {
+        QVERIFY(box->isVisible());
+        QVERIFY(!selector->isVisible());
+        QCOMPARE(selector->parentWidget(), box->parentWidget());
+    }
+    // Each selector sits in its box's cell, so it takes the box's place when they swap.
+    for (const auto& [box, selector] : pairs) {
+        QGridLayout* grid = nullptr;
+        for (QGridLayout* g : box->parentWidget()->findChildren<QGridLayout*>())
+            if (g->indexOf(box) >= 0)
+                grid = g;
+        QVERIFY2(grid, qPrintable(box->objectName()));
+        int boxCell[4], selectorCell[4];
+        QVERIFY(grid->indexOf(selector) >= 0);
+        grid->getItemPosition(grid->indexOf(box), &boxCell[0], &boxCell[1], &boxCell[2],
+                              &boxCell[3]);
+        grid->getItemPosition(grid->indexOf(selector), &selectorCell[0], &selectorCell[1],
+                              &selectorCell[2], &selectorCell[3]);
+        QCOMPARE(QList<int>(selectorCell, selectorCell + 4), QList<int>(boxCell, boxCell + 4));
+    }
+}
+
+void TestEditorWindow::designStates() {
+    EditorHarness h;
+    TFRMeditor& w = h.create();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Hydro Plant\u00B4s Cadastre Editor"));
+    QVERIFY(w.windowState() & Qt::WindowMaximized);
+    QVERIFY(w.BTNsavechange->isHidden());
+    QVERIFY(w.BTNcancelchange->isHidden());
+    QVERIFY(w.ComboBox2->isHidden());
+    QVERIFY(w.ImgRed->isHidden() && w.ImgYellow->isHidden() && w.ImgGreen->isHidden());
+    QVERIFY(!w.TXT_Cod->isEnabled());
+    QVERIFY(!enabled(w.MnEditSearch));
+    QVERIFY(!w.MnEditLanEsp->isEnabled() && !w.MnEditLanFran->isEnabled());
+    QVERIFY(w.MnEditLanEng->isChecked() && !w.MnEditLanPort->isChecked());
+    QVERIFY(!w.MnEditGerAlt->isVisible());
+    QVERIFY(w.MnEditPlantCreate->isCheckable() && !w.MnEditPlantCreate->isChecked());
+    QCOMPARE(w.SinalState, TFRMeditor::SinalColor::Red);
+    QCOMPARE(w.ComboBox1->maxVisibleItems(), 25);
+    for (QLineEdit* box : w.plantBoxes())
+        QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
+    QCOMPARE(w.plantBoxes().size(), 32);
+    // Column and row counts of the grids.
+    const std::tuple<QTableWidget*, int, int> grids[] = {{w.StrGr_PCVA, 5, 2},
+                                                         {w.StrGr_EvapM, 12, 1},
+                                                         {w.StrGr_ConjMaq1, 5, 1},
+                                                         {w.StrGr_ConjMaq2, 7, 1},
+                                                         {w.StrGr_PolsJus, 7, 1}};
+    for (const auto& [grid, columns, rows] : grids) {
+        QCOMPARE(grid->columnCount(), columns);
+        QCOMPARE(grid->rowCount(), rows);
+    }
+    // The design captions of the menus.
+    const std::pair<QAction*, const char*> captions[] = {
+        {w.MnFile->menuAction(), "&File"},
+        {w.MnFileLoad, "&Load..."},
+        {w.MnFileExp, "&Export..."},
+        {w.MnFilePrint->menuAction(), "&Print..."},
+        {w.MnFilePrintCurScr, "&Screen..."},
+        {w.MnFilePrintCurData, "&Hydroplant Data..."},
+        {w.MnFilePrintAllData, "&All Plants Data..."},
+        {w.MnFileExit, "&Exit"},
+        {w.MnEdit->menuAction(), "&Edit"},
+        {w.MnEditLang->menuAction(), "Language"},
+        {w.MnEditSearch->menuAction(), "&Search"},
+        {w.MnEditSearchCode, "by &Code"},
+        {w.MnEditSearchName, "by &Name"},
+        {w.MnEditPlant->menuAction(), "&Plant"},
+        {w.MnEditPlantCreate, "&Create"},
+        {w.MnEditPlantChange, "C&hange"},
+        {w.MnEditPlantDel, "&Delete"},
+        {w.MnEditGerAlt, "&Gera Alter. MSD"},
+        {w.MnHelp->menuAction(), "&Help"},
+        {w.MnHelpAbout, "&About Velarin..."}};
+    for (const auto& [action, caption] : captions)
+        QCOMPARE(action->text(), QString::fromUtf8(caption));
+}
+
+void TestEditorWindow::labelsNameTheirBoxes() {
+    EditorHarness h;
+    TFRMeditor& w = h.create();
+    int labelled = 0;
+    for (QLabel* label : w.findChildren<QLabel*>()) {
+        auto* box = qobject_cast<QLineEdit*>(label->buddy());
+        if (!box)
+            continue;
+        ++labelled;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), label->text());
+    }
+    QCOMPARE(labelled, 31); // every box but the code and the name
+    QList<QLineEdit*> boxes = w.plantBoxes();
+    boxes << w.TXT_Cod;
+    for (QLineEdit* box : boxes) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
+        QVERIFY2(!face->text(QAccessible::Name).isEmpty(), qPrintable(box->objectName()));
+    }
+    for (QTableWidget* grid : w.grids())
+        QVERIFY2(!grid->accessibleName().isEmpty(), qPrintable(grid->objectName()));
+}
+
+void TestEditorWindow::exceptionInAHandlerIsShown() {
+    EditorHarness h;
+    TFRMeditor& w = h.create();
+    w.runGuarded([] { throw std::runtime_error("Falha de teste"); });
+    QCOMPARE(h.dialogs.messageLines(), QStringList{"error: Falha de teste"});
+}
+
+QTEST_MAIN(TestEditorWindow)
+#include "tst_editorwindow.moc"

@@ -1,0 +1,35 @@
+// config.ini of any bytes: the reader never fails. Values written as key=value lines come
+// back trimmed, whatever the case of the section's name; plain ASCII values come back exactly.
+#include "registry/LookupLists.h"
+
+#include <QByteArray>
+#include <QList>
+#include <cstdlib>
+
+static bool plainAscii(const QByteArray& v)
+{
+    for (char c : v)
+        if (c < 0x21 || c > 0x7E || c == '"' || c == '[' || c == ';' || c == '#')
+            return false;
+    return true;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    (void)IniFile::fromBytes(bytes).value(QStringLiteral("EMPRESAS"), QStringLiteral("1"));
+
+    const QList<QByteArray> values = bytes.split('\n');
+    QByteArray ini("[sIsTeMaS]\r\n");
+    for (qsizetype k = 0; k < values.size() && k < 50; ++k)
+        ini += QByteArray::number(k) + " = " + values[k] + "\r\n";
+    const IniFile parsed = IniFile::fromBytes(ini);
+    for (qsizetype k = 0; k < values.size() && k < 50; ++k) {
+        const QString got = parsed.value(QStringLiteral("SISTEMAS"), QString::number(k));
+        if (!values[k].contains('"') && got != got.trimmed())
+            std::abort();
+        if (plainAscii(values[k]) && got != QString::fromLatin1(values[k]))
+            std::abort();
+    }
+    return 0;
+}

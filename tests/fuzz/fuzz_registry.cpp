@@ -1,0 +1,53 @@
+// A registry of any bytes: every record decodes, encodes back to the bytes it came from,
+// and gives display texts under both decimal separators; the plant list never reads past
+// the data and names every record.
+#include "registry/LookupLists.h"
+#include "registry/PlantCodec.h"
+#include "registry/PlantList.h"
+#include "registry/PlantTexts.h"
+
+#include <QByteArray>
+#include <QLocale>
+#include <cstdlib>
+#include <cstring>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const LookupLists lists = [] {
+        LookupLists l;
+        l.setDefaults();
+        return l;
+    }();
+    static const QLocale pointLocale = QLocale::c();
+    static const QLocale commaLocale(QLocale::Portuguese, QLocale::Brazil);
+
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const PlantList list = plantListFromBytes(bytes);
+    const std::size_t whole = size / RecordSize;
+    const std::size_t named = size >= 12 ? (size - 12) / RecordSize + 1 : 0;
+    if (std::size_t(list.plantNames.size()) < named + 1 || list.entries.size() > qsizetype(named))
+        std::abort();
+
+    for (std::size_t r = 0; r * RecordSize < size && r < 64; ++r) {
+        const std::size_t available = std::min<std::size_t>(RecordSize, size - r * RecordSize);
+        TUsinaHd plant;
+        decodePlant(bytes.constData() + r * RecordSize, available, plant);
+        if (r < whole) {
+            const QByteArray again = encodePlant(plant);
+            if (std::memcmp(again.constData(), bytes.constData() + r * RecordSize, RecordSize) != 0)
+                std::abort();
+        }
+        for (const QLocale* locale : {&pointLocale, &commaLocale}) {
+            const PlantTexts texts = plantDisplayTexts(plant, lists, list.plantNames, *locale);
+            if (texts.ConjMaq1.rows < 1 || texts.ConjMaq1.rows > 5 || texts.PolsJus.rows < 1 ||
+                texts.PolsJus.rows > 6 || texts.ConjMaq2.rows > 15)
+                std::abort();
+            // Numbers never carry a group separator.
+            if (texts.box(QStringLiteral("TXT_VMax")).contains(locale->groupSeparator()) &&
+                locale->groupSeparator() != locale->decimalPoint())
+                std::abort();
+        }
+    }
+    (void)plantEntriesByName(list.entries, QCollator(commaLocale));
+    return 0;
+}
