@@ -115,13 +115,9 @@ bool ReportPrinter::printAllPlants(Dialogs& dialogs, const QString& registryFile
         return false;
     const WaitCursor wait;
     const LandscapeScope landscape(*m_printer);
-    if (m_printer->printRange() == QPrinter::PageRange) {
-        job.fromPage = m_printer->fromPage();
-        job.toPage = m_printer->toPage();
-    } else {
-        job.fromPage = 0;
-        job.toPage = 0;
-    }
+    // The dialog leaves no range (0) when every page is to print.
+    job.fromPage = m_printer->fromPage();
+    job.toPage = m_printer->toPage();
     return report(dialogs, printAllPlantsFromFile(*m_printer, registryFile, job, dialogs));
 }
 

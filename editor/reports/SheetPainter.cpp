@@ -6,15 +6,16 @@
 #include <QSvgRenderer>
 #include <memory>
 
-// The resources live in a static library: nothing would pull their registration in.
-static void initReportResources() {
-    Q_INIT_RESOURCE(reports);
+// The window's resources live in a static library: nothing else would pull their
+// registration into a program that never makes the window, such as the command line.
+static void initWindowResources() {
+    Q_INIT_RESOURCE(window);
 }
 
 QString logoResource() {
-    static const bool registered = (initReportResources(), true);
+    static const bool registered = (initWindowResources(), true);
     Q_UNUSED(registered);
-    return QStringLiteral(":/reports/logo.svg");
+    return QStringLiteral(":/window/logo.svg");
 }
 
 QFont sheetFont(SheetFont use) {

@@ -8,7 +8,7 @@
 class QPainter;
 class QPaintDevice;
 
-// The built-in logo (Image1), an SVG resource.
+// The program's logo, the picture Image1 shows (an SVG resource of the window).
 QString logoResource();
 
 // The font of each use on the sheet: "Courier New" (Liberation Mono on Linux has the same

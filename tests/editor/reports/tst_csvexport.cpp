@@ -308,7 +308,7 @@ void TestCsvExport::exportFile() {
     const QString previousCurrent = QDir::currentPath();
     QDir::setCurrent(dir.path()); // no working copy may appear here
 
-    RecordingDialogs dialogs;
+    ReportDialogs dialogs;
     const LookupLists lists = defaults();
     CsvExport::Source source;
     source.registryFile = dir.filePath(registryName);

@@ -268,7 +268,7 @@ void TestPrintJobs::unreadableRegistryPrintsNothing() {
     QTemporaryDir dir;
     const QString file = dir.filePath("all.pdf");
     auto printer = pdfPrinter(file);
-    RecordingDialogs dialogs;
+    ReportDialogs dialogs;
     AllPlantsJob job;
     int repaints = 0;
     job.beforeEachPlant = [&] { ++repaints; };

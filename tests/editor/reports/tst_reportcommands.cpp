@@ -46,6 +46,7 @@ std::function<bool(QPrinter&, const PrintRequest&)> printToPdf(const QString& fi
             printer.setFromTo(from, to);
         } else {
             printer.setPrintRange(QPrinter::AllPages);
+            printer.setPageRanges(QPageRanges());
         }
         return true;
     };
@@ -119,7 +120,7 @@ void TestReportCommands::exportCommand() {
     QVERIFY(writeFile(dir.filePath("HIDR.DAT"), threePlants()));
     for (const QString& name : existing)
         QVERIFY(writeFile(dir.filePath(name), "older"));
-    RecordingDialogs dialogs;
+    ReportDialogs dialogs;
     if (!chosen.isEmpty())
         dialogs.saveAnswers << dir.filePath(chosen);
     dialogs.confirmAnswers = answers;
@@ -173,7 +174,7 @@ void TestReportCommands::printCommands() {
     QTemporaryDir dir;
     QVERIFY(writeFile(dir.filePath("HIDR.DAT"), threePlants()));
     const QString pdf = dir.filePath("out.pdf");
-    RecordingDialogs dialogs;
+    ReportDialogs dialogs;
     if (accept)
         dialogs.printAnswers << printToPdf(pdf);
     ReportPrinter reports;
@@ -253,7 +254,7 @@ void TestReportCommands::allPlantsRange() {
     QTemporaryDir dir;
     QVERIFY(writeFile(dir.filePath("HIDR.DAT"), threePlants()));
     const QString pdf = dir.filePath("out.pdf");
-    RecordingDialogs dialogs;
+    ReportDialogs dialogs;
     dialogs.printAnswers << printToPdf(pdf, from, to);
     ReportPrinter reports;
     AllPlantsJob job;
@@ -268,7 +269,7 @@ void TestReportCommands::allPlantsRange() {
         QVERIFY2(pages.at(i).contains(titles.at(i)), qPrintable(titles.at(i)));
 
     // A registry with no plant in use offers no page and prints nothing.
-    RecordingDialogs none;
+    ReportDialogs none;
     QVERIFY(!reports.printAllPlants(none, dir.filePath("HIDR.DAT"), AllPlantsJob()));
     QVERIFY(none.printRequests.isEmpty());
 }

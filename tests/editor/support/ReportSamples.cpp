@@ -116,18 +116,18 @@ int pdfPages(const QString& pdf) {
 
 } // namespace ReportSamples
 
-void RecordingDialogs::message(MessageKind kind, const QString& text) {
+void ReportDialogs::message(MessageKind kind, const QString& text) {
     kinds.append(kind);
     messages.append(text);
 }
 
-bool RecordingDialogs::confirm(const QString& text) {
+bool ReportDialogs::confirm(const QString& text) {
     messages.append(QStringLiteral("confirm: ") + text);
     kinds.append(MessageKind::Plain);
     return confirmAnswers.isEmpty() ? false : confirmAnswers.takeFirst();
 }
 
-QString RecordingDialogs::saveFile(const QString&, const QString&, const QString& dir,
+QString ReportDialogs::saveFile(const QString&, const QString&, const QString& dir,
                                    const QString& proposedName, bool confirmOverwrite) {
     saveDirs.append(dir);
     saveNames.append(proposedName);
@@ -135,7 +135,7 @@ QString RecordingDialogs::saveFile(const QString&, const QString&, const QString
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }
 
-bool RecordingDialogs::choosePrinter(QPrinter& printer, const PrintRequest& request) {
+bool ReportDialogs::choosePrinter(QPrinter& printer, const PrintRequest& request) {
     printRequests.append(request);
     if (printAnswers.isEmpty())
         return false;

@@ -36,7 +36,7 @@ int pdfPages(const QString& pdf);
 
 // Records every box as "kind: text"; answers confirmations, save dialogs and print dialogs
 // from queues (an empty queue answers No / cancel).
-class RecordingDialogs : public Dialogs {
+class ReportDialogs : public Dialogs {
 public:
     QStringList messages;
     QList<MessageKind> kinds;
