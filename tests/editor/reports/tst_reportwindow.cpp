@@ -65,8 +65,28 @@ private slots:
     void printAllPlantsWithARange();
     void screenPrintIsTheClientArea();
     void cancelledPrintsChangeNothing();
+    void registryGoneReportsOnce();
     void logoIsTheWindowsPicture();
 };
+
+void TestReportWindow::registryGoneReportsOnce() {
+    EditorHarness harness;
+    const QString reg = harness.writeFile("HIDR.DAT", threePlants());
+    TFRMeditor& w = harness.start({reg});
+    QVERIFY(QFile::remove(reg));
+    harness.dialogs.clear();
+    harness.dialogs.saveFileAnswers.enqueue(harness.path("out.csv"));
+    w.MnFileExp->trigger();
+    harness.dialogs.printerAnswers.enqueue(toPdf(harness.path("all.pdf")));
+    w.MnFilePrintAllData->trigger();
+    // One message for each report, not one per code, and nothing written.
+    QCOMPARE(harness.dialogs.messageLines().size(), 2);
+    QCOMPARE(
+        harness.dialogs.texts(Kind::Plain),
+        (QStringList{"Problemas na leitura do Cadastro !", "Problemas na leitura do Cadastro !"}));
+    QVERIFY(!QFileInfo::exists(harness.path("out.csv")));
+    QVERIFY(!QFileInfo::exists(harness.path("all.pdf")));
+}
 
 void TestReportWindow::exportFromTheMenu_data() {
     QTest::addColumn<int>("language"); // index of the checked item: Port, Eng, Esp, Fran
