@@ -15,6 +15,9 @@ public:
     // The labels become children of the strip; label k heads column k.
     GridColumnLabels(QTableWidget* grid, const QList<QLabel*>& labels, QWidget* parent = nullptr);
 
+    QTableWidget* grid() const { return m_grid; }
+    const QList<QLabel*>& labels() const { return m_labels; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 

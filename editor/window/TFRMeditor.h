@@ -289,6 +289,17 @@ public:
     QPushButton* BTNsavechange = nullptr;
     QPushButton* BTNcancelchange = nullptr;
 
+    // The coded fields: each text box, the selector that takes its place while editing, and
+    // their label. showSelectors swaps them and moves the label's buddy along, so the shown
+    // control is the one named by the label.
+    struct CodedField {
+        QLabel* label;
+        QLineEdit* box;
+        QComboBox* selector;
+    };
+    QList<CodedField> codedFields() const;
+    void showSelectors(bool selectors);
+
     // Every display box of a plant field (plantBoxNames() order) and the five grids.
     QList<QLineEdit*> plantBoxes() const;
     QList<QTableWidget*> grids() const;
@@ -325,6 +336,7 @@ private:
     QTableWidget* makeGrid(const char* name, int columns, int rows);
     void setHint(const QString& hint, QWidget* label, QWidget* box);
     void setGridRows(QTableWidget* grid, int rows);
+    void fitGridColumns();
 
     bool m_activationQueued = false;
     bool m_destroyed = false;

@@ -18,7 +18,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
+#include <QSvgRenderer>
+#include <QSvgWidget>
 #include <QSet>
 #include <QTableWidget>
 #include <QTest>
@@ -64,6 +67,9 @@ private slots:
     void start();
     void plantListOfOneSix320();
     void vacatedRecordsKeepTheirNames();
+    void registrySizes_data();
+    void registrySizes();
+    void keyboardMnemonics();
     void userChoiceShowsThePlant();
     void byNameEntryReadsItsRecord();
     void unreadableRegistryEmptiesTheLists_data();
@@ -83,6 +89,7 @@ private slots:
     void designStates();
     void labelsNameTheirBoxes();
     void exceptionInAHandlerIsShown();
+    void programStarts();
 };
 
 void TestEditorWindow::start_data() {
@@ -175,7 +182,65 @@ void TestEditorWindow::vacatedRecordsKeepTheirNames() {
     TFRMeditor& w = h.start({file});
     // Plant 1 points at records 2 (blank first byte) and 3 (NUL first byte).
     QCOMPARE(w.TXT_Jusante->text(), QStringLiteral("2 -  OCULTA     "));
-    QCOMPARE(w.TXT_Desvio->text(), QStringLiteral("3 - NULA       "));
+    QCOMPARE(w.TXT_Desvio->text(), QStringLiteral("3 - NULA       ")); // a NUL adds nothing
+}
+
+void TestEditorWindow::registrySizes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("lastEntryDownstream"); // TXT_Jusante of the last entry's plant
+
+    TUsinaHd far = plantNamed(QStringLiteral("LONGE"));
+    far.Jusante = 1003;
+    far.Posto = 77;
+    QTest::newRow("more than 1000 records")
+        << registryBytes(1005, {{1003, plantNamed(QStringLiteral("MIL E TRES"))}, {1005, far}})
+        << QStringList{"1003 - MIL E TRES", "1005 - LONGE"} << "1003 - MIL E TRES  ";
+
+    // A trailing partial record that holds its name and part of its numbers.
+    TUsinaHd cut = plantNamed(QStringLiteral("PARCIAL"));
+    cut.Posto = 77;
+    cut.Jusante = 1;
+    QByteArray partial = registryBytes(1, {{1, plantNamed(QStringLiteral("INTEIRA"))}});
+    partial += encodePlant(cut).left(32); // up to, not including, Jusante
+    QTest::newRow("partial record with its name")
+        << partial << QStringList{"1 - INTEIRA", "2 - PARCIAL"} << "0 - NÃO HÁ";
+    QByteArray nameOnly = registryBytes(1, {{1, plantNamed(QStringLiteral("INTEIRA"))}});
+    nameOnly += encodePlant(cut).left(11);
+    QTest::newRow("partial record without its whole name")
+        << nameOnly << QStringList{"1 - INTEIRA"} << "0 - NÃO HÁ";
+}
+
+void TestEditorWindow::registrySizes() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, lastEntryDownstream);
+
+    EditorHarness h;
+    const QString file = h.writeFile("HIDR.DAT", bytes);
+    TFRMeditor& w = h.start({file});
+    QCOMPARE(items(w.ComboBox2), entries);
+    w.ComboBox1->setCurrentIndex(w.ComboBox1->count() - 1);
+    emit w.ComboBox1->activated(w.ComboBox1->currentIndex());
+    QCOMPARE(w.TXT_Jusante->text(), lastEntryDownstream);
+    if (entries.size() > 1)
+        QCOMPARE(w.TXT_Posto->text(), QStringLiteral("77"));
+    QCOMPARE(h.dialogs.messageLines(), QStringList());
+}
+
+void TestEditorWindow::keyboardMnemonics() {
+    EditorHarness h;
+    const QString file = h.writeFile("HIDR.DAT", registryOneSix320());
+    TFRMeditor& w = h.start({});
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    h.dialogs.openFileAnswers.enqueue(file);
+    // Alt+F opens the File menu, L chooses Load.
+    QTest::keyClick(&w, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(w.MnFile->isVisible());
+    QTest::keyClick(w.MnFile, Qt::Key_L);
+    QTRY_COMPARE(w.RegistryFileName, file);
+    QCOMPARE(h.dialogs.count(Kind::OpenFile), 2);
 }
 
 void TestEditorWindow::userChoiceShowsThePlant() {
@@ -218,15 +283,20 @@ void TestEditorWindow::byNameEntryReadsItsRecord() {
 
 void TestEditorWindow::unreadableRegistryEmptiesTheLists_data() {
     QTest::addColumn<bool>("fromCommandLine");
-    QTest::newRow("File > Load") << false;
-    QTest::newRow("command line") << true;
+    QTest::addColumn<QString>("target");
+    QTest::newRow("File > Load, missing file") << false << "NADA.DAT";
+    QTest::newRow("command line, missing file") << true << "NADA.DAT";
+    QTest::newRow("File > Load, a folder") << false << "PASTA";
+    QTest::newRow("command line, a folder") << true << "PASTA";
 }
 
 void TestEditorWindow::unreadableRegistryEmptiesTheLists() {
     QFETCH(bool, fromCommandLine);
+    QFETCH(QString, target);
     EditorHarness h;
     const QString good = h.writeFile("HIDR.DAT", registryOneSix320());
-    const QString missing = h.path("NADA.DAT");
+    QVERIFY(QDir(h.path(".")).mkdir("PASTA"));
+    const QString missing = h.path(target);
     TFRMeditor& w = h.start({good});
     QCOMPARE(w.ComboBox2->count(), 3);
     h.dialogs.clear();
@@ -480,22 +550,28 @@ void TestEditorWindow::designNamesInTheirGroups() {
 void TestEditorWindow::selectorsShareTheirBoxesPlace() {
     EditorHarness h;
     TFRMeditor& w = h.start({});
-    const std::pair<QLineEdit*, QComboBox*> pairs[] = {{w.TXT_SistUsi, w.CMBsistema},
-                                                       {w.TXT_Empresa, w.CMBempresa},
-                                                       {w.TXT_Jusante, w.CMBjusante},
-                                                       {w.TXT_Desvio, w.CMBdesvio},
-                                                       {w.TXT_Tipo_Turb, w.CMBtipo_turb},
-                                                       {w.TXT_RepGrGer, w.CMBrepgrger},
-                                                       {w.TXT_VICF, w.CMBvicf},
-                                                       {w.TXT_TpPerda, w.CMBtp_perda},
-                                                       {w.TXT_reg, w.CMBreg}};
-    for (const auto& [box, selector] : pairs) {
+    const QList<TFRMeditor::CodedField> fields = w.codedFields();
+    QCOMPARE(fields.size(), 9);
+    for (const auto& [label, box, selector] : fields) {
         QVERIFY(box->isVisible());
         QVERIFY(!selector->isVisible());
+        QCOMPARE(label->buddy(), static_cast<QWidget*>(box));
         QCOMPARE(selector->parentWidget(), box->parentWidget());
     }
+    w.showSelectors(true);
+    for (const auto& [label, box, selector] : fields) {
+        QVERIFY(!box->isVisible());
+        QVERIFY(selector->isVisible());
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(selector);
+        QCOMPARE(face->text(QAccessible::Name), label->text());
+    }
+    w.showSelectors(false);
+    for (const auto& [label, box, selector] : fields) {
+        QVERIFY(box->isVisible() && !selector->isVisible());
+        QCOMPARE(label->buddy(), static_cast<QWidget*>(box));
+    }
     // Each selector sits in its box's cell, so it takes the box's place when they swap.
-    for (const auto& [box, selector] : pairs) {
+    for (const auto& [label, box, selector] : fields) {
         QGridLayout* grid = nullptr;
         for (QGridLayout* g : box->parentWidget()->findChildren<QGridLayout*>())
             if (g->indexOf(box) >= 0)
@@ -528,6 +604,7 @@ void TestEditorWindow::designStates() {
     QVERIFY(w.MnEditPlantCreate->isCheckable() && !w.MnEditPlantCreate->isChecked());
     QCOMPARE(w.SinalState, TFRMeditor::SinalColor::Red);
     QCOMPARE(w.ComboBox1->maxVisibleItems(), 25);
+    QVERIFY(w.Image1->renderer()->isValid()); // the logo is in the program
     for (QLineEdit* box : w.plantBoxes())
         QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
     QCOMPARE(w.plantBoxes().size(), 32);
@@ -596,6 +673,23 @@ void TestEditorWindow::exceptionInAHandlerIsShown() {
     TFRMeditor& w = h.create();
     w.runGuarded([] { throw std::runtime_error("Falha de teste"); });
     QCOMPARE(h.dialogs.messageLines(), QStringList{"error: Falha de teste"});
+}
+
+void TestEditorWindow::programStarts() {
+    // The program itself, on a registry given on its command line: it starts and keeps running.
+    EditorHarness h;
+    const QString file = h.writeFile("HIDR.DAT", registryOneSix320());
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(h.path("."));
+    program.start(QStringLiteral(QUILLMARK_EXE), {file});
+    QVERIFY(program.waitForStarted());
+    QVERIFY(!program.waitForFinished(1500));
+    QCOMPARE(program.state(), QProcess::Running);
+    program.kill();
+    program.waitForFinished();
 }
 
 QTEST_MAIN(TestEditorWindow)

@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
@@ -35,6 +37,8 @@ class TestPlantDisplay : public QObject {
 private slots:
     void everyField_data();
     void everyField();
+    void clearingKeepsRowCounts();
+    void columnHeadingsOverTheirColumns();
     void gridRows_data();
     void gridRows();
     void codedFieldsOutsideTheirLists_data();
@@ -155,6 +159,64 @@ void TestPlantDisplay::everyField() {
     QCOMPARE(w.StrGr_ConjMaq2->rowCount(), 9);
     QCOMPARE(w.StrGr_PolsJus->rowCount(), 4);
     QCOMPARE(h.dialogs.messageLines(), QStringList());
+}
+
+void TestPlantDisplay::clearingKeepsRowCounts() {
+    EditorHarness h;
+    const QString file =
+        h.writeFile("HIDR.DAT", registryBytes(1, {{1, fullPlant(QStringLiteral("ALFA"))}}));
+    TFRMeditor& w = h.start({file});
+    w.Limpa_Campos();
+    QCOMPARE(w.StrGr_ConjMaq1->rowCount(), 3);
+    QCOMPARE(w.StrGr_ConjMaq2->rowCount(), 9);
+    QCOMPARE(w.StrGr_PolsJus->rowCount(), 4);
+    for (QTableWidget* grid : w.grids())
+        for (int r = 0; r < grid->rowCount(); ++r)
+            for (int c = 0; c < grid->columnCount(); ++c)
+                QVERIFY2(TFRMeditor::cellText(grid, r, c).isEmpty(),
+                         qPrintable(grid->objectName()));
+    QList<QLineEdit*> boxes = w.plantBoxes();
+    boxes << w.TXT_Cod;
+    for (QLineEdit* box : boxes)
+        QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+    // The list itself is no field: it keeps its entries and its choice.
+    QCOMPARE(w.ComboBox1->currentText(), QStringLiteral("1 - ALFA"));
+}
+
+void TestPlantDisplay::columnHeadingsOverTheirColumns() {
+    EditorHarness h;
+    TFRMeditor& w = h.start({});
+    QTest::qWait(20);
+    const std::pair<QTableWidget*, QStringList> grids[] = {
+        {w.StrGr_ConjMaq1, {"#", "#Maq", "PotEf (MW)", "QEf (m3/s)", "HEf (m)"}},
+        {w.StrGr_ConjMaq2, {"#", "RL", "A0", "A1", "A2", "A3", "A4"}},
+        {w.StrGr_PolsJus, {"#", "A0", "A1", "A2", "A3", "A4", "Refer (m):"}},
+        {w.StrGr_PCVA, {"A0", "A1", "A2", "A3", "A4"}},
+        {w.StrGr_EvapM,
+         {"JAN", "FEB", "MAR", "APR", "MAI", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"}},
+    };
+    for (const auto& [grid, headings] : grids) {
+        QHeaderView* header = grid->horizontalHeader();
+        for (int c = 0; c < headings.size(); ++c) {
+            const int columnCentre = grid->viewport()
+                                         ->mapTo(&w, QPoint(header->sectionViewportPosition(c) +
+                                                                header->sectionSize(c) / 2,
+                                                            0))
+                                         .x();
+            // The heading of the column is the label right above its centre.
+            QLabel* above = nullptr;
+            for (QLabel* label : w.findChildren<QLabel*>()) {
+                if (label->text() != headings.at(c) || !label->isVisible())
+                    continue;
+                const QRect r(label->mapTo(&w, QPoint(0, 0)), label->size());
+                const int gridTop = grid->mapTo(&w, QPoint(0, 0)).y();
+                if (r.left() <= columnCentre && columnCentre <= r.right() &&
+                    r.bottom() <= gridTop && r.bottom() >= gridTop - 2 * r.height())
+                    above = label;
+            }
+            QVERIFY2(above, qPrintable(grid->objectName() + " " + headings.at(c)));
+        }
+    }
 }
 
 void TestPlantDisplay::gridRows_data() {

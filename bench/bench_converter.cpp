@@ -1,0 +1,97 @@
+// The largest VAZOES (600 stations, 200 years, values up to 999999) text to binary and back,
+// in memory and file to file. Compare the file runs with `cp` of the same files.
+#include "formats/Vazoes.h"
+#include "workflow/Workflow.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <random>
+
+namespace {
+
+using namespace Torvane;
+
+const std::string& largestBinary() {
+    static const std::string bin = [] {
+        std::mt19937 rng(1931);
+        std::uniform_int_distribution<std::int32_t> value(0, 999999);
+        std::string out;
+        out.reserve(std::size_t(200) * 12 * 600 * 4);
+        for (std::size_t i = 0; i < std::size_t(200) * 12 * 600; ++i) {
+            const auto u = std::uint32_t(value(rng));
+            const char b[4] = {char(u), char(u >> 8), char(u >> 16), char(u >> 24)};
+            out.append(b, 4);
+        }
+        return out;
+    }();
+    return bin;
+}
+
+const std::string& largestText() {
+    static const std::string text = [] {
+        TabVazoes tab;
+        return vazoesBinToText(largestBinary(), 600, tab, "bench").output;
+    }();
+    return text;
+}
+
+void TextToBinInMemory(benchmark::State& state) {
+    auto tab = std::make_unique<TabVazoes>();
+    for (auto _ : state) {
+        ConvResult r = vazoesTextToBin(largestText(), 600, *tab, "bench");
+        benchmark::DoNotOptimize(r.output.data());
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(largestText().size()));
+}
+
+void BinToTextInMemory(benchmark::State& state) {
+    auto tab = std::make_unique<TabVazoes>();
+    for (auto _ : state) {
+        ConvResult r = vazoesBinToText(largestBinary(), 600, *tab, "bench");
+        benchmark::DoNotOptimize(r.output.data());
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) *
+                            std::int64_t(largestBinary().size()));
+}
+
+// Read the input file whole, convert, write through QSaveFile: what one conversion costs.
+void fileToFile(benchmark::State& state, const std::string& input, bool toBin) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("IN"));
+    const QString out = dir.filePath(QStringLiteral("OUT"));
+    {
+        QFile f(in);
+        f.open(QIODevice::WriteOnly);
+        f.write(input.data(), qint64(input.size()));
+    }
+    auto tab = std::make_unique<TabVazoes>();
+    for (auto _ : state) {
+        QFile f(in);
+        f.open(QIODevice::ReadOnly);
+        const QByteArray bytes = f.readAll();
+        const std::string_view view(bytes.constData(), std::size_t(bytes.size()));
+        ConvResult r = toBin ? vazoesTextToBin(view, 600, *tab, "bench")
+                             : vazoesBinToText(view, 600, *tab, "bench");
+        if (!writeWholeFile(out, r.output).isEmpty())
+            state.SkipWithError("write failed");
+    }
+}
+
+void TextToBinFileToFile(benchmark::State& state) {
+    fileToFile(state, largestText(), true);
+}
+void BinToTextFileToFile(benchmark::State& state) {
+    fileToFile(state, largestBinary(), false);
+}
+
+} // namespace
+
+BENCHMARK(TextToBinInMemory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BinToTextInMemory)->Unit(benchmark::kMillisecond);
+BENCHMARK(TextToBinFileToFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BinToTextFileToFile)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

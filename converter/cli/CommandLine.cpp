@@ -1,0 +1,187 @@
+#include "cli/CommandLine.h"
+
+#include "workflow/Conversions.h"
+
+#include <QFileInfo>
+#include <cstdio>
+#include <optional>
+
+namespace Torvane {
+
+namespace {
+
+void printErr(const QString& text) {
+    // The boxes' LF CR pairs are one line end on a terminal.
+    QString line = text;
+    line.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+}
+
+// Answers the workflow's questions from the command line: the paths given, Yes only with
+// --force, every box a line on stderr.
+class CommandLineDialogs : public Dialogs {
+public:
+    CommandLineDialogs(QString input, QString output, bool force)
+        : m_input(std::move(input)), m_output(std::move(output)), m_force(force) {}
+    void message(BoxKind kind, const QString& text) override {
+        // The window's box says only "File not found"; here the path helps.
+        if (kind == BoxKind::Error && text == QLatin1String("File not found"))
+            printErr(text + QStringLiteral(": ") + m_input);
+        else
+            printErr(text);
+    }
+    bool confirm(const QString&) override {
+        if (!m_force)
+            printErr(QStringLiteral("Arquivo %1 já existe; use --force para substituí-lo.")
+                         .arg(m_output));
+        return m_force;
+    }
+    QString openFile(const QString&, const QString&) override { return m_input; }
+    QString saveFile(const QString&, const QString&) override { return m_output; }
+    bool openDocument(const QString&) override { return false; }
+
+private:
+    QString m_input;
+    QString m_output;
+    bool m_force;
+};
+
+int usageError(const QString& text) {
+    printErr(QStringLiteral("torvane: ") + text);
+    printErr(QStringLiteral("Use \"torvane --help\" para ver os comandos."));
+    return kExitUsage;
+}
+
+struct Options {
+    QStringList positional;
+    std::optional<int> stations;
+    bool force = false;
+    bool help = false;
+};
+
+std::optional<Options> parse(const QStringList& arguments, QString& error) {
+    Options options;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments.at(i);
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            options.help = true;
+        } else if (arg == QLatin1String("--force")) {
+            options.force = true;
+        } else if (arg == QLatin1String("--stations") ||
+                   arg.startsWith(QLatin1String("--stations="))) {
+            QString value;
+            if (arg == QLatin1String("--stations")) {
+                if (i + 1 >= arguments.size()) {
+                    error = QStringLiteral("--stations pede 320 ou 600.");
+                    return std::nullopt;
+                }
+                value = arguments.at(++i);
+            } else {
+                value = arg.mid(qsizetype(sizeof("--stations=") - 1));
+            }
+            if (value != QLatin1String("320") && value != QLatin1String("600")) {
+                error = QStringLiteral("--stations pede 320 ou 600, não \"%1\".").arg(value);
+                return std::nullopt;
+            }
+            options.stations = value.toInt();
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            error = QStringLiteral("opção desconhecida \"%1\".").arg(arg);
+            return std::nullopt;
+        } else {
+            options.positional << arg;
+        }
+    }
+    return options;
+}
+
+} // namespace
+
+QString helpText() {
+    return QStringLiteral(
+        "Tobrel - conversor dos arquivos POSTOS, VAZOES e MLT\n"
+        "\n"
+        "Uso:\n"
+        "  torvane                    abre a janela\n"
+        "  torvane postos to-bin|to-text ENTRADA SAIDA [--stations 320|600] [--force]\n"
+        "  torvane vazoes to-bin|to-text ENTRADA SAIDA --stations 320|600 [--force]\n"
+        "  torvane mlt    to-bin|to-text ENTRADA SAIDA --stations 320|600 [--force]\n"
+        "  torvane energiaf to-text ENTRADA SAIDA [--force]   ENERGIAF (NEWAVE) em texto\n"
+        "  torvane energia filter  ENTRADA SAIDA [--force]   filtra ENERGIA (DECOMP)\n"
+        "  torvane --help             esta lista\n"
+        "\n"
+        "  to-bin     texto para binário; to-text  binário para texto\n"
+        "  --stations horizonte: 320 (Operação) ou 600 (Planejamento); obrigatório para\n"
+        "             vazoes e mlt, cujos binários não guardam o número de postos;\n"
+        "             para postos vale 600 se omitido\n"
+        "  --force    substitui SAIDA se já existir\n"
+        "\n"
+        "Mensagens vão para stderr. Saída: 0 sucesso, 1 falha, 2 erro de uso.\n");
+}
+
+bool wantsCommandLine(const QStringList& arguments) {
+    return !arguments.isEmpty();
+}
+
+int runCommandLine(const QStringList& arguments) {
+    QString error;
+    const auto options = parse(arguments, error);
+    if (!options)
+        return usageError(error);
+    if (options->help) {
+        std::fputs(helpText().toUtf8().constData(), stdout);
+        return kExitOk;
+    }
+    const QStringList& pos = options->positional;
+    if (pos.size() != 4)
+        return usageError(QStringLiteral("esperados TIPO DIREÇÃO ENTRADA SAIDA."));
+    if (pos[2].isEmpty() || pos[3].isEmpty())
+        return usageError(QStringLiteral("ENTRADA e SAIDA não podem ser vazios."));
+
+    if (pos[0] == QLatin1String("energiaf") || pos[0] == QLatin1String("energia")) {
+        const bool listing = pos[0] == QLatin1String("energiaf");
+        const QLatin1String verb(listing ? "to-text" : "filter");
+        if (pos[1] != verb)
+            return usageError(QStringLiteral("direção desconhecida \"%1\"; use %2 %3.")
+                                  .arg(pos[1], pos[0], verb));
+        if (options->stations)
+            return usageError(QStringLiteral("--stations não se aplica a %1.").arg(pos[0]));
+        CommandLineDialogs dialogs(pos[2], pos[3], options->force);
+        const Outcome outcome = runConversion(
+            dialogs, pos[2],
+            auxiliaryDef(listing ? Auxiliary::EnergiafToText : Auxiliary::EnergiaFilter,
+                         QLocale::system()));
+        return outcome == Outcome::Succeeded ? kExitOk : kExitFailure;
+    }
+
+    std::optional<FileKind> kind;
+    if (pos[0] == QLatin1String("postos"))
+        kind = FileKind::Postos;
+    else if (pos[0] == QLatin1String("vazoes"))
+        kind = FileKind::Vazoes;
+    else if (pos[0] == QLatin1String("mlt"))
+        kind = FileKind::Mlt;
+    if (!kind)
+        return usageError(QStringLiteral("tipo desconhecido \"%1\".").arg(pos[0]));
+
+    std::optional<Direction> direction;
+    if (pos[1] == QLatin1String("to-bin"))
+        direction = Direction::TextToBin;
+    else if (pos[1] == QLatin1String("to-text"))
+        direction = Direction::BinToText;
+    if (!direction)
+        return usageError(QStringLiteral("direção desconhecida \"%1\".").arg(pos[1]));
+
+    // The binaries of VAZOES and MLT do not store their station count, and a guessed
+    // horizon converts garbage without complaint.
+    if (*kind != FileKind::Postos && !options->stations)
+        return usageError(QStringLiteral("--stations 320|600 é obrigatório para %1.").arg(pos[0]));
+
+    const int numPostos = options->stations.value_or(600);
+    Tables tables;
+    CommandLineDialogs dialogs(pos[2], pos[3], options->force);
+    const Outcome outcome =
+        runConversion(dialogs, pos[2], conversionDef(*kind, *direction, numPostos, tables));
+    return outcome == Outcome::Succeeded ? kExitOk : kExitFailure;
+}
+
+} // namespace Torvane

@@ -1,0 +1,76 @@
+#include "formats/Mlt.h"
+
+#include "formats/Text.h"
+
+namespace Torvane {
+
+namespace {
+
+std::string lineError(std::string_view path, int line, const std::string& what) {
+    return "Erro no arquivo texto \"" + std::string(path) + "\", linha " + decimal(line) + ". " +
+           what;
+}
+
+} // namespace
+
+ConvResult mltTextToBin(std::string_view text, int numPostos, TabMlt& tab, std::string_view path) {
+    tab.clear(numPostos);
+    LineReader lines(text);
+    while (const auto line = lines.next()) {
+        const int n = lines.lineNumber();
+        const auto posto = parseInteger(columns(*line, 1, 3));
+        if (!posto || *posto < 1 || *posto > numPostos)
+            return ConvResult::warning(lineError(path, n, "Código de posto inválido."));
+        for (int m = 1; m <= 12; ++m) {
+            const int first = 5 + 6 * (m - 1);
+            const auto value = parseInteger(columns(*line, first, first + 5));
+            if (!value)
+                return ConvResult::warning(
+                    lineError(path, n, "Valor de vazão do mês " + decimal(m) + " inválido."));
+            if (*value < 0)
+                return ConvResult::warning(
+                    lineError(path, n, "Valor de vazão do mês " + decimal(m) + " negativo."));
+            tab.at(*posto, m) = *value;
+        }
+    }
+    std::string out;
+    out.reserve(std::size_t(12) * std::size_t(numPostos) * 4);
+    for (int m = 1; m <= 12; ++m)
+        for (int s = 1; s <= numPostos; ++s)
+            appendInt32LE(out, tab.at(s, m));
+    return ConvResult::success(std::move(out));
+}
+
+ConvResult mltBinToText(std::string_view binary, int numPostos, TabMlt& tab,
+                        std::string_view path) {
+    tab.clear(numPostos);
+    const std::size_t blockBytes = std::size_t(12) * std::size_t(numPostos) * 4;
+    if (binary.size() % blockBytes != 0)
+        return ConvResult::platformError(kReadBeyondEnd);
+    // Several blocks used to leave only the last one's values: refuse rather than guess.
+    if (binary.size() > blockBytes)
+        return ConvResult::warning("Arquivo \"" + std::string(path) +
+                                   "\" tem mais de um bloco de MLT.");
+    if (!binary.empty()) {
+        const char* p = binary.data();
+        for (int m = 1; m <= 12; ++m)
+            for (int s = 1; s <= numPostos; ++s, p += 4)
+                tab.at(s, m) = readInt32LE(p);
+    }
+    std::string out;
+    out.reserve(std::size_t(numPostos) * 78);
+    for (int s = 1; s <= numPostos; ++s) {
+        appendRightJustified(out, s, 3);
+        out += ' ';
+        for (int m = 1; m <= 12; ++m) {
+            const std::int32_t v = tab.at(s, m);
+            if (!appendRightJustified(out, v, 6))
+                return ConvResult::warning("Valor " + decimal(v) + " do posto " + decimal(s) +
+                                           ", mês " + decimal(m) + " não cabe no arquivo texto.");
+        }
+        out += "\r\n";
+    }
+    return ConvResult::success(std::move(out));
+}
+
+} // namespace Torvane

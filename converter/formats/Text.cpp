@@ -1,0 +1,113 @@
+#include "formats/Text.h"
+
+#include "formats/Result.h"
+
+#include <charconv>
+
+namespace Torvane {
+
+std::optional<std::string_view> LineReader::next() {
+    if (m_pos >= m_text.size())
+        return std::nullopt;
+    const std::size_t lf = m_text.find('\n', m_pos);
+    std::string_view line;
+    if (lf == std::string_view::npos) {
+        line = m_text.substr(m_pos);
+        m_pos = m_text.size();
+    } else {
+        line = m_text.substr(m_pos, lf - m_pos);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        m_pos = lf + 1;
+    }
+    ++m_number;
+    return line;
+}
+
+std::string_view columns(std::string_view line, int first, int last) {
+    const auto begin = std::size_t(first - 1);
+    if (begin >= line.size())
+        return {};
+    return line.substr(begin, std::size_t(last - first + 1));
+}
+
+std::optional<std::int32_t> parseInteger(std::string_view field) {
+    std::size_t i = 0;
+    while (i < field.size() && field[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
+        negative = field[i] == '-';
+        ++i;
+    }
+    if (i == field.size())
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (; i < field.size(); ++i) {
+        const char c = field[i];
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > std::int64_t(INT32_MAX) + 1)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT32_MAX || value < INT32_MIN)
+        return std::nullopt;
+    return std::int32_t(value);
+}
+
+void appendDecimal(std::string& out, std::int64_t value) {
+    char buffer[24];
+    const auto res = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, res.ptr);
+}
+
+std::string decimal(std::int64_t value) {
+    std::string s;
+    appendDecimal(s, value);
+    return s;
+}
+
+bool appendRightJustified(std::string& out, std::int64_t value, int width) {
+    char buffer[24];
+    const auto res = std::to_chars(buffer, buffer + sizeof buffer, value);
+    const int length = int(res.ptr - buffer);
+    if (length > width)
+        return false;
+    out.append(std::size_t(width - length), ' ');
+    out.append(buffer, res.ptr);
+    return true;
+}
+
+std::string ansiToUtf8(std::string_view bytes) {
+    // 0x80..0x9F of Windows-1252; the five unassigned bytes keep their C1 code points.
+    static const char16_t high[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        const char32_t cp = (b >= 0x80 && b < 0xA0) ? high[b - 0x80] : b;
+        if (cp < 0x80) {
+            out += char(cp);
+        } else if (cp < 0x800) {
+            out += char(0xC0 | (cp >> 6));
+            out += char(0x80 | (cp & 0x3F));
+        } else {
+            out += char(0xE0 | (cp >> 12));
+            out += char(0x80 | ((cp >> 6) & 0x3F));
+            out += char(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string notValidInteger(std::string_view fieldBytes) {
+    return "'" + ansiToUtf8(fieldBytes) + "' is not a valid integer value";
+}
+
+} // namespace Torvane

@@ -1,0 +1,111 @@
+#include "formats/Vazoes.h"
+
+#include "formats/Text.h"
+
+namespace Torvane {
+
+namespace {
+
+std::string lineError(std::string_view path, int line, std::string_view what) {
+    std::string s = "Erro no arquivo texto \"";
+    s += path;
+    s += "\", linha ";
+    appendDecimal(s, line);
+    s += ". ";
+    s += what;
+    return s;
+}
+
+} // namespace
+
+ConvResult vazoesTextToBin(std::string_view text, int numPostos, TabVazoes& tab,
+                           std::string_view path) {
+    tab.clear();
+    int largestYear = 0;
+    LineReader lines(text);
+    while (const auto line = lines.next()) {
+        const int n = lines.lineNumber();
+        const auto posto = parseInteger(columns(*line, 1, 3));
+        if (!posto || *posto < 1 || *posto > numPostos)
+            return ConvResult::warning(lineError(path, n, "Código de posto inválido."));
+        const auto year = parseInteger(columns(*line, 5, 8));
+        if (!year)
+            return ConvResult::warning(lineError(path, n, "Campo ano inválido."));
+        if (*year < kFirstYear || *year > kLastYear)
+            return ConvResult::warning(
+                lineError(path, n, "Campo ano (" + decimal(*year) + ") inválido."));
+        // The largest year, not the last line's: an earlier line's later years stay.
+        if (*year > largestYear)
+            largestYear = *year;
+        for (int m = 1; m <= 12; ++m) {
+            const int first = 9 + 6 * (m - 1);
+            const auto value = parseInteger(columns(*line, first, first + 5));
+            if (!value)
+                return ConvResult::warning(
+                    lineError(path, n, "Valor de vazão do mês " + decimal(m) + " inválido."));
+            if (*value < 0)
+                return ConvResult::warning(
+                    lineError(path, n, "Valor de vazão do mês " + decimal(m) + " negativo."));
+            tab.at(*posto, *year - kFirstYear + 1, m) = *value;
+        }
+    }
+
+    const int years = largestYear == 0 ? 0 : largestYear - kFirstYear + 1;
+    std::string out;
+    out.reserve(std::size_t(years) * 12 * std::size_t(numPostos) * 4);
+    for (int y = 1; y <= years; ++y)
+        for (int m = 1; m <= 12; ++m)
+            for (int s = 1; s <= numPostos; ++s)
+                appendInt32LE(out, tab.at(s, y, m));
+    return ConvResult::success(std::move(out));
+}
+
+ConvResult vazoesBinToText(std::string_view binary, int numPostos, TabVazoes& tab,
+                           std::string_view path) {
+    tab.clear();
+    const std::size_t blockBytes = std::size_t(12) * std::size_t(numPostos) * 4;
+    if (binary.size() % blockBytes != 0)
+        return ConvResult::platformError(kReadBeyondEnd);
+    const std::size_t years = binary.size() / blockBytes;
+    if (years > std::size_t(kMaxYears))
+        return ConvResult::warning("Arquivo \"" + std::string(path) +
+                                   "\" tem mais de 200 anos de vazões.");
+
+    const char* p = binary.data();
+    for (int y = 1; y <= int(years); ++y)
+        for (int m = 1; m <= 12; ++m)
+            for (int s = 1; s <= numPostos; ++s, p += 4)
+                tab.at(s, y, m) = readInt32LE(p);
+
+    std::string out;
+    out.reserve(std::size_t(numPostos) * years * 82);
+    for (int s = 1; s <= numPostos; ++s) {
+        const std::int32_t* values = tab.station(s);
+        bool used = false;
+        for (std::size_t i = 0; i < years * 12 && !used; ++i)
+            used = values[i] != 0;
+        if (!used)
+            continue;
+        for (int y = 1; y <= int(years); ++y) {
+            appendRightJustified(out, s, 3);
+            out += ' ';
+            appendDecimal(out, kFirstYear - 1 + y);
+            for (int m = 1; m <= 12; ++m) {
+                const std::int32_t v = values[(y - 1) * 12 + (m - 1)];
+                // Single-character values get a leading zero: 0 is "    00".
+                if (v >= 0 && v <= 9) {
+                    out += "    0";
+                    out += char('0' + v);
+                } else if (!appendRightJustified(out, v, 6)) {
+                    return ConvResult::warning("Valor " + decimal(v) + " do posto " + decimal(s) +
+                                               ", ano " + decimal(kFirstYear - 1 + y) + ", mês " +
+                                               decimal(m) + " não cabe no arquivo texto.");
+                }
+            }
+            out += "\r\n";
+        }
+    }
+    return ConvResult::success(std::move(out));
+}
+
+} // namespace Torvane

@@ -1,0 +1,43 @@
+#pragma once
+// VAZOES: monthly inflows per station and year, 1931 to 2130. The binary is year blocks of
+// 12 x numPostos little-endian 32-bit values (month-major, then station), no header; the text
+// is one 80-column line per station and year.
+
+#include "formats/Result.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace Torvane {
+
+inline constexpr int kMaxPostos = 600;
+inline constexpr int kFirstYear = 1931;
+inline constexpr int kLastYear = 2130;
+inline constexpr int kMaxYears = kLastYear - kFirstYear + 1;
+
+// The whole history in one flat block (600 x 200 x 12 values), allocated once by its owner.
+class TabVazoes {
+public:
+    TabVazoes() : m_values(std::size_t(kMaxPostos) * kMaxYears * 12, 0) {}
+    void clear() { std::fill(m_values.begin(), m_values.end(), 0); }
+    // posto 1..600, year index 1..200 (1931 is 1), month 1..12
+    std::int32_t& at(int posto, int year, int month) {
+        return m_values[(std::size_t(posto - 1) * kMaxYears + std::size_t(year - 1)) * 12 +
+                        std::size_t(month - 1)];
+    }
+    // The 200 x 12 values of one station, year by year.
+    const std::int32_t* station(int posto) const {
+        return m_values.data() + std::size_t(posto - 1) * kMaxYears * 12;
+    }
+
+private:
+    std::vector<std::int32_t> m_values;
+};
+
+ConvResult vazoesTextToBin(std::string_view text, int numPostos, TabVazoes& tab,
+                           std::string_view pathForMessages);
+ConvResult vazoesBinToText(std::string_view binary, int numPostos, TabVazoes& tab,
+                           std::string_view pathForMessages);
+
+} // namespace Torvane

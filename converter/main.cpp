@@ -1,0 +1,28 @@
+#include "cli/CommandLine.h"
+#include "window/QtDialogs.h"
+#include "window/TForm1.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    if (Torvane::wantsCommandLine(arguments)) {
+        // No display needed: the command line never opens a window.
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(Torvane::applicationTitle());
+        return Torvane::runCommandLine(arguments);
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(Torvane::applicationTitle());
+    QApplication::setApplicationDisplayName(Torvane::applicationTitle());
+    Torvane::QtDialogs dialogs;
+    Torvane::TForm1 form(dialogs);
+    dialogs.setParent(&form);
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The one seam through which the converter talks to the user: message boxes and the open and
+// save dialogs. The window passes the Qt boxes, the command line its own answers, tests a
+// scripted double. Nothing here knows a widget.
+
+#include <QString>
+
+namespace Torvane {
+
+enum class BoxKind {
+    Warning,     // warning icon, OK
+    Error,       // the application's standard error box, captioned with its title
+    Information, // information icon, OK
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual void message(BoxKind kind, const QString& text) = 0;
+    // A confirmation with Yes and No; true only for Yes.
+    virtual bool confirm(const QString& text) = 0;
+    // Filters come as the window states them, description and pattern separated by '|'.
+    // The chosen path, or empty on cancel.
+    virtual QString openFile(const QString& title, const QString& filter) = 0;
+    virtual QString saveFile(const QString& title, const QString& filter) = 0;
+    // Asks the desktop to open a document with its own application; false when it refuses.
+    virtual bool openDocument(const QString& path) = 0;
+};
+
+// "POSTOS.DAT(*.*)|*.*" as a Qt name filter. "*.*" means every file, which on Linux is "*"
+// (the usual POSTOS, VAZOES and MLT have no dot).
+QString qtFileFilter(const QString& filter);
+
+// Caption of every box, the application title.
+QString applicationTitle();
+
+} // namespace Torvane

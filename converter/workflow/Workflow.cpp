@@ -1,0 +1,132 @@
+#include "workflow/Workflow.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace Torvane {
+
+QString qtFileFilter(const QString& filter) {
+    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return filter;
+    const QString description = filter.left(bar);
+    QString pattern = filter.mid(bar + 1);
+    if (pattern == QLatin1String("*.*"))
+        pattern = QStringLiteral("*");
+    pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+    return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+}
+
+QString applicationTitle() {
+    return QStringLiteral("Tobrel");
+}
+
+QString overwriteQuestion(const QString& path) {
+    return QStringLiteral("O Arquivo ") + path + QStringLiteral("\n\r") +
+           QStringLiteral("já existe. ") + QStringLiteral("Deseja substituí-lo ?");
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    const QFileInfo fa(a);
+    const QFileInfo fb(b);
+    if (!fa.exists() || !fb.exists())
+        return false;
+    if (fa.canonicalFilePath() == fb.canonicalFilePath())
+        return true;
+#ifdef Q_OS_UNIX
+    struct stat sa {};
+    struct stat sb {};
+    if (::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+        ::stat(QFile::encodeName(b).constData(), &sb) == 0)
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+#endif
+    return false;
+}
+
+QString writeWholeFile(const QString& path, std::string_view bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString());
+    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.commit())
+        return QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString());
+    return {};
+}
+
+namespace {
+
+bool inputExists(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+} // namespace
+
+Outcome runConversion(Dialogs& dialogs, const QString& givenInput, const ConversionDef& def) {
+    QString inputPath = givenInput;
+    if (!def.openTitle.isEmpty()) {
+        inputPath = dialogs.openFile(def.openTitle, def.openFilter);
+        if (inputPath.isEmpty())
+            return Outcome::Cancelled;
+    }
+    const QString outputPath = dialogs.saveFile(def.saveTitle, def.saveFilter);
+    if (outputPath.isEmpty())
+        return Outcome::Cancelled;
+    // Replacing the output would destroy the input before it is read.
+    if (sameFile(outputPath, inputPath)) {
+        dialogs.message(
+            BoxKind::Warning,
+            QStringLiteral("Arquivo de saída não pode ser igual ao arquivo de entrada !"));
+        return Outcome::SameFile;
+    }
+    if (QFileInfo::exists(outputPath) && !dialogs.confirm(overwriteQuestion(outputPath)))
+        return Outcome::Declined;
+
+    if (def.inputCheck == InputCheck::Warning && !inputExists(inputPath)) {
+        dialogs.message(BoxKind::Warning,
+                        QStringLiteral("Arquivo ") + inputPath + QStringLiteral(" inexistente."));
+        return Outcome::MissingInput;
+    }
+    QFile input(inputPath);
+    if (!inputExists(inputPath)) {
+        dialogs.message(BoxKind::Error, QStringLiteral("File not found"));
+        return Outcome::MissingInput;
+    }
+    if (!input.open(QIODevice::ReadOnly)) {
+        dialogs.message(
+            BoxKind::Error,
+            QStringLiteral("Cannot open file \"%1\". %2").arg(inputPath, input.errorString()));
+        return Outcome::Failed;
+    }
+    const QByteArray bytes = input.readAll();
+    if (input.error() != QFileDevice::NoError) {
+        dialogs.message(
+            BoxKind::Error,
+            QStringLiteral("Cannot read file \"%1\". %2").arg(inputPath, input.errorString()));
+        return Outcome::Failed;
+    }
+    input.close();
+
+    const ConvResult result = def.convert(
+        std::string_view(bytes.constData(), std::size_t(bytes.size())), inputPath.toStdString());
+    if (!result.ok()) {
+        dialogs.message(result.failure->kind == FailureKind::Warning ? BoxKind::Warning
+                                                                     : BoxKind::Error,
+                        QString::fromStdString(result.failure->message));
+        return Outcome::Failed;
+    }
+    const QString error = writeWholeFile(outputPath, result.output);
+    if (!error.isEmpty()) {
+        dialogs.message(BoxKind::Error, error);
+        return Outcome::Failed;
+    }
+    dialogs.message(BoxKind::Information, def.successPrefix + QLatin1Char('"') + outputPath +
+                                              QLatin1Char('"') + def.successSuffix);
+    return Outcome::Succeeded;
+}
+
+} // namespace Torvane

@@ -1,0 +1,54 @@
+#pragma once
+// The steps every conversion shares: save dialog, same-file refusal, overwrite question,
+// input check, conversion, atomic write, success message.
+
+#include "formats/Result.h"
+#include "workflow/Dialogs.h"
+
+#include <QString>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace Torvane {
+
+enum class InputCheck {
+    Warning,      // a missing input is "Arquivo <path> inexistente.", before anything is read
+    FileNotFound, // no check of its own: opening fails with the platform's "File not found"
+};
+
+struct ConversionDef {
+    // When set, the input is chosen in the open dialog first instead of being given.
+    QString openTitle;
+    QString openFilter;
+    QString saveTitle;
+    QString saveFilter;
+    QString successPrefix; // the success text before the quoted output path
+    QString successSuffix = QStringLiteral(" gerado com sucesso !");
+    InputCheck inputCheck = InputCheck::Warning;
+    // Input bytes and the input path as the messages show it (UTF-8).
+    std::function<ConvResult(std::string_view input, const std::string& inputPath)> convert;
+};
+
+enum class Outcome {
+    Succeeded,
+    Cancelled,    // a file dialog was cancelled
+    SameFile,     // output and input are one file
+    Declined,     // the overwrite question was not answered Yes
+    MissingInput, // the input file does not exist
+    Failed,       // an error of content or of the platform
+};
+
+// inputPath is used when the definition has no open dialog of its own.
+Outcome runConversion(Dialogs& dialogs, const QString& inputPath, const ConversionDef& def);
+
+// The overwrite question; LF before CR, as the users' scripts expect.
+QString overwriteQuestion(const QString& path);
+
+// True when both paths name one existing file (same canonical path, or same device and inode).
+bool sameFile(const QString& a, const QString& b);
+
+// Writes the whole of bytes to path through QSaveFile; the error text on failure, else empty.
+QString writeWholeFile(const QString& path, std::string_view bytes);
+
+} // namespace Torvane

@@ -1,0 +1,224 @@
+// torvane as a process: each command, its exit status, its messages on stderr, and the files
+// it leaves.
+#include "TestData.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstring>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run torvane(const QStringList& args, const QString& workDir) {
+    QProcess p;
+    // No display of any kind: the command line must not need one.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(workDir);
+    p.start(QStringLiteral(TORVANE_EXE), args);
+    if (!p.waitForFinished(60000))
+        return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2,
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+const QByteArray kPostos = "   1  RIO CLARO     1001  2001\r\n   3  SERRA         1003  2003\r\n";
+const QByteArray kVazoes = "  2 1931" + QByteArray("   123").repeated(12) + "\r\n";
+const QByteArray kMlt = "  2 " + QByteArray("   456").repeated(12) + "\r\n";
+
+} // namespace
+
+class TstCli : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+    QString path(const QString& n) const { return dir.filePath(n); }
+
+private slots:
+    void init() {
+        for (const QString& f : QDir(dir.path()).entryList(QDir::Files))
+            QFile::remove(path(f));
+    }
+
+    void help() {
+        const Run r = torvane({"--help"}, dir.path());
+        QCOMPARE(r.exitCode, 0);
+        for (const char* word :
+             {"postos", "vazoes", "mlt", "to-bin", "to-text", "--stations", "--force"})
+            QVERIFY2(r.out.contains(QLatin1String(word)), word);
+    }
+
+    void commands_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QString>("success");
+        QTest::addColumn<int>("outputSize");
+        QTest::newRow("postos to-bin, 600 by default")
+            << QStringList{"postos", "to-bin", "IN", "OUT"} << kPostos
+            << "Arquivo BINÁRIO de postos" << 12000;
+        QTest::newRow("postos to-bin 320")
+            << QStringList{"postos", "to-bin", "IN", "OUT", "--stations", "320"} << kPostos
+            << "Arquivo BINÁRIO de postos" << 6400;
+        QTest::newRow("postos to-text")
+            << QStringList{"postos", "to-text", "IN", "OUT"}
+            << QByteArray::fromStdString(std::string(12, 'A') + int32LE(1234) + int32LE(1))
+            << "Arquivo TEXTO de postos" << 29;
+        QTest::newRow("vazoes to-bin")
+            << QStringList{"vazoes", "to-bin", "--stations=320", "IN", "OUT"} << kVazoes
+            << "Arquivo BINÁRIO de vazões" << 15360;
+        QTest::newRow("vazoes to-text")
+            << QStringList{"vazoes", "to-text", "IN", "OUT", "--stations", "600"}
+            << QByteArray::fromStdString(int32LE(5)) + QByteArray(28796, '\0')
+            << "Arquivo TEXTO de vazões" << 82;
+        QTest::newRow("mlt to-bin")
+            << QStringList{"mlt", "to-bin", "IN", "OUT", "--stations", "600"} << kMlt
+            << "Arquivo BINÁRIO de MLT" << 28800;
+        QTest::newRow("mlt to-text")
+            << QStringList{"mlt", "to-text", "IN", "OUT", "--stations", "320"} << QByteArray()
+            << "Arquivo TEXTO de MLT" << 320 * 78;
+    }
+    void commands() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(QString, success);
+        QFETCH(int, outputSize);
+        QVERIFY(writeBytes(path("IN"), input));
+        const Run r = torvane(args, dir.path());
+        QCOMPARE(r.err, success + QStringLiteral(" \"OUT\" gerado com sucesso !\n"));
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(readBytes(path("OUT")).size(), outputSize);
+    }
+
+    void failures_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("content error")
+            << QStringList{"vazoes", "to-bin", "IN", "OUT", "--stations", "320"}
+            << QStringLiteral("Erro no arquivo texto \"IN\", linha 1. Código de posto inválido.\n");
+        QTest::newRow("platform error") << QStringList{"postos", "to-text", "IN", "OUT"}
+                                        << QStringLiteral("Read beyond end of file\n");
+        QTest::newRow("missing input")
+            << QStringList{"mlt", "to-bin", "NADA", "OUT", "--stations", "320"}
+            << QStringLiteral("Arquivo NADA inexistente.\n");
+        QTest::newRow("output is the input")
+            << QStringList{"postos", "to-bin", "IN", "./IN", "--force"}
+            << QStringLiteral("Arquivo de saída não pode ser igual ao arquivo de entrada !\n");
+    }
+    void failures() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, err);
+        QVERIFY(writeBytes(path("IN"), "999 1931 x"));
+        const Run r = torvane(args, dir.path());
+        QCOMPARE(r.err, err);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(!QFile::exists(path("OUT")));
+        QCOMPARE(readBytes(path("IN")), QByteArray("999 1931 x"));
+    }
+
+    void existingOutputNeedsForce() {
+        QVERIFY(writeBytes(path("IN"), kMlt));
+        QVERIFY(writeBytes(path("OUT"), "antigo"));
+        Run r = torvane({"mlt", "to-bin", "IN", "OUT", "--stations", "320"}, dir.path());
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err, QStringLiteral("Arquivo OUT já existe; use --force para substituí-lo.\n"));
+        QCOMPARE(readBytes(path("OUT")), QByteArray("antigo"));
+        r = torvane({"mlt", "to-bin", "IN", "OUT", "--stations", "320", "--force"}, dir.path());
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(readBytes(path("OUT")).size(), 15360);
+    }
+
+    void auxiliaryCommands_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QByteArray>("outputStart"); // null: no output file
+        QByteArray record(24000, '\0');
+        const double v = 1234.5;
+        std::memcpy(record.data(), &v, 8);
+        QTest::newRow("energiaf to-text")
+            << QStringList{"energiaf", "to-text", "IN", "OUT"} << record << 0
+            << QStringLiteral("Arquivo TEXTO de ENERGIAF \"OUT\" gerado com sucesso !\n")
+            << QByteArray(
+                   "############    Est\xE1gio 1 ############\r\nSubsistema 1\r\n  1234.50 ");
+        QTest::newRow("energiaf, not whole records")
+            << QStringList{"energiaf", "to-text", "IN", "OUT"} << record + "x" << 1
+            << QStringLiteral("Read beyond end of file\n") << QByteArray();
+        QTest::newRow("energia filter")
+            << QStringList{"energia", "filter", "IN", "OUT"}
+            << QByteArray("   Subs        N \n   7    abc\n") << 0
+            << QStringLiteral(
+                   "Arquivo TEXTO de ENERGIA FILTRADO (DECOMP) \"OUT\" gerado com sucesso !\n\n"
+                   "Foram lidos somente:\"Dados de Energia Natural Afluente para Acoplamento c/ "
+                   "Longo Prazo (MWmed)\".\n")
+            << QByteArray(
+                   " Sb      Cen  Sem_01   Sem_02   Sem_03   Sem_04   Sem_05   Mes_02   Mes_03\r\n"
+                   " N      7    abc\r\n");
+        QTest::newRow("energia, missing input")
+            << QStringList{"energia", "filter", "NADA", "OUT"} << QByteArray() << 1
+            << QStringLiteral("File not found: NADA\n") << QByteArray();
+        QTest::newRow("energia with stations")
+            << QStringList{"energia", "filter", "IN", "OUT", "--stations", "600"} << QByteArray()
+            << 2 << QString() << QByteArray();
+        QTest::newRow("energiaf with a wrong verb")
+            << QStringList{"energiaf", "to-bin", "IN", "OUT"} << QByteArray() << 2 << QString()
+            << QByteArray();
+    }
+    void auxiliaryCommands() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        QFETCH(QByteArray, outputStart);
+        QVERIFY(writeBytes(path("IN"), input));
+        const Run r = torvane(args, dir.path());
+        QCOMPARE(r.exitCode, exitCode);
+        if (!err.isEmpty())
+            QCOMPARE(r.err, err);
+        QCOMPARE(QFile::exists(path("OUT")), !outputStart.isNull());
+        if (!outputStart.isNull())
+            QVERIFY(readBytes(path("OUT")).startsWith(outputStart));
+    }
+
+    void usageErrors_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("vazoes without stations")
+            << QStringList{"vazoes", "to-bin", "IN", "OUT"} << "--stations";
+        QTest::newRow("mlt without stations")
+            << QStringList{"mlt", "to-text", "IN", "OUT"} << "--stations";
+        QTest::newRow("stations 500")
+            << QStringList{"postos", "to-bin", "IN", "OUT", "--stations", "500"} << "500";
+        QTest::newRow("stations without value")
+            << QStringList{"postos", "to-bin", "IN", "OUT", "--stations"} << "--stations";
+        QTest::newRow("unknown kind")
+            << QStringList{"energias", "to-bin", "IN", "OUT"} << "energias";
+        QTest::newRow("unknown direction")
+            << QStringList{"postos", "para-bin", "IN", "OUT"} << "para-bin";
+        QTest::newRow("missing output") << QStringList{"postos", "to-bin", "IN"} << "SAIDA";
+        QTest::newRow("unknown option")
+            << QStringList{"postos", "to-bin", "IN", "OUT", "--sure"} << "--sure";
+    }
+    void usageErrors() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, mentions);
+        QVERIFY(writeBytes(path("IN"), kPostos));
+        const Run r = torvane(args, dir.path());
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(mentions), qPrintable(r.err));
+        QVERIFY(!QFile::exists(path("OUT")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstCli)
+#include "tst_cli.moc"

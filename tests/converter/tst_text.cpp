@@ -1,0 +1,123 @@
+// The number rule, the column cuts and the line ends every format relies on.
+#include "formats/Result.h"
+#include "formats/Text.h"
+
+#include <QTest>
+
+using namespace Torvane;
+
+Q_DECLARE_METATYPE(std::string)
+
+class TstText : public QObject {
+    Q_OBJECT
+private slots:
+    void parseInteger_data() {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("value");
+        QTest::newRow("digits") << QByteArray("1234") << true << 1234;
+        QTest::newRow("leading blanks") << QByteArray("   7") << true << 7;
+        QTest::newRow("plus sign") << QByteArray("  +5") << true << 5;
+        QTest::newRow("minus sign") << QByteArray("  -5") << true << -5;
+        QTest::newRow("minus zero") << QByteArray("-0") << true << 0;
+        QTest::newRow("leading zeros") << QByteArray("0007") << true << 7;
+        QTest::newRow("int32 max") << QByteArray("2147483647") << true << 2147483647;
+        QTest::newRow("int32 min") << QByteArray("-2147483648") << true << int(INT32_MIN);
+        QTest::newRow("trailing blank") << QByteArray("  7 ") << false << 0;
+        QTest::newRow("inner blank") << QByteArray("1 2") << false << 0;
+        QTest::newRow("blank after sign") << QByteArray("- 5") << false << 0;
+        QTest::newRow("all blank") << QByteArray("    ") << false << 0;
+        QTest::newRow("empty") << QByteArray("") << false << 0;
+        QTest::newRow("sign only") << QByteArray("  -") << false << 0;
+        QTest::newRow("two signs") << QByteArray("+-5") << false << 0;
+        QTest::newRow("letters") << QByteArray("12a4") << false << 0;
+        QTest::newRow("hex") << QByteArray("0x1F") << false << 0;
+        QTest::newRow("tab") << QByteArray("\t7") << false << 0;
+        QTest::newRow("beyond int32") << QByteArray("2147483648") << false << 0;
+        QTest::newRow("far beyond") << QByteArray("99999999999999999999") << false << 0;
+        QTest::newRow("decimal point") << QByteArray("1.5") << false << 0;
+    }
+    void parseInteger() {
+        QFETCH(QByteArray, field);
+        QFETCH(bool, valid);
+        QFETCH(int, value);
+        const auto parsed =
+            Torvane::parseInteger(std::string_view(field.constData(), field.size()));
+        QCOMPARE(parsed.has_value(), valid);
+        if (valid)
+            QCOMPARE(*parsed, value);
+    }
+
+    void columns_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("inside") << QByteArray("abcdefgh") << 3 << 5 << QByteArray("cde");
+        QTest::newRow("cut by the end") << QByteArray("abcdefgh") << 7 << 12 << QByteArray("gh");
+        QTest::newRow("past the end") << QByteArray("abc") << 4 << 6 << QByteArray("");
+        QTest::newRow("exactly to the end") << QByteArray("abc") << 1 << 3 << QByteArray("abc");
+    }
+    void columns() {
+        QFETCH(QByteArray, line);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(QByteArray, expected);
+        const auto got =
+            Torvane::columns(std::string_view(line.constData(), line.size()), first, last);
+        QCOMPARE(QByteArray(got.data(), qsizetype(got.size())), expected);
+    }
+
+    void lines_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QList<QByteArray>>("expected");
+        QTest::newRow("empty") << QByteArray() << QList<QByteArray>{};
+        QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QList<QByteArray>{"a", "b"};
+        QTest::newRow("lf") << QByteArray("a\nb\n") << QList<QByteArray>{"a", "b"};
+        QTest::newRow("last without end") << QByteArray("a\r\nb") << QList<QByteArray>{"a", "b"};
+        QTest::newRow("blank last line") << QByteArray("a\r\n\r\n") << QList<QByteArray>{"a", ""};
+        QTest::newRow("only a line end") << QByteArray("\n") << QList<QByteArray>{""};
+        QTest::newRow("one CR dropped") << QByteArray("a\r\r\n") << QList<QByteArray>{"a\r"};
+        QTest::newRow("lone CR kept") << QByteArray("a\rb\n") << QList<QByteArray>{"a\rb"};
+    }
+    void lines() {
+        QFETCH(QByteArray, text);
+        QFETCH(QList<QByteArray>, expected);
+        LineReader reader(std::string_view(text.constData(), text.size()));
+        QList<QByteArray> got;
+        while (const auto line = reader.next()) {
+            got << QByteArray(line->data(), qsizetype(line->size()));
+            QCOMPARE(reader.lineNumber(), got.size());
+        }
+        QCOMPARE(got, expected);
+    }
+
+    void rightJustified_data() {
+        QTest::addColumn<qint64>("value");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QByteArray>("expected"); // empty: does not fit
+        QTest::newRow("padded") << qint64(42) << 6 << QByteArray("    42");
+        QTest::newRow("exact") << qint64(999999) << 6 << QByteArray("999999");
+        QTest::newRow("too wide") << qint64(1000000) << 6 << QByteArray();
+        QTest::newRow("negative fits") << qint64(-99999) << 6 << QByteArray("-99999");
+        QTest::newRow("negative too wide") << qint64(-100000) << 6 << QByteArray();
+    }
+    void rightJustified() {
+        QFETCH(qint64, value);
+        QFETCH(int, width);
+        QFETCH(QByteArray, expected);
+        std::string out = "x";
+        const bool fits = appendRightJustified(out, value, width);
+        QCOMPARE(fits, !expected.isEmpty());
+        QCOMPARE(QByteArray::fromStdString(out), QByteArray("x") + expected);
+    }
+
+    void messagesAreUtf8() {
+        // A Windows-1252 field shown in the platform's message: "Ç" (0xC7) and "€" (0x80).
+        QCOMPARE(QString::fromStdString(notValidInteger("\xC7\x80 1")),
+                 QStringLiteral("'Ç€ 1' is not a valid integer value"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TstText)
+#include "tst_text.moc"

@@ -1,0 +1,412 @@
+// TForm1 as a user meets it: the captions at start, the pages' directions, the horizon read
+// at each press, and each conversion's dialogs and messages through the scripted seam.
+#include "ScriptedDialogs.h"
+#include "TestData.h"
+#include "window/RadioGroup.h"
+#include "window/TForm1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstring>
+#include <memory>
+
+using namespace Torvane;
+
+class TstWindow : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+
+    template <typename T> T* get(const char* name) {
+        T* w = form->findChild<T*>(QString::fromLatin1(name));
+        if (!w)
+            qWarning("no control %s", name);
+        return w;
+    }
+    QString text(const char* name) { return get<QAbstractButton>(name)->text(); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void chooseDirection(const char* group, int index) {
+        get<RadioGroup>(group)->findChildren<QRadioButton*>().at(index)->click();
+    }
+
+private slots:
+    void init() {
+        dialogs = ScriptedDialogs();
+        form = std::make_unique<TForm1>(dialogs);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void startState() {
+        QCOMPARE(form->windowTitle(), QStringLiteral("Gerador dos Arquivos POSTOS, VAZOES e MLT"));
+        QCOMPARE(applicationTitle(), QStringLiteral("Tobrel"));
+        QCOMPARE(get<QLabel>("Label3")->text(),
+                 QStringLiteral("Gerador dos Arquivos POSTOS, VAZOES e MLT"));
+        QVERIFY(get<QLabel>("Label3")->font().bold() && get<QLabel>("Label3")->font().italic());
+        QCOMPARE(get<QLabel>("Label4")->text(), QStringLiteral("Versão 0.2"));
+        QCOMPARE(get<QGroupBox>("GroupBox1")->title(), QStringLiteral("Horizonte"));
+        QCOMPARE(text("RBTop"), QStringLiteral("Operação (320 postos)"));
+        QCOMPARE(text("RBTplan"), QStringLiteral("Planejamento (600 postos)"));
+        QVERIFY(get<QRadioButton>("RBTplan")->isChecked());
+        QVERIFY(!get<QRadioButton>("RBTop")->isChecked());
+
+        auto* pages = get<QTabWidget>("PageControl1");
+        QCOMPARE(pages->count(), 3);
+        QCOMPARE(pages->tabText(0), QStringLiteral("Postos"));
+        QCOMPARE(pages->tabText(1), QStringLiteral("Vazões"));
+        QCOMPARE(pages->tabText(2), QStringLiteral("MLT"));
+        QCOMPARE(pages->currentWidget(), get<QWidget>("TSHvazoes"));
+        QCOMPARE(pages->widget(0), get<QWidget>("TSHpostos"));
+        QCOMPARE(pages->widget(2), get<QWidget>("TSHmlt"));
+
+        for (const char* group : {"RGRpostos", "RGRvazoes", "RGRmlt"}) {
+            auto* g = get<RadioGroup>(group);
+            QCOMPARE(g->itemIndex(), 0);
+            const auto buttons = g->findChildren<QRadioButton*>();
+            QCOMPARE(buttons.size(), 2);
+            QCOMPARE(buttons.at(0)->text(), QStringLiteral("Converter de Texto para BINÁRIO"));
+            QCOMPARE(buttons.at(1)->text(), QStringLiteral("Converter de BINÁRIO para Texto"));
+        }
+        for (const char* b : {"BTNgenerate_p", "BTNgenerate_v", "BTNgenerate_m"})
+            QCOMPARE(text(b), QStringLiteral("Converter de Texto para BINÁRIO"));
+        QCOMPARE(get<QLabel>("LBLpostos")->text(), QStringLiteral("Arquivo TEXTO de postos"));
+        QCOMPARE(get<QLabel>("LBLvazoes")->text(), QStringLiteral("Arquivo TEXTO de vazoes"));
+        QCOMPARE(get<QLabel>("LBLmlt")->text(), QStringLiteral("Arquivo TEXTO de MLT"));
+        for (const char* e : {"TXTpostosname", "TXTvazoesname", "TXTmltname"})
+            QVERIFY(get<QLineEdit>(e)->text().isEmpty());
+        QCOMPARE(get<QLabel>("LBLvazoes")->buddy(), get<QWidget>("TXTvazoesname"));
+        for (const char* b : {"BTNseek_p", "BTNseek_v", "BTNseek_m"})
+            QCOMPARE(text(b), QStringLiteral("Procurar..."));
+        QCOMPARE(text("BTNclose"), QStringLiteral("Fecha&r"));
+        QVERIFY(get<QWidget>("BTNclose")->isVisible());
+        QVERIFY(get<QWidget>("Image1")->isVisible());
+        QCOMPARE(text("BTNmetod"), QStringLiteral("Ver Metodologia"));
+        QCOMPARE(text("BTNenergiaf"), QStringLiteral("ENERGIAF NW"));
+        QCOMPARE(text("BTNenergiadc"), QStringLiteral("ENERGIA DC"));
+        for (const char* b : {"BTNmetod", "BTNenergiaf", "BTNenergiadc"})
+            QVERIFY(!get<QWidget>(b)->isVisible());
+        QCOMPARE(form->numPostos(), 0);
+        QVERIFY(dialogs.events.isEmpty());
+    }
+
+    void directionChangesButtonAndLabel_data() {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("label1");
+        QTest::newRow("postos") << "postos|p" << QStringLiteral("Arquivo BINÁRIO de postos");
+        QTest::newRow("vazoes") << "vazoes|v" << QStringLiteral("Arquivo BINÁRIO de vazoes");
+        QTest::newRow("mlt") << "mlt|m" << QStringLiteral("Arquivo BINÁRIO de MLT");
+    }
+    void directionChangesButtonAndLabel() {
+        QFETCH(QString, suffix);
+        QFETCH(QString, label1);
+        const QString page = suffix.section('|', 0, 0);
+        const QByteArray group = ("RGR" + page).toLatin1();
+        const QByteArray button = ("BTNgenerate_" + suffix.section('|', 1)).toLatin1();
+        const QByteArray label = ("LBL" + page).toLatin1();
+        const QString label0 = get<QLabel>(label)->text();
+        chooseDirection(group, 1);
+        QCOMPARE(text(button), QStringLiteral("Converter de BINÁRIO para Texto"));
+        QCOMPARE(get<QLabel>(label)->text(), label1);
+        chooseDirection(group, 0);
+        QCOMPARE(text(button), QStringLiteral("Converter de Texto para BINÁRIO"));
+        QCOMPARE(get<QLabel>(label)->text(), label0);
+    }
+
+    void seekDialogs_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("postos") << "BTNseek_p"
+                                << "TXTpostosname"
+                                << "Abrir arquivo Texto de POSTOS"
+                                << "POSTOS|*.*";
+        QTest::newRow("vazoes") << "BTNseek_v"
+                                << "TXTvazoesname"
+                                << "Abrir arquivo Texto de VAZOES"
+                                << "VAZOES|*.*";
+        QTest::newRow("mlt") << "BTNseek_m"
+                             << "TXTmltname"
+                             << "Abrir arquivo Texto de MLT"
+                             << "MLT|*.*";
+    }
+    void seekDialogs() {
+        QFETCH(QString, button);
+        QFETCH(QString, edit);
+        QFETCH(QString, title);
+        QFETCH(QString, filter);
+        // The title does not follow the direction.
+        chooseDirection("RGRpostos", 1);
+        auto* box = get<QLineEdit>(edit.toLatin1());
+        box->setText(QStringLiteral("digitado"));
+        dialogs.fileAnswers << QStringLiteral("/dados/ESCOLHIDO");
+        get<QPushButton>(button.toLatin1())->click();
+        QCOMPARE(box->text(), QStringLiteral("/dados/ESCOLHIDO"));
+        get<QPushButton>(button.toLatin1())->click(); // cancelled: the text stays
+        QCOMPARE(box->text(), QStringLiteral("/dados/ESCOLHIDO"));
+        QCOMPARE(dialogs.events.size(), 2);
+        QCOMPARE(dialogs.events.at(0).kind, QStringLiteral("open"));
+        QCOMPARE(dialogs.events.at(0).text, title);
+        QCOMPARE(dialogs.events.at(0).filter, filter);
+    }
+
+    void conversions_data() {
+        QTest::addColumn<QString>("page"); // p, v or m
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QString>("saveTitle");
+        QTest::addColumn<QString>("saveFilter");
+        QTest::addColumn<QString>("success");
+        QTest::addColumn<int>("outputSize");
+        const QByteArray vazoes = "  1 1931" + QByteArray("    10").repeated(12) + "\r\n";
+        const QByteArray mlt = "  1 " + QByteArray("    10").repeated(12) + "\r\n";
+        QTest::newRow("Postos_TextToBin")
+            << "p" << 0 << QByteArray("   1  RIO CLARO     1001  2001\r\n")
+            << "Salvar arquivo BINÁRIO de postos"
+            << "POSTOS.DAT(*.*)|*.*"
+            << "Arquivo BINÁRIO de postos" << 12000;
+        QTest::newRow("Postos_BinToText")
+            << "p" << 1
+            << QByteArray::fromStdString(std::string(12, 'N') + int32LE(1001) + int32LE(5))
+            << "Salvar arquivo TEXTO de postos"
+            << "POSTOS(*.*)|*.*"
+            << "Arquivo TEXTO de postos" << 29;
+        QTest::newRow("Vazoes_TextToBin")
+            << "v" << 0 << vazoes << "Salvar arquivo BINÁRIO de vazões"
+            << "VAZOES.DAT(*.*)|*.*"
+            << "Arquivo BINÁRIO de vazões" << 28800;
+        QTest::newRow("Vazoes_BintoText")
+            << "v" << 1 << QByteArray::fromStdString(int32LE(3)) + QByteArray(28796, '\0')
+            << "Salvar arquivo TEXTO de vazões"
+            << "VAZOES(*.*)|*.*"
+            << "Arquivo TEXTO de vazões" << 82;
+        QTest::newRow("Mlt_TextToBin") << "m" << 0 << mlt << "Salvar arquivo BINÁRIO de MLT"
+                                       << "MLT.DAT(*.*)|*.*"
+                                       << "Arquivo BINÁRIO de MLT" << 28800;
+        QTest::newRow("Mlt_BinToText")
+            << "m" << 1 << QByteArray(28800, '\0') << "Salvar arquivo TEXTO de MLT"
+            << "MLT(*.*)|*.*"
+            << "Arquivo TEXTO de MLT" << 600 * 78;
+    }
+    void conversions() {
+        QFETCH(QString, page);
+        QFETCH(int, direction);
+        QFETCH(QByteArray, input);
+        QFETCH(QString, saveTitle);
+        QFETCH(QString, saveFilter);
+        QFETCH(QString, success);
+        QFETCH(int, outputSize);
+        const QString name = page == "p" ? "postos" : page == "v" ? "vazoes" : "mlt";
+        QVERIFY(writeBytes(path("ENTRADA"), input));
+        QFile::remove(path("SAIDA"));
+        get<QLineEdit>(("TXT" + name + "name").toLatin1())->setText(path("ENTRADA"));
+        chooseDirection(("RGR" + name).toLatin1(), direction);
+        dialogs.fileAnswers << path("SAIDA");
+        get<QPushButton>(("BTNgenerate_" + page).toLatin1())->click();
+        QCOMPARE(form->numPostos(), 600);
+        QCOMPARE(dialogs.events.at(0).kind, QStringLiteral("save"));
+        QCOMPARE(dialogs.events.at(0).text, saveTitle);
+        QCOMPARE(dialogs.events.at(0).filter, saveFilter);
+        QCOMPARE(dialogs.boxes(), QStringList{QStringLiteral("information: ") + success + " \"" +
+                                              path("SAIDA") + "\" gerado com sucesso !"});
+        QCOMPARE(readBytes(path("SAIDA")).size(), outputSize);
+        // The same again in this run gives the same file.
+        const QByteArray first = readBytes(path("SAIDA"));
+        QFile::remove(path("SAIDA"));
+        dialogs.fileAnswers << path("SAIDA");
+        get<QPushButton>(("BTNgenerate_" + page).toLatin1())->click();
+        QCOMPARE(readBytes(path("SAIDA")), first);
+    }
+
+    void horizonIsReadAtEachPress() {
+        QVERIFY(writeBytes(path("VAZ"), "  1 1931" + QByteArray("     1").repeated(12)));
+        get<QLineEdit>("TXTvazoesname")->setText(path("VAZ"));
+        dialogs.fileAnswers << path("OUT");
+        get<QPushButton>("BTNgenerate_v")->click();
+        QCOMPARE(readBytes(path("OUT")).size(), 28800);
+        get<QRadioButton>("RBTop")->click();
+        QCOMPARE(form->numPostos(), 600); // not before the next press
+        dialogs.fileAnswers << path("OUT");
+        dialogs.confirmAnswers << true;
+        get<QPushButton>("BTNgenerate_v")->click();
+        QCOMPARE(form->numPostos(), 320);
+        QCOMPARE(readBytes(path("OUT")).size(), 15360);
+    }
+
+    void cancelNoAndMissingInput() {
+        QVERIFY(writeBytes(path("KEEP"), "guardado"));
+        get<QLineEdit>("TXTmltname")->setText(path("nao_existe"));
+        get<QPushButton>("BTNgenerate_m")->click(); // save dialog cancelled
+        dialogs.fileAnswers << path("KEEP");
+        dialogs.confirmAnswers << false;
+        get<QPushButton>("BTNgenerate_m")->click(); // No at the question
+        dialogs.fileAnswers << path("KEEP");
+        dialogs.confirmAnswers << true;
+        get<QPushButton>("BTNgenerate_m")->click(); // Yes, but the input is missing
+        QCOMPARE(dialogs.log(),
+                 QStringList({"save: Salvar arquivo BINÁRIO de MLT",
+                              "save: Salvar arquivo BINÁRIO de MLT",
+                              "confirm: " + overwriteQuestion(path("KEEP")),
+                              "save: Salvar arquivo BINÁRIO de MLT",
+                              "confirm: " + overwriteQuestion(path("KEEP")),
+                              "warning: Arquivo " + path("nao_existe") + " inexistente."}));
+        QCOMPARE(readBytes(path("KEEP")), QByteArray("guardado"));
+    }
+
+    void energiafListing() {
+        QByteArray record(24000, '\0');
+        const double v = 1234.5;
+        std::memcpy(record.data(), &v, 8); // little-endian host, as the files
+        QVERIFY(writeBytes(path("ENERGIAF.DAT"), record));
+        form->setNumberLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        dialogs.fileAnswers << path("ENERGIAF.DAT") << path("ENERGIAF.TXT");
+        get<QPushButton>("BTNenergiaf")->click();
+        QCOMPARE(dialogs.log(),
+                 QStringList({"open: Abrir arquivo Binário de ENERGIAF (NEWAVE)",
+                              "save: Salvar arquivo TEXTO de ENERGIAF",
+                              "information: Arquivo TEXTO de ENERGIAF \"" + path("ENERGIAF.TXT") +
+                                  "\" gerado com sucesso !"}));
+        QCOMPARE(dialogs.events.at(0).filter, QStringLiteral("ENERGIAF|*.*"));
+        QCOMPARE(dialogs.events.at(1).filter, QStringLiteral("ENERGIAF(*.*)|*.*"));
+        const QList<QByteArray> lines = readBytes(path("ENERGIAF.TXT")).split('\n');
+        QCOMPARE(lines.size(), 10); // nine lines and nothing after the last end
+        QCOMPARE(lines.at(2).left(10), QByteArray("  1234,50 "));
+    }
+
+    void energiafFailures() {
+        // A cancelled open dialog ends at once.
+        get<QPushButton>("BTNenergiaf")->click();
+        QCOMPARE(dialogs.log(), QStringList{"open: Abrir arquivo Binário de ENERGIAF (NEWAVE)"});
+        // A missing input, after the overwrite question.
+        QVERIFY(writeBytes(path("OLD.TXT"), "antigo"));
+        dialogs = ScriptedDialogs();
+        dialogs.fileAnswers << path("NAO_HA") << path("OLD.TXT");
+        dialogs.confirmAnswers << true;
+        get<QPushButton>("BTNenergiaf")->click();
+        QCOMPARE(dialogs.boxes(),
+                 QStringList({"confirm: " + overwriteQuestion(path("OLD.TXT")),
+                              "warning: Arquivo " + path("NAO_HA") + " inexistente."}));
+        // A length that is not whole records: the read error, and the old file stays.
+        QVERIFY(writeBytes(path("CURTO.DAT"), QByteArray(24001, '\0')));
+        dialogs = ScriptedDialogs();
+        dialogs.fileAnswers << path("CURTO.DAT") << path("OLD.TXT");
+        dialogs.confirmAnswers << true;
+        get<QPushButton>("BTNenergiaf")->click();
+        QCOMPARE(dialogs.events.last().kind, QStringLiteral("error"));
+        QCOMPARE(dialogs.events.last().text, QStringLiteral("Read beyond end of file"));
+        QCOMPARE(readBytes(path("OLD.TXT")), QByteArray("antigo"));
+    }
+
+    void auxiliaryOutputEqualToInput_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("energiaf") << "BTNenergiaf";
+        QTest::newRow("energia") << "BTNenergiadc";
+    }
+    void auxiliaryOutputEqualToInput() {
+        QFETCH(QString, button);
+        QVERIFY(writeBytes(path("MESMO"), QByteArray(24000, '\0')));
+        dialogs.fileAnswers << path("MESMO") << path("MESMO");
+        dialogs.confirmAnswers << true;
+        get<QPushButton>(button.toLatin1())->click();
+        QCOMPARE(dialogs.boxes(),
+                 QStringList{QStringLiteral(
+                     "warning: Arquivo de saída não pode ser igual ao arquivo de entrada !")});
+        QCOMPARE(readBytes(path("MESMO")), QByteArray(24000, '\0'));
+    }
+
+    void energiaFilter() {
+        QVERIFY(writeBytes(path("ENERGIA"),
+                           "   Subs        SE\r\n   1   100,0\r\n   EARM\r\n   2   200,0\r\n"));
+        dialogs.fileAnswers << path("ENERGIA") << path("FILTRADO");
+        get<QPushButton>("BTNenergiadc")->click();
+        QCOMPARE(
+            dialogs.log(),
+            QStringList(
+                {"open: Abrir arquivo TEXTO de ENERGIA (DECOMP)",
+                 "save: Salvar arquivo TEXTO FILTRADO de ENERGIA (DECOMP)",
+                 "information: Arquivo TEXTO de ENERGIA FILTRADO (DECOMP) \"" + path("FILTRADO") +
+                     "\" gerado com sucesso !\n\r\n\rForam lidos somente:\"Dados de Energia "
+                     "Natural Afluente para Acoplamento c/ Longo Prazo (MWmed)\"."}));
+        QCOMPARE(dialogs.events.at(0).filter, QStringLiteral("ENERGIA|*.*"));
+        QCOMPARE(dialogs.events.at(1).filter, QStringLiteral("ENERGIA(*.*)|*.*"));
+        QCOMPARE(
+            readBytes(path("FILTRADO")),
+            QByteArray(
+                " Sb      Cen  Sem_01   Sem_02   Sem_03   Sem_04   Sem_05   Mes_02   Mes_03\r\n"
+                " SE     1   100,0\r\n"));
+    }
+
+    void energiaMissingInput_data() {
+        QTest::addColumn<bool>("outputExists");
+        QTest::newRow("output exists") << true;
+        QTest::newRow("no output") << false;
+    }
+    void energiaMissingInput() {
+        QFETCH(bool, outputExists);
+        QFile::remove(path("FILTRADO"));
+        if (outputExists)
+            QVERIFY(writeBytes(path("FILTRADO"), "antigo"));
+        dialogs.fileAnswers << path("NAO_HA") << path("FILTRADO");
+        dialogs.confirmAnswers << true;
+        get<QPushButton>("BTNenergiadc")->click();
+        QCOMPARE(dialogs.events.last().kind, QStringLiteral("error"));
+        QCOMPARE(dialogs.events.last().text, QStringLiteral("File not found"));
+        QCOMPARE(QFile::exists(path("FILTRADO")), outputExists);
+        if (outputExists)
+            QCOMPARE(readBytes(path("FILTRADO")), QByteArray("antigo"));
+    }
+
+    void methodology_data() {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("missing file") << false << true;
+        QTest::newRow("the desktop refuses") << true << false;
+        QTest::newRow("opened") << true << true;
+    }
+    void methodology() {
+        QFETCH(bool, present);
+        QFETCH(bool, opens);
+        const QString folder = path(QStringLiteral("prog"));
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+        if (present)
+            QVERIFY(writeBytes(folder + "/Metodologia.mdb", "doc"));
+        form->setMethodologyDir(folder);
+        dialogs.openDocumentAnswers << opens;
+        get<QPushButton>("BTNmetod")->click();
+        QStringList expected;
+        if (present)
+            expected << "document: " + folder + "/Metodologia.mdb";
+        if (!present || !opens)
+            expected << "error: Problema na inicialização da Metodologia.\n\rO arquivo "
+                        "\"Metodologia.mdb\" "
+                        "não encontra-se em " +
+                            folder + "/.";
+        QCOMPARE(dialogs.log(), expected);
+    }
+
+    void logoShowsTheCredit() {
+        QTest::mouseDClick(get<QWidget>("Image1"), Qt::LeftButton);
+        QCOMPARE(dialogs.events.size(), 1);
+        QCOMPARE(dialogs.events.at(0).kind, QStringLiteral("information"));
+        QVERIFY(dialogs.events.at(0).text.contains(QStringLiteral("Tobrel")));
+    }
+
+    void closeButtonClosesTheWindow() {
+        get<QPushButton>("BTNclose")->click();
+        QVERIFY(!form->isVisible());
+    }
+};
+
+QTEST_MAIN(TstWindow)
+#include "tst_window.moc"
