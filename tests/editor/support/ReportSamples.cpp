@@ -128,7 +128,7 @@ bool ReportDialogs::confirm(const QString& text) {
 }
 
 QString ReportDialogs::saveFile(const QString&, const QString&, const QString& dir,
-                                   const QString& proposedName, bool confirmOverwrite) {
+                                const QString& proposedName, bool confirmOverwrite) {
     saveDirs.append(dir);
     saveNames.append(proposedName);
     saveConfirmFlags.append(confirmOverwrite);
