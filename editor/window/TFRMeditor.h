@@ -26,6 +26,7 @@
 // --- editing --- (includes)
 // --- end editing ---
 // --- reports --- (includes)
+#include "reports/ReportPrinter.h"
 // --- end reports ---
 
 class QAction;
@@ -317,6 +318,14 @@ public:
     // --- end editing ---
 
     // --- reports ---
+    // The printer of the three prints, made at the first print and kept for the run, so that
+    // the user's choices and orientation carry from one print to the next.
+    std::unique_ptr<ReportPrinter> Reports;
+    ReportPrinter& reportPrinter();
+    // The texts of the plant shown, as the controls hold them now, with the footer.
+    SheetTexts currentSheetTexts() const;
+    // The footer line of the print-outs: the title as shown, the date and the time.
+    QString printFooter() const;
     // --- end reports ---
 
 protected:
