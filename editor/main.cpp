@@ -1,9 +1,12 @@
+#include "reports/CommandLine.h"
 #include "window/Dialogs.h"
 #include "window/TFRMeditor.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    if (auto rc = runCommandLine(argc, argv))
+        return *rc;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hydro Plant\u00B4s Cadastre Editor"));
 

@@ -20,11 +20,14 @@
 
 // The subsystems' headers: the window's constructor and destructor need their types whole.
 // --- language --- (includes)
+#include "language/TMsg.h"
+#include "language/TfrmHelpAbout.h"
 // --- end language ---
 // --- editing --- (includes)
 #include "editing/EditSession.h"
 // --- end editing ---
 // --- reports --- (includes)
+#include "reports/ReportPrinter.h"
 // --- end reports ---
 
 class QAction;
@@ -306,6 +309,10 @@ public:
 
     // --- language ---
     int Lingua = 0; // 0 until the first activation, then 1 Portuguese, 2 English
+    // The validation messages: Msg->text(Lingua, entry).
+    std::unique_ptr<TMsg> Msg;
+    // The about box, created with the window and kept.
+    std::unique_ptr<TfrmHelpAbout> frmHelpAbout;
     // --- end language ---
 
     // --- editing ---
@@ -324,6 +331,14 @@ public:
     // --- end editing ---
 
     // --- reports ---
+    // The printer of the three prints, made at the first print and kept for the run, so that
+    // the user's choices and orientation carry from one print to the next.
+    std::unique_ptr<ReportPrinter> Reports;
+    ReportPrinter& reportPrinter();
+    // The texts of the plant shown, as the controls hold them now, with the footer.
+    SheetTexts currentSheetTexts() const;
+    // The footer line of the print-outs: the title as shown, the date and the time.
+    QString printFooter() const;
     // --- end reports ---
 
 protected:

@@ -95,7 +95,7 @@ void TFRMeditor::setHint(const QString& hint, QWidget* label, QWidget* box) {
 }
 
 void TFRMeditor::buildMenus() {
-    auto action = [this](QMenu* menu, const char* name, const QString& caption) {
+    auto action = [](QMenu* menu, const char* name, const QString& caption) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         return a;

@@ -6,16 +6,14 @@
 #include <QList>
 #include <cstdlib>
 
-static bool plainAscii(const QByteArray& v)
-{
+static bool plainAscii(const QByteArray& v) {
     for (char c : v)
         if (c < 0x21 || c > 0x7E || c == '"' || c == '[' || c == ';' || c == '#')
             return false;
     return true;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     (void)IniFile::fromBytes(bytes).value(QStringLiteral("EMPRESAS"), QStringLiteral("1"));
 

@@ -11,8 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const LookupLists lists = [] {
         LookupLists l;
         l.setDefaults();

@@ -3,6 +3,7 @@
 
 #include "EditorHarness.h"
 #include "RegistryFixtures.h"
+#include "window/GridColumnLabels.h"
 
 #include <QAction>
 #include <QApplication>
@@ -187,34 +188,25 @@ void TestPlantDisplay::columnHeadingsOverTheirColumns() {
     EditorHarness h;
     TFRMeditor& w = h.start({});
     QTest::qWait(20);
-    const std::pair<QTableWidget*, QStringList> grids[] = {
-        {w.StrGr_ConjMaq1, {"#", "#Maq", "PotEf (MW)", "QEf (m3/s)", "HEf (m)"}},
-        {w.StrGr_ConjMaq2, {"#", "RL", "A0", "A1", "A2", "A3", "A4"}},
-        {w.StrGr_PolsJus, {"#", "A0", "A1", "A2", "A3", "A4", "Refer (m):"}},
-        {w.StrGr_PCVA, {"A0", "A1", "A2", "A3", "A4"}},
-        {w.StrGr_EvapM,
-         {"JAN", "FEB", "MAR", "APR", "MAI", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"}},
-    };
-    for (const auto& [grid, headings] : grids) {
-        QHeaderView* header = grid->horizontalHeader();
-        for (int c = 0; c < headings.size(); ++c) {
+    const QList<GridColumnLabels*> strips = w.findChildren<GridColumnLabels*>();
+    QCOMPARE(strips.size(), 5); // PCVA, EvapM, ConjMaq1, ConjMaq2, PolsJus
+    for (const GridColumnLabels* strip : strips) {
+        const QTableWidget* grid = strip->grid();
+        QCOMPARE(strip->labels().size(), grid->columnCount());
+        const QHeaderView* header = grid->horizontalHeader();
+        const int gridTop = grid->mapTo(&w, QPoint(0, 0)).y();
+        for (int c = 0; c < grid->columnCount(); ++c) {
             const int columnCentre = grid->viewport()
                                          ->mapTo(&w, QPoint(header->sectionViewportPosition(c) +
                                                                 header->sectionSize(c) / 2,
                                                             0))
                                          .x();
-            // The heading of the column is the label right above its centre.
-            QLabel* above = nullptr;
-            for (QLabel* label : w.findChildren<QLabel*>()) {
-                if (label->text() != headings.at(c) || !label->isVisible())
-                    continue;
-                const QRect r(label->mapTo(&w, QPoint(0, 0)), label->size());
-                const int gridTop = grid->mapTo(&w, QPoint(0, 0)).y();
-                if (r.left() <= columnCentre && columnCentre <= r.right() &&
-                    r.bottom() <= gridTop && r.bottom() >= gridTop - 2 * r.height())
-                    above = label;
-            }
-            QVERIFY2(above, qPrintable(grid->objectName() + " " + headings.at(c)));
+            // The heading of a column sits right above its centre.
+            const QLabel* label = strip->labels().at(c);
+            const QRect r(label->mapTo(&w, QPoint(0, 0)), label->size());
+            QVERIFY2(label->isVisible() && r.left() <= columnCentre && columnCentre <= r.right() &&
+                         r.bottom() <= gridTop && r.bottom() >= gridTop - 2 * r.height(),
+                     qPrintable(grid->objectName() + " " + label->text()));
         }
     }
 }

@@ -1,0 +1,276 @@
+#include "language/LanguageTexts.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QWidget>
+
+namespace {
+
+constexpr const char* kTitlePortuguese = "Visualizador do Cadastro de Usinas Hidráulicas";
+// Lower-case "editor", unlike the design caption and the application title.
+constexpr const char* kTitleEnglish = "Hydro Plant´s Cadastre editor";
+
+constexpr LanguageText kMenuCaptions[] = {
+    {"MnFile", "&Arquivo", "&File"},
+    {"MnFileLoad", "&Abrir...", "&Load..."},
+    {"MnFileExp", "&Exportar para CSV...", "&Export to CSV..."},
+    {"MnFilePrint", "&Imprimir...", "&Print..."},
+    {"MnFilePrintCurData", "&Dados da Usina...", "&Hydroplant Data..."},
+    {"MnFilePrintCurScr", "T&ela...", "&Screen..."},
+    {"MnFilePrintAllData", "Dados de T&odas as Usinas...", "&All Plants Data..."},
+    {"MnFileExit", "Sai&r", "Exi&t"},
+    {"MnEdit", "&Editar", "&Edit"},
+    {"MnEditLang", "Língua", "Language"},
+    {"MnEditSearch", "&Procurar", "&Search"},
+    {"MnEditSearchCode", "pelo &Código", "by &Code"},
+    {"MnEditSearchName", "pelo &Nome", "by &Name"},
+    {"MnEditPlant", "&Usina", "&Plant"},
+    {"MnEditPlantCreate", "&Criar", "&Create"},
+    {"MnEditPlantChange", "&Alterar", "C&hange"},
+    {"MnEditPlantDel", "&Excluir", "&Delete"},
+    {"MnHelp", "A&juda", "&Help"},
+    {"MnHelpAbout", "&Sobre o Velarin...", "&About Velarin..."},
+    // The language items read the same in every language.
+    {"MnEditLanPort", "&Português", "&Português"},
+    {"MnEditLanEng", "&English", "&English"},
+    {"MnEditLanEsp", "&Español", "&Español"},
+    {"MnEditLanFran", "&Français", "&Français"},
+};
+
+constexpr LanguageText kControlCaptions[] = {
+    {"GroupBox1", "Cadastro", "Hydro Cadastre"},
+    {"LBLsystem", "Sistema:", "System:"},
+    {"LBLgencoID", "Empresa:", "Genco ID:"},
+    {"LBLgaugenum", "Posto:", "Gauge Number:"},
+    {"LBLaltgaugeid", "Posto BDH:", "Alt Gauge ID:"},
+    {"LBLdowngauge", "Jusante:", "Downstream Gauge:"},
+    {"LBLdeviation", "Desvio:", "Deviation:"},
+    {"GroupBox2", "Reservatório", "Reservoir"},
+    {"LBLregul", "Regulação:", "Regulation:"},
+    {"LBLmaxvol", "Volume Máximo:", "Maximum Volume:"},
+    {"LBLminvol", "Volume Mínimo:", "Minimum Volume:"},
+    {"LBLmaxlev", "Cota Máxima:", "Maximum Level:"},
+    {"LBLminlev", "Cota Mínima:", "Minimum Level:"},
+    {"lblvolref", "Volume de Referência:", "Reference Volume:"},
+    {"Lblvolspill", "Volume Vertedouro:", "Volume for spilling:"},
+    {"LBLvoldev", "Volume Desvio:", "Volume for deviation:"},
+    {"LBLpolin", "Polinômios", "Polynomiums"},
+    {"LBLcotavol", "Cota x Volume", "Level x Volume"},
+    {"LBLareacota", "Área x Cota", "Area x Level"},
+    {"LBLevap", "Evaporação Mensal (mm/mês):", "Monthly Evaporation (mm/month):"},
+    {"LBLjan", "JAN", "JAN"},
+    {"LBLfev", "FEV", "FEB"},
+    {"LBLmar", "MAR", "MAR"},
+    {"LBLabr", "ABR", "APR"},
+    {"LBLmai", "MAI", "MAI"},
+    {"LBLjun", "JUN", "JUN"},
+    {"LBLjul", "JUL", "JUL"},
+    {"LBLago", "AGO", "AUG"},
+    {"LBLset", "SET", "SEP"},
+    {"LBLout", "OUT", "OCT"},
+    {"LBLnov", "NOV", "NOV"},
+    {"LBLdez", "DEZ", "DEC"},
+    {"GroupBox3", "Usina", "Hydro Plant"},
+    {"LBLprodesp", "Produt. Específica:", "Specific Productivity:"},
+    {"LBLmedtail", "Canal de Fuga Médio:", "Medium Tailrace:"},
+    {"LBLteif", "TEIF:", "TEIF:"},
+    {"LBLip", "IP:", "IP:"},
+    {"LBLturbtype", "Tipo de Turbina:", "Turbin Type:"},
+    {"LBLnumtunit", "Conjuntos de Máq. :", "Num Unit Types:"},
+    {"LBLndownpols", "Num. Polinômios de Jusante:", "Num.Downstream Pols:"},
+    {"LBLmaxfatcarga", "Fator de Carga Máximo:", "Maximum Load Factor:"},
+    {"LBLminfatcarga", "Fator de Carga Mínimo:", "Minimum Load Factor:"},
+    {"LBLperdas", "Perdas", "Losses"},
+    {"LBLtipo", "Tipo:", "Type:"},
+    {"LBLvalor", "Valor", "Value"},
+    {"LBLminhistflow", "Vazão Min. Histórico:", "Min. Historical Inflow:"},
+    {"LBLnumbaseunits", "Núm. de Unid. de Base:", "Num. of Base Units:"},
+    {"LBLinflspill", "Influência do Vertimento no Canal de Fuga:",
+     "Influency of Spilling in the Downstream Level:"},
+    {"LBLrepset", "Representação do Conjunto:", "Representation type for the set:"},
+    {"LBLunitypes", "CONJUNTOS DE MÁQUINAS", "UNIT TYPES"},
+    {"LBLpolsdown", "Polinôminos de Jusante", "Downstream Polynomiums"},
+    {"LBLdata", "Data:", "Date:"},
+};
+
+// TXT_VICF's hint differs from its label's by two blanks; both are kept as designed.
+constexpr LanguageText kControlHints[] = {
+    {"LBLregul", "Regulação = M (Mensal), S (Semanal) ou D (Diária)",
+     "Regulation = M (Monthly), S (Weekly) ou D (Daily)"},
+    {"TXT_reg", "Regulação = M (Mensal), S (Semanal) ou D (Diária)",
+     "Regulation = M (Monthly), S (Weekly) ou D (Daily)"},
+    {"LBLmaxvol", "Volume Máximo (hm3)", "Maximum Volume (hm3)"},
+    {"TXT_VMax", "Volume Máximo (hm3)", "Maximum Volume (hm3)"},
+    {"LBLminvol", "Volume Mínimo (hm3)", "Minimum Volume (hm3)"},
+    {"TXT_VMin", "Volume Mínimo (hm3)", "Minimum Volume (hm3)"},
+    {"LBLmaxlev", "Cota Máxima (m)", "Maximum Level (m)"},
+    {"TXT_Ymax", "Cota Máxima (m)", "Maximum Level (m)"},
+    {"LBLminlev", "Cota Mínima (m)", "Minimum Level (m)"},
+    {"TXT_YMin", "Cota Mínima (m)", "Minimum Level (m)"},
+    {"lblvolref", "Volume de Referência (hm3)", "Reference Volume (hm3)"},
+    {"TXT_V_Ref", "Volume de Referência (hm3)", "Reference Volume (hm3)"},
+    {"Lblvolspill", "Vol. Crista do Vertedouro (hm3)", "Vol. for Spilling (hm3)"},
+    {"TXT_V_Vert", "Vol. Crista do Vertedouro (hm3)", "Vol. for Spilling (hm3)"},
+    {"LBLvoldev", "Vol. Canal de Desvio (hm3)", "Vol. for Deviation (hm3)"},
+    {"TXT_V_CDesv", "Vol. Canal de Desvio (hm3)", "Vol. for Deviation (hm3)"},
+    {"LBLprodesp", "Produt.Específica (MW/m3/s/m)", "Specific Productivity (MW/m3/s/m)"},
+    {"TXT_Resp", "Produt.Específica (MW/m3/s/m)", "Specific Productivity (MW/m3/s/m)"},
+    {"LBLmedtail", "Canal de Fuga Médio (m)", "Medium Tailrace (m)"},
+    {"TXT_JusNom", "Canal de Fuga Médio (m)", "Medium Tailrace (m)"},
+    {"LBLteif", "TEIF (%)", "TEIF (%)"},
+    {"TXT_TxSForc", "TEIF (%)", "TEIF (%)"},
+    {"LBLip", "IP (%)", "IP (%)"},
+    {"TXT_TxIndProg", "IP (%)", "IP (%)"},
+    {"LBLmaxfatcarga", "Fator de Carga Máx. (%)", "Max. Load Factor (%)"},
+    {"TXT_FatCgMax", "Fator de Carga Máx. (%)", "Max. Load Factor (%)"},
+    {"LBLminfatcarga", "Fator de Carga Mín. (%)", "Min. Load Factor (%)"},
+    {"TXT_FatCgMin", "Fator de Carga Mín. (%)", "Min. Load Factor (%)"},
+    {"LBLminhistflow", "Vazão Mín. Hist. (m3/s)", "Min.Hist.Inflow (m3/s)"},
+    {"TXT_QNaMH", "Vazão Mín. Hist. (m3/s)", "Min.Hist.Inflow (m3/s)"},
+    {"LBLinflspill", "Infl.Vert.Canal de Fuga (0 = NÃO , 1 = SIM)",
+     "Infl. of Spilling in the Downstream Level (0 = NO , 1 = YES)"},
+    {"TXT_VICF", "Infl. Vert. Canal de Fuga (0 = NÃO , 1 = SIM)",
+     "Infl. of Spilling in the Downstream Level (0 = NO , 1 = YES)"},
+    {"LBLrepset", "Repres.Conj.(0=aprox.,1=detalh.,2=simpl.)",
+     "Set Repres.(0=aprox.,1=detailed.,2=simpl.)"},
+    {"TXT_RepGrGer", "Repres.Conj.(0=aprox.,1=detalh.,2=simpl.)",
+     "Set Repres.(0=aprox.,1=detailed.,2=simpl.)"},
+};
+
+constexpr LanguageText kOpenDialogTitle = {"OpenDialog", "Abrir Cadastro de Usinas Hidráulicas",
+                                           "Open Hydro Plant´s Cadastre"};
+constexpr LanguageText kOpenDialogFilter = {"OpenDialog", "Cadastro de Usinas Hidráulicas (*)",
+                                            "Hydro Plant´s Cadastre (*)"};
+
+QAction* findAction(QWidget& window, const QString& name) {
+    return window.findChild<QAction*>(name);
+}
+
+// A menu is reached through its own action when that carries the name, else as a QMenu.
+bool setMenuCaption(QWidget& window, const QString& name, const QString& text) {
+    if (QAction* action = findAction(window, name)) {
+        action->setText(text);
+        return true;
+    }
+    if (auto* menu = window.findChild<QMenu*>(name)) {
+        menu->setTitle(text);
+        return true;
+    }
+    return false;
+}
+
+bool setControlCaption(QWidget& window, const QString& name, const QString& text) {
+    QWidget* control = window.findChild<QWidget*>(name);
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(text);
+        return true;
+    }
+    if (auto* box = qobject_cast<QGroupBox*>(control)) {
+        box->setTitle(text);
+        return true;
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(text);
+        return true;
+    }
+    return false;
+}
+
+bool setHint(QWidget& window, const QString& name, const QString& text) {
+    QWidget* control = window.findChild<QWidget*>(name);
+    if (!control)
+        return false;
+    control->setToolTip(text);
+    return true;
+}
+
+void setLanguageChecks(QWidget& window, Language language, QStringList& missing) {
+    const struct {
+        const char* name;
+        bool checked;
+    } items[] = {
+        {"MnEditLanPort", language == Language::Portuguese},
+        {"MnEditLanEng", language == Language::English},
+        {"MnEditLanFran", false},
+        {"MnEditLanEsp", false},
+    };
+    for (const auto& item : items) {
+        QAction* action = findAction(window, QString::fromLatin1(item.name));
+        if (!action) {
+            missing << QString::fromLatin1(item.name);
+            continue;
+        }
+        action->setCheckable(true);
+        action->setChecked(item.checked);
+    }
+    // Spanish and French are offered but can never be chosen.
+    for (const char* name : {"MnEditLanEsp", "MnEditLanFran"})
+        if (QAction* action = findAction(window, QString::fromLatin1(name)))
+            action->setEnabled(false);
+}
+
+} // namespace
+
+QString LanguageText::in(Language language) const {
+    return QString::fromUtf8(language == Language::Portuguese ? portuguese : english);
+}
+
+QString languageTitle(Language language) {
+    return QString::fromUtf8(language == Language::Portuguese ? kTitlePortuguese : kTitleEnglish);
+}
+
+std::span<const LanguageText> menuCaptions() {
+    return kMenuCaptions;
+}
+std::span<const LanguageText> controlCaptions() {
+    return kControlCaptions;
+}
+std::span<const LanguageText> controlHints() {
+    return kControlHints;
+}
+
+OpenDialogCaptions openDialogTexts(Language language) {
+    return {kOpenDialogTitle.in(language), kOpenDialogFilter.in(language)};
+}
+
+QStringList applyLanguage(QWidget& window, Language language, const QString& registryFileName,
+                          LanguageTargets targets) {
+    QStringList missing;
+
+    targets.Lingua = static_cast<int>(language);
+
+    QString title = languageTitle(language);
+    if (!registryFileName.isEmpty())
+        title += QStringLiteral(" - ") + QDir::toNativeSeparators(registryFileName);
+    window.setWindowTitle(title);
+
+    setLanguageChecks(window, language, missing);
+
+    if (registryFileName.isEmpty()) {
+        if (QAction* exportItem = findAction(window, QStringLiteral("MnFileExp")))
+            exportItem->setEnabled(false);
+        else
+            missing << QStringLiteral("MnFileExp");
+    }
+
+    for (const LanguageText& row : kMenuCaptions)
+        if (!setMenuCaption(window, QString::fromLatin1(row.control), row.in(language)))
+            missing << QString::fromLatin1(row.control);
+
+    targets.openDialog = openDialogTexts(language);
+
+    for (const LanguageText& row : kControlCaptions)
+        if (!setControlCaption(window, QString::fromLatin1(row.control), row.in(language)))
+            missing << QString::fromLatin1(row.control);
+
+    for (const LanguageText& row : kControlHints)
+        if (!setHint(window, QString::fromLatin1(row.control), row.in(language)))
+            missing << QString::fromLatin1(row.control);
+
+    missing.removeDuplicates();
+    return missing;
+}

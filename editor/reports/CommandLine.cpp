@@ -1,0 +1,228 @@
+#include "reports/CommandLine.h"
+
+#include "registry/LookupLists.h"
+#include "reports/CsvExport.h"
+#include "reports/PrintJobs.h"
+#include "window/Dialogs.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QPrinter>
+#include <QStringList>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const Usage =
+    "Usage:\n"
+    "  quillmark [REGISTRY]                        open the editor window\n"
+    "  quillmark --export-csv REGISTRY OUTPUT      write the registry as CSV to OUTPUT\n"
+    "  quillmark --print-pdf REGISTRY OUTPUT [--pages FROM-TO]\n"
+    "                                              print every plant in use to the PDF OUTPUT,\n"
+    "                                              one page per plant (pages FROM to TO only)\n"
+    "Options of both modes:\n"
+    "  --config FILE    read the turbine, subsystem and company names from FILE instead of\n"
+    "                   the config.ini beside the program\n"
+    "  --help           show this text\n"
+    "  --version        show the program's version\n";
+
+const char* const Version = "Velarin (quillmark) 4.0\n";
+
+// The interface starts in Portuguese, so the sheets carry its title.
+const QString PortugueseTitle = QStringLiteral("Visualizador do Cadastro de Usinas Hidráulicas");
+
+enum class Mode { None, ExportCsv, PrintPdf, Help, Version };
+
+struct Arguments {
+    Mode mode = Mode::None;
+    QString registry;
+    QString output;
+    QString config;
+    bool hasPages = false;
+    int fromPage = 0;
+    int toPage = 0;
+};
+
+bool isOption(const char* arg) {
+    for (const char* o : {"--export-csv", "--print-pdf", "--config", "--help", "--version"})
+        if (std::strcmp(arg, o) == 0)
+            return true;
+    return false;
+}
+
+bool parsePositive(const QString& text, int& value) {
+    if (text.isEmpty() || text.size() > 9)
+        return false;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    value = text.toInt();
+    return value >= 1;
+}
+
+bool parsePages(const QString& text, int& from, int& to) {
+    const qsizetype dash = text.indexOf(u'-');
+    return dash > 0 && parsePositive(text.left(dash), from) &&
+           parsePositive(text.mid(dash + 1), to) && from <= to;
+}
+
+// The whole argument list: one mode with its two names, --pages with --print-pdf only,
+// --config anywhere; false with the reason on anything else.
+bool parseArguments(const QStringList& args, Arguments& out, QString& error) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args.at(i);
+        const auto need = [&](qsizetype n) {
+            if (i + n < args.size())
+                return true;
+            error = QStringLiteral("The option ") + a + QStringLiteral(" needs ") +
+                    (n == 1 ? QStringLiteral("a value.") : QStringLiteral("two file names."));
+            return false;
+        };
+        if (a == u"--help" || a == u"--version") {
+            if (out.mode != Mode::None) {
+                error = QStringLiteral("Only one of --export-csv, --print-pdf, --help and "
+                                       "--version can be given.");
+                return false;
+            }
+            out.mode = a == u"--help" ? Mode::Help : Mode::Version;
+        } else if (a == u"--export-csv" || a == u"--print-pdf") {
+            if (out.mode != Mode::None) {
+                error = QStringLiteral("Only one of --export-csv, --print-pdf, --help and "
+                                       "--version can be given.");
+                return false;
+            }
+            if (!need(2))
+                return false;
+            out.mode = a == u"--export-csv" ? Mode::ExportCsv : Mode::PrintPdf;
+            out.registry = args.at(++i);
+            out.output = args.at(++i);
+        } else if (a == u"--config") {
+            if (!need(1))
+                return false;
+            out.config = args.at(++i);
+        } else if (a == u"--pages") {
+            if (!need(1))
+                return false;
+            if (!parsePages(args.at(++i), out.fromPage, out.toPage)) {
+                error = QStringLiteral("--pages takes FROM-TO, two page numbers from 1 on, "
+                                       "FROM not above TO: ") +
+                        args.at(i);
+                return false;
+            }
+            out.hasPages = true;
+        } else {
+            error = QStringLiteral("Unknown argument: ") + a;
+            return false;
+        }
+    }
+    if (out.mode == Mode::None) {
+        error = QStringLiteral("--config goes with --export-csv or --print-pdf.");
+        return false;
+    }
+    if (out.hasPages && out.mode != Mode::PrintPdf) {
+        error = QStringLiteral("--pages goes with --print-pdf.");
+        return false;
+    }
+    return true;
+}
+
+LookupLists readLists(const Arguments& args, Dialogs& dialogs) {
+    const QString path =
+        args.config.isEmpty()
+            ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("config.ini"))
+            : args.config;
+    LookupLists lists;
+    const ConfigResult config = readLookupLists(path, lists);
+    if (!config.found)
+        dialogs.message(MessageKind::Warning, config.warning);
+    return lists;
+}
+
+int exportCsv(const Arguments& args, Dialogs& dialogs) {
+    const LookupLists lists = readLists(args, dialogs);
+    CsvExport::Source source;
+    source.registryFile = args.registry;
+    source.lists = &lists;
+    source.locale = QLocale::system();
+    if (!CsvExport::exportToFile(source, args.output, dialogs))
+        return 1;
+    dialogs.message(MessageKind::Information,
+                    CsvExport::successText(CsvExport::Language::Portuguese));
+    return 0;
+}
+
+int printPdf(const Arguments& args, Dialogs& dialogs) {
+    AllPlantsJob job;
+    job.lists = readLists(args, dialogs);
+    job.locale = QLocale::system();
+    const QString title = PortugueseTitle + QStringLiteral(" - ") + args.registry;
+    const QLocale locale = job.locale;
+    job.footer = [title, locale] {
+        return footerLine(title, QDateTime::currentDateTime(), locale);
+    };
+    job.fromPage = args.fromPage;
+    job.toPage = args.toPage;
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(args.output);
+    const LandscapeScope landscape(printer);
+    const PrintResult result = printAllPlantsFromFile(printer, args.registry, job, dialogs);
+    switch (result.status) {
+    case PrintResult::Status::Printed:
+        return 0;
+    case PrintResult::Status::NothingToPrint:
+        dialogs.message(MessageKind::Plain,
+                        QStringLiteral("Nenhuma usina a imprimir: nenhuma página foi gerada."));
+        return 1;
+    case PrintResult::Status::Failed:
+        if (!result.error.isEmpty())
+            dialogs.message(MessageKind::Error, result.error);
+        return 1;
+    }
+    return 1;
+}
+
+} // namespace
+
+std::optional<int> runCommandLine(int argc, char** argv) {
+    if (argc < 2 || !isOption(argv[1]))
+        return std::nullopt;
+
+    // Taken before the application object, which would take its own options out of argv.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+
+    // The reports open no window: the offscreen platform serves with or without a display
+    // (a display that cannot be reached would stop the program before it starts).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Hydro Plant\u00B4s Cadastre Editor"));
+
+    Arguments parsed;
+    QString error;
+    if (!parseArguments(args, parsed, error)) {
+        std::fprintf(stderr, "%s\n%s", error.toLocal8Bit().constData(), Usage);
+        return 1;
+    }
+    StderrDialogs dialogs;
+    switch (parsed.mode) {
+    case Mode::Help:
+        std::fputs(Usage, stdout);
+        return 0;
+    case Mode::Version:
+        std::fputs(Version, stdout);
+        return 0;
+    case Mode::ExportCsv:
+        return exportCsv(parsed, dialogs);
+    case Mode::PrintPdf:
+        return printPdf(parsed, dialogs);
+    case Mode::None:
+        break;
+    }
+    return 1;
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The reports from a script: --export-csv, --print-pdf, --config, --help, --version.
+
+#include <optional>
+
+// Runs the command-line modes when the first argument is one of their options (matched
+// exactly) and answers the exit status; nullopt for any other first argument, which then
+// names the registry of the window. Creates its own application object, on Qt's offscreen
+// platform unless QT_QPA_PLATFORM names another.
+std::optional<int> runCommandLine(int argc, char** argv);

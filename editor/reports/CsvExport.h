@@ -1,0 +1,59 @@
+#pragma once
+// The registry as one semicolon-separated text: a fixed header and one line per plant in
+// use, every field spelled out. Bytes are Windows-1252, lines end in CR LF.
+
+#include "registry/LookupLists.h"
+#include "registry/TUsinaHd.h"
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+class Dialogs;
+
+namespace CsvExport {
+
+// The header line, CR LF included (180 columns, each followed by ';').
+QByteArray headerLine();
+
+// One plant's line, CR LF included. plantNames is the name table of the registry
+// (entry 0 "NÃO HÁ"), used for the downstream and diversion plants.
+QByteArray plantLine(int code, const TUsinaHd& plant, const QStringList& plantNames,
+                     const LookupLists& lists, const QLocale& locale);
+
+// The whole export of a registry's bytes: the header, then every record from code 1 up to
+// the highest code of the plant list (entries "code - name") whose name is not blank.
+// With no entry the header stands alone.
+QByteArray buildCsv(const QByteArray& registry, const QStringList& entries,
+                    const QStringList& plantNames, const LookupLists& lists, const QLocale& locale);
+
+// The name written for a name chosen in the save dialog: ".csv" is appended unless the
+// name ends in exactly "csv" (letter case counts).
+QString targetName(const QString& chosen);
+
+enum class Language { Portuguese, English, Spanish, French };
+QString successText(Language language);
+
+// "O Arquivo <name> já existe. Deseja substituí-lo ?"
+QString replaceQuestion(const QString& name);
+
+// Reads the registry once and writes its export to target through QSaveFile, so a failure
+// leaves target as it was. An unreadable registry shows the registry's read message once;
+// a failed write shows the error. true when the file was written. With no entries and
+// plant names given, they are taken from the registry's bytes.
+struct Source {
+    QString registryFile;
+    const QStringList* entries = nullptr;
+    const QStringList* plantNames = nullptr;
+    const LookupLists* lists = nullptr;
+    QLocale locale;
+};
+bool exportToFile(const Source& source, const QString& target, Dialogs& dialogs);
+
+} // namespace CsvExport
+
+// Writes bytes to path through QSaveFile; on failure answers false and the reason.
+bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error);
+// The message shown when an output file cannot be written.
+QString cannotWriteText(const QString& path, const QString& reason);

@@ -1,0 +1,56 @@
+#pragma once
+// The report commands of the main window, apart from the window: the export with its save
+// dialog, and the three prints with the print dialog, the hourglass and the orientation.
+// One long-lived printer keeps the user's choices (and orientation) from one print to the
+// next.
+
+#include "registry/LookupLists.h"
+#include "reports/CsvExport.h"
+#include "reports/PrintJobs.h"
+
+#include <QImage>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class Dialogs;
+class QPrinter;
+class QWidget;
+
+// File > Export: the save dialog (proposing "CadUsH.csv" in startDir), the ".csv" rule with
+// its replace question, the export, and its outcome in a box.
+struct ExportRequest {
+    QString startDir;
+    QString registryFile;
+    QStringList entries;    // the plant list, "code - name"
+    QStringList plantNames; // the name table
+    LookupLists lists;
+    QLocale locale;
+    CsvExport::Language language = CsvExport::Language::Portuguese;
+};
+// true when the file was written.
+bool runExportCommand(Dialogs& dialogs, const ExportRequest& request);
+
+// The texts of the plant shown, read from the window's controls by their names: the display
+// boxes, the five grids, TXT_Cod and TXT_Nome for the title, the group box captions.
+SheetTexts sheetTextsFromControls(const QWidget& window);
+
+class ReportPrinter {
+public:
+    ReportPrinter();
+    ~ReportPrinter();
+
+    QPrinter& printer() { return *m_printer; }
+
+    // Each command asks the print dialog first; cancelling changes nothing. Errors go to
+    // the general error display. Answer: true when pages went to the printer.
+    bool printSheet(Dialogs& dialogs, const std::function<SheetTexts()>& texts);
+    bool printAllPlants(Dialogs& dialogs, const QString& registryFile, AllPlantsJob job);
+    bool printScreen(Dialogs& dialogs, const std::function<QImage()>& grab,
+                     const std::function<QString()>& footer);
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+};

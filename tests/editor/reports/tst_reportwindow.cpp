@@ -1,0 +1,258 @@
+// The report commands from the main window's menus, with the scripted dialogs.
+
+#include "EditorHarness.h"
+#include "ReportSamples.h"
+#include "reports/SheetPainter.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QtTest>
+
+using namespace ReportSamples;
+
+namespace {
+
+using Kind = ScriptedDialogs::Kind;
+
+QByteArray threePlants() {
+    return registry({{2, namedPlant("ALFA")}, {5, knownPlant()}, {9, namedPlant("CACHOEIRA")}});
+}
+
+ScriptedDialogs::PrinterAnswer toPdf(const QString& file, int from = 0, int to = 0) {
+    ScriptedDialogs::PrinterAnswer answer;
+    answer.accept = true;
+    answer.pdfFile = file;
+    answer.fromPage = from;
+    answer.toPage = to;
+    return answer;
+}
+
+void checkLanguage(TFRMeditor& w, QAction* item) {
+    for (QAction* a : {w.MnEditLanPort, w.MnEditLanEng, w.MnEditLanEsp, w.MnEditLanFran})
+        a->setChecked(a == item);
+}
+
+// With REPORT_TEST_KEEP naming a folder, the printed PDFs are kept there to be looked at.
+void keep(const QString& pdf) {
+    const QString dir = qEnvironmentVariable("REPORT_TEST_KEEP");
+    if (!dir.isEmpty()) {
+        const QString target = dir + u'/' + QFileInfo(pdf).fileName();
+        QFile::remove(target);
+        QFile::copy(pdf, target);
+    }
+}
+
+QString simplified(const QString& text) {
+    return QString(text).replace(QRegularExpression("[ \\t]+"), " ");
+}
+
+} // namespace
+
+class TestReportWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void exportFromTheMenu_data();
+    void exportFromTheMenu();
+    void printPlantShown();
+    void printBeforeAPlantIsChosen();
+    void printAllPlantsWithARange_data();
+    void printAllPlantsWithARange();
+    void screenPrintIsTheClientArea();
+    void cancelledPrintsChangeNothing();
+    void registryGoneReportsOnce();
+    void logoIsTheWindowsPicture();
+};
+
+void TestReportWindow::registryGoneReportsOnce() {
+    EditorHarness harness;
+    const QString reg = harness.writeFile("HIDR.DAT", threePlants());
+    TFRMeditor& w = harness.start({reg});
+    QVERIFY(QFile::remove(reg));
+    harness.dialogs.clear();
+    harness.dialogs.saveFileAnswers.enqueue(harness.path("out.csv"));
+    w.MnFileExp->trigger();
+    harness.dialogs.printerAnswers.enqueue(toPdf(harness.path("all.pdf")));
+    w.MnFilePrintAllData->trigger();
+    // One message for each report, not one per code, and nothing written.
+    QCOMPARE(harness.dialogs.messageLines().size(), 2);
+    QCOMPARE(
+        harness.dialogs.texts(Kind::Plain),
+        (QStringList{"Problemas na leitura do Cadastro !", "Problemas na leitura do Cadastro !"}));
+    QVERIFY(!QFileInfo::exists(harness.path("out.csv")));
+    QVERIFY(!QFileInfo::exists(harness.path("all.pdf")));
+}
+
+void TestReportWindow::exportFromTheMenu_data() {
+    QTest::addColumn<int>("language"); // index of the checked item: Port, Eng, Esp, Fran
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Portuguese") << 0 << "Arquivo CSV gerado com sucesso !";
+    QTest::newRow("English") << 1 << "CSV File successfully generated !";
+    QTest::newRow("Spanish") << 2 << "Ficheiro CSV gerado con sucesso !";
+    QTest::newRow("French") << 3 << "Fichier CSV a été généré avec success !";
+}
+
+void TestReportWindow::exportFromTheMenu() {
+    QFETCH(int, language);
+    QFETCH(QString, text);
+    EditorHarness harness;
+    const QString reg = harness.writeFile("HIDR.DAT", threePlants());
+    TFRMeditor& w = harness.start({reg}, QLocale(QLocale::Portuguese, QLocale::Brazil));
+    checkLanguage(
+        w, QList<QAction*>{w.MnEditLanPort, w.MnEditLanEng, w.MnEditLanEsp, w.MnEditLanFran}.at(
+               language));
+    harness.dialogs.clear();
+    harness.dialogs.saveFileAnswers.enqueue(harness.path("cadastro"));
+    w.MnFileExp->trigger();
+
+    QCOMPARE(harness.dialogs.lastSaveProposedName, QString("CadUsH.csv"));
+    QVERIFY(harness.dialogs.lastSaveConfirmOverwrite);
+    QCOMPARE(harness.dialogs.texts(Kind::Information), QStringList{text});
+    QCOMPARE(harness.dialogs.count(Kind::Error), 0);
+    const QByteArray csv = readFile(harness.path("cadastro.csv"));
+    QCOMPARE(csv.count('\n'), 4);
+    QVERIFY(
+        csv.contains("\r\n5;Serra Azul  ;1 - Sudeste;19 - Furnas;123;BDH-0042;5 - Serra Azul  ;"));
+    QVERIFY(csv.contains(";5678,25;1234,50;")); // the window's number locale
+    QVERIFY(!QFileInfo::exists(harness.path("CadUsH.Csv")));
+    QVERIFY(!QFileInfo::exists(harness.path("cadastro")));
+}
+
+void TestReportWindow::printPlantShown() {
+    EditorHarness harness;
+    const QString reg = harness.writeFile("HIDR.DAT", threePlants());
+    TFRMeditor& w = harness.start({reg});
+    w.ComboBox1->setCurrentIndex(1);
+    w.ComboBox1Change();
+    QCOMPARE(w.TXT_Nome->text(), QString("SERRA AZUL  "));
+    // The controls as they stand, saved or not.
+    w.TXT_VMax->setText("4321.00   hm3");
+    w.reportPrinter().printer().setPageOrientation(QPageLayout::Portrait);
+    const QString pdf = harness.path("sheet.pdf");
+    harness.dialogs.clear();
+    harness.dialogs.printerAnswers.enqueue(toPdf(pdf));
+    w.MnFilePrintCurData->trigger();
+
+    QCOMPARE(harness.dialogs.count(Kind::Error), 0);
+    QVERIFY(harness.dialogs.lastPrintRequest.warnWithoutPrinter);
+    QVERIFY(!harness.dialogs.lastPrintRequest.allowPageRange);
+    QCOMPARE(pdfPages(pdf), 1);
+    keep(pdf);
+    const QString text = simplified(pdfText(pdf));
+    QVERIFY(text.contains("5 - SERRA AZUL"));
+    QVERIFY(text.contains("Volume Máximo: 4321.00 hm3"));
+    QVERIFY(text.contains("RESERVATóRIO") || text.contains("RESERVOIR"));
+    QVERIFY(text.contains("1 3 125.5 210 95.75"));
+    // The footer: the window title as shown, the date and the time.
+    QVERIFY2(text.contains(w.windowTitle() + " - "), qPrintable(w.windowTitle()));
+    QVERIFY(text.contains(QRegularExpression(" \\d\\d:\\d\\d:\\d\\d")));
+    QCOMPARE(w.reportPrinter().printer().pageLayout().orientation(), QPageLayout::Portrait);
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestReportWindow::printBeforeAPlantIsChosen() {
+    EditorHarness harness;
+    const QString reg = harness.writeFile("HIDR.DAT", threePlants());
+    TFRMeditor& w = harness.start({reg});
+    w.Limpa_Campos(); // as before any plant is selected
+    const QString pdf = harness.path("sheet.pdf");
+    harness.dialogs.clear();
+    harness.dialogs.printerAnswers.enqueue(toPdf(pdf));
+    w.MnFilePrintCurData->trigger();
+    QCOMPARE(harness.dialogs.texts(Kind::Error), QStringList{"'' is not a valid integer value"});
+    QVERIFY(!QFileInfo::exists(pdf));
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestReportWindow::printAllPlantsWithARange_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QStringList>("titles");
+    QTest::newRow("whole range") << 0 << 0
+                                 << QStringList{"2 - ALFA", "5 - Serra Azul", "9 - CACHOEIRA"};
+    QTest::newRow("pages 2 to 3") << 2 << 3 << QStringList{"5 - Serra Azul", "9 - CACHOEIRA"};
+}
+
+void TestReportWindow::printAllPlantsWithARange() {
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QStringList, titles);
+    EditorHarness harness;
+    const QString reg = harness.writeFile("HIDR.DAT", threePlants());
+    TFRMeditor& w = harness.start({reg});
+    w.GroupBox2->setTitle("Reservoir");
+    const QString pdf = harness.path("all.pdf");
+    harness.dialogs.clear();
+    harness.dialogs.printerAnswers.enqueue(toPdf(pdf, from, to));
+    w.MnFilePrintAllData->trigger();
+
+    const PrintRequest request = harness.dialogs.lastPrintRequest;
+    QVERIFY(request.allowPageRange);
+    QVERIFY(!request.warnWithoutPrinter);
+    QCOMPARE(request.minPage, 1);
+    QCOMPARE(request.maxPage, 3);
+    QCOMPARE(harness.dialogs.count(Kind::Error), 0);
+    QCOMPARE(pdfPages(pdf), int(titles.size()));
+    const QStringList pages = pdfText(pdf).split(u'\f');
+    for (int i = 0; i < titles.size(); ++i) {
+        const QString page = simplified(pages.at(i));
+        QVERIFY2(page.contains(titles.at(i)), qPrintable(titles.at(i)));
+        QVERIFY(page.contains("RESERVOIR")); // the captions as the window shows them
+        QVERIFY(page.contains(w.windowTitle()));
+    }
+}
+
+void TestReportWindow::screenPrintIsTheClientArea() {
+    EditorHarness harness;
+    const QString reg = harness.writeFile("HIDR.DAT", threePlants());
+    TFRMeditor& w = harness.start({reg});
+    w.resize(1200, 800);
+    QTest::qWait(0);
+    const QString pdf = harness.path("screen.pdf");
+    harness.dialogs.clear();
+    harness.dialogs.printerAnswers.enqueue(toPdf(pdf));
+    w.MnFilePrintCurScr->trigger();
+    QCOMPARE(harness.dialogs.count(Kind::Error), 0);
+    QVERIFY(harness.dialogs.lastPrintRequest.warnWithoutPrinter);
+    QCOMPARE(pdfPages(pdf), 1);
+    keep(pdf);
+    QVERIFY(simplified(pdfText(pdf)).contains(w.windowTitle() + " - "));
+    // One picture, as large as the central widget: the menu bar is not in it.
+    const QString images = QString::fromUtf8(runTool("pdfimages", {"-list", pdf}));
+    const QSize client = w.centralWidget()->size() * w.devicePixelRatio();
+    QVERIFY2(
+        images.contains(QRegularExpression(
+            QStringLiteral("\\s%1\\s+%2\\s+(rgb|icc)").arg(client.width()).arg(client.height()))),
+        qPrintable(images));
+    QVERIFY(client.height() < w.height());
+}
+
+void TestReportWindow::cancelledPrintsChangeNothing() {
+    EditorHarness harness;
+    const QString reg = harness.writeFile("HIDR.DAT", threePlants());
+    TFRMeditor& w = harness.start({reg});
+    w.reportPrinter().printer().setPageOrientation(QPageLayout::Portrait);
+    harness.dialogs.clear();
+    for (QAction* a : {w.MnFilePrintCurScr, w.MnFilePrintCurData, w.MnFilePrintAllData})
+        a->trigger(); // no answer queued: each dialog is cancelled
+    QCOMPARE(harness.dialogs.count(Kind::ChoosePrinter), 3);
+    QCOMPARE(harness.dialogs.messageLines(), QStringList{});
+    QCOMPARE(w.reportPrinter().printer().pageLayout().orientation(), QPageLayout::Portrait);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    // Cancelling the save dialog writes nothing either.
+    w.MnFileExp->trigger();
+    QCOMPARE(harness.dialogs.messageLines(), QStringList{});
+}
+
+void TestReportWindow::logoIsTheWindowsPicture() {
+    QCOMPARE(logoResource(), TFRMeditor::logoResource());
+    QVERIFY(QFileInfo::exists(logoResource()));
+}
+
+QTEST_MAIN(TestReportWindow)
+#include "tst_reportwindow.moc"
