@@ -65,22 +65,15 @@ const QString DeleteTitle = QStringLiteral("Excluir Usina");
 const QString DeletePrompt = QStringLiteral("Digite Código da Usina a ser excluída:");
 const QString DeleteRange = QStringLiteral("Código da Usina deve ser entre 1 e 320.");
 
-// The validation messages: the language's catalogue in the current language. The window
-// holds the catalogue as `Msg` (Msg->text(Lingua, entry)) once the language subsystem is in;
-// until then no text is known.
-template <class Window> MessageText catalogueOf(Window& w) {
-    if constexpr (requires { w.Msg->text(w.Lingua, 0); })
-        return [&w](int entry) { return w.Msg ? w.Msg->text(w.Lingua, entry) : QString(); };
-    else
-        return [](int) { return QString(); };
-}
-
 } // namespace
 
 EditSession& TFRMeditor::editing() {
     if (!Editing) {
         Editing = std::make_unique<EditSession>();
-        Editing->Messages = catalogueOf(*this);
+        // The validation messages: the language's catalogue, in the current language.
+        Editing->Messages = [this](int entry) {
+            return Msg ? Msg->text(Lingua, entry) : QString();
+        };
         // The name box takes capitals only, as the name is stored and listed.
         connect(TXT_Nome, &QLineEdit::textEdited, this, [this](const QString& text) {
             const QString upper = AnsiText::upper(text);
