@@ -585,17 +585,42 @@ private slots:
         QCOMPARE(readFile(m_loaded), m_loadedBytes);
     }
 
-    void changeWithNothingShown() {
+    // The texts of Change without a plant and of the successes follow the language item.
+    void languageTexts_data() {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("nothingShown");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("deleted");
+        QTest::newRow("Portuguese") << false << "Selecione alguma Usina para Alterar ;-("
+                                    << "Alteração gravada com sucesso !"
+                                    << "Alteração gravada com sucesso ! Até breve !";
+        QTest::newRow("English") << true << "You\u00B4ve gotta select a Plant to change ;-("
+                                 << "File successfully updated !"
+                                 << "File successfully updated ! See you soon !";
+    }
+    void languageTexts() {
+        QFETCH(bool, english);
+        QFETCH(QString, nothingShown);
+        QFETCH(QString, saved);
+        QFETCH(QString, deleted);
         EditorHarness h;
-        h.dialogs.openFileAnswers.enqueue(QString());
-        TFRMeditor& w = h.start();
+        TFRMeditor& w = start(h);
+        if (english)
+            w.MnEditLanEng->trigger();
+        w.TXT_Nome->clear();
         w.MnEditPlantChange->trigger();
-        const QString text = w.isPortugueseChecked()
-                                 ? "Selecione alguma Usina para Alterar ;-("
-                                 : "You\u00B4ve gotta select a Plant to change ;-(";
-        QCOMPARE(h.dialogs.messageLines(), QStringList{"warning: " + text});
+        QCOMPARE(h.dialogs.messageLines(), QStringList{"warning: " + nothingShown});
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 0);
         verifyLook(w, false);
+        select(w, 2);
+        h.dialogs.clear();
+        h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
+        w.MnEditPlantChange->trigger();
+        w.BTNsavechange->click();
+        h.dialogs.inputAnswers.enqueue(QString("10"));
+        w.MnEditPlantDel->trigger();
+        QCOMPARE(h.dialogs.messageLines(),
+                 QStringList({"information: " + saved, "information: " + deleted}));
     }
 
     // Leaving an edit mode without a registry loaded leaves Export and Search off.
