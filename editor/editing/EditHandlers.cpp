@@ -174,8 +174,9 @@ void TFRMeditor::ChangeTXTsAppearance(bool editable) {
 bool TFRMeditor::ChooseDestFile() {
     EditSession& session = editing();
     session.noteRegistryInUse(RegistryFileName);
-    const bool set = ::ChooseDestFile(Dlg, StartDir, RegistryFileName, session.LoadedRegistry,
-                                      session.Now(), DestFileName) == DestinationChoice::Set;
+    const bool set =
+        ::ChooseDestFile(Dlg, StartDir, RegistryFileName, session.LoadedRegistry, session.Now(),
+                         DestFileName, auxCadPath()) == DestinationChoice::Set;
     if (set)
         session.DestinationDropped = false;
     return set;

@@ -9,7 +9,8 @@
 
 DestinationChoice ChooseDestFile(Dialogs& dialogs, const QString& startDir,
                                  const QString& registryInUse, const QString& loadedRegistry,
-                                 const QDateTime& now, QString& destFileName) {
+                                 const QDateTime& now, QString& destFileName,
+                                 const QString& scratchCopy) {
     // "*" rather than "*.*": on Linux the latter hides names without a dot.
     const QString chosen =
         dialogs.saveFile(QString(), QStringLiteral("(*.*) (*)"), startDir,
@@ -17,7 +18,8 @@ DestinationChoice ChooseDestFile(Dialogs& dialogs, const QString& startDir,
     if (chosen.isEmpty())
         return DestinationChoice::Abandoned;
     if (Destination::refused(chosen, registryInUse, loadedRegistry,
-                             Destination::scratchCopyPath(startDir))) {
+                             scratchCopy.isEmpty() ? Destination::scratchCopyPath(startDir)
+                                                   : scratchCopy)) {
         dialogs.message(MessageKind::Warning, Destination::SameAsSource);
         return DestinationChoice::Refused;
     }

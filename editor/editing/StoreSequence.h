@@ -19,7 +19,8 @@ enum class DestinationChoice { Set, Abandoned, Refused };
 // On Set, destFileName holds the chosen path.
 DestinationChoice ChooseDestFile(Dialogs& dialogs, const QString& startDir,
                                  const QString& registryInUse, const QString& loadedRegistry,
-                                 const QDateTime& now, QString& destFileName);
+                                 const QDateTime& now, QString& destFileName,
+                                 const QString& scratchCopy = QString());
 
 // "Cópia de trabalho <scratch> não pode ser gravada! O Cadastro em uso passa a ser <dest>."
 QString scratchCopyFailureText(const QString& scratch, const QString& destination);

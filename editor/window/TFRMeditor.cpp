@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCollator>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -108,7 +109,23 @@ bool TFRMeditor::isEnglishChecked() const {
 }
 
 QString TFRMeditor::auxCadPath() const {
-    return QDir(StartDir).filePath(QStringLiteral("AuxCad.cad"));
+    return QDir(StartDir).filePath(ScratchName);
+}
+
+void TFRMeditor::claimScratchCopy() {
+    const QDir dir(StartDir);
+    auto lockFor = [&](const QString& name) {
+        auto lock = std::make_unique<QLockFile>(dir.filePath(name + QStringLiteral(".lock")));
+        lock->setStaleLockTime(0); // held for the whole run; only a dead holder makes it stale
+        return lock;
+    };
+    ScratchName = QStringLiteral("AuxCad.cad");
+    ScratchLock = lockFor(ScratchName);
+    if (ScratchLock->tryLock(0) || ScratchLock->error() != QLockFile::LockFailedError)
+        return; // ours, or a folder where no lock can be taken (nor a copy written)
+    ScratchName = QStringLiteral("AuxCad-%1.cad").arg(QCoreApplication::applicationPid());
+    ScratchLock = lockFor(ScratchName);
+    ScratchLock->tryLock(0);
 }
 
 // The scratch copy goes, unless it is the registry in use: a user may have opened a
@@ -132,6 +149,7 @@ void TFRMeditor::FormCreate() {
     InitLanguage();
     Limpa_Campos();
     StartDir = QDir::currentPath();
+    claimScratchCopy();
     showSignal(SinalColor::Red);
     Lookup.clear();
     PlantNames = PlantList::emptyPlantNames();

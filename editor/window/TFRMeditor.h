@@ -10,6 +10,7 @@
 #include "window/Dialogs.h"
 
 #include <QLocale>
+#include <QLockFile>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QString>
@@ -88,8 +89,12 @@ public:
 
     bool FirstActivationDone = false;
 
-    // The name of the scratch copy in StartDir.
+    // The name of the scratch copy in StartDir: "AuxCad.cad", held with a lock file while this
+    // editor runs; a second editor in the same folder finds it held and uses a name of its own.
     QString auxCadPath() const;
+    void claimScratchCopy();
+    QString ScratchName = QStringLiteral("AuxCad.cad");
+    std::unique_ptr<QLockFile> ScratchLock;
 
     // ---- handlers (window) ----
     void FormCreate();

@@ -804,8 +804,9 @@ private slots:
         h.dialogs.inputAnswers.enqueue(std::nullopt);
         w.MnEditPlantDel->trigger();
         QVERIFY(h.dialogs.messageLines().isEmpty());
+        // Nothing written but the lock that holds the scratch copy's name.
         QCOMPARE(QDir(h.path("")).entryList(QDir::Files),
-                 QStringList({"Cadastro.dat", "config.ini"}));
+                 QStringList({"AuxCad.cad.lock", "Cadastro.dat", "config.ini"}));
     }
 
     // Deleting code 320 of a 320-record registry replaces the last record.
