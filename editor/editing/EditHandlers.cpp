@@ -183,17 +183,29 @@ bool TFRMeditor::ChooseDestFile() {
 }
 
 bool TFRMeditor::storeSequence(std::int32_t oldCode, std::int32_t newCode, const TUsinaHd& plant) {
+    EditSession& session = editing();
+    // A scratch copy removed under the program: the destination it copies is read instead and
+    // stays the registry in use whatever this store does (the lists show the same bytes).
+    const QString standIn = standInForMissingScratch(RegistryFileName, session.ScratchOrigin);
+    if (!standIn.isEmpty()) {
+        Dlg.message(MessageKind::Plain, scratchCopyMissingText(RegistryFileName, standIn));
+        RegistryFileName = standIn;
+        session.AdoptedRegistry = standIn;
+        session.ScratchOrigin = {};
+        updateTitle();
+    }
     // A scratch copy that the user loaded as the registry is never written over.
-    const bool scratchLoaded = Destination::sameFile(editing().LoadedRegistry, auxCadPath());
+    const bool scratchLoaded = Destination::sameFile(session.LoadedRegistry, auxCadPath());
     const StoreResult result =
         storePlantAndCopy(CadHd, Dlg, DestFileName, RegistryFileName,
                           scratchLoaded ? QString() : auxCadPath(), oldCode, newCode, plant);
     if (!result.written) {
         // Nothing adopted; the next change asks for a destination again.
         DestFileName.clear();
-        editing().DestinationDropped = true;
+        session.DestinationDropped = true;
         return false;
     }
+    session.ScratchOrigin = result.origin;
     AdoptScratchCopy(result.registryInUse);
     return true;
 }

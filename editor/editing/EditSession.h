@@ -4,6 +4,7 @@
 
 #include "editing/ConsistOk.h"
 #include "editing/FormSnapshot.h"
+#include "editing/StoreSequence.h"
 
 #include <QDateTime>
 #include <QString>
@@ -28,6 +29,8 @@ public:
     QString AdoptedRegistry;
     bool DestinationDropped = false;
     QString WrittenScratchCopy; // the scratch copy written by a store, removed at the end
+    // What the last store's scratch copy copies: its destination stands in if it goes.
+    ScratchCopyOrigin ScratchOrigin;
 
     // The validation message of an entry in the current language.
     MessageText Messages;

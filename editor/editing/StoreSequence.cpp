@@ -4,8 +4,9 @@
 #include "registry/TCadHd.h"
 #include "window/Dialogs.h"
 
+#include <QCryptographicHash>
 #include <QDir>
-#include <QSaveFile>
+#include <QFileInfo>
 
 DestinationChoice ChooseDestFile(Dialogs& dialogs, const QString& startDir,
                                  const QString& registryInUse, const QString& loadedRegistry,
@@ -33,18 +34,32 @@ QString scratchCopyFailureText(const QString& scratch, const QString& destinatio
         .arg(QDir::toNativeSeparators(scratch), QDir::toNativeSeparators(destination));
 }
 
-bool writeScratchCopy(const QString& destination, const QString& scratch) {
+QString scratchCopyMissingText(const QString& scratch, const QString& destination) {
+    return QStringLiteral("Cópia de trabalho %1 não encontrada! O Cadastro em uso passa a ser %2.")
+        .arg(QDir::toNativeSeparators(scratch), QDir::toNativeSeparators(destination));
+}
+
+static QByteArray digestOf(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+QString standInForMissingScratch(const QString& registryInUse, const ScratchCopyOrigin& origin) {
+    if (origin.scratch.isEmpty() || registryInUse != origin.scratch ||
+        QFileInfo::exists(registryInUse))
+        return {};
     QByteArray bytes;
-    if (!readWholeFile(destination, bytes))
+    if (!readWholeFile(origin.destination, bytes) || digestOf(bytes) != origin.digest)
+        return {};
+    return origin.destination;
+}
+
+bool writeScratchCopy(const QString& destination, const QString& scratch, QByteArray* digest) {
+    QByteArray bytes;
+    if (!readWholeFile(destination, bytes) || !saveWholeFile(scratch, bytes))
         return false;
-    QSaveFile out(scratch);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    if (digest)
+        *digest = digestOf(bytes);
+    return true;
 }
 
 StoreResult storePlantAndCopy(TCadHd& cad, Dialogs& dialogs, const QString& destination,
@@ -56,8 +71,10 @@ StoreResult storePlantAndCopy(TCadHd& cad, Dialogs& dialogs, const QString& dest
         return result;
     if (scratch.isEmpty()) {
         result.registryInUse = destination;
-    } else if (writeScratchCopy(destination, scratch)) {
+    } else if (writeScratchCopy(destination, scratch, &result.origin.digest)) {
         result.registryInUse = scratch;
+        result.origin.scratch = scratch;
+        result.origin.destination = destination;
     } else {
         dialogs.message(MessageKind::Plain, scratchCopyFailureText(scratch, destination));
         result.registryInUse = destination;

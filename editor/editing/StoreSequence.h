@@ -27,11 +27,29 @@ QString scratchCopyFailureText(const QString& scratch, const QString& destinatio
 
 // Replaces the scratch copy with the destination's bytes through a temporary file (a plain
 // copy never replaces an existing file, and a stale copy would lose the previous change).
-bool writeScratchCopy(const QString& destination, const QString& scratch);
+// The digest of the bytes copied goes to `digest` when given.
+bool writeScratchCopy(const QString& destination, const QString& scratch,
+                      QByteArray* digest = nullptr);
+
+// "Cópia de trabalho <scratch> não encontrada! O Cadastro em uso passa a ser <dest>."
+QString scratchCopyMissingText(const QString& scratch, const QString& destination);
+
+// A scratch copy as a store left it: a copy of the destination's bytes, whose digest is kept.
+struct ScratchCopyOrigin {
+    QString scratch;
+    QString destination;
+    QByteArray digest;
+};
+
+// The file to read when the registry in use is that scratch copy and it has gone: the
+// destination it copied, while that still holds the very bytes copied. Empty otherwise (the
+// store then fails to read, as from any missing registry).
+QString standInForMissingScratch(const QString& registryInUse, const ScratchCopyOrigin& origin);
 
 struct StoreResult {
-    bool written = false;  // the destination holds the plant; only then is anything adopted
-    QString registryInUse; // when written: the scratch copy, or the destination if no copy
+    bool written = false;     // the destination holds the plant; only then is anything adopted
+    QString registryInUse;    // when written: the scratch copy, or the destination if no copy
+    ScratchCopyOrigin origin; // when the scratch copy was written
 };
 
 // StorePlant into the destination from the registry in use, then the scratch copy. A copy

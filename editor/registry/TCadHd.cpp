@@ -19,6 +19,19 @@ bool readWholeFile(const QString& fileName, QByteArray& bytes) {
     return file.error() == QFileDevice::NoError;
 }
 
+bool saveWholeFile(const QString& fileName, const QByteArray& bytes) {
+    QSaveFile out(fileName);
+    if (fileName.isEmpty() || !out.open(QIODevice::WriteOnly))
+        return false;
+    // A write that fails only when the buffer is flushed (a full disk) escapes commit(), which
+    // then puts the short file in place: the buffer is flushed and checked first.
+    if (out.write(bytes) != bytes.size() || !out.flush() || !out.commit()) {
+        out.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
 void TCadHd::ReadPlant(std::int32_t code, TUsinaHd& plant, const QString& fileName) {
     QFile file(fileName);
     if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly)) {
@@ -68,14 +81,7 @@ bool TCadHd::StorePlant(const QString& target, const QString& source, std::int32
                                                    image.badCode, sourceBytes.size() / RecordSize));
         return false;
     }
-    QSaveFile out(target);
-    if (target.isEmpty() || !out.open(QIODevice::WriteOnly)) {
-        m_dialogs->message(MessageKind::Plain, RegistryTexts::CannotWrite);
-        return false;
-    }
-    const qint64 written = out.write(image.bytes);
-    if (written != image.bytes.size() || !out.commit()) {
-        out.cancelWriting();
+    if (!saveWholeFile(target, image.bytes)) {
         m_dialogs->message(MessageKind::Plain, RegistryTexts::CannotWrite);
         return false;
     }
