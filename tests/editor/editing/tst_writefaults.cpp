@@ -423,6 +423,28 @@ private slots:
         QCOMPARE(out.mid(5 * RecordSize, RecordSize), encodePlant(blankPlant()));
         QCOMPARE(readFile(w.auxCadPath()), out);
     }
+
+    // The alteration file rewritten in place on a full file system: it stays as it was (it
+    // came back empty), and the failure is told.
+    void alterationFileOnFullDisk() {
+        EditorHarness h;
+        Mounts m(h);
+        MOUNT_OR_SKIP(m.tmpfs("start"));
+        QVERIFY(QDir::setCurrent(h.path("start")));
+        TUsinaHd daily = fullPlant("DIARIA");
+        daily.CotaMax = daily.CotaMin;
+        const QByteArray bytes = RegistryFixtures::registryBytes(3, {{1, daily}});
+        const QString path = h.path("start/Hidr_Modif.dat");
+        QVERIFY(writeBytes(path, bytes));
+        TFRMeditor& w = start(h);
+        QVERIFY(Mounts::fill(h.path("start")));
+        const QString before = w.RegistryFileName;
+        h.dialogs.clear();
+        w.MnEditGerAlt->trigger();
+        QCOMPARE(h.dialogs.messageLines(), QStringList{ReadProblem});
+        QCOMPARE(readFile(path), bytes);
+        QCOMPARE(w.RegistryFileName, before);
+    }
 };
 
 QTEST_MAIN(TestWriteFaults)
