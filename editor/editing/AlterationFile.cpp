@@ -3,10 +3,10 @@
 #include "registry/AnsiText.h"
 #include "registry/PlantCodec.h"
 
+#include "registry/SafeWrite.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cstring>
 
 namespace AlterationFile {
@@ -56,8 +56,7 @@ Result rewrite(const QString& path) {
             return result;
     }
     alter(bytes);
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    if (!writeFileAtomically(path, bytes))
         return result;
     for (qsizetype pos = 0; pos + 12 <= bytes.size(); pos += RecordSize)
         result.names.append(AnsiText::decode(bytes.constData() + pos, 12));

@@ -4,8 +4,8 @@
 #include "registry/TCadHd.h"
 #include "window/Dialogs.h"
 
+#include "registry/SafeWrite.h"
 #include <QDir>
-#include <QSaveFile>
 
 DestinationChoice ChooseDestFile(Dialogs& dialogs, const QString& startDir,
                                  const QString& registryInUse, const QString& loadedRegistry,
@@ -37,14 +37,7 @@ bool writeScratchCopy(const QString& destination, const QString& scratch) {
     QByteArray bytes;
     if (!readWholeFile(destination, bytes))
         return false;
-    QSaveFile out(scratch);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return writeFileAtomically(scratch, bytes);
 }
 
 StoreResult storePlantAndCopy(TCadHd& cad, Dialogs& dialogs, const QString& destination,

@@ -3,8 +3,8 @@
 #include "registry/PlantCodec.h"
 #include "window/Dialogs.h"
 
+#include "registry/SafeWrite.h"
 #include <QFile>
-#include <QSaveFile>
 #include <cstring>
 
 QString RegistryTexts::codeOutOfRange(std::int32_t code, qint64 count) {
@@ -68,14 +68,7 @@ bool TCadHd::StorePlant(const QString& target, const QString& source, std::int32
                                                    image.badCode, sourceBytes.size() / RecordSize));
         return false;
     }
-    QSaveFile out(target);
-    if (target.isEmpty() || !out.open(QIODevice::WriteOnly)) {
-        m_dialogs->message(MessageKind::Plain, RegistryTexts::CannotWrite);
-        return false;
-    }
-    const qint64 written = out.write(image.bytes);
-    if (written != image.bytes.size() || !out.commit()) {
-        out.cancelWriting();
+    if (!writeFileAtomically(target, image.bytes)) {
         m_dialogs->message(MessageKind::Plain, RegistryTexts::CannotWrite);
         return false;
     }
