@@ -6,6 +6,7 @@
 #include "formats/Result.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -20,7 +21,8 @@ inline constexpr int kMaxYears = kLastYear - kFirstYear + 1;
 class TabVazoes {
 public:
     TabVazoes() : m_values(std::size_t(kMaxPostos) * kMaxYears * 12, 0) {}
-    void clear() { std::fill(m_values.begin(), m_values.end(), 0); }
+    // One memset: an element loop costs most of a conversion in instrumented builds.
+    void clear() { std::memset(m_values.data(), 0, m_values.size() * sizeof(std::int32_t)); }
     // posto 1..600, year index 1..200 (1931 is 1), month 1..12
     std::int32_t& at(int posto, int year, int month) {
         return m_values[(std::size_t(posto - 1) * kMaxYears + std::size_t(year - 1)) * 12 +

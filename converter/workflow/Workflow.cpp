@@ -48,12 +48,50 @@ bool sameFile(const QString& a, const QString& b) {
     return false;
 }
 
+namespace {
+
+CommitFault& commitFault() {
+    static CommitFault fault;
+    return fault;
+}
+
+} // namespace
+
+void setCommitFaultForTesting(CommitFault fault) {
+    commitFault() = std::move(fault);
+}
+
 QString writeWholeFile(const QString& path, std::string_view bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write fails only at the flush inside commit(), which ignores it
+    // (a full disk then put an empty file in place of the old output and reported success).
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString());
-    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.commit())
-        return QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString());
+    const auto cannotWrite = [&path](const QString& why) {
+        return QStringLiteral("Cannot write file \"%1\". %2").arg(path, why);
+    };
+    // A short write carries no reason; writing the rest again fails with the system's own.
+    const char* data = bytes.data();
+    qint64 left = qint64(bytes.size());
+    while (left > 0) {
+        const qint64 written = file.write(data, left);
+        if (written <= 0)
+            return cannotWrite(file.errorString());
+        data += written;
+        left -= written;
+    }
+    if (!file.flush())
+        return cannotWrite(file.errorString());
+    if (commitFault()) {
+        const QString injected = commitFault()(path);
+        if (!injected.isEmpty()) {
+            file.cancelWriting();
+            (void)file.commit(); // discards the temporary file; the old output stays
+            return cannotWrite(injected);
+        }
+    }
+    if (!file.commit())
+        return cannotWrite(file.errorString());
     return {};
 }
 

@@ -51,4 +51,10 @@ bool sameFile(const QString& a, const QString& b);
 // Writes the whole of bytes to path through QSaveFile; the error text on failure, else empty.
 QString writeWholeFile(const QString& path, std::string_view bytes);
 
+// Seam for fault tests: asked with the output path once the bytes are written, just before the
+// commit. An answer that is not empty is the system's error text (say "No space left on
+// device"): the commit is abandoned as a failing disk would abandon it. Unset in the programs.
+using CommitFault = std::function<QString(const QString& path)>;
+void setCommitFaultForTesting(CommitFault fault);
+
 } // namespace Torvane

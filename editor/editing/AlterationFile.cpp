@@ -2,8 +2,8 @@
 
 #include "registry/AnsiText.h"
 #include "registry/PlantCodec.h"
-#include "registry/TCadHd.h"
 
+#include "registry/SafeWrite.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,7 +56,7 @@ Result rewrite(const QString& path) {
             return result;
     }
     alter(bytes);
-    if (!saveWholeFile(path, bytes))
+    if (!writeFileAtomically(path, bytes))
         return result;
     for (qsizetype pos = 0; pos + 12 <= bytes.size(); pos += RecordSize)
         result.names.append(AnsiText::decode(bytes.constData() + pos, 12));

@@ -1,6 +1,7 @@
 #include "editing/StoreSequence.h"
 
 #include "editing/Destination.h"
+#include "registry/SafeWrite.h"
 #include "registry/TCadHd.h"
 #include "window/Dialogs.h"
 
@@ -55,7 +56,7 @@ QString standInForMissingScratch(const QString& registryInUse, const ScratchCopy
 
 bool writeScratchCopy(const QString& destination, const QString& scratch, QByteArray* digest) {
     QByteArray bytes;
-    if (!readWholeFile(destination, bytes) || !saveWholeFile(scratch, bytes))
+    if (!readWholeFile(destination, bytes) || !writeFileAtomically(scratch, bytes))
         return false;
     if (digest)
         *digest = digestOf(bytes);

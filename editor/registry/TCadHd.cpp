@@ -3,8 +3,8 @@
 #include "registry/PlantCodec.h"
 #include "window/Dialogs.h"
 
+#include "registry/SafeWrite.h"
 #include <QFile>
-#include <QSaveFile>
 #include <cstring>
 
 QString RegistryTexts::codeOutOfRange(std::int32_t code, qint64 count) {
@@ -17,19 +17,6 @@ bool readWholeFile(const QString& fileName, QByteArray& bytes) {
         return false;
     bytes = file.readAll();
     return file.error() == QFileDevice::NoError;
-}
-
-bool saveWholeFile(const QString& fileName, const QByteArray& bytes) {
-    QSaveFile out(fileName);
-    if (fileName.isEmpty() || !out.open(QIODevice::WriteOnly))
-        return false;
-    // A write that fails only when the buffer is flushed (a full disk) escapes commit(), which
-    // then puts the short file in place: the buffer is flushed and checked first.
-    if (out.write(bytes) != bytes.size() || !out.flush() || !out.commit()) {
-        out.cancelWriting();
-        return false;
-    }
-    return true;
 }
 
 void TCadHd::ReadPlant(std::int32_t code, TUsinaHd& plant, const QString& fileName) {
@@ -81,7 +68,7 @@ bool TCadHd::StorePlant(const QString& target, const QString& source, std::int32
                                                    image.badCode, sourceBytes.size() / RecordSize));
         return false;
     }
-    if (!saveWholeFile(target, image.bytes)) {
+    if (!writeFileAtomically(target, image.bytes)) {
         m_dialogs->message(MessageKind::Plain, RegistryTexts::CannotWrite);
         return false;
     }

@@ -58,7 +58,3 @@ StoreImage buildStoreImage(const QByteArray& source, std::int32_t oldCode, std::
 
 // Reads a whole registry file; false when it cannot be opened or read.
 bool readWholeFile(const QString& fileName, QByteArray& bytes);
-
-// Replaces the file with the bytes through a QSaveFile; false, with the file as it was and no
-// temporary left, when any byte could not be written.
-bool saveWholeFile(const QString& fileName, const QByteArray& bytes);

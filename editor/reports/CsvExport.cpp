@@ -7,7 +7,7 @@
 #include "registry/TCadHd.h"
 #include "window/Dialogs.h"
 
-#include <QSaveFile>
+#include "registry/SafeWrite.h"
 
 using namespace NumberTexts;
 
@@ -213,19 +213,7 @@ bool exportToFile(const Source& source, const QString& target, Dialogs& dialogs)
 } // namespace CsvExport
 
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, bytes, error);
 }
 
 QString cannotWriteText(const QString& path, const QString& reason) {

@@ -8,9 +8,11 @@
 #include "reports/SheetPainter.h"
 #include "window/Dialogs.h"
 
+#include "registry/SafeWrite.h"
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+
 #include <QSaveFile>
 #include <algorithm>
 
@@ -45,7 +47,7 @@ bool PrintJob::begin() {
             return false;
         }
         m_pdf = std::make_unique<Pdf>(name);
-        if (!m_pdf->file.open(QIODevice::WriteOnly)) {
+        if (!openUnbuffered(m_pdf->file)) {
             m_error = cannotWriteText(name, m_pdf->file.errorString());
             m_pdf.reset();
             return false;

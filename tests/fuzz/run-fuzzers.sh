@@ -9,7 +9,7 @@ work=${3:-$(mktemp -d)}
 here=$(cd "$(dirname "$0")" && pwd)
 status=0
 for target in "$build"/tests/fuzz/fuzz_*; do
-  [ -f "$target" ] && [ -x "$target" ] || continue
+  [ -f "$target" ] && [ -x "$target" ] || continue # not the *_autogen folders
   name=$(basename "$target" | sed 's/^fuzz_//')
   seeds="$here/corpus/$name"
   mkdir -p "$work/$name" "$work/artifacts"

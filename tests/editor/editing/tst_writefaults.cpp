@@ -424,8 +424,8 @@ private slots:
         QCOMPARE(readFile(w.auxCadPath()), out);
     }
 
-    // The alteration file rewritten in place on a full file system: it stays as it was (it
-    // came back empty), and the failure is told.
+    // The alteration file rewritten in place on a full file system: it stays as it was, never
+    // a short file, and the failure is told.
     void alterationFileOnFullDisk() {
         EditorHarness h;
         Mounts m(h);
