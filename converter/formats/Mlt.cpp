@@ -4,15 +4,6 @@
 
 namespace Torvane {
 
-namespace {
-
-std::string lineError(std::string_view path, int line, const std::string& what) {
-    return "Erro no arquivo texto \"" + std::string(path) + "\", linha " + decimal(line) + ". " +
-           what;
-}
-
-} // namespace
-
 ConvResult mltTextToBin(std::string_view text, int numPostos, TabMlt& tab, std::string_view path) {
     tab.clear(numPostos);
     LineReader lines(text);
@@ -21,17 +12,11 @@ ConvResult mltTextToBin(std::string_view text, int numPostos, TabMlt& tab, std::
         const auto posto = parseInteger(columns(*line, 1, 3));
         if (!posto || *posto < 1 || *posto > numPostos)
             return ConvResult::warning(lineError(path, n, "Código de posto inválido."));
-        for (int m = 1; m <= 12; ++m) {
-            const int first = 5 + 6 * (m - 1);
-            const auto value = parseInteger(columns(*line, first, first + 5));
-            if (!value)
-                return ConvResult::warning(
-                    lineError(path, n, "Valor de vazão do mês " + decimal(m) + " inválido."));
-            if (*value < 0)
-                return ConvResult::warning(
-                    lineError(path, n, "Valor de vazão do mês " + decimal(m) + " negativo."));
-            tab.at(*posto, m) = *value;
-        }
+        std::int32_t months[12];
+        if (const auto error = readMonthlyInflows(*line, 5, path, n, months))
+            return ConvResult::warning(*error);
+        for (int m = 1; m <= 12; ++m)
+            tab.at(*posto, m) = months[m - 1];
     }
     std::string out;
     out.reserve(std::size_t(12) * std::size_t(numPostos) * 4);

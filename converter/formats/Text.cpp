@@ -70,6 +70,33 @@ std::string decimal(std::int64_t value) {
     return s;
 }
 
+std::string lineError(std::string_view path, int line, std::string_view what) {
+    std::string s = "Erro no arquivo texto \"";
+    s += path;
+    s += "\", linha ";
+    appendDecimal(s, line);
+    s += ". ";
+    s += what;
+    return s;
+}
+
+std::optional<std::string> readMonthlyInflows(std::string_view line, int firstColumn,
+                                              std::string_view path, int lineNumber,
+                                              std::int32_t (&values)[12]) {
+    for (int m = 1; m <= 12; ++m) {
+        const int first = firstColumn + 6 * (m - 1);
+        const auto value = parseInteger(columns(line, first, first + 5));
+        if (!value)
+            return lineError(path, lineNumber,
+                             "Valor de vazão do mês " + decimal(m) + " inválido.");
+        if (*value < 0)
+            return lineError(path, lineNumber,
+                             "Valor de vazão do mês " + decimal(m) + " negativo.");
+        values[m - 1] = *value;
+    }
+    return std::nullopt;
+}
+
 bool appendRightJustified(std::string& out, std::int64_t value, int width) {
     char buffer[24];
     const auto res = std::to_chars(buffer, buffer + sizeof buffer, value);

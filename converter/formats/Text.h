@@ -37,6 +37,16 @@ bool appendRightJustified(std::string& out, std::int64_t value, int width);
 void appendDecimal(std::string& out, std::int64_t value);
 std::string decimal(std::int64_t value);
 
+// "Erro no arquivo texto "<path>", linha <n>. <what>"
+std::string lineError(std::string_view path, int line, std::string_view what);
+
+// The twelve monthly inflows of a text line, six columns each from firstColumn, into
+// values[0..11]; nullopt when all are whole numbers >= 0, otherwise the message of the first
+// month that is not.
+std::optional<std::string> readMonthlyInflows(std::string_view line, int firstColumn,
+                                              std::string_view path, int lineNumber,
+                                              std::int32_t (&values)[12]);
+
 inline void appendInt32LE(std::string& out, std::int32_t value) {
     const auto u = static_cast<std::uint32_t>(value);
     const char bytes[4] = {char(u & 0xFF), char((u >> 8) & 0xFF), char((u >> 16) & 0xFF),

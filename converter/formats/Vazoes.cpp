@@ -4,20 +4,6 @@
 
 namespace Torvane {
 
-namespace {
-
-std::string lineError(std::string_view path, int line, std::string_view what) {
-    std::string s = "Erro no arquivo texto \"";
-    s += path;
-    s += "\", linha ";
-    appendDecimal(s, line);
-    s += ". ";
-    s += what;
-    return s;
-}
-
-} // namespace
-
 ConvResult vazoesTextToBin(std::string_view text, int numPostos, TabVazoes& tab,
                            std::string_view path) {
     tab.clear();
@@ -37,17 +23,11 @@ ConvResult vazoesTextToBin(std::string_view text, int numPostos, TabVazoes& tab,
         // The largest year, not the last line's: an earlier line's later years stay.
         if (*year > largestYear)
             largestYear = *year;
-        for (int m = 1; m <= 12; ++m) {
-            const int first = 9 + 6 * (m - 1);
-            const auto value = parseInteger(columns(*line, first, first + 5));
-            if (!value)
-                return ConvResult::warning(
-                    lineError(path, n, "Valor de vazão do mês " + decimal(m) + " inválido."));
-            if (*value < 0)
-                return ConvResult::warning(
-                    lineError(path, n, "Valor de vazão do mês " + decimal(m) + " negativo."));
-            tab.at(*posto, *year - kFirstYear + 1, m) = *value;
-        }
+        std::int32_t months[12];
+        if (const auto error = readMonthlyInflows(*line, 9, path, n, months))
+            return ConvResult::warning(*error);
+        for (int m = 1; m <= 12; ++m)
+            tab.at(*posto, *year - kFirstYear + 1, m) = months[m - 1];
     }
 
     const int years = largestYear == 0 ? 0 : largestYear - kFirstYear + 1;
