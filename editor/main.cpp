@@ -1,5 +1,6 @@
-#include "reports/CommandLine.h"
-#include "window/Dialogs.h"
+#include "cli/CommandLine.h"
+#include "core/Dialogs.h"
+#include "window/QtDialogs.h"
 #include "window/TFRMeditor.h"
 
 #include <QApplication>
@@ -8,10 +9,9 @@ int main(int argc, char** argv) {
     if (auto rc = runCommandLine(argc, argv))
         return *rc;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Hydro Plant\u00B4s Cadastre Editor"));
+    QApplication::setApplicationName(ApplicationName);
 
     QtDialogs dialogs;
-    // The about box is made by the window's language start-up, with the window.
     TFRMeditor window(dialogs, QCoreApplication::arguments().mid(1));
     dialogs.setParent(&window);
     window.showMaximized();

@@ -5,7 +5,7 @@
 #include "registry/PlantCodec.h"
 #include "reports/CsvExport.h"
 #include "reports/PrintJobs.h"
-#include "window/Dialogs.h"
+#include "cli/StderrDialogs.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "editing/ConsistOk.h"
 
 #include "editing/NumberInput.h"
-#include "window/Dialogs.h"
+#include "core/Dialogs.h"
 
 #include <initializer_list>
 

@@ -5,24 +5,6 @@
 
 #include <algorithm>
 
-const QList<std::pair<QString, QString>>& unitSuffixes() {
-    static const QList<std::pair<QString, QString>> table = {
-        {"TXT_VMax", "   hm3"},   {"TXT_VMin", "   hm3"},     {"TXT_V_Ref", "   hm3"},
-        {"TXT_V_Vert", "   hm3"}, {"TXT_V_CDesv", "   hm3"},  {"TXT_Ymax", "   m"},
-        {"TXT_YMin", "   m"},     {"TXT_Resp", " MW/m3/s/m"}, {"TXT_JusNom", " m"},
-        {"TXT_TxSForc", " %"},    {"TXT_TxIndProg", " %"},    {"TXT_FatCgMax", " %"},
-        {"TXT_FatCgMin", " %"},   {"TXT_QNaMH", " m3/s"},
-    };
-    return table;
-}
-
-QString cutUnitSuffix(const QString& boxName, const QString& text) {
-    for (const auto& [name, suffix] : unitSuffixes())
-        if (name == boxName)
-            return text.endsWith(suffix) ? text.chopped(suffix.size()) : text;
-    return text;
-}
-
 QString emptyConjMaq1Cell(int row, int column) {
     return column == 0 ? QString::number(row + 1) : QStringLiteral("0");
 }
@@ -58,13 +40,10 @@ FormTexts editTextsOf(const PlantTexts& display, const QString& codeText, bool c
     copyRows(display.ConjMaq1, f.ConjMaq1);
     copyRows(display.ConjMaq2, f.ConjMaq2);
     copyRows(display.PolsJus, f.PolsJus);
+    // The rows of the sets and polynomials not in use get the empty-plant layout.
     const int sets = NumberInput::toInteger(f.box(QStringLiteral("TXT_NGrMaq"))).value_or(0);
-    const int pols = NumberInput::toInteger(f.box(QStringLiteral("TXT_NKeyCur"))).value_or(0);
-    fillEmptyLayout(f, sets, pols);
-    return f;
-}
-
-void fillEmptyLayout(FormTexts& f, int sets, int polynomials) {
+    const int polynomials =
+        NumberInput::toInteger(f.box(QStringLiteral("TXT_NKeyCur"))).value_or(0);
     for (int r = std::max(0, sets); r < EditConjMaq1Rows; ++r)
         for (int c = 0; c < 5; ++c)
             f.ConjMaq1.set(r, c, emptyConjMaq1Cell(r, c));
@@ -74,20 +53,17 @@ void fillEmptyLayout(FormTexts& f, int sets, int polynomials) {
     for (int r = std::max(0, polynomials); r < EditPolsJusRows; ++r)
         for (int c = 0; c < 7; ++c)
             f.PolsJus.set(r, c, emptyPolsJusCell(r, c));
+    return f;
 }
 
 const QList<std::pair<QString, QString>>& codedSelectorBoxes() {
-    static const QList<std::pair<QString, QString>> pairs = {
-        {"CMBsistema", "TXT_SistUsi"},
-        {"CMBempresa", "TXT_Empresa"},
-        {"CMBjusante", "TXT_Jusante"},
-        {"CMBdesvio", "TXT_Desvio"},
-        {"CMBtipo_turb", "TXT_Tipo_Turb"},
-        {"CMBrepgrger", "TXT_RepGrGer"},
-        {"CMBvicf", "TXT_VICF"},
-        {"CMBtp_perda", "TXT_TpPerda"},
-        {"CMBreg", "TXT_reg"},
-    };
+    static const QList<std::pair<QString, QString>> pairs = [] {
+        QList<std::pair<QString, QString>> p;
+        for (const PlantField& f : plantFields())
+            if (f.kind == FieldKind::Coded)
+                p.append({QString::fromLatin1(f.selector), f.name()});
+        return p;
+    }();
     return pairs;
 }
 

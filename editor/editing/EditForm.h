@@ -5,6 +5,7 @@
 
 #include "editing/FormSnapshot.h"
 #include "registry/LookupLists.h"
+#include "registry/PlantFields.h"
 #include "registry/PlantTexts.h"
 #include "registry/TUsinaHd.h"
 
@@ -12,13 +13,6 @@
 #include <QString>
 #include <QStringList>
 #include <utility>
-
-// The unit each box shows after its number ("   hm3", "   m", " MW/m3/s/m", ...).
-const QList<std::pair<QString, QString>>& unitSuffixes();
-
-// The text with the box's unit suffix removed when it ends with it; otherwise unchanged (a text
-// already bare, after a Change left without a plant shown, keeps all its digits).
-QString cutUnitSuffix(const QString& boxName, const QString& text);
 
 // Cells of the empty-plant layout of the machine-set and downstream grids.
 QString emptyConjMaq1Cell(int row, int column); // set number, then "0"
@@ -34,10 +28,6 @@ constexpr int EditPolsJusRows = 6;
 // the grids at their edit row counts, the rows of sets and polynomials past the counts in
 // the empty-plant layout. Selectors are left to Monta_CMBs_Auxs_Edt.
 FormTexts editTextsOf(const PlantTexts& display, const QString& codeText, bool cutSuffixes);
-
-// Fills the rows of the sets from `sets` on and of the polynomials from `polynomials` on with
-// the empty-plant layout; the rows in use are not touched.
-void fillEmptyLayout(FormTexts& form, int sets, int polynomials);
 
 // One selector of a coded field: its entries and the one selected (-1 for none).
 struct SelectorChoice {
@@ -55,7 +45,8 @@ QHash<QString, SelectorChoice> Monta_CMBs_Auxs_Edt(const LookupLists& lists,
                                                    const QHash<QString, QString>& displayBoxes,
                                                    const TUsinaHd* shown);
 
-// The control names of the nine selectors and of the display boxes they replace, in order.
+// The control names of the nine selectors and of the display boxes they replace, in the
+// record's order.
 const QList<std::pair<QString, QString>>& codedSelectorBoxes();
 
 // The plant stored in a deleted plant's slot: blank texts, every number zero, a blank

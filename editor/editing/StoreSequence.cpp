@@ -3,7 +3,7 @@
 #include "editing/Destination.h"
 #include "registry/SafeWrite.h"
 #include "registry/TCadHd.h"
-#include "window/Dialogs.h"
+#include "core/Dialogs.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -2,6 +2,7 @@
 
 #include "editing/NumberInput.h"
 #include "registry/AnsiText.h"
+#include "registry/PlantFields.h"
 #include "registry/PlantTexts.h"
 
 #include <algorithm>
@@ -65,15 +66,13 @@ private:
         return *v;
     }
 
-    void intBox(const char* name, std::int32_t& field, std::int32_t stored) {
-        const QString n = QString::fromLatin1(name);
-        const QString text = m_form.box(n);
-        field = untouched(text, {Source::Box, n}) ? stored : toInt(text);
+    void intBox(const QString& name, std::int32_t& field, std::int32_t stored) {
+        const QString text = m_form.box(name);
+        field = untouched(text, {Source::Box, name}) ? stored : toInt(text);
     }
-    void realBox(const char* name, float& field, float stored) {
-        const QString n = QString::fromLatin1(name);
-        const QString text = m_form.box(n);
-        field = untouched(text, {Source::Box, n}) ? stored : toReal(text);
+    void realBox(const QString& name, float& field, float stored) {
+        const QString text = m_form.box(name);
+        field = untouched(text, {Source::Box, name}) ? stored : toReal(text);
     }
     Source cell(const GridTexts& now, const GridTexts& then, int row, int column,
                 bool fromPlant) const {
@@ -94,17 +93,6 @@ private:
         const QString text = src.now->at(src.row, src.column);
         field = untouched(text, src) ? stored : toReal(text);
     }
-    // The code before the first blank of a selector's entry ("12 - ALFA" gives 12).
-    std::int32_t codeOf(const char* selector) const {
-        const QString text = m_form.selector(QString::fromLatin1(selector));
-        const qsizetype blank = text.indexOf(u' ');
-        return toInt(blank < 0 ? text : text.left(blank));
-    }
-    // The first character of a selector's entry as a whole number ("1 - Yes" gives 1).
-    std::int32_t firstDigitOf(const char* selector) const {
-        return toInt(m_form.selector(QString::fromLatin1(selector)).left(1));
-    }
-
     const FormSnapshot& m_form;
     const QLocale& m_locale;
 };
@@ -117,45 +105,42 @@ TUsinaHd Builder::build() {
     const int oldPols = shown() ? usedDownstreamPolynomials(old.NumPolsJus) : 0;
 
     TUsinaHd p;
-    // The name box shows capitals; a stored name in small letters reaches the box in
-    // capitals too, so the plant gets what the box shows.
-    storeText(AnsiText::upper(m_form.box(QStringLiteral("TXT_Nome"))), p.Nome.data(), 12);
-    intBox("TXT_Posto", p.Posto, old.Posto);
-    storeText(m_form.box(QStringLiteral("TXT_Posto_BDH")), p.PostoBDH.data(), 8);
-    p.Sistema = codeOf("CMBsistema");
-    p.Empresa = codeOf("CMBempresa");
-    p.Jusante = codeOf("CMBjusante");
-    p.Desvio = codeOf("CMBdesvio");
-    {
-        const QString reg = m_form.selector(QStringLiteral("CMBreg"));
-        p.Reg = reg.isEmpty() ? ' ' : AnsiText::encodeChar(reg.at(0));
+    for (const PlantField& f : plantFields()) {
+        const QString name = f.name();
+        switch (f.kind) {
+        case FieldKind::Text:
+            // The name box shows capitals; a stored name in small letters reaches the box in
+            // capitals too, so the plant gets what the box shows.
+            storeText(f.upper ? AnsiText::upper(m_form.box(name)) : m_form.box(name), f.bytes(p),
+                      f.width);
+            break;
+        case FieldKind::Integer:
+            intBox(name, p.*f.integer, old.*f.integer);
+            break;
+        case FieldKind::Real:
+            realBox(name, p.*f.real, old.*f.real);
+            break;
+        case FieldKind::Coded: {
+            const QString entry = m_form.selector(QString::fromLatin1(f.selector));
+            switch (f.entry) {
+            case PlantField::Entry::Code: {
+                // The code before the first blank: it also reads back an unlisted stored
+                // value ("17 - ") as it was.
+                const qsizetype blank = entry.indexOf(u' ');
+                p.*f.integer = toInt(blank < 0 ? entry : entry.left(blank));
+                break;
+            }
+            case PlantField::Entry::FirstDigit: // "1 - Yes" gives 1
+                p.*f.integer = toInt(entry.left(1));
+                break;
+            case PlantField::Entry::Letter:
+                p.Reg = entry.isEmpty() ? ' ' : AnsiText::encodeChar(entry.at(0));
+                break;
+            }
+            break;
+        }
+        }
     }
-    realBox("TXT_VMin", p.VolMin, old.VolMin);
-    realBox("TXT_VMax", p.VolMax, old.VolMax);
-    realBox("TXT_V_Vert", p.VolVert, old.VolVert);
-    realBox("TXT_V_CDesv", p.VolDesv, old.VolDesv);
-    realBox("TXT_YMin", p.CotaMin, old.CotaMin);
-    realBox("TXT_Ymax", p.CotaMax, old.CotaMax);
-    realBox("TXT_V_Ref", p.VolRef, old.VolRef);
-    realBox("TXT_Resp", p.ProdEsp, old.ProdEsp);
-    realBox("TXT_Phd", p.ValorPerdas, old.ValorPerdas);
-    realBox("TXT_JusNom", p.CanalFugaMed, old.CanalFugaMed);
-    p.InflVert = firstDigitOf("CMBvicf");
-    realBox("TXT_FatCgMax", p.FatCargaMax, old.FatCargaMax);
-    realBox("TXT_FatCgMin", p.FatCargaMin, old.FatCargaMin);
-    intBox("TXT_QNaMH", p.VazMinHist, old.VazMinHist);
-    intBox("TXT_N_UBase", p.NumUnidBase, old.NumUnidBase);
-    p.TipoTurbina = codeOf("CMBtipo_turb");
-    // The code before the blank: the same as the first character for every listed entry,
-    // and it also reads back an unlisted stored value ("17 - ") as it was.
-    p.RepConj = codeOf("CMBrepgrger");
-    realBox("TXT_TxSForc", p.TEIF, old.TEIF);
-    realBox("TXT_TxIndProg", p.IP, old.IP);
-    p.TipoPerdas = codeOf("CMBtp_perda");
-    storeText(m_form.box(QStringLiteral("TXT_Data")), p.Data.data(), 8);
-    storeText(m_form.box(QStringLiteral("TXT_Obs")), p.Obs.data(), 43);
-    intBox("TXT_NKeyCur", p.NumPolsJus, old.NumPolsJus);
-    intBox("TXT_NGrMaq", p.NumConjMaq, old.NumConjMaq);
 
     for (int k = 0; k < 5; ++k) {
         realCell(cell(m_form.PCVA, then.PCVA, 0, k, true), p.PCV[k], old.PCV[k]);

@@ -1,12 +1,5 @@
 #include "language/LanguageTexts.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QDir>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
-#include <QWidget>
 
 namespace {
 
@@ -146,73 +139,6 @@ constexpr LanguageText kOpenDialogTitle = {"OpenDialog", "Abrir Cadastro de Usin
 constexpr LanguageText kOpenDialogFilter = {"OpenDialog", "Cadastro de Usinas Hidráulicas (*)",
                                             "Hydro Plant´s Cadastre (*)"};
 
-QAction* findAction(QWidget& window, const QString& name) {
-    return window.findChild<QAction*>(name);
-}
-
-// A menu is reached through its own action when that carries the name, else as a QMenu.
-bool setMenuCaption(QWidget& window, const QString& name, const QString& text) {
-    if (QAction* action = findAction(window, name)) {
-        action->setText(text);
-        return true;
-    }
-    if (auto* menu = window.findChild<QMenu*>(name)) {
-        menu->setTitle(text);
-        return true;
-    }
-    return false;
-}
-
-bool setControlCaption(QWidget& window, const QString& name, const QString& text) {
-    QWidget* control = window.findChild<QWidget*>(name);
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-        label->setText(text);
-        return true;
-    }
-    if (auto* box = qobject_cast<QGroupBox*>(control)) {
-        box->setTitle(text);
-        return true;
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        button->setText(text);
-        return true;
-    }
-    return false;
-}
-
-bool setHint(QWidget& window, const QString& name, const QString& text) {
-    QWidget* control = window.findChild<QWidget*>(name);
-    if (!control)
-        return false;
-    control->setToolTip(text);
-    return true;
-}
-
-void setLanguageChecks(QWidget& window, Language language, QStringList& missing) {
-    const struct {
-        const char* name;
-        bool checked;
-    } items[] = {
-        {"MnEditLanPort", language == Language::Portuguese},
-        {"MnEditLanEng", language == Language::English},
-        {"MnEditLanFran", false},
-        {"MnEditLanEsp", false},
-    };
-    for (const auto& item : items) {
-        QAction* action = findAction(window, QString::fromLatin1(item.name));
-        if (!action) {
-            missing << QString::fromLatin1(item.name);
-            continue;
-        }
-        action->setCheckable(true);
-        action->setChecked(item.checked);
-    }
-    // Spanish and French are offered but can never be chosen.
-    for (const char* name : {"MnEditLanEsp", "MnEditLanFran"})
-        if (QAction* action = findAction(window, QString::fromLatin1(name)))
-            action->setEnabled(false);
-}
-
 } // namespace
 
 QString LanguageText::in(Language language) const {
@@ -237,40 +163,33 @@ OpenDialogCaptions openDialogTexts(Language language) {
     return {kOpenDialogTitle.in(language), kOpenDialogFilter.in(language)};
 }
 
-QStringList applyLanguage(QWidget& window, Language language, const QString& registryFileName,
-                          LanguageTargets targets) {
-    QStringList missing;
+namespace {
 
-    targets.Lingua = static_cast<int>(language);
+constexpr LanguageText kMessages[] = {
+    {"ChangeNothingShown", "Selecione alguma Usina para Alterar ;-(",
+     "You´ve gotta select a Plant to change ;-("},
+    {"Saved", "Alteração gravada com sucesso !", "File successfully updated !"},
+    {"Deleted", "Alteração gravada com sucesso ! Até breve !",
+     "File successfully updated ! See you soon !"},
+    {"CsvWritten", "Arquivo CSV gerado com sucesso !", "CSV File successfully generated !"},
+};
 
-    QString title = languageTitle(language);
-    if (!registryFileName.isEmpty())
-        title += QStringLiteral(" - ") + QDir::toNativeSeparators(registryFileName);
-    window.setWindowTitle(title);
+// Before the first activation (Lingua 0) the design's English stands.
+Language languageOf(int lingua) {
+    return lingua == int(Language::Portuguese) ? Language::Portuguese : Language::English;
+}
 
-    setLanguageChecks(window, language, missing);
+} // namespace
 
-    if (registryFileName.isEmpty()) {
-        if (QAction* exportItem = findAction(window, QStringLiteral("MnFileExp")))
-            exportItem->setEnabled(false);
-        else
-            missing << QStringLiteral("MnFileExp");
-    }
+QString languageMessage(LanguageMessage message, int lingua) {
+    return kMessages[int(message)].in(languageOf(lingua));
+}
 
-    for (const LanguageText& row : kMenuCaptions)
-        if (!setMenuCaption(window, QString::fromLatin1(row.control), row.in(language)))
-            missing << QString::fromLatin1(row.control);
-
-    targets.openDialog = openDialogTexts(language);
-
+std::array<QString, 3> sectionCaptions(int lingua) {
+    std::array<QString, 3> captions;
     for (const LanguageText& row : kControlCaptions)
-        if (!setControlCaption(window, QString::fromLatin1(row.control), row.in(language)))
-            missing << QString::fromLatin1(row.control);
-
-    for (const LanguageText& row : kControlHints)
-        if (!setHint(window, QString::fromLatin1(row.control), row.in(language)))
-            missing << QString::fromLatin1(row.control);
-
-    missing.removeDuplicates();
-    return missing;
+        for (int i = 0; i < 3; ++i)
+            if (QLatin1String(row.control) == QStringLiteral("GroupBox%1").arg(i + 1))
+                captions[i] = row.in(languageOf(lingua));
+    return captions;
 }

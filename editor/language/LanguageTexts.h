@@ -1,13 +1,12 @@
 #pragma once
-// The interface texts of both languages, as tables keyed by control name (objectName),
-// and the one routine that applies a language to the main window from them.
+// The interface texts of both languages, as tables keyed by control name (objectName), and
+// the messages the commands show. Plain data: the window puts them on its controls.
 
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <span>
-
-class QWidget;
 
 // The values of Lingua.
 enum class Language : int { Portuguese = 1, English = 2 };
@@ -39,17 +38,11 @@ struct OpenDialogCaptions {
 };
 OpenDialogCaptions openDialogTexts(Language language);
 
-// What applyLanguage changes besides the window's controls.
-struct LanguageTargets {
-    int& Lingua;
-    OpenDialogCaptions& openDialog;
-};
+// The messages of the edit and report commands.
+enum class LanguageMessage { ChangeNothingShown, Saved, Deleted, CsvWritten };
+// In Portuguese for Lingua 1, otherwise in English (the design's, before the first
+// activation).
+QString languageMessage(LanguageMessage message, int lingua);
 
-// Applies a language, in this order: Lingua; the window title (the language's title, then
-// " - " and the path while a registry is loaded); the check marks of the language items
-// (Español and Français stay greyed and unchecked); Export disabled without a registry
-// (never enabled here); then every menu caption, the open dialog's texts, the captions of
-// labels and group boxes and the hints. Nothing else is touched: field contents, grids and
-// the edit state stay as they are. Answers the names of table controls the window lacks.
-QStringList applyLanguage(QWidget& window, Language language, const QString& registryFileName,
-                          LanguageTargets targets);
+// The captions of the three sections (GroupBox1..3) for a Lingua, as above.
+std::array<QString, 3> sectionCaptions(int lingua);

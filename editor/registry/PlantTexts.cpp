@@ -1,7 +1,7 @@
 #include "registry/PlantTexts.h"
 
-#include "registry/AnsiText.h"
 #include "registry/NumberTexts.h"
+#include "registry/PlantFields.h"
 
 #include <algorithm>
 
@@ -19,10 +19,10 @@ void GridTexts::set(int row, int column, const QString& text) {
 }
 
 int usedMachineSets(std::int32_t n) {
-    return std::clamp<std::int32_t>(n, 0, 5);
+    return std::clamp<std::int32_t>(n, 0, MaxMachineSets);
 }
 int usedDownstreamPolynomials(std::int32_t n) {
-    return std::clamp<std::int32_t>(n, 0, 6);
+    return std::clamp<std::int32_t>(n, 0, MaxDownstreamPolynomials);
 }
 int shownMachineSets(std::int32_t n) {
     return std::max(1, usedMachineSets(n));
@@ -75,65 +75,21 @@ QString inflVertText(std::int32_t v) {
 }
 
 const QStringList& plantBoxNames() {
-    static const QStringList names = {
-        "TXT_Nome",     "TXT_Posto",     "TXT_Posto_BDH", "TXT_SistUsi",   "TXT_Empresa",
-        "TXT_Jusante",  "TXT_Desvio",    "TXT_VMin",      "TXT_VMax",      "TXT_V_Vert",
-        "TXT_V_CDesv",  "TXT_YMin",      "TXT_Ymax",      "TXT_NGrMaq",    "TXT_Resp",
-        "TXT_Phd",      "TXT_NKeyCur",   "TXT_JusNom",    "TXT_VICF",      "TXT_FatCgMax",
-        "TXT_FatCgMin", "TXT_QNaMH",     "TXT_N_UBase",   "TXT_Tipo_Turb", "TXT_RepGrGer",
-        "TXT_TxSForc",  "TXT_TxIndProg", "TXT_TpPerda",   "TXT_Data",      "TXT_Obs",
-        "TXT_V_Ref",    "TXT_reg",
-    };
+    static const QStringList names = [] {
+        QStringList n;
+        for (const PlantField& f : plantFields())
+            n << f.name();
+        return n;
+    }();
     return names;
 }
 
 PlantTexts plantDisplayTexts(const TUsinaHd& p, const LookupLists& lists,
                              const QStringList& plantNames, const QLocale& locale) {
     PlantTexts t;
-    auto& b = t.boxes;
-    const auto coded = [](std::int32_t code, const QString& name) {
-        return Integer(code) + QStringLiteral(" - ") + name;
-    };
-    const QString hm3 = QStringLiteral("   hm3");
-    const QString metres = QStringLiteral("   m");
-
-    b["TXT_Nome"] = AnsiText::upper(AnsiText::fieldText(p.Nome));
-    b["TXT_Posto_BDH"] = AnsiText::fieldText(p.PostoBDH);
-    b["TXT_Data"] = AnsiText::fieldText(p.Data);
-    b["TXT_Obs"] = AnsiText::fieldText(p.Obs);
-    b["TXT_Posto"] = Integer(p.Posto);
-    b["TXT_SistUsi"] = coded(p.Sistema, LookupLists::entry(lists.SystemNames, p.Sistema));
-    b["TXT_Empresa"] = coded(p.Empresa, LookupLists::entry(lists.CompanyNames, p.Empresa));
-    // A stored name shows as its bytes do in TXT_Nome: a NUL adds nothing.
-    const auto plantName = [&](std::int32_t code) {
-        return LookupLists::entry(plantNames, code).remove(QChar(u'\0'));
-    };
-    b["TXT_Jusante"] = coded(p.Jusante, plantName(p.Jusante));
-    b["TXT_Desvio"] = coded(p.Desvio, plantName(p.Desvio));
-    b["TXT_reg"] = regText(p.Reg);
-    b["TXT_VMin"] = Fixed(p.VolMin, 2, locale) + hm3;
-    b["TXT_VMax"] = Fixed(p.VolMax, 2, locale) + hm3;
-    b["TXT_V_Vert"] = Fixed(p.VolVert, 2, locale) + hm3;
-    b["TXT_V_CDesv"] = Fixed(p.VolDesv, 2, locale) + hm3;
-    b["TXT_V_Ref"] = Fixed(p.VolRef, 2, locale) + hm3;
-    b["TXT_YMin"] = Fixed(p.CotaMin, 2, locale) + metres;
-    b["TXT_Ymax"] = Fixed(p.CotaMax, 2, locale) + metres;
-    b["TXT_Resp"] = Fixed(p.ProdEsp, 6, locale) + QStringLiteral(" MW/m3/s/m");
-    b["TXT_Phd"] = Fixed(p.ValorPerdas, 2, locale);
-    b["TXT_JusNom"] = Fixed(p.CanalFugaMed, 2, locale) + QStringLiteral(" m");
-    b["TXT_VICF"] = inflVertText(p.InflVert);
-    b["TXT_FatCgMax"] = Fixed(p.FatCargaMax, 2, locale) + QStringLiteral(" %");
-    b["TXT_FatCgMin"] = Fixed(p.FatCargaMin, 2, locale) + QStringLiteral(" %");
-    b["TXT_QNaMH"] = Integer(p.VazMinHist) + QStringLiteral(" m3/s");
-    b["TXT_N_UBase"] = Integer(p.NumUnidBase);
-    b["TXT_Tipo_Turb"] =
-        coded(p.TipoTurbina, LookupLists::entry(lists.TurbineNames, p.TipoTurbina));
-    b["TXT_RepGrGer"] = repConjText(p.RepConj);
-    b["TXT_TxSForc"] = Fixed(p.TEIF, 3, locale) + QStringLiteral(" %");
-    b["TXT_TxIndProg"] = Fixed(p.IP, 3, locale) + QStringLiteral(" %");
-    b["TXT_TpPerda"] = tipoPerdasText(p.TipoPerdas);
-    b["TXT_NKeyCur"] = Integer(p.NumPolsJus);
-    b["TXT_NGrMaq"] = Integer(p.NumConjMaq);
+    const FieldNames names{lists, plantNames};
+    for (const PlantField& f : plantFields())
+        t.boxes.insert(f.name(), f.displayText(p, names, locale));
 
     for (int k = 0; k < 5; ++k) {
         t.PCVA.set(0, k, Exponent(p.PCV[k], locale));

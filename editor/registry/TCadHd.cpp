@@ -1,7 +1,7 @@
 #include "registry/TCadHd.h"
 
 #include "registry/PlantCodec.h"
-#include "window/Dialogs.h"
+#include "core/Dialogs.h"
 
 #include "registry/SafeWrite.h"
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "registry/PlantCodec.h"
 #include "registry/PlantList.h"
 #include "registry/TCadHd.h"
-#include "window/Dialogs.h"
+#include "core/Dialogs.h"
 
 #include "registry/SafeWrite.h"
 
@@ -167,20 +167,6 @@ QString targetName(const QString& chosen) {
                : chosen + QStringLiteral(".csv");
 }
 
-QString successText(Language language) {
-    switch (language) {
-    case Language::English:
-        return QStringLiteral("CSV File successfully generated !");
-    case Language::Spanish:
-        return QStringLiteral("Ficheiro CSV gerado con sucesso !");
-    case Language::French:
-        return QStringLiteral("Fichier CSV a été généré avec success !");
-    case Language::Portuguese:
-        break;
-    }
-    return QStringLiteral("Arquivo CSV gerado com sucesso !");
-}
-
 QString replaceQuestion(const QString& name) {
     return QStringLiteral("O Arquivo ") + name +
            QStringLiteral(" já existe. Deseja substituí-lo ?");
@@ -203,7 +189,7 @@ bool exportToFile(const Source& source, const QString& target, Dialogs& dialogs)
     const QByteArray csv =
         buildCsv(registry, entries, names, source.lists ? *source.lists : defaults, source.locale);
     QString error;
-    if (!writeWholeFile(target, csv, &error)) {
+    if (!writeFileAtomically(target, csv, &error)) {
         dialogs.message(MessageKind::Error, cannotWriteText(target, error));
         return false;
     }
@@ -211,10 +197,6 @@ bool exportToFile(const Source& source, const QString& target, Dialogs& dialogs)
 }
 
 } // namespace CsvExport
-
-bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
-    return writeFileAtomically(path, bytes, error);
-}
 
 QString cannotWriteText(const QString& path, const QString& reason) {
     QString text = QStringLiteral("Cannot create file ") + path + u'.';

@@ -32,9 +32,6 @@ QByteArray buildCsv(const QByteArray& registry, const QStringList& entries,
 // name ends in exactly "csv" (letter case counts).
 QString targetName(const QString& chosen);
 
-enum class Language { Portuguese, English, Spanish, French };
-QString successText(Language language);
-
 // "O Arquivo <name> já existe. Deseja substituí-lo ?"
 QString replaceQuestion(const QString& name);
 
@@ -53,7 +50,5 @@ bool exportToFile(const Source& source, const QString& target, Dialogs& dialogs)
 
 } // namespace CsvExport
 
-// Writes bytes to path through QSaveFile; on failure answers false and the reason.
-bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error);
 // The message shown when an output file cannot be written.
 QString cannotWriteText(const QString& path, const QString& reason);

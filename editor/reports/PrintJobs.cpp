@@ -6,7 +6,7 @@
 #include "registry/TCadHd.h"
 #include "reports/CsvExport.h"
 #include "reports/SheetPainter.h"
-#include "window/Dialogs.h"
+#include "core/Dialogs.h"
 
 #include "registry/SafeWrite.h"
 #include <QPainter>

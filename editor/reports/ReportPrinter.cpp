@@ -1,14 +1,11 @@
 #include "reports/ReportPrinter.h"
 
-#include "registry/PlantTexts.h"
-#include "window/Dialogs.h"
+#include "core/Dialogs.h"
 
 #include <QFileInfo>
-#include <QGroupBox>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QPrinter>
-#include <QTableWidget>
-#include <QVariant>
 
 bool runExportCommand(Dialogs& dialogs, const ExportRequest& request) {
     const QString chosen =
@@ -29,28 +26,11 @@ bool runExportCommand(Dialogs& dialogs, const ExportRequest& request) {
     source.locale = request.locale;
     if (!CsvExport::exportToFile(source, target, dialogs))
         return false;
-    dialogs.message(MessageKind::Information, CsvExport::successText(request.language));
+    dialogs.message(MessageKind::Information, request.successText);
     return true;
 }
 
 namespace {
-
-QString controlText(const QWidget& window, const QString& name) {
-    const QWidget* control = window.findChild<QWidget*>(name);
-    return control ? control->property("text").toString() : QString();
-}
-
-GridTexts gridTexts(const QWidget& window, const QString& name, int columns) {
-    const QTableWidget* grid = window.findChild<QTableWidget*>(name);
-    if (!grid)
-        return GridTexts(columns, 0);
-    GridTexts texts(columns, grid->rowCount());
-    for (int row = 0; row < grid->rowCount(); ++row)
-        for (int column = 0; column < columns && column < grid->columnCount(); ++column)
-            if (const QTableWidgetItem* item = grid->item(row, column)) // null when never set
-                texts.set(row, column, item->text());
-    return texts;
-}
 
 // The hourglass for as long as a print runs.
 class WaitCursor {
@@ -68,24 +48,6 @@ bool report(Dialogs& dialogs, const PrintResult& result) {
 }
 
 } // namespace
-
-SheetTexts sheetTextsFromControls(const QWidget& window) {
-    SheetTexts texts;
-    for (const QString& name : plantBoxNames())
-        texts.values.boxes[name] = controlText(window, name);
-    texts.values.PCVA = gridTexts(window, QStringLiteral("StrGr_PCVA"), 5);
-    texts.values.EvapM = gridTexts(window, QStringLiteral("StrGr_EvapM"), 12);
-    texts.values.ConjMaq1 = gridTexts(window, QStringLiteral("StrGr_ConjMaq1"), 5);
-    texts.values.ConjMaq2 = gridTexts(window, QStringLiteral("StrGr_ConjMaq2"), 7);
-    texts.values.PolsJus = gridTexts(window, QStringLiteral("StrGr_PolsJus"), 7);
-    texts.title = controlText(window, QStringLiteral("TXT_Cod")) + QStringLiteral(" - ") +
-                  controlText(window, QStringLiteral("TXT_Nome"));
-    for (int i = 0; i < 3; ++i) {
-        const auto* box = window.findChild<QGroupBox*>(QStringLiteral("GroupBox%1").arg(i + 1));
-        texts.captions[i] = box ? box->title() : QString();
-    }
-    return texts;
-}
 
 ReportPrinter::ReportPrinter() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
 

@@ -17,7 +17,6 @@
 
 class Dialogs;
 class QPrinter;
-class QWidget;
 
 // File > Export: the save dialog (proposing "CadUsH.csv" in startDir), the ".csv" rule with
 // its replace question, the export, and its outcome in a box.
@@ -28,14 +27,10 @@ struct ExportRequest {
     QStringList plantNames; // the name table
     LookupLists lists;
     QLocale locale;
-    CsvExport::Language language = CsvExport::Language::Portuguese;
+    QString successText; // shown once the file is written
 };
 // true when the file was written.
 bool runExportCommand(Dialogs& dialogs, const ExportRequest& request);
-
-// The texts of the plant shown, read from the window's controls by their names: the display
-// boxes, the five grids, TXT_Cod and TXT_Nome for the title, the group box captions.
-SheetTexts sheetTextsFromControls(const QWidget& window);
 
 class ReportPrinter {
 public:

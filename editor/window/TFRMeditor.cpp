@@ -1,20 +1,24 @@
 #include "window/TFRMeditor.h"
 
 #include "registry/AnsiText.h"
-#include "registry/PlantList.h"
-#include "registry/PlantTexts.h"
+#include "registry/PlantFields.h"
+#include "reports/PrintJobs.h"
+#include "reports/ReportPrinter.h"
+#include "window/LanguageApply.h"
+#include "window/TfrmHelpAbout.h"
 
+#include <QAbstractItemView>
 #include <QAction>
-#include <QCollator>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
 #include <exception>
@@ -24,140 +28,183 @@ static void initWindowResources() {
     Q_INIT_RESOURCE(window);
 }
 
-namespace {
-
-const QString DesignTitle = QStringLiteral("Hydro Plant\u00B4s Cadastre Editor");
-const QString LoadTitle = QStringLiteral("Velarin");
-const QString NoPlantSelected = QStringLiteral("Select the Plant !");
-
-} // namespace
-
 TFRMeditor::TFRMeditor(Dialogs& dialogs, QStringList arguments, QString configDir, QWidget* parent)
-    : QMainWindow(parent), Dlg(dialogs), CadHd(dialogs), Arguments(std::move(arguments)) {
+    : QMainWindow(parent), m_dialogs(dialogs), m_arguments(std::move(arguments)) {
     initWindowResources();
     setObjectName(QStringLiteral("TFRMeditor"));
-    ConfigPath =
+    const QString configPath =
         configDir.isEmpty()
             ? configIniPath()
             : QDir::toNativeSeparators(QDir(configDir).filePath(QStringLiteral("config.ini")));
-    BaseTitle = DesignTitle;
-    setWindowTitle(DesignTitle);
+    m_doc = std::make_unique<EditorDocument>(dialogs, configPath);
+    setWindowTitle(ApplicationName);
     buildMenus();
     buildForm();
     connectHandlers();
+    connectEdits();
     resize(808, 580);
     setWindowState(windowState() | Qt::WindowMaximized);
-    runGuarded([this] { FormCreate(); });
+    runGuarded([this] {
+        // Kept without a parent, so that its controls (Label1 among them) never answer a
+        // search for the main window's own.
+        m_about = std::make_unique<TfrmHelpAbout>();
+        m_doc->start();
+        showSignal(SinalColor::Red);
+    });
 }
 
-TFRMeditor::~TFRMeditor() {
-    runGuarded([this] { FormDestroy(); });
-}
+TFRMeditor::~TFRMeditor() = default;
 
-// ---------------------------------------------------------------------------------------------
-// Errors
-
-void TFRMeditor::showError(const QString& text) {
-    Dlg.message(MessageKind::Error, text);
+ReportPrinter& TFRMeditor::reportPrinter() {
+    if (!m_reports)
+        m_reports = std::make_unique<ReportPrinter>();
+    return *m_reports;
 }
 
 void TFRMeditor::runGuarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::bad_alloc&) {
-        showError(QStringLiteral("Memória insuficiente."));
+        m_dialogs.message(MessageKind::Error, QStringLiteral("Memória insuficiente."));
     } catch (const std::exception& e) {
-        showError(QString::fromLocal8Bit(e.what()));
+        m_dialogs.message(MessageKind::Error, QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        showError(QStringLiteral("Erro inesperado."));
+        m_dialogs.message(MessageKind::Error, QStringLiteral("Erro inesperado."));
     }
-}
-
-// ---------------------------------------------------------------------------------------------
-// Title, indicator, language checks
-
-void TFRMeditor::setBaseTitle(const QString& title) {
-    BaseTitle = title;
-    updateTitle();
-}
-
-void TFRMeditor::updateTitle() {
-    if (RegistryFileName.isEmpty())
-        setWindowTitle(BaseTitle);
-    else
-        setWindowTitle(BaseTitle + QStringLiteral(" - ") +
-                       QDir::toNativeSeparators(RegistryFileName));
 }
 
 void TFRMeditor::showSignal(SinalColor color) {
-    SinalState = color;
-    const QLabel* source = color == SinalColor::Red      ? ImgRed
-                           : color == SinalColor::Yellow ? ImgYellow
-                                                         : ImgGreen;
-    Sinal->setPixmap(source->pixmap());
+    m_signal = color;
+    const QLabel* source = color == SinalColor::Red      ? ui.ImgRed
+                           : color == SinalColor::Yellow ? ui.ImgYellow
+                                                         : ui.ImgGreen;
+    ui.Sinal->setPixmap(source->pixmap());
     static const char* const names[] = {"red", "yellow", "green"};
-    Sinal->setAccessibleName(
+    ui.Sinal->setAccessibleName(
         QStringLiteral("Cadastre status: %1").arg(QLatin1String(names[static_cast<int>(color)])));
 }
 
-bool TFRMeditor::isPortugueseChecked() const {
-    return MnEditLanPort->isChecked();
+// ---------------------------------------------------------------------------------------------
+// The document on the controls
+
+void TFRMeditor::render() {
+    m_rendering = true;
+    setWindowTitle(m_doc->title());
+    renderList();
+    renderForm();
+    m_rendering = false;
 }
 
-bool TFRMeditor::isEnglishChecked() const {
-    return MnEditLanEng->isChecked();
-}
-
-QString TFRMeditor::auxCadPath() const {
-    return QDir(StartDir).filePath(ScratchName);
-}
-
-void TFRMeditor::claimScratchCopy() {
-    const QDir dir(StartDir);
-    auto lockFor = [&](const QString& name) {
-        auto lock = std::make_unique<QLockFile>(dir.filePath(name + QStringLiteral(".lock")));
-        lock->setStaleLockTime(0); // held for the whole run; only a dead holder makes it stale
-        return lock;
-    };
-    ScratchName = QStringLiteral("AuxCad.cad");
-    ScratchLock = lockFor(ScratchName);
-    if (ScratchLock->tryLock(0) || ScratchLock->error() != QLockFile::LockFailedError)
-        return; // ours, or a folder where no lock can be taken (nor a copy written)
-    ScratchName = QStringLiteral("AuxCad-%1.cad").arg(QCoreApplication::applicationPid());
-    ScratchLock = lockFor(ScratchName);
-    ScratchLock->tryLock(0);
-}
-
-// The scratch copy goes, unless it is the registry in use: a user may have opened a
-// left-over copy to recover it.
-static void removeScratchCopy(const QString& auxCad, const QString& registry) {
-    const QFileInfo aux(auxCad);
-    if (!aux.exists())
-        return;
-    if (!registry.isEmpty()) {
-        const QFileInfo loaded(registry);
-        if (loaded.exists() && loaded.canonicalFilePath() == aux.canonicalFilePath())
-            return;
+void TFRMeditor::renderList() {
+    const QStringList& entries = m_doc->entries();
+    if (ui.ComboBox2->count() != entries.size() ||
+        (!entries.isEmpty() && ui.ComboBox2->itemText(entries.size() - 1) != entries.last())) {
+        ui.ComboBox2->clear();
+        ui.ComboBox2->addItems(entries);
     }
-    QFile::remove(auxCad);
+    const QStringList& shown = m_doc->listEntries();
+    bool same = ui.ComboBox1->count() == shown.size();
+    for (int i = 0; same && i < shown.size(); ++i)
+        same = ui.ComboBox1->itemText(i) == shown.at(i);
+    if (!same) {
+        ui.ComboBox1->clear();
+        ui.ComboBox1->addItems(shown);
+    }
+    ui.ComboBox1->setPlaceholderText(m_doc->listPlaceholder());
+    ui.ComboBox1->setCurrentIndex(m_doc->listIndex());
+    const bool byCode = m_doc->listMode() == EditorDocument::ListMode::ByCode;
+    ui.MnEditSearchCode->setChecked(byCode);
+    ui.MnEditSearchName->setChecked(!byCode);
+}
+
+void TFRMeditor::renderForm() {
+    const FormState& form = m_doc->form();
+    const bool browsing = !m_doc->editing();
+    for (QLineEdit* box : formBoxes()) {
+        const QString text = form.box(box->objectName());
+        if (box->text() != text) {
+            box->setText(text);
+            if (browsing && box != ui.TXT_Cod)
+                box->setCursorPosition(0);
+        }
+    }
+    const struct {
+        QTableWidget* grid;
+        const GridTexts* cells;
+    } tables[] = {
+        {ui.StrGr_PCVA, &form.PCVA},         {ui.StrGr_EvapM, &form.EvapM},
+        {ui.StrGr_ConjMaq1, &form.ConjMaq1}, {ui.StrGr_ConjMaq2, &form.ConjMaq2},
+        {ui.StrGr_PolsJus, &form.PolsJus},
+    };
+    for (const auto& t : tables) {
+        t.grid->setRowCount(t.cells->rows);
+        for (int r = 0; r < t.cells->rows; ++r)
+            for (int c = 0; c < t.cells->columns && c < t.grid->columnCount(); ++c) {
+                QTableWidgetItem* item = t.grid->item(r, c);
+                if (!item)
+                    t.grid->setItem(r, c, new QTableWidgetItem(t.cells->at(r, c)));
+                else if (item->text() != t.cells->at(r, c))
+                    item->setText(t.cells->at(r, c));
+            }
+    }
+    for (auto it = form.choices.cbegin(); it != form.choices.cend(); ++it) {
+        auto* combo = findChild<QComboBox*>(it.key());
+        if (!combo)
+            continue;
+        QStringList now;
+        for (int i = 0; i < combo->count(); ++i)
+            now << combo->itemText(i);
+        if (now != it.value().entries) {
+            combo->clear();
+            combo->addItems(it.value().entries);
+        }
+        combo->setCurrentIndex(it.value().selected);
+    }
+}
+
+// What the user types goes to the document as it is typed.
+void TFRMeditor::connectEdits() {
+    for (QLineEdit* box : formBoxes())
+        connect(box, &QLineEdit::textChanged, this, [this, box](const QString& text) {
+            if (!m_rendering)
+                m_doc->setBox(box->objectName(), text);
+        });
+    for (QTableWidget* grid : grids())
+        connect(grid->model(), &QAbstractItemModel::dataChanged, this,
+                [this, grid](const QModelIndex& from, const QModelIndex& to) {
+                    if (m_rendering)
+                        return;
+                    for (int r = from.row(); r <= to.row(); ++r)
+                        for (int c = from.column(); c <= to.column(); ++c) {
+                            const QTableWidgetItem* item = grid->item(r, c);
+                            m_doc->setCell(grid->objectName(), r, c,
+                                           item ? item->text() : QString());
+                        }
+                });
+    for (const auto& [selector, box] : codedSelectorBoxes()) {
+        auto* combo = findChild<QComboBox*>(selector);
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, combo](int index) {
+            if (!m_rendering)
+                m_doc->setSelected(combo->objectName(), index);
+        });
+    }
+    connect(ui.ComboBox1, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!m_rendering)
+            m_doc->setListIndex(index);
+    });
+    // The name box takes capitals only, as the name is stored and listed.
+    connect(ui.TXT_Nome, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const QString upper = AnsiText::upper(text);
+        if (upper != text) {
+            const int cursor = ui.TXT_Nome->cursorPosition();
+            ui.TXT_Nome->setText(upper);
+            ui.TXT_Nome->setCursorPosition(cursor);
+        }
+    });
 }
 
 // ---------------------------------------------------------------------------------------------
-// Creation, activation, destruction
-
-void TFRMeditor::FormCreate() {
-    InitLanguage();
-    Limpa_Campos();
-    StartDir = QDir::currentPath();
-    claimScratchCopy();
-    showSignal(SinalColor::Red);
-    Lookup.clear();
-    PlantNames = PlantList::emptyPlantNames();
-    const ConfigResult config = readLookupLists(ConfigPath, Lookup);
-    if (!config.found)
-        Dlg.message(MessageKind::Warning, config.warning);
-    update();
-}
+// Activation and the File menu
 
 void TFRMeditor::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -170,240 +217,240 @@ void TFRMeditor::showEvent(QShowEvent* event) {
 }
 
 void TFRMeditor::FormActivate() {
-    if (FirstActivationDone)
+    if (m_firstActivationDone)
         return;
-    FirstActivationDone = true;
-    MnEditLanPortClick();
-    const QString first = Arguments.value(0);
+    m_firstActivationDone = true;
+    MnEditLanguageClick(int(Language::Portuguese));
+    const QString first = m_arguments.value(0);
     if (!first.trimmed().isEmpty()) {
-        RegistryFileName = first;
-        updateTitle();
-        Monta_Combo();
-        MnFileExp->setEnabled(true);
-        MnEditSearch->menuAction()->setEnabled(true);
+        m_doc->firstActivation(first, {});
+        ui.MnFileExp->setEnabled(true);
+        ui.MnEditSearch->menuAction()->setEnabled(true);
         showSignal(SinalColor::Green);
-        MnEditSearchCodeClick();
     } else {
-        MnFileLoadClick();
+        ui.MnFileExp->setEnabled(false);
+        ui.MnEditSearch->menuAction()->setEnabled(false);
+        m_doc->firstActivation(first, [this] {
+            showSignal(SinalColor::Yellow);
+            render();
+        });
+        const bool loaded = !m_doc->registryFileName().isEmpty();
+        if (loaded) {
+            ui.TXT_Nome->setFocus();
+            ui.MnFileExp->setEnabled(true);
+            ui.MnEditSearch->menuAction()->setEnabled(true);
+        }
+        showSignal(loaded ? SinalColor::Green : SinalColor::Red);
     }
-    DestFileName.clear();
-    removeScratchCopy(auxCadPath(), RegistryFileName);
-    if (ComboBox1->count() > 0) {
-        ComboBox1->setCurrentIndex(0);
-        ComboBox1Change();
-    }
+    render();
 }
-
-void TFRMeditor::FormDestroy() {
-    if (m_destroyed)
-        return;
-    m_destroyed = true;
-    removeScratchCopy(auxCadPath(), RegistryFileName);
-}
-
-// ---------------------------------------------------------------------------------------------
-// File menu
 
 void TFRMeditor::MnFileLoadClick() {
-    showSignal(SinalColor::Yellow);
-    RegistryFileName.clear();
-    Limpa_Combo();
-    Limpa_Campos();
-    setBaseTitle(LoadTitle);
-    MnFileExp->setEnabled(false);
-    MnEditSearch->menuAction()->setEnabled(false);
-    DestFileName.clear();
-
-    const QString chosen = Dlg.openFile(OpenDialog.Title, OpenDialog.Filter, StartDir);
-    if (chosen.isEmpty()) {
+    ui.MnFileExp->setEnabled(false);
+    ui.MnEditSearch->menuAction()->setEnabled(false);
+    const bool chosen = m_doc->load([this] {
+        showSignal(SinalColor::Yellow);
+        render();
+    });
+    render();
+    if (!chosen) {
         showSignal(SinalColor::Red);
         return;
     }
-    RegistryFileName = chosen;
-    updateTitle();
-    Monta_Combo();
-    TXT_Nome->setFocus();
-    MnFileExp->setEnabled(true);
-    MnEditSearch->menuAction()->setEnabled(true);
+    ui.TXT_Nome->setFocus();
+    ui.MnFileExp->setEnabled(true);
+    ui.MnEditSearch->menuAction()->setEnabled(true);
     showSignal(SinalColor::Green);
-    MnEditSearchCodeClick();
 }
 
 void TFRMeditor::MnFileClick() {
-    MnFilePrint->menuAction()->setEnabled(!plantListShownText().isEmpty());
-}
-
-void TFRMeditor::MnFileExitClick() {
-    close();
+    ui.MnFilePrint->menuAction()->setEnabled(!m_doc->listShownText().isEmpty());
 }
 
 // ---------------------------------------------------------------------------------------------
 // Plant list
 
-QString TFRMeditor::plantListShownText() const {
-    if (ComboBox1->currentIndex() >= 0)
-        return ComboBox1->currentText();
-    return ComboBox1->placeholderText();
-}
-
-void TFRMeditor::Limpa_Combo() {
-    ComboBox1->clear();
-    ComboBox1->setPlaceholderText(QString());
-}
-
-void TFRMeditor::Monta_Combo() {
-    QByteArray bytes;
-    if (RegistryFileName.isEmpty() || !readWholeFile(RegistryFileName, bytes)) {
-        Dlg.message(MessageKind::Plain, RegistryTexts::ReadProblem);
-        // Nothing of an earlier registry may stay listed under this file's name.
-        ComboBox2->clear();
-        PlantNames = PlantList::emptyPlantNames();
-        Limpa_Combo();
-        return;
-    }
-    const PlantList list = plantListFromBytes(bytes);
-    ComboBox2->clear();
-    ComboBox2->addItems(list.entries);
-    PlantNames = list.plantNames;
-    ComboBox1->setPlaceholderText(NoPlantSelected);
-    ComboBox1->setCurrentIndex(-1);
-}
-
 void TFRMeditor::MnEditSearchCodeClick() {
-    PlantListMode = ListMode::ByCode;
-    MnEditSearchCode->setChecked(true);
-    MnEditSearchName->setChecked(false);
-    QStringList entries;
-    entries.reserve(ComboBox2->count());
-    for (int i = 0; i < ComboBox2->count(); ++i)
-        entries << ComboBox2->itemText(i);
-    ComboBox1->clear();
-    ComboBox1->addItems(entries);
-    ComboBox1->setCurrentIndex(-1);
+    m_doc->listByCode();
+    render();
 }
 
 void TFRMeditor::MnEditSearchNameClick() {
-    if (PlantListMode == ListMode::ByName) {
-        // The action toggled itself off on the way in; the mode stays as it was.
-        MnEditSearchName->setChecked(true);
-        return;
-    }
-    PlantListMode = ListMode::ByName;
-    MnEditSearchCode->setChecked(false);
-    MnEditSearchName->setChecked(true);
-    QStringList byCode;
-    byCode.reserve(ComboBox2->count());
-    for (int i = 0; i < ComboBox2->count(); ++i)
-        byCode << ComboBox2->itemText(i);
-    QCollator collator(NumberLocale);
-    const QStringList byName = plantEntriesByName(byCode, collator);
-    ComboBox1->clear();
-    ComboBox1->addItems(byName);
-    ComboBox1->setCurrentIndex(-1);
+    // Already by name: the action toggled itself off on the way in; the mode stays.
+    m_doc->listByName();
+    render();
 }
 
 void TFRMeditor::ComboBox1Change() {
-    const QString entry = ComboBox1->currentText();
-    if (entry.trimmed().isEmpty())
-        return;
-    Limpa_Campos();
-    CurrentPlant = TUsinaHd{};
-    const QString codeText = codeTextOfEntry(entry, PlantListMode == ListMode::ByCode);
-    const std::int32_t code = codeText.trimmed().toInt();
-    CadHd.ReadPlant(code, CurrentPlant, RegistryFileName);
-    AtualizaTela();
-    CurrentCode = code;
+    m_doc->setListIndex(ui.ComboBox1->currentIndex());
+    m_doc->showSelected();
+    render();
 }
 
 void TFRMeditor::TXT_CodExit() {
-    bool ok = false;
-    const int typed = TXT_Cod->text().trimmed().toInt(&ok);
-    if (!ok)
-        return; // not a code: validation reports it on Save
-    for (int i = 0; i < ComboBox2->count(); ++i) {
-        const QString entry = ComboBox2->itemText(i);
-        bool entryOk = false;
-        const int code = entry.left(NthCharPos(entry, u' ', 1) - 1).toInt(&entryOk);
-        if (entryOk && code == typed) {
-            Dlg.message(MessageKind::Warning,
-                        QStringLiteral("O Código ") + TXT_Cod->text() +
-                            QStringLiteral(" já existe, e corresponde à usina \"") + entry +
-                            QStringLiteral("\". Favor escolher outro código."));
-            TXT_Cod->setFocus();
-            return;
-        }
-    }
+    if (m_doc->codeTaken())
+        ui.TXT_Cod->setFocus();
 }
 
 // ---------------------------------------------------------------------------------------------
-// Display
+// Language and help
 
-void TFRMeditor::setCell(QTableWidget* grid, int row, int column, const QString& text) {
-    QTableWidgetItem* item = grid->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem(text);
-        grid->setItem(row, column, item);
-    } else {
-        item->setText(text);
+void TFRMeditor::MnEditLanguageClick(int lingua) {
+    m_doc->setLanguage(lingua);
+    const QStringList missing = applyLanguage(*this, Language(lingua), m_doc->title(),
+                                              !m_doc->registryFileName().isEmpty());
+    if (!missing.isEmpty())
+        qWarning("Controls without their language texts: %s", qPrintable(missing.join(", ")));
+}
+
+void TFRMeditor::MnHelpAboutClick() {
+    m_about->prepare(ui.MnEditLanPort->isChecked(), ui.Label1->text());
+    m_about->exec();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Editing
+
+void TFRMeditor::ChangeTXTsAppearance(bool editable) {
+    for (QLineEdit* box : formBoxes()) {
+        box->setFrame(editable);
+        box->setReadOnly(!editable);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, editable ? palette.color(QPalette::HighlightedText)
+                                                  : palette.color(QPalette::Button));
+        box->setPalette(palette);
     }
-}
-
-QString TFRMeditor::cellText(const QTableWidget* grid, int row, int column) {
-    const QTableWidgetItem* item = grid->item(row, column);
-    return item ? item->text() : QString();
-}
-
-void TFRMeditor::setGridRows(QTableWidget* grid, int rows) {
-    grid->setRowCount(rows);
-}
-
-void TFRMeditor::Limpa_Campos() {
-    for (QLineEdit* box : plantBoxes())
-        box->clear();
-    TXT_Cod->clear();
+    // What would leave or reload the registry is off while editing; Export and Search only
+    // make sense with a registry loaded.
+    const bool loaded = !m_doc->registryFileName().isEmpty();
+    ui.MnFileLoad->setEnabled(!editable);
+    ui.MnFileExp->setEnabled(!editable && loaded);
+    ui.MnEditSearch->menuAction()->setEnabled(!editable && loaded);
+    ui.MnEditPlant->menuAction()->setEnabled(!editable);
+    ui.Sinal->setEnabled(!editable);
+    ui.ComboBox1->setEnabled(!editable);
     for (QTableWidget* grid : grids())
-        for (int r = 0; r < grid->rowCount(); ++r)
-            for (int c = 0; c < grid->columnCount(); ++c)
-                if (QTableWidgetItem* item = grid->item(r, c))
-                    item->setText(QString());
+        grid->setEditTriggers(
+            editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked
+                     : QAbstractItemView::NoEditTriggers);
+    showSelectors(editable);
+    ui.BTNsavechange->setVisible(editable);
+    ui.BTNcancelchange->setVisible(editable);
 }
 
-void TFRMeditor::AtualizaTela() {
-    for (QLineEdit* box : {TXT_Cod, TXT_Nome, TXT_Posto_BDH, TXT_Data, TXT_Obs, TXT_reg})
-        box->clear();
-    TXT_Cod->setText(codeTextOfEntry(ComboBox1->currentText(), PlantListMode == ListMode::ByCode));
+void TFRMeditor::showSelectors(bool selectors) {
+    const auto& pairs = codedSelectorBoxes();
+    for (const auto& [selector, boxName] : pairs) {
+        auto* box = findChild<QLineEdit*>(boxName);
+        auto* combo = findChild<QComboBox*>(selector);
+        box->setVisible(!selectors);
+        combo->setVisible(selectors);
+        // The label names the control shown.
+        for (QLabel* label : findChildren<QLabel*>())
+            if (label->buddy() == box || label->buddy() == combo)
+                label->setBuddy(selectors ? static_cast<QWidget*>(combo) : box);
+    }
+}
 
-    const PlantTexts texts = plantDisplayTexts(CurrentPlant, Lookup, PlantNames, NumberLocale);
-    for (QLineEdit* box : plantBoxes()) {
-        box->setText(texts.box(box->objectName()));
-        box->setCursorPosition(0);
+void TFRMeditor::MnEditPlantChangeClick() {
+    if (!m_doc->beginChange())
+        return;
+    render();
+    ChangeTXTsAppearance(true);
+    ui.TXT_Cod->setEnabled(false);
+}
+
+void TFRMeditor::MnEditPlantCreateClick() {
+    ui.MnEditPlantCreate->setChecked(true);
+    if (!m_doc->beginCreate()) {
+        ui.MnEditPlantCreate->setChecked(false);
+        return;
     }
-    const struct {
-        QTableWidget* grid;
-        const GridTexts* cells;
-    } tables[] = {
-        {StrGr_PCVA, &texts.PCVA},         {StrGr_EvapM, &texts.EvapM},
-        {StrGr_ConjMaq1, &texts.ConjMaq1}, {StrGr_ConjMaq2, &texts.ConjMaq2},
-        {StrGr_PolsJus, &texts.PolsJus},
+    render();
+    ChangeTXTsAppearance(true);
+    ui.TXT_Cod->setEnabled(true);
+    ui.TXT_Cod->setFocus();
+}
+
+void TFRMeditor::BTNsavechangeClick() {
+    const auto outcome = m_doc->save();
+    render();
+    switch (outcome) {
+    case EditorDocument::SaveOutcome::NoDestination:
+        return;
+    case EditorDocument::SaveOutcome::CodeTaken:
+        ui.TXT_Cod->setFocus();
+        return;
+    case EditorDocument::SaveOutcome::NotStored:
+        ui.TXT_Cod->setEnabled(false);
+        ui.MnEditPlantCreate->setChecked(m_doc->mode() == EditorDocument::Mode::Create);
+        return;
+    case EditorDocument::SaveOutcome::Stored:
+        ui.TXT_Cod->setEnabled(false);
+        ChangeTXTsAppearance(false);
+        ui.MnEditPlantCreate->setChecked(false);
+        ui.ComboBox1->setFocus();
+        return;
+    }
+}
+
+void TFRMeditor::BTNcancelchangeClick() {
+    ui.TXT_Cod->setEnabled(false);
+    ChangeTXTsAppearance(false);
+    m_doc->cancel();
+    render();
+    ui.MnEditPlantCreate->setChecked(false);
+}
+
+void TFRMeditor::MnEditPlantDelClick() {
+    m_doc->deletePlant();
+    render();
+}
+
+void TFRMeditor::MnEditGerAltClick() {
+    m_doc->alteration();
+    render();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reports
+
+void TFRMeditor::MnFileExpClick() {
+    m_doc->exportCsv();
+}
+
+void TFRMeditor::MnFilePrintCurScrClick() {
+    // The client area without the menu bar, as it stands on the screen now.
+    reportPrinter().printScreen(
+        m_dialogs, [this] { return centralWidget()->grab().toImage(); },
+        [this] { return m_doc->footer(QDateTime::currentDateTime()); });
+}
+
+void TFRMeditor::MnFilePrintCurDataClick() {
+    reportPrinter().printSheet(m_dialogs,
+                               [this] { return m_doc->sheetTexts(QDateTime::currentDateTime()); });
+}
+
+void TFRMeditor::MnFilePrintAllDataClick() {
+    AllPlantsJob job = m_doc->allPlantsJob();
+    // The window repaints between plants; no user input gets in, so no command starts.
+    job.beforeEachPlant = [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
-    for (const auto& t : tables) {
-        setGridRows(t.grid, t.cells->rows);
-        for (int r = 0; r < t.cells->rows; ++r)
-            for (int c = 0; c < t.cells->columns && c < t.grid->columnCount(); ++c)
-                setCell(t.grid, r, c, t.cells->at(r, c));
-    }
+    reportPrinter().printAllPlants(m_dialogs, m_doc->registryFileName(), job);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Events
 
 bool TFRMeditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Sinal && event->type() == QEvent::MouseButtonDblClick) {
-        if (Sinal->isEnabled())
+    if (watched == ui.Sinal && event->type() == QEvent::MouseButtonDblClick) {
+        if (ui.Sinal->isEnabled())
             runGuarded([this] { MnFileLoadClick(); });
         return true;
     }
-    if (watched == TXT_Cod && event->type() == QEvent::FocusOut) {
+    if (watched == ui.TXT_Cod && event->type() == QEvent::FocusOut) {
         // Leaving the box, not the window: a box or menu of our own taking the focus for a
         // moment is no exit.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();

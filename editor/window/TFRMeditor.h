@@ -1,154 +1,32 @@
 #pragma once
-// The editor's main window: one plant of the registry at a time in read-only boxes and grids,
-// the plant list, loading and search. Editing, reports and the interface language add their
-// handlers in their own files (editing/EditHandlers.cpp, reports/ReportHandlers.cpp,
-// language/LanguageHandlers.cpp) and their state in the marked sections below.
+// The editor's main window: it binds its controls to the editor document. Every command asks
+// the document, then shows what the document holds; what the user types goes back to it.
 
-#include "registry/LookupLists.h"
-#include "registry/TCadHd.h"
-#include "registry/TUsinaHd.h"
-#include "window/Dialogs.h"
+#include "core/Dialogs.h"
+#include "editing/EditorDocument.h"
 
-#include <QLocale>
-#include <QLockFile>
 #include <QMainWindow>
-#include <QPixmap>
 #include <QString>
 #include <QStringList>
-#include <cstdint>
 #include <functional>
 #include <memory>
-
-// The subsystems' headers: the window's constructor and destructor need their types whole.
-// --- language --- (includes)
-#include "language/TMsg.h"
-#include "language/TfrmHelpAbout.h"
-// --- end language ---
-// --- editing --- (includes)
-#include "editing/EditSession.h"
-// --- end editing ---
-// --- reports --- (includes)
-#include "reports/ReportPrinter.h"
-// --- end reports ---
 
 class QAction;
 class QComboBox;
 class QGroupBox;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSvgWidget;
 class QTableWidget;
+class ReportPrinter;
+class TfrmHelpAbout;
 
-class TFRMeditor : public QMainWindow {
-    Q_OBJECT
-
-public:
-    // arguments: the command-line arguments without the program name (the first one, when
-    // not blank, is the registry to load). configDir: where config.ini is read from; empty
-    // means the executable's folder.
-    explicit TFRMeditor(Dialogs& dialogs, QStringList arguments = {}, QString configDir = {},
-                        QWidget* parent = nullptr);
-    ~TFRMeditor() override;
-
-    // ---- state ----
-    TUsinaHd CurrentPlant;
-    std::int32_t CurrentCode = 0;
-    QString RegistryFileName; // the registry in use; empty while none is loaded
-    QString StartDir;         // the current directory at creation: home of "AuxCad.cad"
-    QString DestFileName;     // destination registry of changes; empty until chosen
-    QStringList PlantNames;   // entry 0 "NÃO HÁ", entry k the stored name of record k
-    LookupLists Lookup;       // TurbineNames, SystemNames, CompanyNames
-    Dialogs& Dlg;
-    TCadHd CadHd;
-    // Decimal separator of every number shown, and the collation of the by-name list.
-    QLocale NumberLocale = QLocale::system();
-    QStringList Arguments;
-    QString ConfigPath; // config.ini as read at creation
-
-    // The list mode of ComboBox1; the check marks of MnEditSearchCode/Name follow it.
-    enum class ListMode { ByCode, ByName };
-    ListMode PlantListMode = ListMode::ByCode;
-
-    // Base of the window title; while a registry is loaded the title is base + " - " + path.
-    QString BaseTitle;
-    void setBaseTitle(const QString& title);
-    void updateTitle();
-
-    // The registry open dialog (Qt filter syntax: "every file" is "*").
-    struct OpenDialogTexts {
-        QString Title = QStringLiteral("Abrir Cadastro de Usinas Hidráulicas");
-        QString Filter = QStringLiteral("Cadastro de Usinas Hidráulicas (*)");
-    } OpenDialog;
-
-    // The load indicator: red no registry, yellow the open dialog is up, green loaded.
-    enum class SinalColor { Red, Yellow, Green };
-    void showSignal(SinalColor color);
-    SinalColor SinalState = SinalColor::Red;
-
-    bool FirstActivationDone = false;
-
-    // The name of the scratch copy in StartDir: "AuxCad.cad", held with a lock file while this
-    // editor runs; a second editor in the same folder finds it held and uses a name of its own.
-    QString auxCadPath() const;
-    void claimScratchCopy();
-    QString ScratchName = QStringLiteral("AuxCad.cad");
-    std::unique_ptr<QLockFile> ScratchLock;
-
-    // ---- handlers (window) ----
-    void FormCreate();
-    void FormActivate();
-    void FormDestroy();
-    void MnFileLoadClick();
-    void MnFileClick();
-    void MnFileExitClick();
-    void ComboBox1Change();
-    void Monta_Combo();
-    void Limpa_Combo();
-    void Limpa_Campos();
-    void AtualizaTela();
-    void MnEditSearchCodeClick();
-    void MnEditSearchNameClick();
-    void TXT_CodExit();
-
-    // The text ComboBox1 shows: the chosen entry, or the placeholder while none is chosen.
-    QString plantListShownText() const;
-    // Sets a grid cell, creating its item when the cell was never set.
-    static void setCell(QTableWidget* grid, int row, int column, const QString& text);
-    static QString cellText(const QTableWidget* grid, int row, int column);
-
-    // The program's general error display: a critical box with the error's text.
-    void showError(const QString& text);
-    // Runs a handler so that no exception leaves it: an error is shown instead.
-    void runGuarded(const std::function<void()>& handler);
-
-    // The window's logo (a vector picture), also used by the print-outs.
-    static QString logoResource() { return QStringLiteral(":/window/logo.svg"); }
-
-    // ---- handlers of the other subsystems (defined in their files) ----
-    // language/LanguageHandlers.cpp
-    void InitLanguage();
-    void MnEditLanPortClick();
-    void MnEditLanEngClick();
-    void MnHelpAboutClick();
-    // editing/EditHandlers.cpp
-    void MnEditPlantCreateClick();
-    void MnEditPlantChangeClick();
-    void MnEditPlantDelClick();
-    void BTNsavechangeClick();
-    void BTNcancelchangeClick();
-    void MnEditGerAltClick();
-    void ChangeTXTsAppearance(bool editable);
-    // reports/ReportHandlers.cpp
-    void MnFileExpClick();
-    void MnFilePrintCurScrClick();
-    void MnFilePrintCurDataClick();
-    void MnFilePrintAllDataClick();
-
-    bool isPortugueseChecked() const;
-    bool isEnglishChecked() const;
-
+// The window's controls by their design names (the language tables and the tests find them
+// by these names too).
+struct EditorControls {
     // ---- menus ----
     // Menus with items are QMenu (objectName set on the menu and on its menuAction()); their
     // enabled state is that of menuAction().
@@ -296,72 +174,98 @@ public:
 
     QPushButton* BTNsavechange = nullptr;
     QPushButton* BTNcancelchange = nullptr;
+};
 
-    // The coded fields: each text box, the selector that takes its place while editing, and
-    // their label. showSelectors swaps them and moves the label's buddy along, so the shown
-    // control is the one named by the label.
-    struct CodedField {
-        QLabel* label;
-        QLineEdit* box;
-        QComboBox* selector;
-    };
-    QList<CodedField> codedFields() const;
-    void showSelectors(bool selectors);
+class TFRMeditor : public QMainWindow {
+    Q_OBJECT
 
-    // Every display box of a plant field (plantBoxNames() order) and the five grids.
-    QList<QLineEdit*> plantBoxes() const;
-    QList<QTableWidget*> grids() const;
+public:
+    // arguments: the command-line arguments without the program name (the first one, when
+    // not blank, is the registry to load). configDir: where config.ini is read from; empty
+    // means the executable's folder.
+    explicit TFRMeditor(Dialogs& dialogs, QStringList arguments = {}, QString configDir = {},
+                        QWidget* parent = nullptr);
+    ~TFRMeditor() override;
 
-    // --- language ---
-    int Lingua = 0; // 0 until the first activation, then 1 Portuguese, 2 English
-    // The validation messages: Msg->text(Lingua, entry).
-    std::unique_ptr<TMsg> Msg;
-    // The about box, created with the window and kept.
-    std::unique_ptr<TfrmHelpAbout> frmHelpAbout;
-    // --- end language ---
+    EditorDocument& document() { return *m_doc; }
+    const EditorDocument& document() const { return *m_doc; }
+    EditorControls ui;
 
-    // --- editing ---
-    std::unique_ptr<EditSession> Editing; // made on first use
-    EditSession& editing();
-    // The form's texts as they stand: boxes, selected entries, grid cells.
-    FormSnapshot formSnapshot() const;
-    // Fills the nine selectors of the coded fields from the boxes they replace.
-    void Monta_CMBs_Auxs_Edt();
-    // Asks for the destination registry; true when one is set.
-    bool ChooseDestFile();
-    // StorePlant into the destination and, when it was written, AdoptScratchCopy; the result
-    // tells whether the plant was written.
-    bool storeSequence(std::int32_t oldCode, std::int32_t newCode, const TUsinaHd& plant);
-    void AdoptScratchCopy(const QString& registryInUse);
-    // --- end editing ---
-
-    // --- reports ---
-    // The printer of the three prints, made at the first print and kept for the run, so that
-    // the user's choices and orientation carry from one print to the next.
-    std::unique_ptr<ReportPrinter> Reports;
+    // The load indicator: red no registry, yellow the open dialog is up, green loaded.
+    enum class SinalColor { Red, Yellow, Green };
+    SinalColor signalColor() const { return m_signal; }
+    // The printer of the three prints, kept for the run so that the user's choices and
+    // orientation carry from one print to the next.
     ReportPrinter& reportPrinter();
-    // The texts of the plant shown, as the controls hold them now, with the footer.
-    SheetTexts currentSheetTexts() const;
-    // The footer line of the print-outs: the title as shown, the date and the time.
-    QString printFooter() const;
-    // --- end reports ---
+    // The about box, made with the window and kept.
+    TfrmHelpAbout& aboutBox() { return *m_about; }
+
+    bool firstActivationDone() const { return m_firstActivationDone; }
+    // Runs a handler so that no exception leaves it: an error is shown instead.
+    void runGuarded(const std::function<void()>& handler);
+
+    // The window's logo (a vector picture), also used by the print-outs.
+    static QString logoResource() { return QStringLiteral(":/window/logo.svg"); }
 
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Handlers of the menus and controls.
+    void FormActivate();
+    void MnFileLoadClick();
+    void MnFileClick();
+    void ComboBox1Change();
+    void MnEditSearchCodeClick();
+    void MnEditSearchNameClick();
+    void TXT_CodExit();
+    void MnEditLanguageClick(int lingua);
+    void MnHelpAboutClick();
+    void MnEditPlantCreateClick();
+    void MnEditPlantChangeClick();
+    void MnEditPlantDelClick();
+    void BTNsavechangeClick();
+    void BTNcancelchangeClick();
+    void MnEditGerAltClick();
+    void MnFileExpClick();
+    void MnFilePrintCurScrClick();
+    void MnFilePrintCurDataClick();
+    void MnFilePrintAllDataClick();
+
+    void showSignal(SinalColor color);
+    // The document's state on the controls.
+    void render();
+    void renderList();
+    void renderForm();
+    // The edit look: borders, colours and read-only boxes, the grids' editing, the selectors
+    // in place of the coded boxes, and the commands that are off while editing.
+    void ChangeTXTsAppearance(bool editable);
+    void showSelectors(bool selectors);
+    void connectEdits();
+
     void buildMenus();
     void buildForm();
+    QLayout* buildTopStrip();
+    QGroupBox* buildRegistryBox();
+    QGroupBox* buildReservoirBox();
+    QGroupBox* buildPlantBox();
     void connectHandlers();
     QLineEdit* makeBox(const char* name);
     QComboBox* makeSelector(const char* name);
     QLabel* makeLabel(const char* name, const QString& caption, QLineEdit* buddy = nullptr);
     QTableWidget* makeGrid(const char* name, int columns, int rows);
-    void setHint(const QString& hint, QWidget* label, QWidget* box);
-    void setGridRows(QTableWidget* grid, int rows);
     void fitGridColumns();
+    QList<QLineEdit*> formBoxes() const; // the plant's boxes and TXT_Cod
+    QList<QTableWidget*> grids() const;
 
+    Dialogs& m_dialogs;
+    std::unique_ptr<EditorDocument> m_doc;
+    std::unique_ptr<ReportPrinter> m_reports;
+    std::unique_ptr<TfrmHelpAbout> m_about;
+    QStringList m_arguments;
+    SinalColor m_signal = SinalColor::Red;
+    bool m_firstActivationDone = false;
     bool m_activationQueued = false;
-    bool m_destroyed = false;
+    bool m_rendering = false; // the controls are being set from the document
 };

@@ -1,7 +1,8 @@
 // The main window's controls, menus and their layout, in the grouping of the design.
 #include "window/TFRMeditor.h"
 
-#include "registry/PlantTexts.h"
+#include "registry/PlantFields.h"
+#include "window/LanguageApply.h"
 #include "window/GridColumnLabels.h"
 
 #include <QAction>
@@ -87,7 +88,7 @@ QTableWidget* TFRMeditor::makeGrid(const char* name, int columns, int rows) {
     return grid;
 }
 
-void TFRMeditor::setHint(const QString& hint, QWidget* label, QWidget* box) {
+static void setHint(const QString& hint, QWidget* label, QWidget* box) {
     if (label)
         label->setToolTip(hint);
     if (box)
@@ -108,49 +109,470 @@ void TFRMeditor::buildMenus() {
     };
     QMenuBar* bar = menuBar();
 
-    MnFile = menu(nullptr, bar, "MnFile", QStringLiteral("&File"));
-    MnFileLoad = action(MnFile, "MnFileLoad", QStringLiteral("&Load..."));
-    MnFileExp = action(MnFile, "MnFileExp", QStringLiteral("&Export..."));
-    MnFilePrint = menu(MnFile, nullptr, "MnFilePrint", QStringLiteral("&Print..."));
-    MnFilePrintCurScr = action(MnFilePrint, "MnFilePrintCurScr", QStringLiteral("&Screen..."));
-    MnFilePrintCurData =
-        action(MnFilePrint, "MnFilePrintCurData", QStringLiteral("&Hydroplant Data..."));
-    MnFilePrintAllData =
-        action(MnFilePrint, "MnFilePrintAllData", QStringLiteral("&All Plants Data..."));
-    MnFile->addSeparator();
-    MnFileExit = action(MnFile, "MnFileExit", QStringLiteral("&Exit"));
+    ui.MnFile = menu(nullptr, bar, "MnFile", QStringLiteral("&File"));
+    ui.MnFileLoad = action(ui.MnFile, "MnFileLoad", QStringLiteral("&Load..."));
+    ui.MnFileExp = action(ui.MnFile, "MnFileExp", QStringLiteral("&Export..."));
+    ui.MnFilePrint = menu(ui.MnFile, nullptr, "MnFilePrint", QStringLiteral("&Print..."));
+    ui.MnFilePrintCurScr = action(ui.MnFilePrint, "MnFilePrintCurScr", QStringLiteral("&Screen..."));
+    ui.MnFilePrintCurData =
+        action(ui.MnFilePrint, "MnFilePrintCurData", QStringLiteral("&Hydroplant Data..."));
+    ui.MnFilePrintAllData =
+        action(ui.MnFilePrint, "MnFilePrintAllData", QStringLiteral("&All Plants Data..."));
+    ui.MnFile->addSeparator();
+    ui.MnFileExit = action(ui.MnFile, "MnFileExit", QStringLiteral("&Exit"));
 
-    MnEdit = menu(nullptr, bar, "MnEdit", QStringLiteral("&Edit"));
-    MnEditLang = menu(MnEdit, nullptr, "MnEditLang", QStringLiteral("Language"));
-    MnEditLanPort = action(MnEditLang, "MnEditLanPort", QStringLiteral("&Português"));
-    MnEditLanEng = action(MnEditLang, "MnEditLanEng", QStringLiteral("&English"));
-    MnEditLanEsp = action(MnEditLang, "MnEditLanEsp", QStringLiteral("&Español"));
-    MnEditLanFran = action(MnEditLang, "MnEditLanFran", QStringLiteral("&Français"));
-    for (QAction* a : {MnEditLanPort, MnEditLanEng, MnEditLanEsp, MnEditLanFran})
+    ui.MnEdit = menu(nullptr, bar, "MnEdit", QStringLiteral("&Edit"));
+    ui.MnEditLang = menu(ui.MnEdit, nullptr, "MnEditLang", QStringLiteral("Language"));
+    ui.MnEditLanPort = action(ui.MnEditLang, "MnEditLanPort", QStringLiteral("&Português"));
+    ui.MnEditLanEng = action(ui.MnEditLang, "MnEditLanEng", QStringLiteral("&English"));
+    ui.MnEditLanEsp = action(ui.MnEditLang, "MnEditLanEsp", QStringLiteral("&Español"));
+    ui.MnEditLanFran = action(ui.MnEditLang, "MnEditLanFran", QStringLiteral("&Français"));
+    for (QAction* a : {ui.MnEditLanPort, ui.MnEditLanEng, ui.MnEditLanEsp, ui.MnEditLanFran})
         a->setCheckable(true);
-    MnEditLanEng->setChecked(true);
-    MnEditLanEsp->setEnabled(false);
-    MnEditLanFran->setEnabled(false);
+    ui.MnEditLanEng->setChecked(true);
+    ui.MnEditLanEsp->setEnabled(false);
+    ui.MnEditLanFran->setEnabled(false);
 
-    MnEditSearch = menu(MnEdit, nullptr, "MnEditSearch", QStringLiteral("&Search"));
-    MnEditSearchCode = action(MnEditSearch, "MnEditSearchCode", QStringLiteral("by &Code"));
-    MnEditSearchName = action(MnEditSearch, "MnEditSearchName", QStringLiteral("by &Name"));
-    MnEditSearchCode->setCheckable(true);
-    MnEditSearchName->setCheckable(true);
-    MnEditSearchCode->setChecked(true);
-    MnEditSearch->menuAction()->setEnabled(false);
+    ui.MnEditSearch = menu(ui.MnEdit, nullptr, "MnEditSearch", QStringLiteral("&Search"));
+    ui.MnEditSearchCode = action(ui.MnEditSearch, "MnEditSearchCode", QStringLiteral("by &Code"));
+    ui.MnEditSearchName = action(ui.MnEditSearch, "MnEditSearchName", QStringLiteral("by &Name"));
+    ui.MnEditSearchCode->setCheckable(true);
+    ui.MnEditSearchName->setCheckable(true);
+    ui.MnEditSearchCode->setChecked(true);
+    ui.MnEditSearch->menuAction()->setEnabled(false);
 
-    MnEditPlant = menu(MnEdit, nullptr, "MnEditPlant", QStringLiteral("&Plant"));
-    MnEditPlantCreate = action(MnEditPlant, "MnEditPlantCreate", QStringLiteral("&Create"));
-    MnEditPlantCreate->setCheckable(true);
-    MnEditPlantChange = action(MnEditPlant, "MnEditPlantChange", QStringLiteral("C&hange"));
-    MnEditPlantDel = action(MnEditPlant, "MnEditPlantDel", QStringLiteral("&Delete"));
+    ui.MnEditPlant = menu(ui.MnEdit, nullptr, "MnEditPlant", QStringLiteral("&Plant"));
+    ui.MnEditPlantCreate = action(ui.MnEditPlant, "MnEditPlantCreate", QStringLiteral("&Create"));
+    ui.MnEditPlantCreate->setCheckable(true);
+    ui.MnEditPlantChange = action(ui.MnEditPlant, "MnEditPlantChange", QStringLiteral("C&hange"));
+    ui.MnEditPlantDel = action(ui.MnEditPlant, "MnEditPlantDel", QStringLiteral("&Delete"));
 
-    MnEditGerAlt = action(MnEdit, "MnEditGerAlt", QStringLiteral("&Gera Alter. MSD"));
-    MnEditGerAlt->setVisible(false);
+    ui.MnEditGerAlt = action(ui.MnEdit, "MnEditGerAlt", QStringLiteral("&Gera Alter. MSD"));
+    ui.MnEditGerAlt->setVisible(false);
 
-    MnHelp = menu(nullptr, bar, "MnHelp", QStringLiteral("&Help"));
-    MnHelpAbout = action(MnHelp, "MnHelpAbout", QStringLiteral("&About Velarin..."));
+    ui.MnHelp = menu(nullptr, bar, "MnHelp", QStringLiteral("&Help"));
+    ui.MnHelpAbout = action(ui.MnHelp, "MnHelpAbout", QStringLiteral("&About Velarin..."));
+}
+
+// A box with its selector in the same place: only one of them is ever shown.
+static void pair(QGridLayout* grid, int row, int column, QWidget* box, QWidget* selector) {
+    grid->addWidget(box, row, column);
+    if (selector)
+        grid->addWidget(selector, row, column);
+}
+
+QLayout* TFRMeditor::buildTopStrip() {
+    ui.Sinal = new QLabel;
+    ui.Sinal->setObjectName(QStringLiteral("Sinal"));
+    ui.Sinal->setFixedSize(33, 33);
+    ui.Sinal->setToolTip(QStringLiteral("Cadastre status (double-click to load a cadastre)"));
+    ui.Sinal->installEventFilter(this);
+    ui.ImgRed = new QLabel;
+    ui.ImgRed->setObjectName(QStringLiteral("ImgRed"));
+    ui.ImgRed->setPixmap(lampPicture(QColor(210, 30, 30)));
+    ui.ImgYellow = new QLabel;
+    ui.ImgYellow->setObjectName(QStringLiteral("ImgYellow"));
+    ui.ImgYellow->setPixmap(lampPicture(QColor(235, 200, 20)));
+    ui.ImgGreen = new QLabel;
+    ui.ImgGreen->setObjectName(QStringLiteral("ImgGreen"));
+    ui.ImgGreen->setPixmap(lampPicture(QColor(30, 170, 50)));
+    for (QLabel* img : {ui.ImgRed, ui.ImgYellow, ui.ImgGreen})
+        img->hide();
+
+    ui.ComboBox1 = new QComboBox;
+    ui.ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ui.ComboBox1->setMaxVisibleItems(25);
+    ui.ComboBox1->setToolTip(QStringLiteral("'Plants Avaiable in the Cadastre'"));
+    ui.ComboBox1->setAccessibleName(QStringLiteral("Plants"));
+    ui.ComboBox1->setMinimumContentsLength(28);
+    ui.ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ui.ComboBox2 = new QComboBox;
+    ui.ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+    ui.ComboBox2->hide();
+
+    ui.TXT_Cod = makeBox("TXT_Cod");
+    ui.TXT_Cod->setEnabled(false);
+    ui.TXT_Cod->setAccessibleName(QStringLiteral("Plant code"));
+    ui.TXT_Cod->setMaximumWidth(70);
+    ui.TXT_Cod->installEventFilter(this);
+    ui.TXT_Nome = makeBox("TXT_Nome");
+    ui.TXT_Nome->setAccessibleName(QStringLiteral("Plant name"));
+    {
+        QFont bold = ui.TXT_Nome->font();
+        bold.setBold(true);
+        ui.TXT_Nome->setFont(bold);
+    }
+    ui.TXT_Data = makeBox("TXT_Data");
+    ui.LBLdata = makeLabel("LBLdata", QStringLiteral("Date: "), ui.TXT_Data);
+    ui.TXT_Obs = makeBox("TXT_Obs");
+    ui.Label76 = makeLabel("Label76", QStringLiteral("Obs.:"), ui.TXT_Obs);
+    ui.Label1 = makeLabel("Label1", QStringLiteral("Version 4.0 a"));
+
+    auto* top = new QGridLayout;
+    top->setHorizontalSpacing(6);
+    top->setVerticalSpacing(3);
+    top->addWidget(ui.Sinal, 0, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    top->addWidget(ui.ComboBox1, 0, 1, 1, 2);
+    top->addWidget(ui.TXT_Cod, 1, 0, 1, 1);
+    top->addWidget(ui.TXT_Nome, 1, 1, 1, 2);
+    top->addWidget(ui.LBLdata, 0, 3, Qt::AlignRight);
+    top->addWidget(ui.TXT_Data, 0, 4);
+    top->addWidget(ui.Label76, 1, 3, Qt::AlignRight);
+    top->addWidget(ui.TXT_Obs, 1, 4, 1, 2);
+    auto* images = new QHBoxLayout;
+    images->addWidget(ui.ImgRed);
+    images->addWidget(ui.ImgYellow);
+    images->addWidget(ui.ImgGreen);
+    images->addStretch();
+    images->addWidget(ui.Label1);
+    top->addLayout(images, 0, 5, 1, 2);
+    top->addWidget(ui.ComboBox2, 1, 6);
+    top->setColumnMinimumWidth(0, 70);
+    top->setColumnStretch(1, 1);
+    top->setColumnStretch(2, 1);
+    top->setColumnStretch(4, 1);
+    top->setColumnStretch(5, 2);
+    ui.TXT_Nome->setMinimumWidth(180);
+    ui.TXT_Data->setMaximumWidth(120);
+    return top;
+
+}
+
+// The plant's codes and its place in the cascade.
+QGroupBox* TFRMeditor::buildRegistryBox() {
+    ui.GroupBox1 = new QGroupBox(QStringLiteral("Hydro Cadastre"));
+    ui.GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    auto* g = new QGridLayout(ui.GroupBox1);
+    g->setVerticalSpacing(4);
+    ui.TXT_SistUsi = makeBox("TXT_SistUsi");
+    ui.CMBsistema = makeSelector("CMBsistema");
+    ui.LBLsystem = makeLabel("LBLsystem", QStringLiteral("System:"), ui.TXT_SistUsi);
+    ui.TXT_Empresa = makeBox("TXT_Empresa");
+    ui.CMBempresa = makeSelector("CMBempresa");
+    ui.LBLgencoID = makeLabel("LBLgencoID", QStringLiteral("Genco ID:"), ui.TXT_Empresa);
+    ui.TXT_Posto = makeBox("TXT_Posto");
+    ui.LBLgaugenum = makeLabel("LBLgaugenum", QStringLiteral("Gauge Number:"), ui.TXT_Posto);
+    ui.TXT_Posto_BDH = makeBox("TXT_Posto_BDH");
+    ui.LBLaltgaugeid = makeLabel("LBLaltgaugeid", QStringLiteral("Alt Gauge ID:"), ui.TXT_Posto_BDH);
+    ui.TXT_Jusante = makeBox("TXT_Jusante");
+    ui.CMBjusante = makeSelector("CMBjusante");
+    ui.LBLdowngauge = makeLabel("LBLdowngauge", QStringLiteral("Downstream Gauge:"), ui.TXT_Jusante);
+    ui.TXT_Desvio = makeBox("TXT_Desvio");
+    ui.CMBdesvio = makeSelector("CMBdesvio");
+    ui.LBLdeviation = makeLabel("LBLdeviation", QStringLiteral("Deviation:"), ui.TXT_Desvio);
+    ui.TXT_SistUsi->setToolTip(QStringLiteral("Subsystem of the plant"));
+    const struct {
+        QLabel* label;
+        QLineEdit* box;
+        QComboBox* selector;
+    } rows[] = {
+        {ui.LBLsystem, ui.TXT_SistUsi, ui.CMBsistema},    {ui.LBLgencoID, ui.TXT_Empresa, ui.CMBempresa},
+        {ui.LBLgaugenum, ui.TXT_Posto, nullptr},       {ui.LBLaltgaugeid, ui.TXT_Posto_BDH, nullptr},
+        {ui.LBLdowngauge, ui.TXT_Jusante, ui.CMBjusante}, {ui.LBLdeviation, ui.TXT_Desvio, ui.CMBdesvio},
+    };
+    int r = 0;
+    for (const auto& row : rows) {
+        g->addWidget(row.label, r, 0);
+        pair(g, r, 1, row.box, row.selector);
+        ++r;
+    }
+    g->setColumnStretch(1, 1);
+    g->setRowStretch(r, 1);
+    return ui.GroupBox1;
+}
+
+// Volumes, levels, the reservoir's polynomials and the evaporation.
+QGroupBox* TFRMeditor::buildReservoirBox() {
+    ui.GroupBox2 = new QGroupBox(QStringLiteral("Reservoir"));
+    ui.GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    auto* v = new QVBoxLayout(ui.GroupBox2);
+    v->setSpacing(3);
+    auto* g = new QGridLayout;
+    g->setVerticalSpacing(4);
+    ui.TXT_reg = makeBox("TXT_reg");
+    ui.CMBreg = makeSelector("CMBreg");
+    ui.LBLregul = makeLabel("LBLregul", QStringLiteral("Regulation:"), ui.TXT_reg);
+    ui.TXT_V_Ref = makeBox("TXT_V_Ref");
+    ui.lblvolref = makeLabel("lblvolref", QStringLiteral("Reference Volume:"), ui.TXT_V_Ref);
+    ui.TXT_VMax = makeBox("TXT_VMax");
+    ui.LBLmaxvol = makeLabel("LBLmaxvol", QStringLiteral("Maximum Volume:"), ui.TXT_VMax);
+    ui.TXT_Ymax = makeBox("TXT_Ymax");
+    ui.LBLmaxlev = makeLabel("LBLmaxlev", QStringLiteral("Maximum Level:"), ui.TXT_Ymax);
+    ui.TXT_V_Vert = makeBox("TXT_V_Vert");
+    ui.Lblvolspill = makeLabel("Lblvolspill", QStringLiteral("Volume for spilling:"), ui.TXT_V_Vert);
+    ui.TXT_VMin = makeBox("TXT_VMin");
+    ui.LBLminvol = makeLabel("LBLminvol", QStringLiteral("Minimum Volume:"), ui.TXT_VMin);
+    ui.TXT_YMin = makeBox("TXT_YMin");
+    ui.LBLminlev = makeLabel("LBLminlev", QStringLiteral("Minimum Level:"), ui.TXT_YMin);
+    ui.TXT_V_CDesv = makeBox("TXT_V_CDesv");
+    ui.LBLvoldev = makeLabel("LBLvoldev", QStringLiteral("Volume for deviation:"), ui.TXT_V_CDesv);
+    setHint(QStringLiteral("Regulation = M (Monthly), S (Weekly) ou D (Daily)"), ui.LBLregul,
+            ui.TXT_reg);
+    setHint(QStringLiteral("Maximum Volume (hm3)"), ui.LBLmaxvol, ui.TXT_VMax);
+    setHint(QStringLiteral("Minimum Volume (hm3)"), ui.LBLminvol, ui.TXT_VMin);
+    setHint(QStringLiteral("Maximum Level (m)"), ui.LBLmaxlev, ui.TXT_Ymax);
+    setHint(QStringLiteral("Minimum Level (m)"), ui.LBLminlev, ui.TXT_YMin);
+    setHint(QStringLiteral("Reference Volume (hm3)"), ui.lblvolref, ui.TXT_V_Ref);
+    setHint(QStringLiteral("Vol. for Spilling (hm3)"), ui.Lblvolspill, ui.TXT_V_Vert);
+    setHint(QStringLiteral("Vol. for Deviation (hm3)"), ui.LBLvoldev, ui.TXT_V_CDesv);
+    g->addWidget(ui.LBLregul, 0, 0);
+    pair(g, 0, 1, ui.TXT_reg, ui.CMBreg);
+    g->addWidget(ui.lblvolref, 0, 2);
+    g->addWidget(ui.TXT_V_Ref, 0, 3);
+    g->addWidget(ui.LBLmaxvol, 1, 0);
+    g->addWidget(ui.TXT_VMax, 1, 1);
+    g->addWidget(ui.LBLmaxlev, 1, 2);
+    g->addWidget(ui.TXT_Ymax, 1, 3);
+    g->addWidget(ui.Lblvolspill, 1, 4);
+    g->addWidget(ui.TXT_V_Vert, 1, 5);
+    g->addWidget(ui.LBLminvol, 2, 0);
+    g->addWidget(ui.TXT_VMin, 2, 1);
+    g->addWidget(ui.LBLminlev, 2, 2);
+    g->addWidget(ui.TXT_YMin, 2, 3);
+    g->addWidget(ui.LBLvoldev, 2, 4);
+    g->addWidget(ui.TXT_V_CDesv, 2, 5);
+    for (int c : {1, 3, 5})
+        g->setColumnStretch(c, 1);
+    v->addLayout(g);
+
+    ui.LBLpolin = makeLabel("LBLpolin", QStringLiteral("Polynomiums"));
+    QFont heading = ui.LBLpolin->font();
+    heading.setBold(true);
+    ui.LBLpolin->setFont(heading);
+    v->addWidget(ui.LBLpolin);
+    ui.StrGr_PCVA = makeGrid("StrGr_PCVA", 5, 2);
+    ui.StrGr_PCVA->setAccessibleName(QStringLiteral("Polynomiums: Level x Volume, Area x Level"));
+    QList<QLabel*> heads;
+    for (int k = 0; k < 5; ++k) {
+        QLabel* head = new QLabel(QStringLiteral("A%1").arg(k));
+        head->setObjectName(QStringLiteral("LBLpcva_A%1").arg(k));
+        heads << head;
+    }
+    const int rowHeight = ui.StrGr_PCVA->verticalHeader()->defaultSectionSize();
+    const int frame = ui.StrGr_PCVA->frameWidth();
+    ui.StrGr_PCVA->setFixedHeight(2 * rowHeight + 2 * frame);
+    ui.StrGr_PCVA->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui.LBLcotavol = makeLabel("LBLcotavol", QStringLiteral("Level x Volume"));
+    ui.LBLareacota = makeLabel("LBLareacota", QStringLiteral("Area x Level"));
+    auto* rowLabels = new QVBoxLayout;
+    rowLabels->setSpacing(0);
+    rowLabels->setContentsMargins(0, frame, 0, frame);
+    for (QLabel* l : {ui.LBLcotavol, ui.LBLareacota}) {
+        l->setFixedHeight(rowHeight);
+        rowLabels->addWidget(l);
+    }
+    auto* pg = new QGridLayout;
+    pg->setVerticalSpacing(0);
+    pg->addWidget(new GridColumnLabels(ui.StrGr_PCVA, heads), 0, 1);
+    pg->addLayout(rowLabels, 1, 0);
+    pg->addWidget(ui.StrGr_PCVA, 1, 1);
+    pg->setColumnStretch(1, 1);
+    v->addLayout(pg);
+
+    ui.LBLevap = makeLabel("LBLevap", QStringLiteral("Monthly Evaporation (mm/month):"));
+    ui.LBLevap->setFont(heading);
+    v->addWidget(ui.LBLevap);
+    ui.StrGr_EvapM = makeGrid("StrGr_EvapM", 12, 1);
+    ui.StrGr_EvapM->setAccessibleName(QStringLiteral("Monthly Evaporation (mm/month)"));
+    ui.StrGr_EvapM->setFixedHeight(rowHeight + 2 * frame);
+    ui.StrGr_EvapM->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const struct {
+        QLabel** member;
+        const char* name;
+        const char* caption;
+    } months[] = {
+        {&ui.LBLjan, "LBLjan", "JAN"}, {&ui.LBLfev, "LBLfev", "FEB"}, {&ui.LBLmar, "LBLmar", "MAR"},
+        {&ui.LBLabr, "LBLabr", "APR"}, {&ui.LBLmai, "LBLmai", "MAI"}, {&ui.LBLjun, "LBLjun", "JUN"},
+        {&ui.LBLjul, "LBLjul", "JUL"}, {&ui.LBLago, "LBLago", "AUG"}, {&ui.LBLset, "LBLset", "SEP"},
+        {&ui.LBLout, "LBLout", "OCT"}, {&ui.LBLnov, "LBLnov", "NOV"}, {&ui.LBLdez, "LBLdez", "DEC"},
+    };
+    QList<QLabel*> monthLabels;
+    for (const auto& m : months) {
+        *m.member = makeLabel(m.name, QString::fromLatin1(m.caption));
+        monthLabels << *m.member;
+    }
+    v->addWidget(new GridColumnLabels(ui.StrGr_EvapM, monthLabels));
+    v->addWidget(ui.StrGr_EvapM);
+    v->addStretch();
+    return ui.GroupBox2;
+}
+
+// The plant's figures, its machine sets and the downstream polynomials.
+QGroupBox* TFRMeditor::buildPlantBox() {
+    ui.GroupBox3 = new QGroupBox(QStringLiteral("Hydro Plant"));
+    ui.GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+    auto* v = new QVBoxLayout(ui.GroupBox3);
+    v->setSpacing(3);
+    auto* fields = new QHBoxLayout;
+    fields->setSpacing(14);
+    struct Row {
+        QLabel* label;
+        QWidget* box;
+        QComboBox* selector = nullptr;
+    };
+    auto column = [&](std::initializer_list<Row> rows) {
+        auto* g = new QGridLayout;
+        g->setVerticalSpacing(4);
+        int r = 0;
+        for (const Row& row : rows) {
+            if (row.label)
+                g->addWidget(row.label, r, 0);
+            if (row.box)
+                pair(g, r, 1, row.box, row.selector);
+            ++r;
+        }
+        g->setColumnStretch(1, 1);
+        g->setRowStretch(r, 1);
+        fields->addLayout(g, 1);
+    };
+    ui.TXT_Resp = makeBox("TXT_Resp");
+    ui.LBLprodesp = makeLabel("LBLprodesp", QStringLiteral("Specific Productivity:"), ui.TXT_Resp);
+    ui.TXT_JusNom = makeBox("TXT_JusNom");
+    ui.LBLmedtail = makeLabel("LBLmedtail", QStringLiteral("Medium Tailrace:"), ui.TXT_JusNom);
+    ui.TXT_TxSForc = makeBox("TXT_TxSForc");
+    ui.LBLteif = makeLabel("LBLteif", QStringLiteral("TEIF:"), ui.TXT_TxSForc);
+    ui.TXT_TxIndProg = makeBox("TXT_TxIndProg");
+    ui.LBLip = makeLabel("LBLip", QStringLiteral("IP:"), ui.TXT_TxIndProg);
+    ui.TXT_Tipo_Turb = makeBox("TXT_Tipo_Turb");
+    ui.CMBtipo_turb = makeSelector("CMBtipo_turb");
+    ui.LBLturbtype = makeLabel("LBLturbtype", QStringLiteral("Turbin Type:"), ui.TXT_Tipo_Turb);
+    ui.TXT_NGrMaq = makeBox("TXT_NGrMaq");
+    ui.LBLnumtunit = makeLabel("LBLnumtunit", QStringLiteral("Num Unit Types:"), ui.TXT_NGrMaq);
+    ui.TXT_NKeyCur = makeBox("TXT_NKeyCur");
+    ui.LBLndownpols =
+        makeLabel("LBLndownpols", QStringLiteral("Num.Downstream Pols:"), ui.TXT_NKeyCur);
+    ui.LBLperdas = makeLabel("LBLperdas", QStringLiteral("Losses"));
+    QFont heading = ui.LBLperdas->font();
+    heading.setBold(true);
+    ui.LBLperdas->setFont(heading);
+    ui.TXT_TpPerda = makeBox("TXT_TpPerda");
+    ui.CMBtp_perda = makeSelector("CMBtp_perda");
+    ui.LBLtipo = makeLabel("LBLtipo", QStringLiteral("Type:"), ui.TXT_TpPerda);
+    ui.TXT_Phd = makeBox("TXT_Phd");
+    ui.LBLvalor = makeLabel("LBLvalor", QStringLiteral("Value"), ui.TXT_Phd);
+    ui.TXT_FatCgMax = makeBox("TXT_FatCgMax");
+    ui.LBLmaxfatcarga =
+        makeLabel("LBLmaxfatcarga", QStringLiteral("Maximum Load Factor:"), ui.TXT_FatCgMax);
+    ui.TXT_FatCgMin = makeBox("TXT_FatCgMin");
+    ui.LBLminfatcarga =
+        makeLabel("LBLminfatcarga", QStringLiteral("Minimum Load Factor:"), ui.TXT_FatCgMin);
+    ui.TXT_VICF = makeBox("TXT_VICF");
+    ui.CMBvicf = makeSelector("CMBvicf");
+    ui.LBLinflspill =
+        makeLabel("LBLinflspill",
+                  QStringLiteral("Influency of Spilling in the Downstream Level:"), ui.TXT_VICF);
+    // Two lines for the long caption, without making the whole form's height depend on
+    // its width (which would keep the form from shrinking into a small screen).
+    ui.LBLinflspill->setWordWrap(true);
+    {
+        QSizePolicy policy = ui.LBLinflspill->sizePolicy();
+        policy.setHeightForWidth(false);
+        ui.LBLinflspill->setSizePolicy(policy);
+        ui.LBLinflspill->setFixedHeight(2 * ui.LBLinflspill->fontMetrics().lineSpacing() + 2);
+    }
+    ui.TXT_RepGrGer = makeBox("TXT_RepGrGer");
+    ui.CMBrepgrger = makeSelector("CMBrepgrger");
+    ui.LBLrepset = makeLabel("LBLrepset", QStringLiteral("Representation type for the set:"),
+                          ui.TXT_RepGrGer);
+    ui.TXT_QNaMH = makeBox("TXT_QNaMH");
+    ui.LBLminhistflow =
+        makeLabel("LBLminhistflow", QStringLiteral("Min. Historical Inflow:"), ui.TXT_QNaMH);
+    ui.TXT_N_UBase = makeBox("TXT_N_UBase");
+    ui.LBLnumbaseunits =
+        makeLabel("LBLnumbaseunits", QStringLiteral("Num. of Base Units:"), ui.TXT_N_UBase);
+
+    setHint(QStringLiteral("Specific Productivity (MW/m3/s/m)"), ui.LBLprodesp, ui.TXT_Resp);
+    setHint(QStringLiteral("Medium Tailrace (m)"), ui.LBLmedtail, ui.TXT_JusNom);
+    setHint(QStringLiteral("TEIF (%)"), ui.LBLteif, ui.TXT_TxSForc);
+    setHint(QStringLiteral("IP (%)"), ui.LBLip, ui.TXT_TxIndProg);
+    setHint(QStringLiteral("Max. Load Factor (%)"), ui.LBLmaxfatcarga, ui.TXT_FatCgMax);
+    setHint(QStringLiteral("Min. Load Factor (%)"), ui.LBLminfatcarga, ui.TXT_FatCgMin);
+    setHint(QStringLiteral("Min.Hist.Inflow (m3/s)"), ui.LBLminhistflow, ui.TXT_QNaMH);
+    setHint(QStringLiteral("Infl. of Spilling in the Downstream Level (0 = NO , 1 = YES)"),
+            ui.LBLinflspill, ui.TXT_VICF);
+    setHint(QStringLiteral("Set Repres.(0=aprox.,1=detailed.,2=simpl.)"), ui.LBLrepset,
+            ui.TXT_RepGrGer);
+
+    column({{ui.LBLprodesp, ui.TXT_Resp},
+            {ui.LBLmedtail, ui.TXT_JusNom},
+            {ui.LBLteif, ui.TXT_TxSForc},
+            {ui.LBLip, ui.TXT_TxIndProg}});
+    column({{ui.LBLturbtype, ui.TXT_Tipo_Turb, ui.CMBtipo_turb},
+            {ui.LBLnumtunit, ui.TXT_NGrMaq},
+            {ui.LBLndownpols, ui.TXT_NKeyCur}});
+    column({{ui.LBLperdas, nullptr}, {ui.LBLtipo, ui.TXT_TpPerda, ui.CMBtp_perda}, {ui.LBLvalor, ui.TXT_Phd}});
+    column({{ui.LBLmaxfatcarga, ui.TXT_FatCgMax},
+            {ui.LBLminfatcarga, ui.TXT_FatCgMin},
+            {ui.LBLinflspill, ui.TXT_VICF, ui.CMBvicf},
+            {ui.LBLrepset, ui.TXT_RepGrGer, ui.CMBrepgrger}});
+    column({{ui.LBLminhistflow, ui.TXT_QNaMH}, {ui.LBLnumbaseunits, ui.TXT_N_UBase}});
+    ui.LBLinflspill->setMaximumWidth(200);
+    v->addLayout(fields);
+
+    ui.LBLunitypes = makeLabel("LBLunitypes", QStringLiteral("UNIT TYPES"));
+    ui.LBLunitypes->setFont(heading);
+    v->addWidget(ui.LBLunitypes);
+    ui.StrGr_ConjMaq1 = makeGrid("StrGr_ConjMaq1", 5, 1);
+    ui.StrGr_ConjMaq1->setAccessibleName(QStringLiteral("Unit types"));
+    ui.StrGr_ConjMaq2 = makeGrid("StrGr_ConjMaq2", 7, 1);
+    ui.StrGr_ConjMaq2->setAccessibleName(QStringLiteral("Unit type polynomiums"));
+    auto headings = [](const char* prefix, const QStringList& texts) {
+        QList<QLabel*> labels;
+        for (int k = 0; k < texts.size(); ++k) {
+            auto* label = new QLabel(texts.at(k));
+            label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(k));
+            labels << label;
+        }
+        return labels;
+    };
+    for (QTableWidget* grid : {ui.StrGr_ConjMaq2}) {
+        grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+        grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
+        grid->setColumnWidth(0, 36);
+        grid->setColumnWidth(1, 48);
+    }
+    ui.StrGr_ConjMaq1->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    ui.StrGr_ConjMaq1->setColumnWidth(0, 36);
+    auto* machines = new QGridLayout;
+    machines->setVerticalSpacing(0);
+    machines->setHorizontalSpacing(10);
+    machines->addWidget(
+        new GridColumnLabels(
+            ui.StrGr_ConjMaq1,
+            headings("LBLconjmaq1",
+                     {QStringLiteral("#"), QStringLiteral("#Maq"), QStringLiteral("PotEf (MW)"),
+                      QStringLiteral("QEf (m3/s)"), QStringLiteral("HEf (m)")})),
+        0, 0);
+    machines->addWidget(
+        new GridColumnLabels(
+            ui.StrGr_ConjMaq2, headings("LBLconjmaq2", {QStringLiteral("#"), QStringLiteral("RL"),
+                                                     QStringLiteral("A0"), QStringLiteral("A1"),
+                                                     QStringLiteral("A2"), QStringLiteral("A3"),
+                                                     QStringLiteral("A4")})),
+        0, 1);
+    machines->addWidget(ui.StrGr_ConjMaq1, 1, 0);
+    machines->addWidget(ui.StrGr_ConjMaq2, 1, 1);
+    machines->setColumnStretch(0, 2);
+    machines->setColumnStretch(1, 5);
+    v->addLayout(machines, 3);
+
+    ui.LBLpolsdown = makeLabel("LBLpolsdown", QStringLiteral("Downstream Polynomiums"));
+    ui.LBLpolsdown->setFont(heading);
+    v->addWidget(ui.LBLpolsdown);
+    ui.StrGr_PolsJus = makeGrid("StrGr_PolsJus", 7, 1);
+    ui.StrGr_PolsJus->setAccessibleName(QStringLiteral("Downstream Polynomiums"));
+    ui.StrGr_PolsJus->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    ui.StrGr_PolsJus->setColumnWidth(0, 36);
+    auto* pols = new QVBoxLayout;
+    pols->setSpacing(0);
+    pols->addWidget(new GridColumnLabels(
+        ui.StrGr_PolsJus,
+        headings("LBLpolsjus", {QStringLiteral("#"), QStringLiteral("A0"), QStringLiteral("A1"),
+                                QStringLiteral("A2"), QStringLiteral("A3"),
+                                QStringLiteral("A4"), QStringLiteral("Refer (m):")})));
+    pols->addWidget(ui.StrGr_PolsJus);
+    v->addLayout(pols, 2);
+    return ui.GroupBox3;
 }
 
 void TFRMeditor::buildForm() {
@@ -167,469 +589,59 @@ void TFRMeditor::buildForm() {
     main->setContentsMargins(6, 4, 6, 6);
     main->setSpacing(4);
 
-    // A box with its selector in the same place: only one of them is ever shown.
-    auto pair = [](QGridLayout* grid, int row, int column, QWidget* box, QWidget* selector) {
-        grid->addWidget(box, row, column);
-        if (selector)
-            grid->addWidget(selector, row, column);
-    };
+    main->addLayout(buildTopStrip());
+    buildRegistryBox();
+    ui.Image1 = new QSvgWidget(logoResource());
+    ui.Image1->setObjectName(QStringLiteral("Image1"));
+    ui.Image1->setFixedSize(160, 100);
+    ui.Image1->setAccessibleName(QStringLiteral("Logo"));
 
-    // ---- top strip ----
-    Sinal = new QLabel;
-    Sinal->setObjectName(QStringLiteral("Sinal"));
-    Sinal->setFixedSize(33, 33);
-    Sinal->setToolTip(QStringLiteral("Cadastre status (double-click to load a cadastre)"));
-    Sinal->installEventFilter(this);
-    ImgRed = new QLabel;
-    ImgRed->setObjectName(QStringLiteral("ImgRed"));
-    ImgRed->setPixmap(lampPicture(QColor(210, 30, 30)));
-    ImgYellow = new QLabel;
-    ImgYellow->setObjectName(QStringLiteral("ImgYellow"));
-    ImgYellow->setPixmap(lampPicture(QColor(235, 200, 20)));
-    ImgGreen = new QLabel;
-    ImgGreen->setObjectName(QStringLiteral("ImgGreen"));
-    ImgGreen->setPixmap(lampPicture(QColor(30, 170, 50)));
-    for (QLabel* img : {ImgRed, ImgYellow, ImgGreen})
-        img->hide();
+    buildReservoirBox();
+    buildPlantBox();
 
-    ComboBox1 = new QComboBox;
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setMaxVisibleItems(25);
-    ComboBox1->setToolTip(QStringLiteral("'Plants Avaiable in the Cadastre'"));
-    ComboBox1->setAccessibleName(QStringLiteral("Plants"));
-    ComboBox1->setMinimumContentsLength(28);
-    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ComboBox2 = new QComboBox;
-    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
-    ComboBox2->hide();
-
-    TXT_Cod = makeBox("TXT_Cod");
-    TXT_Cod->setEnabled(false);
-    TXT_Cod->setAccessibleName(QStringLiteral("Plant code"));
-    TXT_Cod->setMaximumWidth(70);
-    TXT_Cod->installEventFilter(this);
-    TXT_Nome = makeBox("TXT_Nome");
-    TXT_Nome->setAccessibleName(QStringLiteral("Plant name"));
-    {
-        QFont bold = TXT_Nome->font();
-        bold.setBold(true);
-        TXT_Nome->setFont(bold);
-    }
-    TXT_Data = makeBox("TXT_Data");
-    LBLdata = makeLabel("LBLdata", QStringLiteral("Date: "), TXT_Data);
-    TXT_Obs = makeBox("TXT_Obs");
-    Label76 = makeLabel("Label76", QStringLiteral("Obs.:"), TXT_Obs);
-    Label1 = makeLabel("Label1", QStringLiteral("Version 4.0 a"));
-
-    auto* top = new QGridLayout;
-    top->setHorizontalSpacing(6);
-    top->setVerticalSpacing(3);
-    top->addWidget(Sinal, 0, 0, Qt::AlignLeft | Qt::AlignVCenter);
-    top->addWidget(ComboBox1, 0, 1, 1, 2);
-    top->addWidget(TXT_Cod, 1, 0, 1, 1);
-    top->addWidget(TXT_Nome, 1, 1, 1, 2);
-    top->addWidget(LBLdata, 0, 3, Qt::AlignRight);
-    top->addWidget(TXT_Data, 0, 4);
-    top->addWidget(Label76, 1, 3, Qt::AlignRight);
-    top->addWidget(TXT_Obs, 1, 4, 1, 2);
-    auto* images = new QHBoxLayout;
-    images->addWidget(ImgRed);
-    images->addWidget(ImgYellow);
-    images->addWidget(ImgGreen);
-    images->addStretch();
-    images->addWidget(Label1);
-    top->addLayout(images, 0, 5, 1, 2);
-    top->addWidget(ComboBox2, 1, 6);
-    top->setColumnMinimumWidth(0, 70);
-    top->setColumnStretch(1, 1);
-    top->setColumnStretch(2, 1);
-    top->setColumnStretch(4, 1);
-    top->setColumnStretch(5, 2);
-    TXT_Nome->setMinimumWidth(180);
-    TXT_Data->setMaximumWidth(120);
-    main->addLayout(top);
-
-    // ---- registry data ----
-    GroupBox1 = new QGroupBox(QStringLiteral("Hydro Cadastre"));
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    {
-        auto* g = new QGridLayout(GroupBox1);
-        g->setVerticalSpacing(4);
-        TXT_SistUsi = makeBox("TXT_SistUsi");
-        CMBsistema = makeSelector("CMBsistema");
-        LBLsystem = makeLabel("LBLsystem", QStringLiteral("System:"), TXT_SistUsi);
-        TXT_Empresa = makeBox("TXT_Empresa");
-        CMBempresa = makeSelector("CMBempresa");
-        LBLgencoID = makeLabel("LBLgencoID", QStringLiteral("Genco ID:"), TXT_Empresa);
-        TXT_Posto = makeBox("TXT_Posto");
-        LBLgaugenum = makeLabel("LBLgaugenum", QStringLiteral("Gauge Number:"), TXT_Posto);
-        TXT_Posto_BDH = makeBox("TXT_Posto_BDH");
-        LBLaltgaugeid = makeLabel("LBLaltgaugeid", QStringLiteral("Alt Gauge ID:"), TXT_Posto_BDH);
-        TXT_Jusante = makeBox("TXT_Jusante");
-        CMBjusante = makeSelector("CMBjusante");
-        LBLdowngauge = makeLabel("LBLdowngauge", QStringLiteral("Downstream Gauge:"), TXT_Jusante);
-        TXT_Desvio = makeBox("TXT_Desvio");
-        CMBdesvio = makeSelector("CMBdesvio");
-        LBLdeviation = makeLabel("LBLdeviation", QStringLiteral("Deviation:"), TXT_Desvio);
-        TXT_SistUsi->setToolTip(QStringLiteral("Subsystem of the plant"));
-        const struct {
-            QLabel* label;
-            QLineEdit* box;
-            QComboBox* selector;
-        } rows[] = {
-            {LBLsystem, TXT_SistUsi, CMBsistema},    {LBLgencoID, TXT_Empresa, CMBempresa},
-            {LBLgaugenum, TXT_Posto, nullptr},       {LBLaltgaugeid, TXT_Posto_BDH, nullptr},
-            {LBLdowngauge, TXT_Jusante, CMBjusante}, {LBLdeviation, TXT_Desvio, CMBdesvio},
-        };
-        int r = 0;
-        for (const auto& row : rows) {
-            g->addWidget(row.label, r, 0);
-            pair(g, r, 1, row.box, row.selector);
-            ++r;
-        }
-        g->setColumnStretch(1, 1);
-        g->setRowStretch(r, 1);
-    }
-
-    Image1 = new QSvgWidget(logoResource());
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setFixedSize(160, 100);
-    Image1->setAccessibleName(QStringLiteral("Logo"));
-
-    // ---- reservoir ----
-    GroupBox2 = new QGroupBox(QStringLiteral("Reservoir"));
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    {
-        auto* v = new QVBoxLayout(GroupBox2);
-        v->setSpacing(3);
-        auto* g = new QGridLayout;
-        g->setVerticalSpacing(4);
-        TXT_reg = makeBox("TXT_reg");
-        CMBreg = makeSelector("CMBreg");
-        LBLregul = makeLabel("LBLregul", QStringLiteral("Regulation:"), TXT_reg);
-        TXT_V_Ref = makeBox("TXT_V_Ref");
-        lblvolref = makeLabel("lblvolref", QStringLiteral("Reference Volume:"), TXT_V_Ref);
-        TXT_VMax = makeBox("TXT_VMax");
-        LBLmaxvol = makeLabel("LBLmaxvol", QStringLiteral("Maximum Volume:"), TXT_VMax);
-        TXT_Ymax = makeBox("TXT_Ymax");
-        LBLmaxlev = makeLabel("LBLmaxlev", QStringLiteral("Maximum Level:"), TXT_Ymax);
-        TXT_V_Vert = makeBox("TXT_V_Vert");
-        Lblvolspill = makeLabel("Lblvolspill", QStringLiteral("Volume for spilling:"), TXT_V_Vert);
-        TXT_VMin = makeBox("TXT_VMin");
-        LBLminvol = makeLabel("LBLminvol", QStringLiteral("Minimum Volume:"), TXT_VMin);
-        TXT_YMin = makeBox("TXT_YMin");
-        LBLminlev = makeLabel("LBLminlev", QStringLiteral("Minimum Level:"), TXT_YMin);
-        TXT_V_CDesv = makeBox("TXT_V_CDesv");
-        LBLvoldev = makeLabel("LBLvoldev", QStringLiteral("Volume for deviation:"), TXT_V_CDesv);
-        setHint(QStringLiteral("Regulation = M (Monthly), S (Weekly) ou D (Daily)"), LBLregul,
-                TXT_reg);
-        setHint(QStringLiteral("Maximum Volume (hm3)"), LBLmaxvol, TXT_VMax);
-        setHint(QStringLiteral("Minimum Volume (hm3)"), LBLminvol, TXT_VMin);
-        setHint(QStringLiteral("Maximum Level (m)"), LBLmaxlev, TXT_Ymax);
-        setHint(QStringLiteral("Minimum Level (m)"), LBLminlev, TXT_YMin);
-        setHint(QStringLiteral("Reference Volume (hm3)"), lblvolref, TXT_V_Ref);
-        setHint(QStringLiteral("Vol. for Spilling (hm3)"), Lblvolspill, TXT_V_Vert);
-        setHint(QStringLiteral("Vol. for Deviation (hm3)"), LBLvoldev, TXT_V_CDesv);
-        g->addWidget(LBLregul, 0, 0);
-        pair(g, 0, 1, TXT_reg, CMBreg);
-        g->addWidget(lblvolref, 0, 2);
-        g->addWidget(TXT_V_Ref, 0, 3);
-        g->addWidget(LBLmaxvol, 1, 0);
-        g->addWidget(TXT_VMax, 1, 1);
-        g->addWidget(LBLmaxlev, 1, 2);
-        g->addWidget(TXT_Ymax, 1, 3);
-        g->addWidget(Lblvolspill, 1, 4);
-        g->addWidget(TXT_V_Vert, 1, 5);
-        g->addWidget(LBLminvol, 2, 0);
-        g->addWidget(TXT_VMin, 2, 1);
-        g->addWidget(LBLminlev, 2, 2);
-        g->addWidget(TXT_YMin, 2, 3);
-        g->addWidget(LBLvoldev, 2, 4);
-        g->addWidget(TXT_V_CDesv, 2, 5);
-        for (int c : {1, 3, 5})
-            g->setColumnStretch(c, 1);
-        v->addLayout(g);
-
-        LBLpolin = makeLabel("LBLpolin", QStringLiteral("Polynomiums"));
-        QFont heading = LBLpolin->font();
-        heading.setBold(true);
-        LBLpolin->setFont(heading);
-        v->addWidget(LBLpolin);
-        StrGr_PCVA = makeGrid("StrGr_PCVA", 5, 2);
-        StrGr_PCVA->setAccessibleName(QStringLiteral("Polynomiums: Level x Volume, Area x Level"));
-        QList<QLabel*> heads;
-        for (int k = 0; k < 5; ++k) {
-            QLabel* head = new QLabel(QStringLiteral("A%1").arg(k));
-            head->setObjectName(QStringLiteral("LBLpcva_A%1").arg(k));
-            heads << head;
-        }
-        const int rowHeight = StrGr_PCVA->verticalHeader()->defaultSectionSize();
-        const int frame = StrGr_PCVA->frameWidth();
-        StrGr_PCVA->setFixedHeight(2 * rowHeight + 2 * frame);
-        StrGr_PCVA->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        LBLcotavol = makeLabel("LBLcotavol", QStringLiteral("Level x Volume"));
-        LBLareacota = makeLabel("LBLareacota", QStringLiteral("Area x Level"));
-        auto* rowLabels = new QVBoxLayout;
-        rowLabels->setSpacing(0);
-        rowLabels->setContentsMargins(0, frame, 0, frame);
-        for (QLabel* l : {LBLcotavol, LBLareacota}) {
-            l->setFixedHeight(rowHeight);
-            rowLabels->addWidget(l);
-        }
-        auto* pg = new QGridLayout;
-        pg->setVerticalSpacing(0);
-        pg->addWidget(new GridColumnLabels(StrGr_PCVA, heads), 0, 1);
-        pg->addLayout(rowLabels, 1, 0);
-        pg->addWidget(StrGr_PCVA, 1, 1);
-        pg->setColumnStretch(1, 1);
-        v->addLayout(pg);
-
-        LBLevap = makeLabel("LBLevap", QStringLiteral("Monthly Evaporation (mm/month):"));
-        LBLevap->setFont(heading);
-        v->addWidget(LBLevap);
-        StrGr_EvapM = makeGrid("StrGr_EvapM", 12, 1);
-        StrGr_EvapM->setAccessibleName(QStringLiteral("Monthly Evaporation (mm/month)"));
-        StrGr_EvapM->setFixedHeight(rowHeight + 2 * frame);
-        StrGr_EvapM->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        const struct {
-            QLabel** member;
-            const char* name;
-            const char* caption;
-        } months[] = {
-            {&LBLjan, "LBLjan", "JAN"}, {&LBLfev, "LBLfev", "FEB"}, {&LBLmar, "LBLmar", "MAR"},
-            {&LBLabr, "LBLabr", "APR"}, {&LBLmai, "LBLmai", "MAI"}, {&LBLjun, "LBLjun", "JUN"},
-            {&LBLjul, "LBLjul", "JUL"}, {&LBLago, "LBLago", "AUG"}, {&LBLset, "LBLset", "SEP"},
-            {&LBLout, "LBLout", "OCT"}, {&LBLnov, "LBLnov", "NOV"}, {&LBLdez, "LBLdez", "DEC"},
-        };
-        QList<QLabel*> monthLabels;
-        for (const auto& m : months) {
-            *m.member = makeLabel(m.name, QString::fromLatin1(m.caption));
-            monthLabels << *m.member;
-        }
-        v->addWidget(new GridColumnLabels(StrGr_EvapM, monthLabels));
-        v->addWidget(StrGr_EvapM);
-        v->addStretch();
-    }
-
-    // ---- hydro plant ----
-    GroupBox3 = new QGroupBox(QStringLiteral("Hydro Plant"));
-    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
-    {
-        auto* v = new QVBoxLayout(GroupBox3);
-        v->setSpacing(3);
-        auto* fields = new QHBoxLayout;
-        fields->setSpacing(14);
-        struct Row {
-            QLabel* label;
-            QWidget* box;
-            QComboBox* selector = nullptr;
-        };
-        auto column = [&](std::initializer_list<Row> rows) {
-            auto* g = new QGridLayout;
-            g->setVerticalSpacing(4);
-            int r = 0;
-            for (const Row& row : rows) {
-                if (row.label)
-                    g->addWidget(row.label, r, 0);
-                if (row.box)
-                    pair(g, r, 1, row.box, row.selector);
-                ++r;
-            }
-            g->setColumnStretch(1, 1);
-            g->setRowStretch(r, 1);
-            fields->addLayout(g, 1);
-        };
-        TXT_Resp = makeBox("TXT_Resp");
-        LBLprodesp = makeLabel("LBLprodesp", QStringLiteral("Specific Productivity:"), TXT_Resp);
-        TXT_JusNom = makeBox("TXT_JusNom");
-        LBLmedtail = makeLabel("LBLmedtail", QStringLiteral("Medium Tailrace:"), TXT_JusNom);
-        TXT_TxSForc = makeBox("TXT_TxSForc");
-        LBLteif = makeLabel("LBLteif", QStringLiteral("TEIF:"), TXT_TxSForc);
-        TXT_TxIndProg = makeBox("TXT_TxIndProg");
-        LBLip = makeLabel("LBLip", QStringLiteral("IP:"), TXT_TxIndProg);
-        TXT_Tipo_Turb = makeBox("TXT_Tipo_Turb");
-        CMBtipo_turb = makeSelector("CMBtipo_turb");
-        LBLturbtype = makeLabel("LBLturbtype", QStringLiteral("Turbin Type:"), TXT_Tipo_Turb);
-        TXT_NGrMaq = makeBox("TXT_NGrMaq");
-        LBLnumtunit = makeLabel("LBLnumtunit", QStringLiteral("Num Unit Types:"), TXT_NGrMaq);
-        TXT_NKeyCur = makeBox("TXT_NKeyCur");
-        LBLndownpols =
-            makeLabel("LBLndownpols", QStringLiteral("Num.Downstream Pols:"), TXT_NKeyCur);
-        LBLperdas = makeLabel("LBLperdas", QStringLiteral("Losses"));
-        QFont heading = LBLperdas->font();
-        heading.setBold(true);
-        LBLperdas->setFont(heading);
-        TXT_TpPerda = makeBox("TXT_TpPerda");
-        CMBtp_perda = makeSelector("CMBtp_perda");
-        LBLtipo = makeLabel("LBLtipo", QStringLiteral("Type:"), TXT_TpPerda);
-        TXT_Phd = makeBox("TXT_Phd");
-        LBLvalor = makeLabel("LBLvalor", QStringLiteral("Value"), TXT_Phd);
-        TXT_FatCgMax = makeBox("TXT_FatCgMax");
-        LBLmaxfatcarga =
-            makeLabel("LBLmaxfatcarga", QStringLiteral("Maximum Load Factor:"), TXT_FatCgMax);
-        TXT_FatCgMin = makeBox("TXT_FatCgMin");
-        LBLminfatcarga =
-            makeLabel("LBLminfatcarga", QStringLiteral("Minimum Load Factor:"), TXT_FatCgMin);
-        TXT_VICF = makeBox("TXT_VICF");
-        CMBvicf = makeSelector("CMBvicf");
-        LBLinflspill =
-            makeLabel("LBLinflspill",
-                      QStringLiteral("Influency of Spilling in the Downstream Level:"), TXT_VICF);
-        // Two lines for the long caption, without making the whole form's height depend on
-        // its width (which would keep the form from shrinking into a small screen).
-        LBLinflspill->setWordWrap(true);
-        {
-            QSizePolicy policy = LBLinflspill->sizePolicy();
-            policy.setHeightForWidth(false);
-            LBLinflspill->setSizePolicy(policy);
-            LBLinflspill->setFixedHeight(2 * LBLinflspill->fontMetrics().lineSpacing() + 2);
-        }
-        TXT_RepGrGer = makeBox("TXT_RepGrGer");
-        CMBrepgrger = makeSelector("CMBrepgrger");
-        LBLrepset = makeLabel("LBLrepset", QStringLiteral("Representation type for the set:"),
-                              TXT_RepGrGer);
-        TXT_QNaMH = makeBox("TXT_QNaMH");
-        LBLminhistflow =
-            makeLabel("LBLminhistflow", QStringLiteral("Min. Historical Inflow:"), TXT_QNaMH);
-        TXT_N_UBase = makeBox("TXT_N_UBase");
-        LBLnumbaseunits =
-            makeLabel("LBLnumbaseunits", QStringLiteral("Num. of Base Units:"), TXT_N_UBase);
-
-        setHint(QStringLiteral("Specific Productivity (MW/m3/s/m)"), LBLprodesp, TXT_Resp);
-        setHint(QStringLiteral("Medium Tailrace (m)"), LBLmedtail, TXT_JusNom);
-        setHint(QStringLiteral("TEIF (%)"), LBLteif, TXT_TxSForc);
-        setHint(QStringLiteral("IP (%)"), LBLip, TXT_TxIndProg);
-        setHint(QStringLiteral("Max. Load Factor (%)"), LBLmaxfatcarga, TXT_FatCgMax);
-        setHint(QStringLiteral("Min. Load Factor (%)"), LBLminfatcarga, TXT_FatCgMin);
-        setHint(QStringLiteral("Min.Hist.Inflow (m3/s)"), LBLminhistflow, TXT_QNaMH);
-        setHint(QStringLiteral("Infl. of Spilling in the Downstream Level (0 = NO , 1 = YES)"),
-                LBLinflspill, TXT_VICF);
-        setHint(QStringLiteral("Set Repres.(0=aprox.,1=detailed.,2=simpl.)"), LBLrepset,
-                TXT_RepGrGer);
-
-        column({{LBLprodesp, TXT_Resp},
-                {LBLmedtail, TXT_JusNom},
-                {LBLteif, TXT_TxSForc},
-                {LBLip, TXT_TxIndProg}});
-        column({{LBLturbtype, TXT_Tipo_Turb, CMBtipo_turb},
-                {LBLnumtunit, TXT_NGrMaq},
-                {LBLndownpols, TXT_NKeyCur}});
-        column({{LBLperdas, nullptr}, {LBLtipo, TXT_TpPerda, CMBtp_perda}, {LBLvalor, TXT_Phd}});
-        column({{LBLmaxfatcarga, TXT_FatCgMax},
-                {LBLminfatcarga, TXT_FatCgMin},
-                {LBLinflspill, TXT_VICF, CMBvicf},
-                {LBLrepset, TXT_RepGrGer, CMBrepgrger}});
-        column({{LBLminhistflow, TXT_QNaMH}, {LBLnumbaseunits, TXT_N_UBase}});
-        LBLinflspill->setMaximumWidth(200);
-        v->addLayout(fields);
-
-        LBLunitypes = makeLabel("LBLunitypes", QStringLiteral("UNIT TYPES"));
-        LBLunitypes->setFont(heading);
-        v->addWidget(LBLunitypes);
-        StrGr_ConjMaq1 = makeGrid("StrGr_ConjMaq1", 5, 1);
-        StrGr_ConjMaq1->setAccessibleName(QStringLiteral("Unit types"));
-        StrGr_ConjMaq2 = makeGrid("StrGr_ConjMaq2", 7, 1);
-        StrGr_ConjMaq2->setAccessibleName(QStringLiteral("Unit type polynomiums"));
-        auto headings = [](const char* prefix, const QStringList& texts) {
-            QList<QLabel*> labels;
-            for (int k = 0; k < texts.size(); ++k) {
-                auto* label = new QLabel(texts.at(k));
-                label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(k));
-                labels << label;
-            }
-            return labels;
-        };
-        for (QTableWidget* grid : {StrGr_ConjMaq2}) {
-            grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-            grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
-            grid->setColumnWidth(0, 36);
-            grid->setColumnWidth(1, 48);
-        }
-        StrGr_ConjMaq1->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-        StrGr_ConjMaq1->setColumnWidth(0, 36);
-        auto* machines = new QGridLayout;
-        machines->setVerticalSpacing(0);
-        machines->setHorizontalSpacing(10);
-        machines->addWidget(
-            new GridColumnLabels(
-                StrGr_ConjMaq1,
-                headings("LBLconjmaq1",
-                         {QStringLiteral("#"), QStringLiteral("#Maq"), QStringLiteral("PotEf (MW)"),
-                          QStringLiteral("QEf (m3/s)"), QStringLiteral("HEf (m)")})),
-            0, 0);
-        machines->addWidget(
-            new GridColumnLabels(
-                StrGr_ConjMaq2, headings("LBLconjmaq2", {QStringLiteral("#"), QStringLiteral("RL"),
-                                                         QStringLiteral("A0"), QStringLiteral("A1"),
-                                                         QStringLiteral("A2"), QStringLiteral("A3"),
-                                                         QStringLiteral("A4")})),
-            0, 1);
-        machines->addWidget(StrGr_ConjMaq1, 1, 0);
-        machines->addWidget(StrGr_ConjMaq2, 1, 1);
-        machines->setColumnStretch(0, 2);
-        machines->setColumnStretch(1, 5);
-        v->addLayout(machines, 3);
-
-        LBLpolsdown = makeLabel("LBLpolsdown", QStringLiteral("Downstream Polynomiums"));
-        LBLpolsdown->setFont(heading);
-        v->addWidget(LBLpolsdown);
-        StrGr_PolsJus = makeGrid("StrGr_PolsJus", 7, 1);
-        StrGr_PolsJus->setAccessibleName(QStringLiteral("Downstream Polynomiums"));
-        StrGr_PolsJus->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-        StrGr_PolsJus->setColumnWidth(0, 36);
-        auto* pols = new QVBoxLayout;
-        pols->setSpacing(0);
-        pols->addWidget(new GridColumnLabels(
-            StrGr_PolsJus,
-            headings("LBLpolsjus", {QStringLiteral("#"), QStringLiteral("A0"), QStringLiteral("A1"),
-                                    QStringLiteral("A2"), QStringLiteral("A3"),
-                                    QStringLiteral("A4"), QStringLiteral("Refer (m):")})));
-        pols->addWidget(StrGr_PolsJus);
-        v->addLayout(pols, 2);
-    }
-
-    BTNsavechange = new QPushButton(QStringLiteral("&Save"));
-    BTNsavechange->setObjectName(QStringLiteral("BTNsavechange"));
-    BTNcancelchange = new QPushButton(QStringLiteral("&Cancel"));
-    BTNcancelchange->setObjectName(QStringLiteral("BTNcancelchange"));
-    BTNsavechange->hide();
-    BTNcancelchange->hide();
+    ui.BTNsavechange = new QPushButton(QStringLiteral("&Save"));
+    ui.BTNsavechange->setObjectName(QStringLiteral("BTNsavechange"));
+    ui.BTNcancelchange = new QPushButton(QStringLiteral("&Cancel"));
+    ui.BTNcancelchange->setObjectName(QStringLiteral("BTNcancelchange"));
+    ui.BTNsavechange->hide();
+    ui.BTNcancelchange->hide();
 
     // Registry data and logo at the left, the reservoir at the right; the plant below.
     auto* middle = new QHBoxLayout;
     auto* left = new QVBoxLayout;
-    left->addWidget(GroupBox1, 1);
-    left->addWidget(Image1, 0, Qt::AlignHCenter);
+    left->addWidget(ui.GroupBox1, 1);
+    left->addWidget(ui.Image1, 0, Qt::AlignHCenter);
     middle->addLayout(left, 2);
-    middle->addWidget(GroupBox2, 5);
+    middle->addWidget(ui.GroupBox2, 5);
     main->addLayout(middle);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(GroupBox3, 1);
+    bottom->addWidget(ui.GroupBox3, 1);
     auto* buttons = new QVBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(BTNsavechange);
-    buttons->addWidget(BTNcancelchange);
+    buttons->addWidget(ui.BTNsavechange);
+    buttons->addWidget(ui.BTNcancelchange);
     bottom->addLayout(buttons);
     main->addLayout(bottom, 1);
 
-    for (QLineEdit* box : plantBoxes())
-        box->setMinimumWidth(60);
+    for (QLineEdit* box : formBoxes())
+        if (box != ui.TXT_Cod)
+            box->setMinimumWidth(60);
     const QFontMetrics metrics(font());
     auto atLeast = [&](QLineEdit* box, const char* widest) {
         box->setMinimumWidth(metrics.horizontalAdvance(QString::fromLatin1(widest)) + 8);
     };
-    atLeast(TXT_Resp, "-0.000000 MW/m3/s/m");
-    for (QLineEdit* box : {TXT_VMin, TXT_VMax, TXT_V_Vert, TXT_V_CDesv, TXT_V_Ref})
+    atLeast(ui.TXT_Resp, "-0.000000 MW/m3/s/m");
+    for (QLineEdit* box : {ui.TXT_VMin, ui.TXT_VMax, ui.TXT_V_Vert, ui.TXT_V_CDesv, ui.TXT_V_Ref})
         atLeast(box, "-000000.00   hm3");
-    for (QLineEdit* box : {TXT_YMin, TXT_Ymax})
+    for (QLineEdit* box : {ui.TXT_YMin, ui.TXT_Ymax})
         atLeast(box, "-0000.00   m");
-    atLeast(TXT_Nome, "WWWWWWWWWWWW");
-    atLeast(TXT_Obs, "Observation of forty-three characters, wide.");
+    atLeast(ui.TXT_Nome, "WWWWWWWWWWWW");
+    atLeast(ui.TXT_Obs, "Observation of forty-three characters, wide.");
     fitGridColumns();
     // The machine and downstream grids grow with the window; this much they always show.
-    const int rowHeight = StrGr_ConjMaq1->verticalHeader()->defaultSectionSize();
-    for (QTableWidget* grid : {StrGr_ConjMaq1, StrGr_ConjMaq2, StrGr_PolsJus})
+    const int rowHeight = ui.StrGr_ConjMaq1->verticalHeader()->defaultSectionSize();
+    for (QTableWidget* grid : {ui.StrGr_ConjMaq1, ui.StrGr_ConjMaq2, ui.StrGr_PolsJus})
         grid->setMinimumHeight(3 * rowHeight + 2 * grid->frameWidth());
 }
 
@@ -639,8 +651,8 @@ void TFRMeditor::fitGridColumns() {
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     for (GridColumnLabels* strip : findChildren<GridColumnLabels*>()) {
         QTableWidget* grid = strip->grid();
-        const char* widest = grid == StrGr_EvapM      ? "-00000"
-                             : grid == StrGr_ConjMaq1 ? "-00000.00"
+        const char* widest = grid == ui.StrGr_EvapM      ? "-00000"
+                             : grid == ui.StrGr_ConjMaq1 ? "-00000.00"
                                                       : "-0.000000E+00";
         int need = metrics.horizontalAdvance(QString::fromLatin1(widest)) + 12;
         for (const QLabel* label : strip->labels())
@@ -656,71 +668,44 @@ void TFRMeditor::fitGridColumns() {
     }
 }
 
-template <class F> static auto guarded(TFRMeditor* window, F handler) {
-    return [window, handler] { window->runGuarded([window, handler] { (window->*handler)(); }); };
-}
-
 void TFRMeditor::connectHandlers() {
-    connect(MnFile, &QMenu::aboutToShow, this, guarded(this, &TFRMeditor::MnFileClick));
-    connect(MnFileLoad, &QAction::triggered, this, guarded(this, &TFRMeditor::MnFileLoadClick));
-    connect(MnFileExp, &QAction::triggered, this, guarded(this, &TFRMeditor::MnFileExpClick));
-    connect(MnFilePrintCurScr, &QAction::triggered, this,
-            guarded(this, &TFRMeditor::MnFilePrintCurScrClick));
-    connect(MnFilePrintCurData, &QAction::triggered, this,
-            guarded(this, &TFRMeditor::MnFilePrintCurDataClick));
-    connect(MnFilePrintAllData, &QAction::triggered, this,
-            guarded(this, &TFRMeditor::MnFilePrintAllDataClick));
-    connect(MnFileExit, &QAction::triggered, this, guarded(this, &TFRMeditor::MnFileExitClick));
-    connect(MnEditLanPort, &QAction::triggered, this,
-            guarded(this, &TFRMeditor::MnEditLanPortClick));
-    connect(MnEditLanEng, &QAction::triggered, this, guarded(this, &TFRMeditor::MnEditLanEngClick));
-    connect(MnEditSearchCode, &QAction::triggered, this,
-            guarded(this, &TFRMeditor::MnEditSearchCodeClick));
-    connect(MnEditSearchName, &QAction::triggered, this,
-            guarded(this, &TFRMeditor::MnEditSearchNameClick));
-    connect(MnEditPlantCreate, &QAction::triggered, this,
-            guarded(this, &TFRMeditor::MnEditPlantCreateClick));
-    connect(MnEditPlantChange, &QAction::triggered, this,
-            guarded(this, &TFRMeditor::MnEditPlantChangeClick));
-    connect(MnEditPlantDel, &QAction::triggered, this,
-            guarded(this, &TFRMeditor::MnEditPlantDelClick));
-    connect(MnEditGerAlt, &QAction::triggered, this, guarded(this, &TFRMeditor::MnEditGerAltClick));
-    connect(MnHelpAbout, &QAction::triggered, this, guarded(this, &TFRMeditor::MnHelpAboutClick));
-    connect(ComboBox1, &QComboBox::activated, this, guarded(this, &TFRMeditor::ComboBox1Change));
-    connect(BTNsavechange, &QPushButton::clicked, this,
-            guarded(this, &TFRMeditor::BTNsavechangeClick));
-    connect(BTNcancelchange, &QPushButton::clicked, this,
-            guarded(this, &TFRMeditor::BTNcancelchangeClick));
+    const auto on = [this](auto* sender, auto signal, void (TFRMeditor::*handler)()) {
+        connect(sender, signal, this, [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); });
+    };
+    on(ui.MnFile, &QMenu::aboutToShow, &TFRMeditor::MnFileClick);
+    on(ui.MnFileLoad, &QAction::triggered, &TFRMeditor::MnFileLoadClick);
+    on(ui.MnFileExp, &QAction::triggered, &TFRMeditor::MnFileExpClick);
+    on(ui.MnFilePrintCurScr, &QAction::triggered, &TFRMeditor::MnFilePrintCurScrClick);
+    on(ui.MnFilePrintCurData, &QAction::triggered, &TFRMeditor::MnFilePrintCurDataClick);
+    on(ui.MnFilePrintAllData, &QAction::triggered, &TFRMeditor::MnFilePrintAllDataClick);
+    connect(ui.MnFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(ui.MnEditLanPort, &QAction::triggered, this, [this] {
+        runGuarded([this] { MnEditLanguageClick(int(Language::Portuguese)); });
+    });
+    connect(ui.MnEditLanEng, &QAction::triggered, this, [this] {
+        runGuarded([this] { MnEditLanguageClick(int(Language::English)); });
+    });
+    on(ui.MnEditSearchCode, &QAction::triggered, &TFRMeditor::MnEditSearchCodeClick);
+    on(ui.MnEditSearchName, &QAction::triggered, &TFRMeditor::MnEditSearchNameClick);
+    on(ui.MnEditPlantCreate, &QAction::triggered, &TFRMeditor::MnEditPlantCreateClick);
+    on(ui.MnEditPlantChange, &QAction::triggered, &TFRMeditor::MnEditPlantChangeClick);
+    on(ui.MnEditPlantDel, &QAction::triggered, &TFRMeditor::MnEditPlantDelClick);
+    on(ui.MnEditGerAlt, &QAction::triggered, &TFRMeditor::MnEditGerAltClick);
+    on(ui.MnHelpAbout, &QAction::triggered, &TFRMeditor::MnHelpAboutClick);
+    on(ui.ComboBox1, &QComboBox::activated, &TFRMeditor::ComboBox1Change);
+    on(ui.BTNsavechange, &QPushButton::clicked, &TFRMeditor::BTNsavechangeClick);
+    on(ui.BTNcancelchange, &QPushButton::clicked, &TFRMeditor::BTNcancelchangeClick);
 }
 
-QList<QLineEdit*> TFRMeditor::plantBoxes() const {
+QList<QLineEdit*> TFRMeditor::formBoxes() const {
     QList<QLineEdit*> boxes;
-    for (const QString& name : plantBoxNames())
-        if (auto* box = findChild<QLineEdit*>(name))
+    for (const PlantField& f : plantFields())
+        if (auto* box = findChild<QLineEdit*>(f.name()))
             boxes << box;
+    boxes << ui.TXT_Cod;
     return boxes;
 }
 
-QList<TFRMeditor::CodedField> TFRMeditor::codedFields() const {
-    return {{LBLsystem, TXT_SistUsi, CMBsistema},
-            {LBLgencoID, TXT_Empresa, CMBempresa},
-            {LBLdowngauge, TXT_Jusante, CMBjusante},
-            {LBLdeviation, TXT_Desvio, CMBdesvio},
-            {LBLturbtype, TXT_Tipo_Turb, CMBtipo_turb},
-            {LBLrepset, TXT_RepGrGer, CMBrepgrger},
-            {LBLinflspill, TXT_VICF, CMBvicf},
-            {LBLtipo, TXT_TpPerda, CMBtp_perda},
-            {LBLregul, TXT_reg, CMBreg}};
-}
-
-void TFRMeditor::showSelectors(bool selectors) {
-    for (const CodedField& f : codedFields()) {
-        f.box->setVisible(!selectors);
-        f.selector->setVisible(selectors);
-        f.label->setBuddy(selectors ? static_cast<QWidget*>(f.selector) : f.box);
-    }
-}
-
 QList<QTableWidget*> TFRMeditor::grids() const {
-    return {StrGr_PCVA, StrGr_EvapM, StrGr_ConjMaq1, StrGr_ConjMaq2, StrGr_PolsJus};
+    return {ui.StrGr_PCVA, ui.StrGr_EvapM, ui.StrGr_ConjMaq1, ui.StrGr_ConjMaq2, ui.StrGr_PolsJus};
 }

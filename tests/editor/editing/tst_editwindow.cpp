@@ -61,8 +61,8 @@ int entryIndex(const QComboBox* list, int code) {
 }
 
 void select(TFRMeditor& w, int code) {
-    w.ComboBox1->setCurrentIndex(entryIndex(w.ComboBox1, code));
-    w.ComboBox1Change();
+    w.ui.ComboBox1->setCurrentIndex(entryIndex(w.ui.ComboBox1, code));
+    emit w.ui.ComboBox1->activated(w.ui.ComboBox1->currentIndex());
 }
 
 // The entry of a selector that starts with the text.
@@ -77,51 +77,51 @@ void pick(QComboBox* combo, const QString& start) {
 
 // Fills a new plant's form with values that pass every rule.
 void fillNewPlant(TFRMeditor& w, const QString& code, const QString& name) {
-    w.TXT_Cod->setText(code);
-    w.TXT_Nome->setText(name);
+    w.ui.TXT_Cod->setText(code);
+    w.ui.TXT_Nome->setText(name);
     const QList<std::pair<QLineEdit*, const char*>> boxes = {
-        {w.TXT_Posto, "77"},       {w.TXT_Posto_BDH, "123"},  {w.TXT_VMax, "500"},
-        {w.TXT_VMin, "100"},       {w.TXT_V_Vert, "450"},     {w.TXT_V_CDesv, "100"},
-        {w.TXT_V_Ref, "300"},      {w.TXT_Ymax, "220"},       {w.TXT_YMin, "210.5"},
-        {w.TXT_JusNom, "150"},     {w.TXT_Resp, "0.0091"},    {w.TXT_Phd, "1.2"},
-        {w.TXT_FatCgMax, "100"},   {w.TXT_FatCgMin, "30"},    {w.TXT_TxSForc, "1.5"},
-        {w.TXT_TxIndProg, "3.25"}, {w.TXT_QNaMH, "12"},       {w.TXT_N_UBase, "0"},
-        {w.TXT_Data, "07/2026"},   {w.TXT_Obs, "nova usina"},
+        {w.ui.TXT_Posto, "77"},       {w.ui.TXT_Posto_BDH, "123"},  {w.ui.TXT_VMax, "500"},
+        {w.ui.TXT_VMin, "100"},       {w.ui.TXT_V_Vert, "450"},     {w.ui.TXT_V_CDesv, "100"},
+        {w.ui.TXT_V_Ref, "300"},      {w.ui.TXT_Ymax, "220"},       {w.ui.TXT_YMin, "210.5"},
+        {w.ui.TXT_JusNom, "150"},     {w.ui.TXT_Resp, "0.0091"},    {w.ui.TXT_Phd, "1.2"},
+        {w.ui.TXT_FatCgMax, "100"},   {w.ui.TXT_FatCgMin, "30"},    {w.ui.TXT_TxSForc, "1.5"},
+        {w.ui.TXT_TxIndProg, "3.25"}, {w.ui.TXT_QNaMH, "12"},       {w.ui.TXT_N_UBase, "0"},
+        {w.ui.TXT_Data, "07/2026"},   {w.ui.TXT_Obs, "nova usina"},
     };
     for (const auto& [box, text] : boxes)
         box->setText(QString::fromLatin1(text));
-    TFRMeditor::setCell(w.StrGr_PCVA, 0, 0, "205.5");
-    TFRMeditor::setCell(w.StrGr_PCVA, 1, 0, "1.5");
+    setCell(w.ui.StrGr_PCVA, 0, 0, "205.5");
+    setCell(w.ui.StrGr_PCVA, 1, 0, "1.5");
     for (int k = 1; k < 5; ++k) {
-        TFRMeditor::setCell(w.StrGr_PCVA, 0, k, "0");
-        TFRMeditor::setCell(w.StrGr_PCVA, 1, k, "0");
+        setCell(w.ui.StrGr_PCVA, 0, k, "0");
+        setCell(w.ui.StrGr_PCVA, 1, k, "0");
     }
     for (int m = 0; m < 12; ++m)
-        TFRMeditor::setCell(w.StrGr_EvapM, 0, m, QString::number(m));
-    TFRMeditor::setCell(w.StrGr_ConjMaq1, 0, 1, "2");
-    TFRMeditor::setCell(w.StrGr_ConjMaq1, 0, 2, "15.5");
-    TFRMeditor::setCell(w.StrGr_ConjMaq1, 0, 3, "40");
-    TFRMeditor::setCell(w.StrGr_ConjMaq1, 0, 4, "45.25");
-    TFRMeditor::setCell(w.StrGr_PolsJus, 0, 1, "148");
-    pick(w.CMBreg, "D");
+        setCell(w.ui.StrGr_EvapM, 0, m, QString::number(m));
+    setCell(w.ui.StrGr_ConjMaq1, 0, 1, "2");
+    setCell(w.ui.StrGr_ConjMaq1, 0, 2, "15.5");
+    setCell(w.ui.StrGr_ConjMaq1, 0, 3, "40");
+    setCell(w.ui.StrGr_ConjMaq1, 0, 4, "45.25");
+    setCell(w.ui.StrGr_PolsJus, 0, 1, "148");
+    pick(w.ui.CMBreg, "D");
 }
 
 // The window's look while editing, or while browsing.
 void verifyLook(TFRMeditor& w, bool editable) {
-    QCOMPARE(!w.BTNsavechange->isHidden(), editable);
-    QCOMPARE(!w.BTNcancelchange->isHidden(), editable);
-    QCOMPARE(w.TXT_VMax->isReadOnly(), !editable);
-    QCOMPARE(w.TXT_VMax->hasFrame(), editable);
-    QCOMPARE(w.TXT_Nome->isReadOnly(), !editable);
+    QCOMPARE(!w.ui.BTNsavechange->isHidden(), editable);
+    QCOMPARE(!w.ui.BTNcancelchange->isHidden(), editable);
+    QCOMPARE(w.ui.TXT_VMax->isReadOnly(), !editable);
+    QCOMPARE(w.ui.TXT_VMax->hasFrame(), editable);
+    QCOMPARE(w.ui.TXT_Nome->isReadOnly(), !editable);
     for (const auto& [selector, box] : codedSelectorBoxes()) {
         QCOMPARE(!w.findChild<QComboBox*>(selector)->isHidden(), editable);
         QCOMPARE(!w.findChild<QLineEdit*>(box)->isHidden(), !editable);
     }
-    QCOMPARE(w.MnFileLoad->isEnabled(), !editable);
-    QCOMPARE(w.MnEditPlant->menuAction()->isEnabled(), !editable);
-    QCOMPARE(w.ComboBox1->isEnabled(), !editable);
-    QCOMPARE(w.Sinal->isEnabled(), !editable);
-    QCOMPARE(w.StrGr_ConjMaq2->editTriggers() != QAbstractItemView::NoEditTriggers, editable);
+    QCOMPARE(w.ui.MnFileLoad->isEnabled(), !editable);
+    QCOMPARE(w.ui.MnEditPlant->menuAction()->isEnabled(), !editable);
+    QCOMPARE(w.ui.ComboBox1->isEnabled(), !editable);
+    QCOMPARE(w.ui.Sinal->isEnabled(), !editable);
+    QCOMPARE(w.ui.StrGr_ConjMaq2->editTriggers() != QAbstractItemView::NoEditTriggers, editable);
 }
 
 // Names of the fields whose bytes differ between two records.
@@ -151,11 +151,11 @@ class TestEditWindow : public QObject {
         m_loadedBytes = registry;
         m_loaded = h.writeFile("Cadastro.dat", registry);
         TFRMeditor& w = h.start({m_loaded}, locale);
-        w.editing().Now = [] { return Clock; };
+        w.document().Now = [] { return Clock; };
         return w;
     }
     QString savedText(TFRMeditor& w) const {
-        return w.isPortugueseChecked() ? "Alteração gravada com sucesso !"
+        return w.ui.MnEditLanPort->isChecked() ? "Alteração gravada com sucesso !"
                                        : "File successfully updated !";
     }
 
@@ -165,11 +165,11 @@ private slots:
         EditorHarness h;
         h.writeFile("Cadastro.dat", sampleRegistry());
         TFRMeditor& w = h.start({h.path("Cadastro.dat")});
-        QCOMPARE(w.Lingua, 1);
-        QCOMPARE(w.editing().Messages(6), EditingSupport::validationText(1, 6));
-        w.MnEditLanEng->trigger();
-        QCOMPARE(w.editing().Messages(6), EditingSupport::validationText(2, 6));
-        QCOMPARE(w.editing().Messages(44), EditingSupport::validationText(2, 44));
+        QCOMPARE(w.document().lingua(), 1);
+        QCOMPARE(w.document().messages().text(w.document().lingua(), 6), EditingSupport::validationText(1, 6));
+        w.ui.MnEditLanEng->trigger();
+        QCOMPARE(w.document().messages().text(w.document().lingua(), 6), EditingSupport::validationText(2, 6));
+        QCOMPARE(w.document().messages().text(w.document().lingua(), 44), EditingSupport::validationText(2, 44));
     }
 
     // Change: the destination asked once, the bare numbers, the selectors, the grids; Save
@@ -178,38 +178,38 @@ private slots:
         EditorHarness h;
         TFRMeditor& w = start(h);
         select(w, 2);
-        QCOMPARE(w.TXT_VMin->text(), QString("1974.50   hm3"));
+        QCOMPARE(w.ui.TXT_VMin->text(), QString("1974.50   hm3"));
         const QString dest = h.path("HIDR_A.DAT");
         h.dialogs.saveFileAnswers.enqueue(dest);
-        w.MnEditPlantChange->trigger();
+        w.ui.MnEditPlantChange->trigger();
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 1);
         QCOMPARE(h.dialogs.lastSaveProposedName, QString("HIDR_20261208_065314.DAT"));
         QVERIFY(h.dialogs.lastSaveConfirmOverwrite);
-        QCOMPARE(w.DestFileName, dest);
+        QCOMPARE(w.document().destFileName(), dest);
         verifyLook(w, true);
-        QVERIFY(!w.TXT_Cod->isEnabled());
-        QCOMPARE(w.TXT_VMin->text(), QString("1974.50"));
-        QCOMPARE(w.TXT_Ymax->text(), QString("768.00"));
-        QCOMPARE(w.TXT_Resp->text(), QString("0.008700"));
-        QCOMPARE(w.TXT_JusNom->text(), QString("667.45"));
-        QCOMPARE(w.TXT_TxSForc->text(), QString("2.345"));
-        QCOMPARE(w.TXT_QNaMH->text(), QString("187"));
-        QCOMPARE(w.TXT_Phd->text(), QString("1.50"));
-        QCOMPARE(w.StrGr_ConjMaq1->rowCount(), 5);
-        QCOMPARE(w.StrGr_ConjMaq2->rowCount(), 15);
-        QCOMPARE(w.StrGr_PolsJus->rowCount(), 6);
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_ConjMaq1, 3, 0), QString("4"));
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_ConjMaq2, 13, 1), QString("QHG"));
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_PolsJus, 4, 0), QString("5"));
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_PolsJus, 4, 3), QString("0"));
-        QCOMPARE(w.CMBjusante->currentText(), QString("6 - FOZ CLARA"));
-        QCOMPARE(w.CMBsistema->currentText(), QString("1 - Sudeste"));
-        QCOMPARE(w.CMBreg->currentText(), QString("M - Mensal"));
-        QCOMPARE(w.CMBrepgrger->currentText(), QString("1 - Det."));
+        QVERIFY(!w.ui.TXT_Cod->isEnabled());
+        QCOMPARE(w.ui.TXT_VMin->text(), QString("1974.50"));
+        QCOMPARE(w.ui.TXT_Ymax->text(), QString("768.00"));
+        QCOMPARE(w.ui.TXT_Resp->text(), QString("0.008700"));
+        QCOMPARE(w.ui.TXT_JusNom->text(), QString("667.45"));
+        QCOMPARE(w.ui.TXT_TxSForc->text(), QString("2.345"));
+        QCOMPARE(w.ui.TXT_QNaMH->text(), QString("187"));
+        QCOMPARE(w.ui.TXT_Phd->text(), QString("1.50"));
+        QCOMPARE(w.ui.StrGr_ConjMaq1->rowCount(), 5);
+        QCOMPARE(w.ui.StrGr_ConjMaq2->rowCount(), 15);
+        QCOMPARE(w.ui.StrGr_PolsJus->rowCount(), 6);
+        QCOMPARE(cellText(w.ui.StrGr_ConjMaq1, 3, 0), QString("4"));
+        QCOMPARE(cellText(w.ui.StrGr_ConjMaq2, 13, 1), QString("QHG"));
+        QCOMPARE(cellText(w.ui.StrGr_PolsJus, 4, 0), QString("5"));
+        QCOMPARE(cellText(w.ui.StrGr_PolsJus, 4, 3), QString("0"));
+        QCOMPARE(w.ui.CMBjusante->currentText(), QString("6 - FOZ CLARA"));
+        QCOMPARE(w.ui.CMBsistema->currentText(), QString("1 - Sudeste"));
+        QCOMPARE(w.ui.CMBreg->currentText(), QString("M - Mensal"));
+        QCOMPARE(w.ui.CMBrepgrger->currentText(), QString("1 - Det."));
 
-        w.TXT_VMax->setText("23000.00");
-        pick(w.CMBreg, "S");
-        QTest::mouseClick(w.BTNsavechange, Qt::LeftButton);
+        w.ui.TXT_VMax->setText("23000.00");
+        pick(w.ui.CMBreg, "S");
+        QTest::mouseClick(w.ui.BTNsavechange, Qt::LeftButton);
         QCOMPARE(h.dialogs.messageLines(), QStringList{"information: " + savedText(w)});
         verifyLook(w, false);
         QCOMPARE(readFile(m_loaded), m_loadedBytes);
@@ -224,18 +224,18 @@ private slots:
             QCOMPARE(recordOf(out, k), recordOf(m_loadedBytes, k));
         QVERIFY(w.windowTitle().endsWith("AuxCad.cad"));
         QVERIFY(w.windowTitle().startsWith("Velarin - "));
-        QCOMPARE(w.RegistryFileName, h.path("AuxCad.cad"));
-        QCOMPARE(w.ComboBox1->currentText(), QString("2 - RIO FUNDO"));
-        QCOMPARE(w.TXT_VMax->text(), QString("23000.00   hm3"));
-        QCOMPARE(w.CurrentCode, 2);
-        QVERIFY(w.MnEditSearchCode->isChecked());
+        QCOMPARE(w.document().registryFileName(), h.path("AuxCad.cad"));
+        QCOMPARE(w.ui.ComboBox1->currentText(), QString("2 - RIO FUNDO"));
+        QCOMPARE(w.ui.TXT_VMax->text(), QString("23000.00   hm3"));
+        QCOMPARE(w.document().currentCode(), 2);
+        QVERIFY(w.ui.MnEditSearchCode->isChecked());
 
         // A second change of another plant: no question, both changes in the destination.
         select(w, 5);
-        w.MnEditPlantChange->trigger();
+        w.ui.MnEditPlantChange->trigger();
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 1);
-        w.TXT_Posto->setText("999");
-        QTest::mouseClick(w.BTNsavechange, Qt::LeftButton);
+        w.ui.TXT_Posto->setText("999");
+        QTest::mouseClick(w.ui.BTNsavechange, Qt::LeftButton);
         const QByteArray out2 = readFile(dest);
         decodePlant(recordOf(out2, 5).constData(), RecordSize, stored);
         QCOMPARE(stored.Posto, 999);
@@ -258,23 +258,23 @@ private slots:
         TFRMeditor& w = start(h);
         select(w, 2);
         h.dialogs.saveFileAnswers.enqueue(h.path("D1.DAT"));
-        w.MnEditPlantChange->trigger();
-        w.BTNsavechange->click();
+        w.ui.MnEditPlantChange->trigger();
+        w.ui.BTNsavechange->click();
         const QString second = h.writeFile("Segundo.dat", sampleRegistry());
         h.dialogs.openFileAnswers.enqueue(second);
-        w.MnFileLoad->trigger();
-        QVERIFY(w.DestFileName.isEmpty());
+        w.ui.MnFileLoad->trigger();
+        QVERIFY(w.document().destFileName().isEmpty());
         select(w, 5);
         h.dialogs.clear();
         h.dialogs.saveFileAnswers.enqueue(second);
-        w.MnEditPlantChange->trigger();
+        w.ui.MnEditPlantChange->trigger();
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 1);
         QCOMPARE(h.dialogs.count(Kind::Warning), 1);
         verifyLook(w, false);
         h.dialogs.saveFileAnswers.enqueue(h.path("D2.DAT"));
-        w.MnEditPlantChange->trigger();
-        w.TXT_Posto->setText("8");
-        w.BTNsavechange->click();
+        w.ui.MnEditPlantChange->trigger();
+        w.ui.TXT_Posto->setText("8");
+        w.ui.BTNsavechange->click();
         TUsinaHd stored;
         decodePlant(recordOf(readFile(h.path("D2.DAT")), 5).constData(), RecordSize, stored);
         QCOMPARE(stored.Posto, 8);
@@ -290,17 +290,17 @@ private slots:
         select(w, 2);
         QVERIFY(QDir(h.path("")).mkdir("out"));
         h.dialogs.saveFileAnswers.enqueue(h.path("out/D.DAT"));
-        w.MnEditPlantChange->trigger();
-        w.BTNsavechange->click();
-        QCOMPARE(w.RegistryFileName, h.path("AuxCad.cad"));
+        w.ui.MnEditPlantChange->trigger();
+        w.ui.BTNsavechange->click();
+        QCOMPARE(w.document().registryFileName(), h.path("AuxCad.cad"));
         select(w, 5);
-        w.MnEditPlantChange->trigger();
+        w.ui.MnEditPlantChange->trigger();
         QVERIFY(QDir(h.path("out")).removeRecursively());
-        w.BTNsavechange->click();
-        QVERIFY(w.DestFileName.isEmpty());
+        w.ui.BTNsavechange->click();
+        QVERIFY(w.document().destFileName().isEmpty());
         h.dialogs.clear();
         h.dialogs.saveFileAnswers.enqueue(m_loaded);
-        w.BTNsavechange->click();
+        w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.messageLines(),
                  QStringList{"warning: Arquivo de Destino não pode ser igual ao Arquivo de "
                              "Origem !"});
@@ -317,13 +317,13 @@ private slots:
         TFRMeditor& w = h.start({aux});
         select(w, 2);
         h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
-        w.MnEditPlantChange->trigger();
-        w.TXT_Posto->setText("3");
-        w.BTNsavechange->click();
+        w.ui.MnEditPlantChange->trigger();
+        w.ui.TXT_Posto->setText("3");
+        w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.count(Kind::Information), 1);
         QCOMPARE(readFile(aux), m_loadedBytes);
-        QCOMPARE(w.RegistryFileName, h.path("D.DAT"));
-        QCOMPARE(w.ComboBox1->currentText(), QString("2 - RIO FUNDO"));
+        QCOMPARE(w.document().registryFileName(), h.path("D.DAT"));
+        QCOMPARE(w.ui.ComboBox1->currentText(), QString("2 - RIO FUNDO"));
     }
 
     // The grids take typing while editing, and only then.
@@ -345,15 +345,15 @@ private slots:
             QTest::keyClick(editor, Qt::Key_Return);
             QCoreApplication::processEvents(); // the delegate commits on a queued call
         };
-        typeInto(w.StrGr_PolsJus, 0, 6, "9");
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_PolsJus, 0, 6), QString("668.00"));
+        typeInto(w.ui.StrGr_PolsJus, 0, 6, "9");
+        QCOMPARE(cellText(w.ui.StrGr_PolsJus, 0, 6), QString("668.00"));
         h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
-        w.MnEditPlantChange->trigger();
-        typeInto(w.StrGr_PolsJus, 0, 6, "670.5");
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_PolsJus, 0, 6), QString("670.5"));
-        typeInto(w.StrGr_PCVA, 1, 4, "7");
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_PCVA, 1, 4), QString("7"));
-        w.BTNsavechange->click();
+        w.ui.MnEditPlantChange->trigger();
+        typeInto(w.ui.StrGr_PolsJus, 0, 6, "670.5");
+        QCOMPARE(cellText(w.ui.StrGr_PolsJus, 0, 6), QString("670.5"));
+        typeInto(w.ui.StrGr_PCVA, 1, 4, "7");
+        QCOMPARE(cellText(w.ui.StrGr_PCVA, 1, 4), QString("7"));
+        w.ui.BTNsavechange->click();
         TUsinaHd stored;
         decodePlant(recordOf(readFile(h.path("D.DAT")), 2).constData(), RecordSize, stored);
         QCOMPARE(stored.PolJusRef[0], 670.5f);
@@ -384,12 +384,12 @@ private slots:
                   QLocale(locale));
         select(w, 3);
         h.dialogs.saveFileAnswers.enqueue(h.path("DEST.DAT"));
-        w.MnEditPlantChange->trigger();
-        QCOMPARE(w.CMBsistema->currentText(), QString("0 - "));
-        QCOMPARE(w.CMBempresa->currentText(), QString("7 - "));
-        QCOMPARE(w.CMBreg->currentText(), QString("  - "));
-        w.TXT_Nome->setText("ODDITY");
-        w.BTNsavechange->click();
+        w.ui.MnEditPlantChange->trigger();
+        QCOMPARE(w.ui.CMBsistema->currentText(), QString("0 - "));
+        QCOMPARE(w.ui.CMBempresa->currentText(), QString("7 - "));
+        QCOMPARE(w.ui.CMBreg->currentText(), QString("  - "));
+        w.ui.TXT_Nome->setText("ODDITY");
+        w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.messageLines(), QStringList{"information: " + savedText(w)});
         TUsinaHd expected = odd;
         std::memcpy(expected.Nome.data(), "ODDITY      ", 12);
@@ -404,43 +404,43 @@ private slots:
         TFRMeditor& w = start(h);
         select(w, 2);
         h.dialogs.saveFileAnswers.enqueue(h.path("NOVO.DAT"));
-        w.MnEditPlantCreate->trigger();
-        QVERIFY(w.MnEditPlantCreate->isChecked());
+        w.ui.MnEditPlantCreate->trigger();
+        QVERIFY(w.ui.MnEditPlantCreate->isChecked());
         verifyLook(w, true);
-        QVERIFY(w.TXT_Cod->isEnabled());
-        QCOMPARE(w.TXT_Nome->text(), QString());
-        QCOMPARE(w.TXT_VMax->text(), QString());
-        QCOMPARE(w.TXT_NGrMaq->text(), QString("1"));
-        QCOMPARE(w.TXT_NKeyCur->text(), QString("1"));
+        QVERIFY(w.ui.TXT_Cod->isEnabled());
+        QCOMPARE(w.ui.TXT_Nome->text(), QString());
+        QCOMPARE(w.ui.TXT_VMax->text(), QString());
+        QCOMPARE(w.ui.TXT_NGrMaq->text(), QString("1"));
+        QCOMPARE(w.ui.TXT_NKeyCur->text(), QString("1"));
         for (int r = 0; r < 5; ++r) {
-            QCOMPARE(TFRMeditor::cellText(w.StrGr_ConjMaq1, r, 0), QString::number(r + 1));
-            QCOMPARE(TFRMeditor::cellText(w.StrGr_ConjMaq1, r, 4), QString("0"));
+            QCOMPARE(cellText(w.ui.StrGr_ConjMaq1, r, 0), QString::number(r + 1));
+            QCOMPARE(cellText(w.ui.StrGr_ConjMaq1, r, 4), QString("0"));
         }
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_ConjMaq2, 0, 1), QString("QHT"));
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_ConjMaq2, 1, 1), QString("QHG"));
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_ConjMaq2, 14, 1), QString("PH"));
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_ConjMaq2, 14, 0), QString("5"));
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_PolsJus, 5, 0), QString("6"));
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_PolsJus, 5, 6), QString("0"));
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_PCVA, 0, 0), QString());
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_EvapM, 0, 11), QString());
-        QCOMPARE(w.CMBjusante->currentText(), QString("0 - NÃO HÁ"));
-        QCOMPARE(w.CMBdesvio->currentText(), QString("0 - NÃO HÁ"));
-        QCOMPARE(w.CMBreg->currentText(), QString("M - Mensal"));
-        QCOMPARE(w.CMBvicf->currentText(), QString("0 - No"));
-        QCOMPARE(w.CMBtp_perda->currentText(), QString("1 - %"));
-        QCOMPARE(w.CMBrepgrger->currentText(), QString("0 - Aprox."));
-        QCOMPARE(w.CMBsistema->currentText(), QString("1 - Sudeste"));
-        QCOMPARE(w.CMBempresa->currentText(), QString("11 - Escelsa"));
-        QCOMPARE(w.CMBtipo_turb->currentText(), QString("0 - NÃO HÁ"));
+        QCOMPARE(cellText(w.ui.StrGr_ConjMaq2, 0, 1), QString("QHT"));
+        QCOMPARE(cellText(w.ui.StrGr_ConjMaq2, 1, 1), QString("QHG"));
+        QCOMPARE(cellText(w.ui.StrGr_ConjMaq2, 14, 1), QString("PH"));
+        QCOMPARE(cellText(w.ui.StrGr_ConjMaq2, 14, 0), QString("5"));
+        QCOMPARE(cellText(w.ui.StrGr_PolsJus, 5, 0), QString("6"));
+        QCOMPARE(cellText(w.ui.StrGr_PolsJus, 5, 6), QString("0"));
+        QCOMPARE(cellText(w.ui.StrGr_PCVA, 0, 0), QString());
+        QCOMPARE(cellText(w.ui.StrGr_EvapM, 0, 11), QString());
+        QCOMPARE(w.ui.CMBjusante->currentText(), QString("0 - NÃO HÁ"));
+        QCOMPARE(w.ui.CMBdesvio->currentText(), QString("0 - NÃO HÁ"));
+        QCOMPARE(w.ui.CMBreg->currentText(), QString("M - Mensal"));
+        QCOMPARE(w.ui.CMBvicf->currentText(), QString("0 - No"));
+        QCOMPARE(w.ui.CMBtp_perda->currentText(), QString("1 - %"));
+        QCOMPARE(w.ui.CMBrepgrger->currentText(), QString("0 - Aprox."));
+        QCOMPARE(w.ui.CMBsistema->currentText(), QString("1 - Sudeste"));
+        QCOMPARE(w.ui.CMBempresa->currentText(), QString("11 - Escelsa"));
+        QCOMPARE(w.ui.CMBtipo_turb->currentText(), QString("0 - NÃO HÁ"));
 
         fillNewPlant(w, "7", "nova");
-        QCOMPARE(w.TXT_Nome->text(), QString("nova")); // setText is no typing
-        QTest::keyClicks(w.TXT_Nome, "ta");
-        QCOMPARE(w.TXT_Nome->text(), QString("NOVATA"));
-        w.BTNsavechange->click();
+        QCOMPARE(w.ui.TXT_Nome->text(), QString("nova")); // setText is no typing
+        QTest::keyClicks(w.ui.TXT_Nome, "ta");
+        QCOMPARE(w.ui.TXT_Nome->text(), QString("NOVATA"));
+        w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.messageLines(), QStringList{"information: " + savedText(w)});
-        QVERIFY(!w.MnEditPlantCreate->isChecked());
+        QVERIFY(!w.ui.MnEditPlantCreate->isChecked());
         verifyLook(w, false);
         const QByteArray out = readFile(h.path("NOVO.DAT"));
         TUsinaHd stored;
@@ -453,9 +453,9 @@ private slots:
         QCOMPARE(stored.HEf[0], 45.25f);
         QCOMPARE(stored.PotEf[1], 0.0f);
         QCOMPARE(stored.EvapMen[11], 11);
-        QCOMPARE(w.CurrentCode, 7);
-        QCOMPARE(w.ComboBox1->currentText(), QString("7 - NOVATA"));
-        QCOMPARE(w.TXT_VMax->text(), QString("500.00   hm3"));
+        QCOMPARE(w.document().currentCode(), 7);
+        QCOMPARE(w.ui.ComboBox1->currentText(), QString("7 - NOVATA"));
+        QCOMPARE(w.ui.TXT_VMax->text(), QString("500.00   hm3"));
         QCOMPARE(readFile(m_loaded), m_loadedBytes);
     }
 
@@ -464,23 +464,23 @@ private slots:
         EditorHarness h;
         TFRMeditor& w = start(h);
         h.dialogs.saveFileAnswers.enqueue(h.path("NOVO.DAT"));
-        w.MnEditPlantCreate->trigger();
+        w.ui.MnEditPlantCreate->trigger();
         fillNewPlant(w, "005", "OUTRA");
         h.dialogs.clear();
-        w.BTNsavechange->click();
+        w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.messageLines(),
                  QStringList{"warning: O Código 005 já existe, e corresponde à usina \"5 - "
                              "SERRA AZUL\". Favor escolher outro código."});
-        QVERIFY(w.MnEditPlantCreate->isChecked());
+        QVERIFY(w.ui.MnEditPlantCreate->isChecked());
         verifyLook(w, true);
         QVERIFY(!QFile::exists(h.path("NOVO.DAT")));
-        QVERIFY(w.TXT_Cod->isEnabled()); // still open for another code
-        w.TXT_Cod->setText("8");
+        QVERIFY(w.ui.TXT_Cod->isEnabled()); // still open for another code
+        w.ui.TXT_Cod->setText("8");
         h.dialogs.clear();
-        w.BTNsavechange->click();
+        w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.messageLines(), QStringList{"information: " + savedText(w)});
         QCOMPARE(recordOf(readFile(h.path("NOVO.DAT")), 5), recordOf(m_loadedBytes, 5));
-        QCOMPARE(w.ComboBox1->currentText(), QString("8 - OUTRA"));
+        QCOMPARE(w.ui.ComboBox1->currentText(), QString("8 - OUTRA"));
     }
 
     // An invalid form: every failed rule in order, the check's end, nothing written; the
@@ -488,33 +488,33 @@ private slots:
     void invalidForm() {
         EditorHarness h;
         TFRMeditor& w = start(h);
-        w.MnEditLanEng->trigger();
+        w.ui.MnEditLanEng->trigger();
         select(w, 2);
         h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
-        w.MnEditPlantChange->trigger();
-        w.TXT_Nome->setText("ABC");
-        w.TXT_VMin->setText("30000");
-        w.TXT_Posto->setText("");
+        w.ui.MnEditPlantChange->trigger();
+        w.ui.TXT_Nome->setText("ABC");
+        w.ui.TXT_VMin->setText("30000");
+        w.ui.TXT_Posto->setText("");
         for (int i = 0; i < 3; ++i)
-            w.BTNsavechange->click();
+            w.ui.BTNsavechange->click();
         const QString warn = "warning: ";
         const QString e2 = EditingSupport::validationText(2, 2);
         const QString e44 = "plain: " + EditingSupport::validationText(2, 44);
         QCOMPARE(h.dialogs.messageLines(),
                  QStringList({warn + e2, e44, warn + e2, e44, warn + e2, e44}));
-        QCOMPARE(w.TXT_Nome->text(), "ABC" + QString(33, u' '));
+        QCOMPARE(w.ui.TXT_Nome->text(), "ABC" + QString(33, u' '));
         verifyLook(w, true);
         QVERIFY(!QFile::exists(h.path("D.DAT")));
-        w.TXT_Posto->setText("156");
+        w.ui.TXT_Posto->setText("156");
         h.dialogs.clear();
-        w.BTNsavechange->click();
+        w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.messageLines(),
                  QStringList({warn + EditingSupport::validationText(2, 6),
                               warn + EditingSupport::validationText(2, 7),
                               warn + EditingSupport::validationText(2, 46)}));
-        w.TXT_VMin->setText("1974.50");
+        w.ui.TXT_VMin->setText("1974.50");
         h.dialogs.clear();
-        w.BTNsavechange->click();
+        w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.count(Kind::Information), 1);
         TUsinaHd stored;
         decodePlant(recordOf(readFile(h.path("D.DAT")), 2).constData(), RecordSize, stored);
@@ -527,9 +527,9 @@ private slots:
         TFRMeditor& w = start(h);
         select(w, 1);
         h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
-        w.MnEditPlantChange->trigger();
-        TFRMeditor::setCell(w.StrGr_EvapM, 0, 4, "57.5");
-        w.BTNsavechange->click();
+        w.ui.MnEditPlantChange->trigger();
+        setCell(w.ui.StrGr_EvapM, 0, 4, "57.5");
+        w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.messageLines(),
                  QStringList{"error: '57.5' is not a valid integer value"});
         verifyLook(w, true);
@@ -541,19 +541,19 @@ private slots:
         TFRMeditor& w = start(h);
         select(w, 5);
         h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
-        w.MnEditPlantChange->trigger();
-        w.TXT_VMax->setText("1");
-        w.BTNcancelchange->click();
+        w.ui.MnEditPlantChange->trigger();
+        w.ui.TXT_VMax->setText("1");
+        w.ui.BTNcancelchange->click();
         verifyLook(w, false);
-        QCOMPARE(w.ComboBox1->currentText(), QString("1 - PEDRA ALTA"));
-        QCOMPARE(w.TXT_VMax->text(), QString("22950.00   hm3"));
-        w.MnEditPlantCreate->trigger(); // the destination stays chosen
+        QCOMPARE(w.ui.ComboBox1->currentText(), QString("1 - PEDRA ALTA"));
+        QCOMPARE(w.ui.TXT_VMax->text(), QString("22950.00   hm3"));
+        w.ui.MnEditPlantCreate->trigger(); // the destination stays chosen
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 1);
-        QVERIFY(w.MnEditPlantCreate->isChecked());
-        w.BTNcancelchange->click();
-        QVERIFY(!w.MnEditPlantCreate->isChecked());
-        QCOMPARE(w.ComboBox1->currentText(), QString("1 - PEDRA ALTA"));
-        QCOMPARE(w.TXT_Nome->text(), QString("PEDRA ALTA  "));
+        QVERIFY(w.ui.MnEditPlantCreate->isChecked());
+        w.ui.BTNcancelchange->click();
+        QVERIFY(!w.ui.MnEditPlantCreate->isChecked());
+        QCOMPARE(w.ui.ComboBox1->currentText(), QString("1 - PEDRA ALTA"));
+        QCOMPARE(w.ui.TXT_Nome->text(), QString("PEDRA ALTA  "));
         QVERIFY(!QFile::exists(h.path("D.DAT")));
         QVERIFY(h.dialogs.messageLines().isEmpty());
     }
@@ -572,15 +572,15 @@ private slots:
         QVERIFY(QFile::link(m_loaded, h.path("link.dat")));
         select(w, 2);
         h.dialogs.saveFileAnswers.enqueue(h.path(chosen));
-        w.MnEditPlantChange->trigger();
+        w.ui.MnEditPlantChange->trigger();
         QCOMPARE(h.dialogs.messageLines(),
                  QStringList{"warning: Arquivo de Destino não pode ser igual ao Arquivo de "
                              "Origem !"});
         verifyLook(w, false);
-        QVERIFY(w.DestFileName.isEmpty());
+        QVERIFY(w.document().destFileName().isEmpty());
         h.dialogs.saveFileAnswers.enqueue(h.path(chosen));
-        w.MnEditPlantCreate->trigger();
-        QVERIFY(!w.MnEditPlantCreate->isChecked());
+        w.ui.MnEditPlantCreate->trigger();
+        QVERIFY(!w.ui.MnEditPlantCreate->isChecked());
         verifyLook(w, false);
         QCOMPARE(readFile(m_loaded), m_loadedBytes);
     }
@@ -606,19 +606,19 @@ private slots:
         EditorHarness h;
         TFRMeditor& w = start(h);
         if (english)
-            w.MnEditLanEng->trigger();
-        w.TXT_Nome->clear();
-        w.MnEditPlantChange->trigger();
+            w.ui.MnEditLanEng->trigger();
+        w.ui.TXT_Nome->clear();
+        w.ui.MnEditPlantChange->trigger();
         QCOMPARE(h.dialogs.messageLines(), QStringList{"warning: " + nothingShown});
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 0);
         verifyLook(w, false);
         select(w, 2);
         h.dialogs.clear();
         h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
-        w.MnEditPlantChange->trigger();
-        w.BTNsavechange->click();
+        w.ui.MnEditPlantChange->trigger();
+        w.ui.BTNsavechange->click();
         h.dialogs.inputAnswers.enqueue(QString("10"));
-        w.MnEditPlantDel->trigger();
+        w.ui.MnEditPlantDel->trigger();
         QCOMPARE(h.dialogs.messageLines(),
                  QStringList({"information: " + saved, "information: " + deleted}));
     }
@@ -629,12 +629,12 @@ private slots:
         h.dialogs.openFileAnswers.enqueue(QString());
         TFRMeditor& w = h.start();
         h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
-        w.MnEditPlantCreate->trigger();
+        w.ui.MnEditPlantCreate->trigger();
         verifyLook(w, true);
-        w.BTNcancelchange->click();
-        QVERIFY(!w.MnFileExp->isEnabled());
-        QVERIFY(!w.MnEditSearch->menuAction()->isEnabled());
-        QVERIFY(w.MnFileLoad->isEnabled());
+        w.ui.BTNcancelchange->click();
+        QVERIFY(!w.ui.MnFileExp->isEnabled());
+        QVERIFY(!w.ui.MnEditSearch->menuAction()->isEnabled());
+        QVERIFY(w.ui.MnFileLoad->isEnabled());
     }
 
     // The destination cannot be written: nothing adopted, the edit goes on, and the next
@@ -645,23 +645,23 @@ private slots:
         select(w, 2);
         QVERIFY(QDir(h.path("")).mkdir("out"));
         h.dialogs.saveFileAnswers.enqueue(h.path("out/D.DAT"));
-        w.MnEditPlantChange->trigger();
+        w.ui.MnEditPlantChange->trigger();
         QVERIFY(QDir(h.path("")).rmdir("out")); // the folder went away
         const QString titleBefore = w.windowTitle();
-        w.TXT_Posto->setText("321");
-        w.BTNsavechange->click();
+        w.ui.TXT_Posto->setText("321");
+        w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.messageLines(),
                  QStringList{"plain: Novo Cadastro de Usinas: Arquivo não pode ser gravado!"});
         verifyLook(w, true);
-        QCOMPARE(w.TXT_Posto->text(), QString("321"));
-        QVERIFY(w.DestFileName.isEmpty());
-        QCOMPARE(w.RegistryFileName, m_loaded);
+        QCOMPARE(w.ui.TXT_Posto->text(), QString("321"));
+        QVERIFY(w.document().destFileName().isEmpty());
+        QCOMPARE(w.document().registryFileName(), m_loaded);
         QCOMPARE(w.windowTitle(), titleBefore);
         QVERIFY(!QFile::exists(h.path("AuxCad.cad")));
-        QCOMPARE(w.ComboBox1->count(), 5);
+        QCOMPARE(w.ui.ComboBox1->count(), 5);
         h.dialogs.clear();
         h.dialogs.saveFileAnswers.enqueue(h.path("D2.DAT"));
-        w.BTNsavechange->click();
+        w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 1);
         QCOMPARE(h.dialogs.count(Kind::Information), 1);
         TUsinaHd stored;
@@ -678,20 +678,20 @@ private slots:
         select(w, 2);
         const QString dest = h.path("D.DAT");
         h.dialogs.saveFileAnswers.enqueue(dest);
-        w.MnEditPlantChange->trigger();
-        w.TXT_Posto->setText("4");
-        w.BTNsavechange->click();
+        w.ui.MnEditPlantChange->trigger();
+        w.ui.TXT_Posto->setText("4");
+        w.ui.BTNsavechange->click();
         QCOMPARE(
             h.dialogs.messageLines(),
             QStringList({"plain: Cópia de trabalho " + h.path("AuxCad.cad") +
                              " não pode ser gravada! O Cadastro em uso passa a ser " + dest + ".",
                          "information: " + savedText(w)}));
-        QCOMPARE(w.RegistryFileName, dest);
+        QCOMPARE(w.document().registryFileName(), dest);
         QVERIFY(w.windowTitle().endsWith(dest));
         select(w, 5);
-        w.MnEditPlantChange->trigger();
-        w.TXT_Posto->setText("55");
-        w.BTNsavechange->click();
+        w.ui.MnEditPlantChange->trigger();
+        w.ui.TXT_Posto->setText("55");
+        w.ui.BTNsavechange->click();
         const QByteArray out = readFile(dest);
         TUsinaHd stored;
         decodePlant(recordOf(out, 2).constData(), RecordSize, stored);
@@ -699,9 +699,9 @@ private slots:
         decodePlant(recordOf(out, 5).constData(), RecordSize, stored);
         QCOMPARE(stored.Posto, 55);
         QCOMPARE(readFile(m_loaded), m_loadedBytes);
-        w.MnEditPlantCreate->trigger(); // the registry in use is refused as a destination too
+        w.ui.MnEditPlantCreate->trigger(); // the registry in use is refused as a destination too
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 1);
-        w.BTNcancelchange->click();
+        w.ui.BTNcancelchange->click();
         QVERIFY(QDir(h.path("")).rmdir("AuxCad.cad"));
     }
 
@@ -711,14 +711,14 @@ private slots:
         TFRMeditor& w = start(h);
         select(w, 6);
         h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
-        w.MnEditPlantChange->trigger();
-        w.TXT_Nome->setText("FOZ CLARA DO NORTE");
-        w.BTNsavechange->click();
-        QCOMPARE(w.ComboBox1->currentText(), QString("6 - FOZ CLARA DO"));
-        QCOMPARE(w.TXT_Nome->text(), QString("FOZ CLARA DO"));
-        QCOMPARE(w.TXT_Nome->text().size(), 12);
-        QCOMPARE(w.TXT_VMax->text(), QString("22950.00   hm3"));
-        QCOMPARE(w.CurrentCode, 6);
+        w.ui.MnEditPlantChange->trigger();
+        w.ui.TXT_Nome->setText("FOZ CLARA DO NORTE");
+        w.ui.BTNsavechange->click();
+        QCOMPARE(w.ui.ComboBox1->currentText(), QString("6 - FOZ CLARA DO"));
+        QCOMPARE(w.ui.TXT_Nome->text(), QString("FOZ CLARA DO"));
+        QCOMPARE(w.ui.TXT_Nome->text().size(), 12);
+        QCOMPARE(w.ui.TXT_VMax->text(), QString("22950.00   hm3"));
+        QCOMPARE(w.document().currentCode(), 6);
     }
 
     // A plant whose entry the list does not show (its name begins with a blank) stays on
@@ -728,16 +728,16 @@ private slots:
         TFRMeditor& w = start(h);
         select(w, 6);
         h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
-        w.MnEditPlantChange->trigger();
-        w.TXT_Nome->setText(" OCULTA");
-        w.BTNsavechange->click();
-        QCOMPARE(w.ComboBox1->currentIndex(), -1);
-        QCOMPARE(w.TXT_VMin->text(), QString("1974.50"));
-        w.MnEditPlantChange->trigger();
-        QCOMPARE(w.TXT_VMin->text(), QString("1974.50"));
-        QCOMPARE(w.TXT_Ymax->text(), QString("768.00"));
-        QCOMPARE(w.TXT_QNaMH->text(), QString("187"));
-        w.BTNcancelchange->click();
+        w.ui.MnEditPlantChange->trigger();
+        w.ui.TXT_Nome->setText(" OCULTA");
+        w.ui.BTNsavechange->click();
+        QCOMPARE(w.ui.ComboBox1->currentIndex(), -1);
+        QCOMPARE(w.ui.TXT_VMin->text(), QString("1974.50"));
+        w.ui.MnEditPlantChange->trigger();
+        QCOMPARE(w.ui.TXT_VMin->text(), QString("1974.50"));
+        QCOMPARE(w.ui.TXT_Ymax->text(), QString("768.00"));
+        QCOMPARE(w.ui.TXT_QNaMH->text(), QString("187"));
+        w.ui.BTNcancelchange->click();
     }
 
     // Delete: the code asked for, the blank plant in its slot, every other record as it was.
@@ -748,8 +748,8 @@ private slots:
         const QString dest = h.path("D.DAT");
         h.dialogs.inputAnswers.enqueue(QString("5"));
         h.dialogs.saveFileAnswers.enqueue(dest);
-        w.MnEditPlantDel->trigger();
-        const QString done = w.isPortugueseChecked() ? "Alteração gravada com sucesso ! Até breve !"
+        w.ui.MnEditPlantDel->trigger();
+        const QString done = w.ui.MnEditLanPort->isChecked() ? "Alteração gravada com sucesso ! Até breve !"
                                                      : "File successfully updated ! See you soon !";
         QCOMPARE(h.dialogs.messageLines(), QStringList{"information: " + done});
         QCOMPARE(h.dialogs.texts(Kind::InputText), QStringList{"Excluir Usina"});
@@ -765,17 +765,17 @@ private slots:
             QCOMPARE(recordOf(out, k), recordOf(m_loadedBytes, k));
         QCOMPARE(readFile(h.path("AuxCad.cad")), out);
         QCOMPARE(readFile(m_loaded), m_loadedBytes);
-        QCOMPARE(entryIndex(w.ComboBox1, 5), -1);
-        QCOMPARE(w.ComboBox1->currentText(), QString("2 - RIO FUNDO"));
+        QCOMPARE(entryIndex(w.ui.ComboBox1, 5), -1);
+        QCOMPARE(w.ui.ComboBox1->currentText(), QString("2 - RIO FUNDO"));
         verifyLook(w, false);
 
         // The plant on screen itself: its values stay, nothing is selected.
         h.dialogs.clear();
         h.dialogs.inputAnswers.enqueue(QString(" 2 "));
-        w.MnEditPlantDel->trigger();
+        w.ui.MnEditPlantDel->trigger();
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 0);
-        QCOMPARE(w.ComboBox1->currentIndex(), -1);
-        QCOMPARE(w.TXT_Nome->text(), QString("RIO FUNDO   "));
+        QCOMPARE(w.ui.ComboBox1->currentIndex(), -1);
+        QCOMPARE(w.ui.TXT_Nome->text(), QString("RIO FUNDO   "));
         QCOMPARE(recordOf(readFile(dest), 2), blank);
     }
 
@@ -797,12 +797,12 @@ private slots:
         EditorHarness h;
         TFRMeditor& w = start(h);
         h.dialogs.inputAnswers.enqueue(input);
-        w.MnEditPlantDel->trigger();
+        w.ui.MnEditPlantDel->trigger();
         QCOMPARE(h.dialogs.messageLines(), QStringList{message});
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 0);
         h.dialogs.clear();
         h.dialogs.inputAnswers.enqueue(std::nullopt);
-        w.MnEditPlantDel->trigger();
+        w.ui.MnEditPlantDel->trigger();
         QVERIFY(h.dialogs.messageLines().isEmpty());
         // Nothing written but the lock that holds the scratch copy's name.
         QCOMPARE(QDir(h.path("")).entryList(QDir::Files),
@@ -816,23 +816,23 @@ private slots:
             h, RegistryFixtures::registryBytes(320, {{1, fullPlant("A1")}, {320, fullPlant("Z")}}));
         h.dialogs.inputAnswers.enqueue(QString("320"));
         h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
-        w.MnEditPlantDel->trigger();
+        w.ui.MnEditPlantDel->trigger();
         const QByteArray out = readFile(h.path("D.DAT"));
         QCOMPARE(out.size(), 320 * RecordSize);
         QCOMPARE(recordOf(out, 320), encodePlant(blankPlant()));
-        QCOMPARE(w.ComboBox1->count(), 1);
+        QCOMPARE(w.ui.ComboBox1->count(), 1);
     }
 
     // The hidden alteration command.
     void alteration() {
         EditorHarness h;
         TFRMeditor& w = start(h);
-        QVERIFY(!w.MnEditGerAlt->isVisible());
-        const QString before = w.RegistryFileName;
-        w.MnEditGerAlt->trigger();
+        QVERIFY(!w.ui.MnEditGerAlt->isVisible());
+        const QString before = w.document().registryFileName();
+        w.ui.MnEditGerAlt->trigger();
         QCOMPARE(h.dialogs.messageLines(),
                  QStringList{"plain: Problemas na leitura do Cadastro !"});
-        QCOMPARE(w.RegistryFileName, before);
+        QCOMPARE(w.document().registryFileName(), before);
         QVERIFY(!QFile::exists(h.path("Hidr_Modif.dat")));
 
         TUsinaHd daily = fullPlant("DIARIA");
@@ -842,10 +842,10 @@ private slots:
             QByteArray("partial");
         const QString path = h.writeFile("Hidr_Modif.dat", bytes);
         h.dialogs.clear();
-        w.MnEditGerAlt->trigger();
+        w.ui.MnEditGerAlt->trigger();
         QCOMPARE(h.dialogs.messageLines(),
                  QStringList{"warning: Alterações MSD geradas com sucesso."});
-        QCOMPARE(w.RegistryFileName, path);
+        QCOMPARE(w.document().registryFileName(), path);
         const QByteArray out = readFile(path);
         QCOMPARE(out.size(), bytes.size());
         QCOMPARE(out.at(791), 'D');
@@ -853,7 +853,7 @@ private slots:
         QCOMPARE(out.at(3 * RecordSize - 1), 'M');
         QCOMPARE(recordOf(out, 2), recordOf(bytes, 2));
         QCOMPARE(out.right(7), QByteArray("partial"));
-        QCOMPARE(w.PlantNames.at(1), QString("DIARIA      "));
+        QCOMPARE(w.document().plantNames().at(1), QString("DIARIA      "));
         QCOMPARE(readFile(m_loaded), m_loadedBytes);
     }
 };

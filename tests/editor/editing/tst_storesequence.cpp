@@ -5,7 +5,7 @@
 #include "editing/StoreSequence.h"
 #include "registry/PlantCodec.h"
 #include "registry/TCadHd.h"
-#include "window/Dialogs.h"
+#include "core/Dialogs.h"
 
 #include <QtTest>
 

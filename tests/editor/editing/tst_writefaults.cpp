@@ -61,16 +61,16 @@ QByteArray sampleRegistry() {
 }
 
 void select(TFRMeditor& w, int code) {
-    for (int i = 0; i < w.ComboBox1->count(); ++i)
-        if (w.ComboBox1->itemText(i).startsWith(QString::number(code) + " - ")) {
-            w.ComboBox1->setCurrentIndex(i);
-            w.ComboBox1Change();
+    for (int i = 0; i < w.ui.ComboBox1->count(); ++i)
+        if (w.ui.ComboBox1->itemText(i).startsWith(QString::number(code) + " - ")) {
+            w.ui.ComboBox1->setCurrentIndex(i);
+            emit w.ui.ComboBox1->activated(w.ui.ComboBox1->currentIndex());
             return;
         }
 }
 
 bool editing(const TFRMeditor& w) {
-    return !w.BTNsavechange->isHidden() && !w.TXT_Posto->isReadOnly();
+    return !w.ui.BTNsavechange->isHidden() && !w.ui.TXT_Posto->isReadOnly();
 }
 
 QStringList entries(const QString& dir) {
@@ -160,7 +160,7 @@ class TestWriteFaults : public QObject {
     TFRMeditor& start(EditorHarness& h) {
         m_loaded = h.writeFile("Cadastro.dat", m_loadedBytes);
         TFRMeditor& w = h.start({m_loaded});
-        w.editing().Now = [] { return Clock; };
+        w.document().Now = [] { return Clock; };
         return w;
     }
 
@@ -168,11 +168,11 @@ class TestWriteFaults : public QObject {
     // the next scripted answer.
     static void change(TFRMeditor& w, int code) {
         select(w, code);
-        w.MnEditPlantChange->trigger();
+        w.ui.MnEditPlantChange->trigger();
     }
     static void save(TFRMeditor& w, int posto) {
-        w.TXT_Posto->setText(QString::number(posto));
-        w.BTNsavechange->click();
+        w.ui.TXT_Posto->setText(QString::number(posto));
+        w.ui.BTNsavechange->click();
     }
 
     static void faults_data() {
@@ -204,10 +204,10 @@ private slots:
             QCOMPARE(h.dialogs.messageLines(), QStringList{Saved});
         }
         const QByteArray lastGood = readFile(dest);
-        const QString inUse = w.RegistryFileName;
+        const QString inUse = w.document().registryFileName();
         const QByteArray inUseBytes = readFile(inUse);
         change(w, 6);
-        QCOMPARE(w.DestFileName, dest);
+        QCOMPARE(w.document().destFileName(), dest);
         if (fault == "read-only")
             QVERIFY2(m.readOnly("out"), "read-only bind mount failed");
         else
@@ -218,9 +218,9 @@ private slots:
 
         QCOMPARE(h.dialogs.messageLines(), QStringList{CannotWrite});
         QVERIFY(editing(w));
-        QCOMPARE(w.TXT_Posto->text(), QString("66"));
-        QVERIFY(w.DestFileName.isEmpty());
-        QCOMPARE(w.RegistryFileName, inUse);
+        QCOMPARE(w.ui.TXT_Posto->text(), QString("66"));
+        QVERIFY(w.document().destFileName().isEmpty());
+        QCOMPARE(w.document().registryFileName(), inUse);
         QCOMPARE(readFile(inUse), inUseBytes);
         QCOMPARE(readFile(m_loaded), m_loadedBytes);
         QCOMPARE(QFile::exists(dest), afterStore);
@@ -230,13 +230,13 @@ private slots:
         h.dialogs.clear();
         const QString dest2 = h.path("D2.DAT");
         h.dialogs.saveFileAnswers.enqueue(dest2);
-        w.BTNsavechange->click();
+        w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 1);
         QCOMPARE(h.dialogs.messageLines(), QStringList{Saved});
         const QByteArray out = readFile(dest2);
         QCOMPARE(postoOf(out, 6), 66);
         QCOMPARE(postoOf(out, 2), afterStore ? 4 : 11);
-        QCOMPARE(readFile(w.auxCadPath()), out);
+        QCOMPARE(readFile(w.document().scratchPath()), out);
         QCOMPARE(readFile(m_loaded), m_loadedBytes);
         QCOMPARE(readFile(dest), lastGood);
     }
@@ -254,15 +254,15 @@ private slots:
         MOUNT_OR_SKIP(m.tmpfs("start"));
         QVERIFY(QDir::setCurrent(h.path("start")));
         TFRMeditor& w = start(h);
-        QCOMPARE(w.StartDir, h.path("start"));
-        const QString aux = w.auxCadPath();
+        QCOMPARE(w.document().startDir(), h.path("start"));
+        const QString aux = w.document().scratchPath();
         const QString dest = h.path("D.DAT");
         h.dialogs.saveFileAnswers.enqueue(dest);
         if (afterStore) {
             change(w, 2);
             save(w, 4);
             QCOMPARE(h.dialogs.messageLines(), QStringList{Saved});
-            QCOMPARE(w.RegistryFileName, aux);
+            QCOMPARE(w.document().registryFileName(), aux);
         }
         const QByteArray auxBefore = readFile(aux);
         change(w, 6);
@@ -279,7 +279,7 @@ private slots:
                                    ".";
         QCOMPARE(h.dialogs.messageLines(), QStringList({copyFailed, Saved}));
         QVERIFY(!editing(w));
-        QCOMPARE(w.RegistryFileName, dest);
+        QCOMPARE(w.document().registryFileName(), dest);
         QVERIFY(w.windowTitle().endsWith(dest));
         QCOMPARE(QFile::exists(aux), afterStore);
         QCOMPARE(readFile(aux), auxBefore);
@@ -326,19 +326,19 @@ private slots:
             QCOMPARE(h.dialogs.messageLines(), QStringList{ReadProblem});
             QVERIFY(editing(w));
             QVERIFY(!QFile::exists(dest));
-            QVERIFY(!QFile::exists(w.auxCadPath()));
-            QCOMPARE(w.RegistryFileName, m_loaded);
+            QVERIFY(!QFile::exists(w.document().scratchPath()));
+            QCOMPARE(w.document().registryFileName(), m_loaded);
             QVERIFY(writeBytes(m_loaded, m_loadedBytes)); // the user puts it back
             h.dialogs.clear();
             h.dialogs.saveFileAnswers.enqueue(dest);
-            w.BTNsavechange->click();
+            w.ui.BTNsavechange->click();
             QCOMPARE(h.dialogs.count(Kind::SaveFile), 1);
         }
         QCOMPARE(h.dialogs.messageLines(), QStringList{Saved});
         const QByteArray out = readFile(dest);
         QCOMPARE(postoOf(out, 6), 66);
         QCOMPARE(postoOf(out, 2), afterStore ? 4 : 11);
-        QCOMPARE(readFile(w.auxCadPath()), out);
+        QCOMPARE(readFile(w.document().scratchPath()), out);
     }
 
     // The scratch copy in use removed under the program. While the destination still holds
@@ -356,11 +356,11 @@ private slots:
         EditorHarness h;
         TFRMeditor& w = start(h);
         const QString dest = h.path("D.DAT");
-        const QString aux = w.auxCadPath();
+        const QString aux = w.document().scratchPath();
         h.dialogs.saveFileAnswers.enqueue(dest);
         change(w, 2);
         save(w, 4);
-        QCOMPARE(w.RegistryFileName, aux);
+        QCOMPARE(w.document().registryFileName(), aux);
         change(w, 6);
         QVERIFY(QFile::remove(aux));
         if (destination == "removed")
@@ -389,7 +389,7 @@ private slots:
         QCOMPARE(postoOf(out, 2), 4);
         QCOMPARE(postoOf(out, 6), 66);
         QCOMPARE(readFile(aux), out);
-        QCOMPARE(w.RegistryFileName, aux);
+        QCOMPARE(w.document().registryFileName(), aux);
 
         // Stores go on as before the fault.
         h.dialogs.clear();
@@ -411,17 +411,17 @@ private slots:
         h.dialogs.saveFileAnswers.enqueue(dest);
         change(w, 2);
         save(w, 4);
-        QVERIFY(QFile::remove(w.auxCadPath()));
+        QVERIFY(QFile::remove(w.document().scratchPath()));
         h.dialogs.clear();
         h.dialogs.inputAnswers.enqueue(QString("6"));
-        w.MnEditPlantDel->trigger();
+        w.ui.MnEditPlantDel->trigger();
         QCOMPARE(h.dialogs.count(Kind::Plain), 1);
         QCOMPARE(h.dialogs.texts(Kind::Information),
                  QStringList{"Alteração gravada com sucesso ! Até breve !"});
         const QByteArray out = readFile(dest);
         QCOMPARE(postoOf(out, 2), 4);
         QCOMPARE(out.mid(5 * RecordSize, RecordSize), encodePlant(blankPlant()));
-        QCOMPARE(readFile(w.auxCadPath()), out);
+        QCOMPARE(readFile(w.document().scratchPath()), out);
     }
 
     // The alteration file rewritten in place on a full file system: it stays as it was, never
@@ -438,12 +438,12 @@ private slots:
         QVERIFY(writeBytes(path, bytes));
         TFRMeditor& w = start(h);
         QVERIFY(Mounts::fill(h.path("start")));
-        const QString before = w.RegistryFileName;
+        const QString before = w.document().registryFileName();
         h.dialogs.clear();
-        w.MnEditGerAlt->trigger();
+        w.ui.MnEditGerAlt->trigger();
         QCOMPARE(h.dialogs.messageLines(), QStringList{ReadProblem});
         QCOMPARE(readFile(path), bytes);
-        QCOMPARE(w.RegistryFileName, before);
+        QCOMPARE(w.document().registryFileName(), before);
     }
 };
 

@@ -1,6 +1,6 @@
 // The about box in both languages, with and without its picture.
 
-#include "language/TfrmHelpAbout.h"
+#include "window/TfrmHelpAbout.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // that must give an error instead of ending the program.
 
 #include "language/JpegImage.h"
-#include "language/TfrmHelpAbout.h"
+#include "window/TfrmHelpAbout.h"
 
 #include <QBuffer>
 #include <QTest>

@@ -2,6 +2,7 @@
 
 #include "LanguageExpectations.h"
 #include "language/LanguageTexts.h"
+#include "window/LanguageApply.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -105,7 +106,13 @@ struct Tree {
     }
 
     QStringList apply(Language language, const QString& registry = QString()) {
-        return applyLanguage(*window, language, registry, {Lingua, openDialog});
+        // The document holds the language and the title; the window shows them.
+        Lingua = int(language);
+        openDialog = openDialogTexts(language);
+        QString title = languageTitle(language);
+        if (!registry.isEmpty())
+            title += " - " + QDir::toNativeSeparators(registry);
+        return applyLanguage(*window, language, title, !registry.isEmpty());
     }
 
     int Lingua = 0;

@@ -6,7 +6,7 @@
 #include "LanguageExpectations.h"
 #include "RegistryFixtures.h"
 #include "language/TMsg.h"
-#include "language/TfrmHelpAbout.h"
+#include "window/TfrmHelpAbout.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -129,7 +129,7 @@ QStringList untouchedState(TFRMeditor& w) {
 }
 
 void trigger(TFRMeditor& w, int lingua) {
-    (lingua == 1 ? w.MnEditLanPort : w.MnEditLanEng)->trigger();
+    (lingua == 1 ? w.ui.MnEditLanPort : w.ui.MnEditLanEng)->trigger();
 }
 
 } // namespace
@@ -154,11 +154,9 @@ private slots:
 void TstLanguageWindow::beforeFirstActivation() {
     EditorHarness h;
     TFRMeditor& w = h.create();
-    QCOMPARE(w.Lingua, 0);
-    QVERIFY(w.isEnglishChecked());
-    QVERIFY(!w.isPortugueseChecked());
-    QVERIFY(w.Msg);
-    QVERIFY(w.frmHelpAbout);
+    QCOMPARE(w.document().lingua(), 0);
+    QVERIFY(w.ui.MnEditLanEng->isChecked());
+    QVERIFY(!w.ui.MnEditLanPort->isChecked());
 }
 
 // Each row starts the editor (with a registry on the command line or none, the open dialog
@@ -195,16 +193,16 @@ void TstLanguageWindow::switches() {
     auto verify = [&](int lingua, const QString& step) {
         const QStringList wrong = mismatches(w, lingua);
         QVERIFY2(wrong.isEmpty(), qPrintable(step + ": " + wrong.join("; ")));
-        QCOMPARE(w.Lingua, lingua);
-        QCOMPARE(w.isPortugueseChecked(), lingua == 1);
-        QCOMPARE(w.isEnglishChecked(), lingua == 2);
-        for (QAction* a : {w.MnEditLanEsp, w.MnEditLanFran}) {
+        QCOMPARE(w.document().lingua(), lingua);
+        QCOMPARE(w.ui.MnEditLanPort->isChecked(), lingua == 1);
+        QCOMPARE(w.ui.MnEditLanEng->isChecked(), lingua == 2);
+        for (QAction* a : {w.ui.MnEditLanEsp, w.ui.MnEditLanFran}) {
             QVERIFY(!a->isChecked());
             QVERIFY(!a->isEnabled());
         }
-        QVERIFY(w.MnEditLang->menuAction()->isEnabled());
-        QCOMPARE(w.MnFileExp->isEnabled(), withRegistry);
-        QCOMPARE(w.Msg->text(w.Lingua, 6),
+        QVERIFY(w.ui.MnEditLang->menuAction()->isEnabled());
+        QCOMPARE(w.ui.MnFileExp->isEnabled(), withRegistry);
+        QCOMPARE(w.document().messages().text(w.document().lingua(), 6),
                  lingua == 1 ? QStringLiteral("Volume Mínimo Maior que o Máximo!")
                              : QStringLiteral("Minimum Volume greater than Maximum Volume!"));
     };
@@ -241,19 +239,19 @@ void TstLanguageWindow::leavesEverythingElse() {
                         3, {{1, RegistryFixtures::fullPlant(QStringLiteral("ALFA"))},
                             {3, RegistryFixtures::fullPlant(QStringLiteral("GAMA"))}}));
     TFRMeditor& w = h.start({registry});
-    QVERIFY(!w.TXT_VMax->text().isEmpty());
+    QVERIFY(!w.ui.TXT_VMax->text().isEmpty());
     if (editing) {
         // The form as the change mode leaves it: open boxes, a selector in a box's place,
         // the save buttons shown, and the user's unsaved input.
-        for (QLineEdit* box : w.plantBoxes())
+        for (QLineEdit* box : plantBoxes(w))
             box->setReadOnly(false);
-        w.TXT_VMax->setText(QStringLiteral("999,5"));
-        w.TXT_Nome->setText(QStringLiteral("ALFA NOVA"));
-        w.TXT_reg->hide();
-        w.CMBreg->show();
-        w.BTNsavechange->show();
-        w.BTNcancelchange->show();
-        w.StrGr_PolsJus->item(0, 1)->setText(QStringLiteral("1,5"));
+        w.ui.TXT_VMax->setText(QStringLiteral("999,5"));
+        w.ui.TXT_Nome->setText(QStringLiteral("ALFA NOVA"));
+        w.ui.TXT_reg->hide();
+        w.ui.CMBreg->show();
+        w.ui.BTNsavechange->show();
+        w.ui.BTNcancelchange->show();
+        w.ui.StrGr_PolsJus->item(0, 1)->setText(QStringLiteral("1,5"));
     }
     h.dialogs.clear();
     const QStringList before = untouchedState(w);
@@ -263,7 +261,7 @@ void TstLanguageWindow::leavesEverythingElse() {
     trigger(w, 1);
     QCOMPARE(untouchedState(w), before);
     QCOMPARE(w.windowTitle(), title);
-    QCOMPARE(w.CurrentCode, 1);
+    QCOMPARE(w.document().currentCode(), 1);
     QCOMPARE(h.dialogs.boxes.size(), qsizetype(0)); // no box, no question
 }
 
@@ -283,13 +281,13 @@ void TstLanguageWindow::titleAfterLoading() {
                         2, {{1, RegistryFixtures::plantNamed(QStringLiteral("ALFA"))}}));
     TFRMeditor& w = h.start();
     h.dialogs.openFileAnswers.enqueue(registry);
-    w.MnFileLoad->trigger();
+    w.ui.MnFileLoad->trigger();
     const QString path = QDir::toNativeSeparators(registry);
     QCOMPARE(w.windowTitle(), QStringLiteral("Velarin - ") + path);
     trigger(w, lingua);
     QCOMPARE(w.windowTitle(),
              (lingua == 1 ? ExpectedTitlePortuguese : ExpectedTitleEnglish) + " - " + path);
-    QVERIFY(w.MnFileExp->isEnabled());
+    QVERIFY(w.ui.MnFileExp->isEnabled());
 }
 
 // The next File > Load asks in the language chosen.
@@ -312,7 +310,7 @@ void TstLanguageWindow::openDialogTexts() {
     trigger(w, 3 - lingua);
     trigger(w, lingua);
     h.dialogs.clear();
-    w.MnFileLoad->trigger();
+    w.ui.MnFileLoad->trigger();
     const QList<ScriptedDialogs::Box> opened = h.dialogs.boxes;
     QCOMPARE(opened.size(), qsizetype(1));
     QCOMPARE(opened[0].kind, ScriptedDialogs::Kind::OpenFile);
@@ -337,7 +335,7 @@ void TstLanguageWindow::aboutBox() {
     EditorHarness h;
     TFRMeditor& w = h.start();
     trigger(w, lingua);
-    TfrmHelpAbout* box = w.frmHelpAbout.get();
+    TfrmHelpAbout* box = &w.aboutBox();
     QString shownTitle, shownHeading, shownVersion;
     bool shown = false;
     QTimer::singleShot(0, box, [&] {
@@ -347,16 +345,16 @@ void TstLanguageWindow::aboutBox() {
         shownVersion = box->Label2->text();
         box->BTNok->click();
     });
-    w.MnHelpAbout->trigger();
+    w.ui.MnHelpAbout->trigger();
     QVERIFY(shown);
     QVERIFY(!box->isVisible());
     QCOMPARE(shownTitle, title);
     QCOMPARE(shownHeading, heading);
-    QCOMPARE(shownVersion, w.Label1->text());
+    QCOMPARE(shownVersion, w.ui.Label1->text());
     QCOMPARE(shownVersion, QStringLiteral("Version 4.0 a"));
     QVERIFY(!box->ImgHelp->pixmap().isNull());
     // The same box is kept for the next time.
-    QCOMPARE(w.frmHelpAbout.get(), box);
+    QCOMPARE(&w.aboutBox(), box);
 }
 
 QTEST_MAIN(TstLanguageWindow)

@@ -2,7 +2,7 @@
 // A Dialogs double for the registry core's tests: it records every message box (kind and
 // text, in order) and opens no dialog.
 
-#include "window/Dialogs.h"
+#include "core/Dialogs.h"
 
 #include <QList>
 #include <QPair>

@@ -49,8 +49,6 @@ private slots:
     void everyLineHas180Semicolons();
     void targetName_data();
     void targetName();
-    void successText_data();
-    void successText();
     void exportFile_data();
     void exportFile();
 };
@@ -253,25 +251,6 @@ void TestCsvExport::targetName() {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
     QCOMPARE(CsvExport::targetName(chosen), written);
-}
-
-void TestCsvExport::successText_data() {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("Portuguese") << int(CsvExport::Language::Portuguese)
-                                << "Arquivo CSV gerado com sucesso !";
-    QTest::newRow("English") << int(CsvExport::Language::English)
-                             << "CSV File successfully generated !";
-    QTest::newRow("Spanish") << int(CsvExport::Language::Spanish)
-                             << "Ficheiro CSV gerado con sucesso !";
-    QTest::newRow("French") << int(CsvExport::Language::French)
-                            << "Fichier CSV a été généré avec success !";
-}
-
-void TestCsvExport::successText() {
-    QFETCH(int, language);
-    QFETCH(QString, text);
-    QCOMPARE(CsvExport::successText(CsvExport::Language(language)), text);
 }
 
 void TestCsvExport::exportFile_data() {

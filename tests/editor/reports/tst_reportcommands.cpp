@@ -4,6 +4,7 @@
 #include "ReportSamples.h"
 #include "registry/PlantList.h"
 #include "registry/TCadHd.h"
+#include "language/LanguageTexts.h"
 #include "reports/ReportPrinter.h"
 
 #include <QApplication>
@@ -75,7 +76,6 @@ private slots:
     void printCommands();
     void allPlantsRange_data();
     void allPlantsRange();
-    void textsFromControls();
 };
 
 void TestReportCommands::exportCommand_data() {
@@ -92,10 +92,6 @@ void TestReportCommands::exportCommand_data() {
         << "a.csv" << QStringList{} << QList<bool>{} << 0 << "a.csv" << QStringList{pt};
     QTest::newRow("English") << "a.csv" << QStringList{} << QList<bool>{} << 1 << "a.csv"
                              << QStringList{"CSV File successfully generated !"};
-    QTest::newRow("Spanish") << "a.csv" << QStringList{} << QList<bool>{} << 2 << "a.csv"
-                             << QStringList{"Ficheiro CSV gerado con sucesso !"};
-    QTest::newRow("French") << "a.csv" << QStringList{} << QList<bool>{} << 3 << "a.csv"
-                            << QStringList{"Fichier CSV a été généré avec success !"};
     QTest::newRow("rule adds .csv") << "plants" << QStringList{"plants"} << QList<bool>{} << 0
                                     << "plants.csv" << QStringList{pt};
     QTest::newRow("chosen name exists: the save dialog asked")
@@ -125,7 +121,7 @@ void TestReportCommands::exportCommand() {
         dialogs.saveAnswers << dir.filePath(chosen);
     dialogs.confirmAnswers = answers;
     ExportRequest request = exportRequest(dir);
-    request.language = CsvExport::Language(language);
+    request.successText = languageMessage(LanguageMessage::CsvWritten, language + 1);
 
     QCOMPARE(runExportCommand(dialogs, request), !written.isEmpty());
     QCOMPARE(dialogs.saveDirs, QStringList{dir.path()});
@@ -274,41 +270,6 @@ void TestReportCommands::allPlantsRange() {
     QVERIFY(none.printRequests.isEmpty());
 }
 
-void TestReportCommands::textsFromControls() {
-    QWidget window;
-    const auto box = [&](const char* name, const QString& text) {
-        auto* edit = new QLineEdit(text, &window);
-        edit->setObjectName(name);
-    };
-    box("TXT_Cod", "5");
-    box("TXT_Nome", "SERRA AZUL  ");
-    box("TXT_VMax", "being typed");
-    box("TXT_NGrMaq", "1");
-    auto* sets = new QTableWidget(2, 5, &window);
-    sets->setObjectName("StrGr_ConjMaq1");
-    sets->setItem(0, 0, new QTableWidgetItem("1"));
-    sets->setItem(0, 4, new QTableWidgetItem("95.75"));
-    auto* evap = new QTableWidget(1, 12, &window);
-    evap->setObjectName("StrGr_EvapM");
-    evap->setItem(0, 11, new QTableWidgetItem("-7"));
-    for (int i = 1; i <= 3; ++i) {
-        auto* group =
-            new QGroupBox(QStringList{"", "Cadastro", "Reservatório", "Usina"}.at(i), &window);
-        group->setObjectName(QStringLiteral("GroupBox%1").arg(i));
-    }
-
-    const SheetTexts t = sheetTextsFromControls(window);
-    QCOMPARE(t.title, QString("5 - SERRA AZUL  "));
-    QCOMPARE(t.values.box("TXT_VMax"), QString("being typed"));
-    QCOMPARE(t.values.box("TXT_NGrMaq"), QString("1"));
-    QCOMPARE(t.values.box("TXT_Obs"), QString()); // no such control
-    QCOMPARE(t.values.ConjMaq1.rows, 2);
-    QCOMPARE(t.values.ConjMaq1.at(0, 4), QString("95.75"));
-    QCOMPARE(t.values.ConjMaq1.at(0, 1), QString()); // a cell never set
-    QCOMPARE(t.values.EvapM.at(0, 11), QString("-7"));
-    QCOMPARE(t.values.PolsJus.rows, 0);
-    QCOMPARE(t.captions[1], QString("Reservatório"));
-}
 
 QTEST_MAIN(TestReportCommands)
 #include "tst_reportcommands.moc"

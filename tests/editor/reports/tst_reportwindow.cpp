@@ -2,6 +2,7 @@
 
 #include "EditorHarness.h"
 #include "ReportSamples.h"
+#include "reports/ReportPrinter.h"
 #include "reports/SheetPainter.h"
 
 #include <QAction>
@@ -33,7 +34,7 @@ ScriptedDialogs::PrinterAnswer toPdf(const QString& file, int from = 0, int to =
 }
 
 void checkLanguage(TFRMeditor& w, QAction* item) {
-    for (QAction* a : {w.MnEditLanPort, w.MnEditLanEng, w.MnEditLanEsp, w.MnEditLanFran})
+    for (QAction* a : {w.ui.MnEditLanPort, w.ui.MnEditLanEng, w.ui.MnEditLanEsp, w.ui.MnEditLanFran})
         a->setChecked(a == item);
 }
 
@@ -76,9 +77,9 @@ void TestReportWindow::registryGoneReportsOnce() {
     QVERIFY(QFile::remove(reg));
     harness.dialogs.clear();
     harness.dialogs.saveFileAnswers.enqueue(harness.path("out.csv"));
-    w.MnFileExp->trigger();
+    w.ui.MnFileExp->trigger();
     harness.dialogs.printerAnswers.enqueue(toPdf(harness.path("all.pdf")));
-    w.MnFilePrintAllData->trigger();
+    w.ui.MnFilePrintAllData->trigger();
     // One message for each report, not one per code, and nothing written.
     QCOMPARE(harness.dialogs.messageLines().size(), 2);
     QCOMPARE(
@@ -104,11 +105,11 @@ void TestReportWindow::exportFromTheMenu() {
     const QString reg = harness.writeFile("HIDR.DAT", threePlants());
     TFRMeditor& w = harness.start({reg}, QLocale(QLocale::Portuguese, QLocale::Brazil));
     checkLanguage(
-        w, QList<QAction*>{w.MnEditLanPort, w.MnEditLanEng, w.MnEditLanEsp, w.MnEditLanFran}.at(
+        w, QList<QAction*>{w.ui.MnEditLanPort, w.ui.MnEditLanEng, w.ui.MnEditLanEsp, w.ui.MnEditLanFran}.at(
                language));
     harness.dialogs.clear();
     harness.dialogs.saveFileAnswers.enqueue(harness.path("cadastro"));
-    w.MnFileExp->trigger();
+    w.ui.MnFileExp->trigger();
 
     QCOMPARE(harness.dialogs.lastSaveProposedName, QString("CadUsH.csv"));
     QVERIFY(harness.dialogs.lastSaveConfirmOverwrite);
@@ -127,16 +128,16 @@ void TestReportWindow::printPlantShown() {
     EditorHarness harness;
     const QString reg = harness.writeFile("HIDR.DAT", threePlants());
     TFRMeditor& w = harness.start({reg});
-    w.ComboBox1->setCurrentIndex(1);
-    w.ComboBox1Change();
-    QCOMPARE(w.TXT_Nome->text(), QString("SERRA AZUL  "));
+    w.ui.ComboBox1->setCurrentIndex(1);
+    emit w.ui.ComboBox1->activated(w.ui.ComboBox1->currentIndex());
+    QCOMPARE(w.ui.TXT_Nome->text(), QString("SERRA AZUL  "));
     // The controls as they stand, saved or not.
-    w.TXT_VMax->setText("4321.00   hm3");
+    w.ui.TXT_VMax->setText("4321.00   hm3");
     w.reportPrinter().printer().setPageOrientation(QPageLayout::Portrait);
     const QString pdf = harness.path("sheet.pdf");
     harness.dialogs.clear();
     harness.dialogs.printerAnswers.enqueue(toPdf(pdf));
-    w.MnFilePrintCurData->trigger();
+    w.ui.MnFilePrintCurData->trigger();
 
     QCOMPARE(harness.dialogs.count(Kind::Error), 0);
     QVERIFY(harness.dialogs.lastPrintRequest.warnWithoutPrinter);
@@ -159,11 +160,11 @@ void TestReportWindow::printBeforeAPlantIsChosen() {
     EditorHarness harness;
     const QString reg = harness.writeFile("HIDR.DAT", threePlants());
     TFRMeditor& w = harness.start({reg});
-    w.Limpa_Campos(); // as before any plant is selected
+    w.ui.MnFileLoad->trigger(); // the form cleared, no plant chosen
     const QString pdf = harness.path("sheet.pdf");
     harness.dialogs.clear();
     harness.dialogs.printerAnswers.enqueue(toPdf(pdf));
-    w.MnFilePrintCurData->trigger();
+    w.ui.MnFilePrintCurData->trigger();
     QCOMPARE(harness.dialogs.texts(Kind::Error), QStringList{"'' is not a valid integer value"});
     QVERIFY(!QFileInfo::exists(pdf));
     QVERIFY(!QGuiApplication::overrideCursor());
@@ -185,11 +186,11 @@ void TestReportWindow::printAllPlantsWithARange() {
     EditorHarness harness;
     const QString reg = harness.writeFile("HIDR.DAT", threePlants());
     TFRMeditor& w = harness.start({reg});
-    w.GroupBox2->setTitle("Reservoir");
+    w.ui.GroupBox2->setTitle("Reservoir");
     const QString pdf = harness.path("all.pdf");
     harness.dialogs.clear();
     harness.dialogs.printerAnswers.enqueue(toPdf(pdf, from, to));
-    w.MnFilePrintAllData->trigger();
+    w.ui.MnFilePrintAllData->trigger();
 
     const PrintRequest request = harness.dialogs.lastPrintRequest;
     QVERIFY(request.allowPageRange);
@@ -216,7 +217,7 @@ void TestReportWindow::screenPrintIsTheClientArea() {
     const QString pdf = harness.path("screen.pdf");
     harness.dialogs.clear();
     harness.dialogs.printerAnswers.enqueue(toPdf(pdf));
-    w.MnFilePrintCurScr->trigger();
+    w.ui.MnFilePrintCurScr->trigger();
     QCOMPARE(harness.dialogs.count(Kind::Error), 0);
     QVERIFY(harness.dialogs.lastPrintRequest.warnWithoutPrinter);
     QCOMPARE(pdfPages(pdf), 1);
@@ -238,14 +239,14 @@ void TestReportWindow::cancelledPrintsChangeNothing() {
     TFRMeditor& w = harness.start({reg});
     w.reportPrinter().printer().setPageOrientation(QPageLayout::Portrait);
     harness.dialogs.clear();
-    for (QAction* a : {w.MnFilePrintCurScr, w.MnFilePrintCurData, w.MnFilePrintAllData})
+    for (QAction* a : {w.ui.MnFilePrintCurScr, w.ui.MnFilePrintCurData, w.ui.MnFilePrintAllData})
         a->trigger(); // no answer queued: each dialog is cancelled
     QCOMPARE(harness.dialogs.count(Kind::ChoosePrinter), 3);
     QCOMPARE(harness.dialogs.messageLines(), QStringList{});
     QCOMPARE(w.reportPrinter().printer().pageLayout().orientation(), QPageLayout::Portrait);
     QVERIFY(!QGuiApplication::overrideCursor());
     // Cancelling the save dialog writes nothing either.
-    w.MnFileExp->trigger();
+    w.ui.MnFileExp->trigger();
     QCOMPARE(harness.dialogs.messageLines(), QStringList{});
 }
 

@@ -3,7 +3,7 @@
 // that records every box, and a plant form that passes every rule.
 
 #include "editing/FormSnapshot.h"
-#include "window/Dialogs.h"
+#include "core/Dialogs.h"
 
 #include <QList>
 #include <QString>

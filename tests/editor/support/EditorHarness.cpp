@@ -1,5 +1,10 @@
 #include "EditorHarness.h"
 
+#include "registry/PlantFields.h"
+
+#include <QLineEdit>
+#include <QTableWidget>
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -45,14 +50,39 @@ TFRMeditor& EditorHarness::create(const QStringList& arguments) {
 
 TFRMeditor& EditorHarness::start(const QStringList& arguments, const QLocale& locale) {
     TFRMeditor& w = create(arguments);
-    w.NumberLocale = locale;
+    w.document().setLocale(locale);
     w.show();
     QTest::qWait(0);
-    for (int i = 0; i < 100 && !w.FirstActivationDone; ++i)
+    for (int i = 0; i < 100 && !w.firstActivationDone(); ++i)
         QTest::qWait(10);
     return w;
 }
 
 void EditorHarness::destroy() {
     m_window.reset();
+}
+
+QList<QLineEdit*> plantBoxes(const TFRMeditor& window) {
+    QList<QLineEdit*> boxes;
+    for (const PlantField& f : plantFields())
+        if (auto* box = window.findChild<QLineEdit*>(f.name()))
+            boxes << box;
+    return boxes;
+}
+
+QList<QTableWidget*> grids(const TFRMeditor& window) {
+    const EditorControls& ui = window.ui;
+    return {ui.StrGr_PCVA, ui.StrGr_EvapM, ui.StrGr_ConjMaq1, ui.StrGr_ConjMaq2, ui.StrGr_PolsJus};
+}
+
+QString cellText(const QTableWidget* grid, int row, int column) {
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void setCell(QTableWidget* grid, int row, int column, const QString& text) {
+    if (QTableWidgetItem* item = grid->item(row, column))
+        item->setText(text);
+    else
+        grid->setItem(row, column, new QTableWidgetItem(text));
 }

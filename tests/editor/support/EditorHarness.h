@@ -13,6 +13,16 @@
 #include <QTemporaryDir>
 #include <memory>
 
+class QLineEdit;
+class QTableWidget;
+
+// The window's display boxes of the plant's fields, in the record's order, and its five grids.
+QList<QLineEdit*> plantBoxes(const TFRMeditor& window);
+QList<QTableWidget*> grids(const TFRMeditor& window);
+// A grid cell's text (empty for a cell never set), and a cell set as the user types it.
+QString cellText(const QTableWidget* grid, int row, int column);
+void setCell(QTableWidget* grid, int row, int column, const QString& text);
+
 class EditorHarness {
 public:
     // Makes the folder and enters it; writes config.ini there unless told not to.

@@ -3,7 +3,7 @@
 // every box.
 
 #include "registry/TUsinaHd.h"
-#include "window/Dialogs.h"
+#include "core/Dialogs.h"
 
 #include <QByteArray>
 #include <QMap>

@@ -3,7 +3,7 @@
 // text, in order) and every question is answered from a queue; an empty queue answers
 // "cancel" (No, no file, no text, no printer).
 
-#include "window/Dialogs.h"
+#include "core/Dialogs.h"
 
 #include <QList>
 #include <QQueue>

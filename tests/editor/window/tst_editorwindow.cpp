@@ -129,7 +129,7 @@ void TestEditorWindow::start() {
         h.dialogs.openFileAnswers.enqueue(dialogAnswer);
     TFRMeditor& w = h.start({argument});
 
-    QVERIFY(w.FirstActivationDone);
+    QVERIFY(w.firstActivationDone());
     QCOMPARE(h.dialogs.count(Kind::OpenFile), dialogShown ? 1 : 0);
     if (dialogShown) {
         const ScriptedDialogs::Box box = h.dialogs.boxes.constFirst();
@@ -140,24 +140,24 @@ void TestEditorWindow::start() {
     const bool loaded = !shownName.isEmpty();
     QCOMPARE(w.windowTitle(),
              loaded ? titleBase + " - " + QDir::toNativeSeparators(file) : titleBase);
-    QCOMPARE(int(w.SinalState), signal);
-    QCOMPARE(w.Sinal->pixmap().toImage(), (loaded ? w.ImgGreen : w.ImgRed)->pixmap().toImage());
-    QCOMPARE(w.MnFileExp->isEnabled(), loaded);
-    QCOMPARE(enabled(w.MnEditSearch), loaded);
-    QCOMPARE(w.TXT_Nome->text(), shownName);
-    QCOMPARE(w.RegistryFileName, loaded ? file : QString());
-    QVERIFY(w.DestFileName.isEmpty());
+    QCOMPARE(int(w.signalColor()), signal);
+    QCOMPARE(w.ui.Sinal->pixmap().toImage(), (loaded ? w.ui.ImgGreen : w.ui.ImgRed)->pixmap().toImage());
+    QCOMPARE(w.ui.MnFileExp->isEnabled(), loaded);
+    QCOMPARE(enabled(w.ui.MnEditSearch), loaded);
+    QCOMPARE(w.ui.TXT_Nome->text(), shownName);
+    QCOMPARE(w.document().registryFileName(), loaded ? file : QString());
+    QVERIFY(w.document().destFileName().isEmpty());
     if (loaded) {
-        QCOMPARE(w.ComboBox1->currentText(), QStringLiteral("1 - ALFA"));
-        QCOMPARE(w.TXT_Cod->text(), QStringLiteral("1"));
-        QCOMPARE(w.CurrentCode, 1);
-        QVERIFY(w.MnEditSearchCode->isChecked());
-        QVERIFY(!w.MnEditSearchName->isChecked());
+        QCOMPARE(w.ui.ComboBox1->currentText(), QStringLiteral("1 - ALFA"));
+        QCOMPARE(w.ui.TXT_Cod->text(), QStringLiteral("1"));
+        QCOMPARE(w.document().currentCode(), 1);
+        QVERIFY(w.ui.MnEditSearchCode->isChecked());
+        QVERIFY(!w.ui.MnEditSearchName->isChecked());
     } else {
-        QCOMPARE(w.ComboBox1->count(), 0);
-        QCOMPARE(w.ComboBox2->count(), 0);
-        QCOMPARE(w.TXT_Posto->text(), QString());
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_PCVA, 0, 0), QString());
+        QCOMPARE(w.ui.ComboBox1->count(), 0);
+        QCOMPARE(w.ui.ComboBox2->count(), 0);
+        QCOMPARE(w.ui.TXT_Posto->text(), QString());
+        QCOMPARE(cellText(w.ui.StrGr_PCVA, 0, 0), QString());
     }
     QVERIFY(w.isMaximized());
 }
@@ -167,13 +167,13 @@ void TestEditorWindow::plantListOfOneSix320() {
     const QString file = h.writeFile("HIDR.DAT", registryOneSix320());
     TFRMeditor& w = h.start({file});
     const QStringList expected = {"1 - ALFA", "6 - São Simão", "320 - ÚLTIMA"};
-    QCOMPARE(items(w.ComboBox2), expected);
-    QCOMPARE(items(w.ComboBox1), expected);
-    QCOMPARE(w.PlantNames.value(0), QStringLiteral("NÃO HÁ"));
-    QCOMPARE(w.PlantNames.value(6), QStringLiteral("São Simão   "));
-    QCOMPARE(w.PlantNames.value(5), QString(12, u' '));
-    QCOMPARE(w.PlantNames.value(321), QString());
-    QVERIFY(w.PlantNames.size() >= 1001);
+    QCOMPARE(items(w.ui.ComboBox2), expected);
+    QCOMPARE(items(w.ui.ComboBox1), expected);
+    QCOMPARE(w.document().plantNames().value(0), QStringLiteral("NÃO HÁ"));
+    QCOMPARE(w.document().plantNames().value(6), QStringLiteral("São Simão   "));
+    QCOMPARE(w.document().plantNames().value(5), QString(12, u' '));
+    QCOMPARE(w.document().plantNames().value(321), QString());
+    QVERIFY(w.document().plantNames().size() >= 1001);
 }
 
 void TestEditorWindow::vacatedRecordsKeepTheirNames() {
@@ -181,8 +181,8 @@ void TestEditorWindow::vacatedRecordsKeepTheirNames() {
     const QString file = h.writeFile("HIDR.DAT", registryOneSix320());
     TFRMeditor& w = h.start({file});
     // Plant 1 points at records 2 (blank first byte) and 3 (NUL first byte).
-    QCOMPARE(w.TXT_Jusante->text(), QStringLiteral("2 -  OCULTA     "));
-    QCOMPARE(w.TXT_Desvio->text(), QStringLiteral("3 - NULA       ")); // a NUL adds nothing
+    QCOMPARE(w.ui.TXT_Jusante->text(), QStringLiteral("2 -  OCULTA     "));
+    QCOMPARE(w.ui.TXT_Desvio->text(), QStringLiteral("3 - NULA       ")); // a NUL adds nothing
 }
 
 void TestEditorWindow::registrySizes_data() {
@@ -219,12 +219,12 @@ void TestEditorWindow::registrySizes() {
     EditorHarness h;
     const QString file = h.writeFile("HIDR.DAT", bytes);
     TFRMeditor& w = h.start({file});
-    QCOMPARE(items(w.ComboBox2), entries);
-    w.ComboBox1->setCurrentIndex(w.ComboBox1->count() - 1);
-    emit w.ComboBox1->activated(w.ComboBox1->currentIndex());
-    QCOMPARE(w.TXT_Jusante->text(), lastEntryDownstream);
+    QCOMPARE(items(w.ui.ComboBox2), entries);
+    w.ui.ComboBox1->setCurrentIndex(w.ui.ComboBox1->count() - 1);
+    emit w.ui.ComboBox1->activated(w.ui.ComboBox1->currentIndex());
+    QCOMPARE(w.ui.TXT_Jusante->text(), lastEntryDownstream);
     if (entries.size() > 1)
-        QCOMPARE(w.TXT_Posto->text(), QStringLiteral("77"));
+        QCOMPARE(w.ui.TXT_Posto->text(), QStringLiteral("77"));
     QCOMPARE(h.dialogs.messageLines(), QStringList());
 }
 
@@ -237,13 +237,13 @@ void TestEditorWindow::keyboardMnemonics() {
     h.dialogs.openFileAnswers.enqueue(file);
     // Alt and the File menu's letter open it, Load's letter chooses Load (whatever the
     // interface language made of the captions).
-    const QKeySequence fileKey = QKeySequence::mnemonic(w.MnFile->menuAction()->text());
-    const QKeySequence loadKey = QKeySequence::mnemonic(w.MnFileLoad->text());
+    const QKeySequence fileKey = QKeySequence::mnemonic(w.ui.MnFile->menuAction()->text());
+    const QKeySequence loadKey = QKeySequence::mnemonic(w.ui.MnFileLoad->text());
     QVERIFY(!fileKey.isEmpty() && !loadKey.isEmpty());
     QTest::keyClick(&w, fileKey[0].key(), Qt::AltModifier);
-    QTRY_VERIFY(w.MnFile->isVisible());
-    QTest::keyClick(w.MnFile, loadKey[0].key());
-    QTRY_COMPARE(w.RegistryFileName, file);
+    QTRY_VERIFY(w.ui.MnFile->isVisible());
+    QTest::keyClick(w.ui.MnFile, loadKey[0].key());
+    QTRY_COMPARE(w.document().registryFileName(), file);
     QCOMPARE(h.dialogs.count(Kind::OpenFile), 2);
 }
 
@@ -254,18 +254,18 @@ void TestEditorWindow::userChoiceShowsThePlant() {
     const QString file = h.writeFile(
         "HIDR.DAT", registryBytes(8, {{1, plantNamed(QStringLiteral("ALFA"))}, {6, six}}));
     TFRMeditor& w = h.start({file});
-    QCOMPARE(w.TXT_Posto->text(), QStringLiteral("0"));
+    QCOMPARE(w.ui.TXT_Posto->text(), QStringLiteral("0"));
 
     // A programmatic index change is no user choice: nothing is read.
-    w.ComboBox1->setCurrentIndex(1);
-    QCOMPARE(w.TXT_Nome->text(), QStringLiteral("ALFA        "));
-    QCOMPARE(w.CurrentCode, 1);
+    w.ui.ComboBox1->setCurrentIndex(1);
+    QCOMPARE(w.ui.TXT_Nome->text(), QStringLiteral("ALFA        "));
+    QCOMPARE(w.document().currentCode(), 1);
 
-    emit w.ComboBox1->activated(1);
-    QCOMPARE(w.TXT_Nome->text(), QStringLiteral("SÃO SIMÃO   "));
-    QCOMPARE(w.TXT_Posto->text(), QStringLiteral("66"));
-    QCOMPARE(w.TXT_Cod->text(), QStringLiteral("6"));
-    QCOMPARE(w.CurrentCode, 6);
+    emit w.ui.ComboBox1->activated(1);
+    QCOMPARE(w.ui.TXT_Nome->text(), QStringLiteral("SÃO SIMÃO   "));
+    QCOMPARE(w.ui.TXT_Posto->text(), QStringLiteral("66"));
+    QCOMPARE(w.ui.TXT_Cod->text(), QStringLiteral("6"));
+    QCOMPARE(w.document().currentCode(), 6);
     QCOMPARE(h.dialogs.messageLines(), QStringList());
 }
 
@@ -276,13 +276,13 @@ void TestEditorWindow::byNameEntryReadsItsRecord() {
     const QString file = h.writeFile(
         "HIDR.DAT", registryBytes(12, {{3, plantNamed(QStringLiteral("BETA"))}, {12, alfa}}));
     TFRMeditor& w = h.start({file});
-    w.MnEditSearchName->trigger();
-    QCOMPARE(w.ComboBox1->itemText(0), QStringLiteral("ALFA (12)"));
-    w.ComboBox1->setCurrentIndex(0);
-    emit w.ComboBox1->activated(0);
-    QCOMPARE(w.TXT_Posto->text(), QStringLiteral("1212"));
-    QCOMPARE(w.TXT_Cod->text(), QStringLiteral("12"));
-    QCOMPARE(w.CurrentCode, 12);
+    w.ui.MnEditSearchName->trigger();
+    QCOMPARE(w.ui.ComboBox1->itemText(0), QStringLiteral("ALFA (12)"));
+    w.ui.ComboBox1->setCurrentIndex(0);
+    emit w.ui.ComboBox1->activated(0);
+    QCOMPARE(w.ui.TXT_Posto->text(), QStringLiteral("1212"));
+    QCOMPARE(w.ui.TXT_Cod->text(), QStringLiteral("12"));
+    QCOMPARE(w.document().currentCode(), 12);
 }
 
 void TestEditorWindow::unreadableRegistryEmptiesTheLists_data() {
@@ -302,7 +302,7 @@ void TestEditorWindow::unreadableRegistryEmptiesTheLists() {
     QVERIFY(QDir(h.path(".")).mkdir("PASTA"));
     const QString missing = h.path(target);
     TFRMeditor& w = h.start({good});
-    QCOMPARE(w.ComboBox2->count(), 3);
+    QCOMPARE(w.ui.ComboBox2->count(), 3);
     h.dialogs.clear();
 
     if (fromCommandLine) {
@@ -310,21 +310,21 @@ void TestEditorWindow::unreadableRegistryEmptiesTheLists() {
         h.start({missing});
     } else {
         h.dialogs.openFileAnswers.enqueue(missing);
-        w.MnFileLoad->trigger();
+        w.ui.MnFileLoad->trigger();
     }
     TFRMeditor& v = h.window();
     QCOMPARE(h.dialogs.messageLines(),
              QStringList{QStringLiteral("plain: Problemas na leitura do Cadastro !")});
-    QCOMPARE(v.ComboBox2->count(), 0);
-    QCOMPARE(v.ComboBox1->count(), 0);
-    QCOMPARE(v.plantListShownText(), QString());
-    QCOMPARE(v.PlantNames.value(0), QStringLiteral("NÃO HÁ"));
-    QCOMPARE(v.PlantNames.value(1), QString());
-    QCOMPARE(v.TXT_Nome->text(), QString());
+    QCOMPARE(v.ui.ComboBox2->count(), 0);
+    QCOMPARE(v.ui.ComboBox1->count(), 0);
+    QCOMPARE(v.document().listShownText(), QString());
+    QCOMPARE(v.document().plantNames().value(0), QStringLiteral("NÃO HÁ"));
+    QCOMPARE(v.document().plantNames().value(1), QString());
+    QCOMPARE(v.ui.TXT_Nome->text(), QString());
     // Loading carries on: the file is the registry in use, though nothing is listed.
-    QCOMPARE(v.RegistryFileName, missing);
+    QCOMPARE(v.document().registryFileName(), missing);
     QVERIFY(v.windowTitle().endsWith(" - " + QDir::toNativeSeparators(missing)));
-    QCOMPARE(v.SinalState, TFRMeditor::SinalColor::Green);
+    QCOMPARE(v.signalColor(), TFRMeditor::SinalColor::Green);
 }
 
 void TestEditorWindow::registryGoneWhileBrowsing() {
@@ -333,16 +333,16 @@ void TestEditorWindow::registryGoneWhileBrowsing() {
     TFRMeditor& w = h.start({file});
     QVERIFY(QFile::remove(file));
     h.dialogs.clear();
-    w.ComboBox1->setCurrentIndex(1);
-    emit w.ComboBox1->activated(1);
+    w.ui.ComboBox1->setCurrentIndex(1);
+    emit w.ui.ComboBox1->activated(1);
     QCOMPARE(h.dialogs.messageLines(),
              QStringList{QStringLiteral("plain: Arquivo <Usinas.Dat> não encontrado")});
     // The fresh, all-zero plant is shown and its code kept.
-    QCOMPARE(w.TXT_Posto->text(), QStringLiteral("0"));
-    QCOMPARE(w.TXT_SistUsi->text(), QStringLiteral("0 - "));
-    QCOMPARE(w.TXT_Jusante->text(), QStringLiteral("0 - NÃO HÁ"));
-    QCOMPARE(w.TXT_Nome->text(), QString());
-    QCOMPARE(w.CurrentCode, 6);
+    QCOMPARE(w.ui.TXT_Posto->text(), QStringLiteral("0"));
+    QCOMPARE(w.ui.TXT_SistUsi->text(), QStringLiteral("0 - "));
+    QCOMPARE(w.ui.TXT_Jusante->text(), QStringLiteral("0 - NÃO HÁ"));
+    QCOMPARE(w.ui.TXT_Nome->text(), QString());
+    QCOMPARE(w.document().currentCode(), 6);
 }
 
 void TestEditorWindow::loadAfterLoadClearsTheFirst() {
@@ -351,25 +351,28 @@ void TestEditorWindow::loadAfterLoadClearsTheFirst() {
     const QString second =
         h.writeFile("B.DAT", registryBytes(2, {{2, plantNamed(QStringLiteral("GAMA"))}}));
     TFRMeditor& w = h.start({first});
-    w.DestFileName = h.path("DEST.DAT");
+    h.dialogs.saveFileAnswers.enqueue(h.path("DEST.DAT"));
+    w.ui.MnEditPlantChange->trigger(); // a destination chosen
+    w.ui.BTNcancelchange->click();
+    QCOMPARE(w.document().destFileName(), h.path("DEST.DAT"));
 
     h.dialogs.openFileAnswers.enqueue(second);
-    w.MnFileLoad->trigger();
-    QCOMPARE(items(w.ComboBox1), QStringList{"2 - GAMA"});
-    QCOMPARE(w.ComboBox1->currentIndex(), -1); // nothing chosen yet
-    QCOMPARE(w.plantListShownText(), QStringLiteral("Select the Plant !"));
-    QCOMPARE(w.TXT_Nome->text(), QString());
+    w.ui.MnFileLoad->trigger();
+    QCOMPARE(items(w.ui.ComboBox1), QStringList{"2 - GAMA"});
+    QCOMPARE(w.ui.ComboBox1->currentIndex(), -1); // nothing chosen yet
+    QCOMPARE(w.document().listShownText(), QStringLiteral("Select the Plant !"));
+    QCOMPARE(w.ui.TXT_Nome->text(), QString());
     QCOMPARE(w.windowTitle(), "Velarin - " + QDir::toNativeSeparators(second));
-    QVERIFY(w.DestFileName.isEmpty());
+    QVERIFY(w.document().destFileName().isEmpty());
 
     // Cancelled: no registry at all.
-    w.MnFileLoad->trigger();
+    w.ui.MnFileLoad->trigger();
     QCOMPARE(w.windowTitle(), QStringLiteral("Velarin"));
-    QCOMPARE(w.SinalState, TFRMeditor::SinalColor::Red);
-    QVERIFY(w.RegistryFileName.isEmpty());
-    QCOMPARE(w.ComboBox1->count(), 0);
-    QVERIFY(!w.MnFileExp->isEnabled());
-    QVERIFY(!enabled(w.MnEditSearch));
+    QCOMPARE(w.signalColor(), TFRMeditor::SinalColor::Red);
+    QVERIFY(w.document().registryFileName().isEmpty());
+    QCOMPARE(w.ui.ComboBox1->count(), 0);
+    QVERIFY(!w.ui.MnFileExp->isEnabled());
+    QVERIFY(!enabled(w.ui.MnEditSearch));
 }
 
 void TestEditorWindow::scratchCopy_data() {
@@ -397,11 +400,11 @@ void TestEditorWindow::scratchCopy() {
     if (leftOver)
         h.writeFile("AuxCad.cad", bytes);
     TFRMeditor& w = h.start({registry});
-    QCOMPARE(QDir(w.StartDir).canonicalPath(), QDir(h.path(".")).canonicalPath());
+    QCOMPARE(QDir(w.document().startDir()).canonicalPath(), QDir(h.path(".")).canonicalPath());
     QCOMPARE(QFile::exists(aux), afterStart);
     if (!leftOver)
         h.writeFile("AuxCad.cad", bytes); // as a saved change makes it
-    QCOMPARE(w.ComboBox2->count(), 3);
+    QCOMPARE(w.ui.ComboBox2->count(), 3);
     h.destroy();
     QCOMPARE(QFile::exists(aux), afterExit);
     QVERIFY(QFile::exists(h.path("HIDR.DAT")));
@@ -411,23 +414,23 @@ void TestEditorWindow::printEnabledWhenTheListShowsText() {
     EditorHarness h;
     const QString file = h.writeFile("HIDR.DAT", registryOneSix320());
     TFRMeditor& w = h.start({});
-    emit w.MnFile->aboutToShow();
-    QVERIFY(!enabled(w.MnFilePrint));
+    emit w.ui.MnFile->aboutToShow();
+    QVERIFY(!enabled(w.ui.MnFilePrint));
 
     h.dialogs.openFileAnswers.enqueue(file);
-    w.MnFileLoad->trigger();
-    emit w.MnFile->aboutToShow();
-    QVERIFY(enabled(w.MnFilePrint)); // "Select the Plant !" is shown
+    w.ui.MnFileLoad->trigger();
+    emit w.ui.MnFile->aboutToShow();
+    QVERIFY(enabled(w.ui.MnFilePrint)); // "Select the Plant !" is shown
 
-    w.ComboBox1->setCurrentIndex(0);
-    emit w.ComboBox1->activated(0);
-    emit w.MnFile->aboutToShow();
-    QVERIFY(enabled(w.MnFilePrint));
+    w.ui.ComboBox1->setCurrentIndex(0);
+    emit w.ui.ComboBox1->activated(0);
+    emit w.ui.MnFile->aboutToShow();
+    QVERIFY(enabled(w.ui.MnFilePrint));
 
     h.dialogs.openFileAnswers.enqueue(h.path("NADA.DAT"));
-    w.MnFileLoad->trigger();
-    emit w.MnFile->aboutToShow();
-    QVERIFY(!enabled(w.MnFilePrint));
+    w.ui.MnFileLoad->trigger();
+    emit w.ui.MnFile->aboutToShow();
+    QVERIFY(!enabled(w.ui.MnFilePrint));
 }
 
 void TestEditorWindow::configIni_data() {
@@ -472,9 +475,9 @@ void TestEditorWindow::configIni() {
         "atualizadas.";
     QCOMPARE(h.dialogs.messageLines(),
              warned ? QStringList{"warning: " + expectedWarning} : QStringList());
-    QCOMPARE(w.TXT_SistUsi->text(), system);
-    QCOMPARE(w.TXT_Empresa->text(), company);
-    QCOMPARE(w.TXT_Tipo_Turb->text(), turbine);
+    QCOMPARE(w.ui.TXT_SistUsi->text(), system);
+    QCOMPARE(w.ui.TXT_Empresa->text(), company);
+    QCOMPARE(w.ui.TXT_Tipo_Turb->text(), turbine);
 }
 
 void TestEditorWindow::doubleClickOnTheIndicatorLoads() {
@@ -482,14 +485,14 @@ void TestEditorWindow::doubleClickOnTheIndicatorLoads() {
     const QString file = h.writeFile("HIDR.DAT", registryOneSix320());
     TFRMeditor& w = h.start({});
     h.dialogs.openFileAnswers.enqueue(file);
-    QTest::mouseDClick(w.Sinal, Qt::LeftButton);
+    QTest::mouseDClick(w.ui.Sinal, Qt::LeftButton);
     QCOMPARE(h.dialogs.count(Kind::OpenFile), 2);
-    QCOMPARE(w.RegistryFileName, file);
-    QCOMPARE(w.ComboBox1->count(), 3);
+    QCOMPARE(w.document().registryFileName(), file);
+    QCOMPARE(w.ui.ComboBox1->count(), 3);
 
     // While editing the indicator is disabled and a double-click does nothing.
-    w.Sinal->setEnabled(false);
-    QTest::mouseDClick(w.Sinal, Qt::LeftButton);
+    w.ui.Sinal->setEnabled(false);
+    QTest::mouseDClick(w.ui.Sinal, Qt::LeftButton);
     QCOMPARE(h.dialogs.count(Kind::OpenFile), 2);
 }
 
@@ -497,7 +500,7 @@ void TestEditorWindow::exitClosesTheWindow() {
     EditorHarness h;
     TFRMeditor& w = h.start({});
     QVERIFY(w.isVisible());
-    w.MnFileExit->trigger();
+    w.ui.MnFileExit->trigger();
     QVERIFY(!w.isVisible());
 }
 
@@ -554,7 +557,20 @@ void TestEditorWindow::designNamesInTheirGroups() {
 void TestEditorWindow::selectorsShareTheirBoxesPlace() {
     EditorHarness h;
     TFRMeditor& w = h.start({});
-    const QList<TFRMeditor::CodedField> fields = w.codedFields();
+    struct Field {
+        QLabel* label;
+        QLineEdit* box;
+        QComboBox* selector;
+    };
+    QList<Field> fields;
+    for (const auto& [selector, box] : codedSelectorBoxes()) {
+        Field f{nullptr, w.findChild<QLineEdit*>(box), w.findChild<QComboBox*>(selector)};
+        for (QLabel* label : w.findChildren<QLabel*>())
+            if (label->buddy() == f.box)
+                f.label = label;
+        QVERIFY2(f.label && f.box && f.selector, qPrintable(box));
+        fields << f;
+    }
     QCOMPARE(fields.size(), 9);
     for (const auto& [label, box, selector] : fields) {
         QVERIFY(box->isVisible());
@@ -562,14 +578,15 @@ void TestEditorWindow::selectorsShareTheirBoxesPlace() {
         QCOMPARE(label->buddy(), static_cast<QWidget*>(box));
         QCOMPARE(selector->parentWidget(), box->parentWidget());
     }
-    w.showSelectors(true);
+    h.dialogs.saveFileAnswers.enqueue(h.path("dest.dat"));
+    w.ui.MnEditPlantCreate->trigger(); // the selectors take the boxes' places
     for (const auto& [label, box, selector] : fields) {
         QVERIFY(!box->isVisible());
         QVERIFY(selector->isVisible());
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(selector);
         QCOMPARE(face->text(QAccessible::Name), label->text());
     }
-    w.showSelectors(false);
+    w.ui.BTNcancelchange->click();
     for (const auto& [label, box, selector] : fields) {
         QVERIFY(box->isVisible() && !selector->isVisible());
         QCOMPARE(label->buddy(), static_cast<QWidget*>(box));
@@ -596,54 +613,54 @@ void TestEditorWindow::designStates() {
     TFRMeditor& w = h.create();
     QCOMPARE(w.windowTitle(), QStringLiteral("Hydro Plant\u00B4s Cadastre Editor"));
     QVERIFY(w.windowState() & Qt::WindowMaximized);
-    QVERIFY(w.BTNsavechange->isHidden());
-    QVERIFY(w.BTNcancelchange->isHidden());
-    QVERIFY(w.ComboBox2->isHidden());
-    QVERIFY(w.ImgRed->isHidden() && w.ImgYellow->isHidden() && w.ImgGreen->isHidden());
-    QVERIFY(!w.TXT_Cod->isEnabled());
-    QVERIFY(!enabled(w.MnEditSearch));
-    QVERIFY(!w.MnEditLanEsp->isEnabled() && !w.MnEditLanFran->isEnabled());
-    QVERIFY(w.MnEditLanEng->isChecked() && !w.MnEditLanPort->isChecked());
-    QVERIFY(!w.MnEditGerAlt->isVisible());
-    QVERIFY(w.MnEditPlantCreate->isCheckable() && !w.MnEditPlantCreate->isChecked());
-    QCOMPARE(w.SinalState, TFRMeditor::SinalColor::Red);
-    QCOMPARE(w.ComboBox1->maxVisibleItems(), 25);
-    QVERIFY(w.Image1->renderer()->isValid()); // the logo is in the program
-    for (QLineEdit* box : w.plantBoxes())
+    QVERIFY(w.ui.BTNsavechange->isHidden());
+    QVERIFY(w.ui.BTNcancelchange->isHidden());
+    QVERIFY(w.ui.ComboBox2->isHidden());
+    QVERIFY(w.ui.ImgRed->isHidden() && w.ui.ImgYellow->isHidden() && w.ui.ImgGreen->isHidden());
+    QVERIFY(!w.ui.TXT_Cod->isEnabled());
+    QVERIFY(!enabled(w.ui.MnEditSearch));
+    QVERIFY(!w.ui.MnEditLanEsp->isEnabled() && !w.ui.MnEditLanFran->isEnabled());
+    QVERIFY(w.ui.MnEditLanEng->isChecked() && !w.ui.MnEditLanPort->isChecked());
+    QVERIFY(!w.ui.MnEditGerAlt->isVisible());
+    QVERIFY(w.ui.MnEditPlantCreate->isCheckable() && !w.ui.MnEditPlantCreate->isChecked());
+    QCOMPARE(w.signalColor(), TFRMeditor::SinalColor::Red);
+    QCOMPARE(w.ui.ComboBox1->maxVisibleItems(), 25);
+    QVERIFY(w.ui.Image1->renderer()->isValid()); // the logo is in the program
+    for (QLineEdit* box : plantBoxes(w))
         QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
-    QCOMPARE(w.plantBoxes().size(), 32);
+    QCOMPARE(plantBoxes(w).size(), 32);
     // Column and row counts of the grids.
-    const std::tuple<QTableWidget*, int, int> grids[] = {{w.StrGr_PCVA, 5, 2},
-                                                         {w.StrGr_EvapM, 12, 1},
-                                                         {w.StrGr_ConjMaq1, 5, 1},
-                                                         {w.StrGr_ConjMaq2, 7, 1},
-                                                         {w.StrGr_PolsJus, 7, 1}};
+    const std::tuple<QTableWidget*, int, int> grids[] = {{w.ui.StrGr_PCVA, 5, 2},
+                                                         {w.ui.StrGr_EvapM, 12, 1},
+                                                         {w.ui.StrGr_ConjMaq1, 5, 1},
+                                                         {w.ui.StrGr_ConjMaq2, 7, 1},
+                                                         {w.ui.StrGr_PolsJus, 7, 1}};
     for (const auto& [grid, columns, rows] : grids) {
         QCOMPARE(grid->columnCount(), columns);
         QCOMPARE(grid->rowCount(), rows);
     }
     // The design captions of the menus.
     const std::pair<QAction*, const char*> captions[] = {
-        {w.MnFile->menuAction(), "&File"},
-        {w.MnFileLoad, "&Load..."},
-        {w.MnFileExp, "&Export..."},
-        {w.MnFilePrint->menuAction(), "&Print..."},
-        {w.MnFilePrintCurScr, "&Screen..."},
-        {w.MnFilePrintCurData, "&Hydroplant Data..."},
-        {w.MnFilePrintAllData, "&All Plants Data..."},
-        {w.MnFileExit, "&Exit"},
-        {w.MnEdit->menuAction(), "&Edit"},
-        {w.MnEditLang->menuAction(), "Language"},
-        {w.MnEditSearch->menuAction(), "&Search"},
-        {w.MnEditSearchCode, "by &Code"},
-        {w.MnEditSearchName, "by &Name"},
-        {w.MnEditPlant->menuAction(), "&Plant"},
-        {w.MnEditPlantCreate, "&Create"},
-        {w.MnEditPlantChange, "C&hange"},
-        {w.MnEditPlantDel, "&Delete"},
-        {w.MnEditGerAlt, "&Gera Alter. MSD"},
-        {w.MnHelp->menuAction(), "&Help"},
-        {w.MnHelpAbout, "&About Velarin..."}};
+        {w.ui.MnFile->menuAction(), "&File"},
+        {w.ui.MnFileLoad, "&Load..."},
+        {w.ui.MnFileExp, "&Export..."},
+        {w.ui.MnFilePrint->menuAction(), "&Print..."},
+        {w.ui.MnFilePrintCurScr, "&Screen..."},
+        {w.ui.MnFilePrintCurData, "&Hydroplant Data..."},
+        {w.ui.MnFilePrintAllData, "&All Plants Data..."},
+        {w.ui.MnFileExit, "&Exit"},
+        {w.ui.MnEdit->menuAction(), "&Edit"},
+        {w.ui.MnEditLang->menuAction(), "Language"},
+        {w.ui.MnEditSearch->menuAction(), "&Search"},
+        {w.ui.MnEditSearchCode, "by &Code"},
+        {w.ui.MnEditSearchName, "by &Name"},
+        {w.ui.MnEditPlant->menuAction(), "&Plant"},
+        {w.ui.MnEditPlantCreate, "&Create"},
+        {w.ui.MnEditPlantChange, "C&hange"},
+        {w.ui.MnEditPlantDel, "&Delete"},
+        {w.ui.MnEditGerAlt, "&Gera Alter. MSD"},
+        {w.ui.MnHelp->menuAction(), "&Help"},
+        {w.ui.MnHelpAbout, "&About Velarin..."}};
     for (const auto& [action, caption] : captions)
         QCOMPARE(action->text(), QString::fromUtf8(caption));
 }
@@ -662,13 +679,13 @@ void TestEditorWindow::labelsNameTheirBoxes() {
         QCOMPARE(face->text(QAccessible::Name), label->text());
     }
     QCOMPARE(labelled, 31); // every box but the code and the name
-    QList<QLineEdit*> boxes = w.plantBoxes();
-    boxes << w.TXT_Cod;
+    QList<QLineEdit*> boxes = plantBoxes(w);
+    boxes << w.ui.TXT_Cod;
     for (QLineEdit* box : boxes) {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
         QVERIFY2(!face->text(QAccessible::Name).isEmpty(), qPrintable(box->objectName()));
     }
-    for (QTableWidget* grid : w.grids())
+    for (QTableWidget* grid : grids(w))
         QVERIFY2(!grid->accessibleName().isEmpty(), qPrintable(grid->objectName()));
 }
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QFocusEvent>
 #include <QTest>
 
 using namespace RegistryFixtures;
@@ -26,10 +27,10 @@ static QStringList items(const QComboBox* combo) {
 
 // Shows the plant with the given code, as the user picks it from the list by code.
 static void choose(TFRMeditor& w, const QString& entry) {
-    const int index = w.ComboBox1->findText(entry);
+    const int index = w.ui.ComboBox1->findText(entry);
     QVERIFY2(index >= 0, qPrintable(entry));
-    w.ComboBox1->setCurrentIndex(index);
-    emit w.ComboBox1->activated(index);
+    w.ui.ComboBox1->setCurrentIndex(index);
+    emit w.ui.ComboBox1->activated(index);
 }
 
 class TestPlantDisplay : public QObject {
@@ -73,39 +74,39 @@ void TestPlantDisplay::everyField() {
     auto x = [&](QString text) { return text.replace("{}", sep); };
 
     const std::pair<QLineEdit*, QString> boxes[] = {
-        {w.TXT_Cod, "1"},
-        {w.TXT_Nome, "SÃO SIMÃO   "},
-        {w.TXT_Posto, "156"},
-        {w.TXT_Posto_BDH, "6135000 "},
-        {w.TXT_SistUsi, "1 - Sudeste"},
-        {w.TXT_Empresa, "19 - Furnas"},
-        {w.TXT_Jusante, "6 - ILHA-ALTA   "},
-        {w.TXT_Desvio, "0 - NÃO HÁ"},
-        {w.TXT_VMin, x("1974{}50   hm3")},
-        {w.TXT_VMax, x("22950{}00   hm3")},
-        {w.TXT_V_Vert, x("22950{}00   hm3")},
-        {w.TXT_V_CDesv, x("0{}00   hm3")},
-        {w.TXT_V_Ref, x("22950{}00   hm3")},
-        {w.TXT_YMin, x("750{}00   m")},
-        {w.TXT_Ymax, x("768{}00   m")},
-        {w.TXT_Resp, x("0{}008700 MW/m3/s/m")},
-        {w.TXT_Phd, x("1{}50")},
-        {w.TXT_JusNom, x("667{}45 m")},
-        {w.TXT_VICF, "1 - Yes"},
-        {w.TXT_FatCgMax, x("100{}00 %")},
-        {w.TXT_FatCgMin, x("35{}50 %")},
-        {w.TXT_QNaMH, "187 m3/s"},
-        {w.TXT_N_UBase, "4"},
-        {w.TXT_Tipo_Turb, "1 - Francis"},
-        {w.TXT_RepGrGer, "1 - Det."},
-        {w.TXT_TxSForc, x("2{}345 %")},
-        {w.TXT_TxIndProg, x("6{}789 %")},
-        {w.TXT_TpPerda, "2 - m"},
-        {w.TXT_NKeyCur, "4"},
-        {w.TXT_NGrMaq, "3"},
-        {w.TXT_Data, "03/11/26"},
-        {w.TXT_Obs, QStringLiteral("Dados revisados após a cheia de março").leftJustified(43)},
-        {w.TXT_reg, "M - Mensal"},
+        {w.ui.TXT_Cod, "1"},
+        {w.ui.TXT_Nome, "SÃO SIMÃO   "},
+        {w.ui.TXT_Posto, "156"},
+        {w.ui.TXT_Posto_BDH, "6135000 "},
+        {w.ui.TXT_SistUsi, "1 - Sudeste"},
+        {w.ui.TXT_Empresa, "19 - Furnas"},
+        {w.ui.TXT_Jusante, "6 - ILHA-ALTA   "},
+        {w.ui.TXT_Desvio, "0 - NÃO HÁ"},
+        {w.ui.TXT_VMin, x("1974{}50   hm3")},
+        {w.ui.TXT_VMax, x("22950{}00   hm3")},
+        {w.ui.TXT_V_Vert, x("22950{}00   hm3")},
+        {w.ui.TXT_V_CDesv, x("0{}00   hm3")},
+        {w.ui.TXT_V_Ref, x("22950{}00   hm3")},
+        {w.ui.TXT_YMin, x("750{}00   m")},
+        {w.ui.TXT_Ymax, x("768{}00   m")},
+        {w.ui.TXT_Resp, x("0{}008700 MW/m3/s/m")},
+        {w.ui.TXT_Phd, x("1{}50")},
+        {w.ui.TXT_JusNom, x("667{}45 m")},
+        {w.ui.TXT_VICF, "1 - Yes"},
+        {w.ui.TXT_FatCgMax, x("100{}00 %")},
+        {w.ui.TXT_FatCgMin, x("35{}50 %")},
+        {w.ui.TXT_QNaMH, "187 m3/s"},
+        {w.ui.TXT_N_UBase, "4"},
+        {w.ui.TXT_Tipo_Turb, "1 - Francis"},
+        {w.ui.TXT_RepGrGer, "1 - Det."},
+        {w.ui.TXT_TxSForc, x("2{}345 %")},
+        {w.ui.TXT_TxIndProg, x("6{}789 %")},
+        {w.ui.TXT_TpPerda, "2 - m"},
+        {w.ui.TXT_NKeyCur, "4"},
+        {w.ui.TXT_NGrMaq, "3"},
+        {w.ui.TXT_Data, "03/11/26"},
+        {w.ui.TXT_Obs, QStringLiteral("Dados revisados após a cheia de março").leftJustified(43)},
+        {w.ui.TXT_reg, "M - Mensal"},
     };
     for (const auto& [box, expected] : boxes) {
         if (box->text() != expected)
@@ -119,36 +120,36 @@ void TestPlantDisplay::everyField() {
         QString text;
     };
     const Cell cells[] = {
-        {w.StrGr_PCVA, 0, 0, x("7{}367600E+02")},
-        {w.StrGr_PCVA, 0, 4, x("-3{}125600E-17")},
-        {w.StrGr_PCVA, 1, 0, x("-2{}212500E+05")},
-        {w.StrGr_PCVA, 1, 4, x("0{}000000E+00")},
-        {w.StrGr_EvapM, 0, 0, "87"},
-        {w.StrGr_EvapM, 0, 11, "91"},
-        {w.StrGr_ConjMaq1, 0, 0, "1"},
-        {w.StrGr_ConjMaq1, 0, 1, "4"},
-        {w.StrGr_ConjMaq1, 0, 2, x("175{}0")},
-        {w.StrGr_ConjMaq1, 0, 3, "230"},
-        {w.StrGr_ConjMaq1, 0, 4, x("84{}50")},
-        {w.StrGr_ConjMaq1, 2, 0, "3"},
-        {w.StrGr_ConjMaq1, 2, 4, x("61{}25")},
-        {w.StrGr_ConjMaq2, 0, 0, "1"},
-        {w.StrGr_ConjMaq2, 0, 1, "QHT"},
-        {w.StrGr_ConjMaq2, 1, 1, "QHG"},
-        {w.StrGr_ConjMaq2, 2, 1, "PH"},
-        {w.StrGr_ConjMaq2, 3, 0, "2"},
-        {w.StrGr_ConjMaq2, 0, 2, x("1{}250000E+00")},
-        {w.StrGr_ConjMaq2, 4, 2, x("-3{}333333E-01")},
-        {w.StrGr_ConjMaq2, 8, 0, "3"},
-        {w.StrGr_ConjMaq2, 8, 6, x("2{}004000E+00")},
-        {w.StrGr_PolsJus, 0, 0, "1"},
-        {w.StrGr_PolsJus, 0, 1, x("6{}651200E+02")},
-        {w.StrGr_PolsJus, 3, 0, "4"},
-        {w.StrGr_PolsJus, 3, 2, x("8{}400000E-03")},
-        {w.StrGr_PolsJus, 3, 6, x("669{}50")},
+        {w.ui.StrGr_PCVA, 0, 0, x("7{}367600E+02")},
+        {w.ui.StrGr_PCVA, 0, 4, x("-3{}125600E-17")},
+        {w.ui.StrGr_PCVA, 1, 0, x("-2{}212500E+05")},
+        {w.ui.StrGr_PCVA, 1, 4, x("0{}000000E+00")},
+        {w.ui.StrGr_EvapM, 0, 0, "87"},
+        {w.ui.StrGr_EvapM, 0, 11, "91"},
+        {w.ui.StrGr_ConjMaq1, 0, 0, "1"},
+        {w.ui.StrGr_ConjMaq1, 0, 1, "4"},
+        {w.ui.StrGr_ConjMaq1, 0, 2, x("175{}0")},
+        {w.ui.StrGr_ConjMaq1, 0, 3, "230"},
+        {w.ui.StrGr_ConjMaq1, 0, 4, x("84{}50")},
+        {w.ui.StrGr_ConjMaq1, 2, 0, "3"},
+        {w.ui.StrGr_ConjMaq1, 2, 4, x("61{}25")},
+        {w.ui.StrGr_ConjMaq2, 0, 0, "1"},
+        {w.ui.StrGr_ConjMaq2, 0, 1, "QHT"},
+        {w.ui.StrGr_ConjMaq2, 1, 1, "QHG"},
+        {w.ui.StrGr_ConjMaq2, 2, 1, "PH"},
+        {w.ui.StrGr_ConjMaq2, 3, 0, "2"},
+        {w.ui.StrGr_ConjMaq2, 0, 2, x("1{}250000E+00")},
+        {w.ui.StrGr_ConjMaq2, 4, 2, x("-3{}333333E-01")},
+        {w.ui.StrGr_ConjMaq2, 8, 0, "3"},
+        {w.ui.StrGr_ConjMaq2, 8, 6, x("2{}004000E+00")},
+        {w.ui.StrGr_PolsJus, 0, 0, "1"},
+        {w.ui.StrGr_PolsJus, 0, 1, x("6{}651200E+02")},
+        {w.ui.StrGr_PolsJus, 3, 0, "4"},
+        {w.ui.StrGr_PolsJus, 3, 2, x("8{}400000E-03")},
+        {w.ui.StrGr_PolsJus, 3, 6, x("669{}50")},
     };
     for (const Cell& c : cells) {
-        const QString text = TFRMeditor::cellText(c.grid, c.row, c.column);
+        const QString text = cellText(c.grid, c.row, c.column);
         if (text != c.text)
             QFAIL(qPrintable(QStringLiteral("%1(%2,%3): \"%4\" instead of \"%5\"")
                                  .arg(c.grid->objectName())
@@ -156,9 +157,9 @@ void TestPlantDisplay::everyField() {
                                  .arg(c.column)
                                  .arg(text, c.text)));
     }
-    QCOMPARE(w.StrGr_ConjMaq1->rowCount(), 3);
-    QCOMPARE(w.StrGr_ConjMaq2->rowCount(), 9);
-    QCOMPARE(w.StrGr_PolsJus->rowCount(), 4);
+    QCOMPARE(w.ui.StrGr_ConjMaq1->rowCount(), 3);
+    QCOMPARE(w.ui.StrGr_ConjMaq2->rowCount(), 9);
+    QCOMPARE(w.ui.StrGr_PolsJus->rowCount(), 4);
     QCOMPARE(h.dialogs.messageLines(), QStringList());
 }
 
@@ -167,21 +168,20 @@ void TestPlantDisplay::clearingKeepsRowCounts() {
     const QString file =
         h.writeFile("HIDR.DAT", registryBytes(1, {{1, fullPlant(QStringLiteral("ALFA"))}}));
     TFRMeditor& w = h.start({file});
-    w.Limpa_Campos();
-    QCOMPARE(w.StrGr_ConjMaq1->rowCount(), 3);
-    QCOMPARE(w.StrGr_ConjMaq2->rowCount(), 9);
-    QCOMPARE(w.StrGr_PolsJus->rowCount(), 4);
-    for (QTableWidget* grid : w.grids())
+    w.ui.MnFileLoad->trigger(); // cancelled: the form is cleared
+    QCOMPARE(w.ui.StrGr_ConjMaq1->rowCount(), 3);
+    QCOMPARE(w.ui.StrGr_ConjMaq2->rowCount(), 9);
+    QCOMPARE(w.ui.StrGr_PolsJus->rowCount(), 4);
+    for (QTableWidget* grid : grids(w))
         for (int r = 0; r < grid->rowCount(); ++r)
             for (int c = 0; c < grid->columnCount(); ++c)
-                QVERIFY2(TFRMeditor::cellText(grid, r, c).isEmpty(),
+                QVERIFY2(cellText(grid, r, c).isEmpty(),
                          qPrintable(grid->objectName()));
-    QList<QLineEdit*> boxes = w.plantBoxes();
-    boxes << w.TXT_Cod;
+    QList<QLineEdit*> boxes = plantBoxes(w);
+    boxes << w.ui.TXT_Cod;
     for (QLineEdit* box : boxes)
         QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
-    // The list itself is no field: it keeps its entries and its choice.
-    QCOMPARE(w.ComboBox1->currentText(), QStringLiteral("1 - ALFA"));
+    QCOMPARE(w.ui.ComboBox1->count(), 0);
 }
 
 void TestPlantDisplay::columnHeadingsOverTheirColumns() {
@@ -239,25 +239,25 @@ void TestPlantDisplay::gridRows() {
     const QString file =
         h.writeFile("HIDR.DAT", registryBytes(2, {{1, fullPlant(QStringLiteral("ALFA"))}, {2, p}}));
     TFRMeditor& w = h.start({file});
-    QCOMPARE(w.StrGr_ConjMaq2->rowCount(), 9);
+    QCOMPARE(w.ui.StrGr_ConjMaq2->rowCount(), 9);
     choose(w, "2 - BETA");
-    QCOMPARE(w.StrGr_ConjMaq1->rowCount(), rows1);
-    QCOMPARE(w.StrGr_ConjMaq2->rowCount(), rows2);
-    QCOMPARE(w.StrGr_PolsJus->rowCount(), rowsPols);
+    QCOMPARE(w.ui.StrGr_ConjMaq1->rowCount(), rows1);
+    QCOMPARE(w.ui.StrGr_ConjMaq2->rowCount(), rows2);
+    QCOMPARE(w.ui.StrGr_PolsJus->rowCount(), rowsPols);
     // Nothing of the plant shown before stays in a row left empty.
     if (sets <= 0) {
         for (int c = 0; c < 5; ++c)
-            QCOMPARE(TFRMeditor::cellText(w.StrGr_ConjMaq1, 0, c), QString());
+            QCOMPARE(cellText(w.ui.StrGr_ConjMaq1, 0, c), QString());
         for (int c = 0; c < 7; ++c)
-            QCOMPARE(TFRMeditor::cellText(w.StrGr_ConjMaq2, 0, c), QString());
+            QCOMPARE(cellText(w.ui.StrGr_ConjMaq2, 0, c), QString());
     } else {
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_ConjMaq2, rows2 - 1, 1), QStringLiteral("PH"));
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_ConjMaq1, rows1 - 1, 0), QString::number(rows1));
+        QCOMPARE(cellText(w.ui.StrGr_ConjMaq2, rows2 - 1, 1), QStringLiteral("PH"));
+        QCOMPARE(cellText(w.ui.StrGr_ConjMaq1, rows1 - 1, 0), QString::number(rows1));
     }
     if (polynomials <= 0)
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_PolsJus, 0, 6), QString());
+        QCOMPARE(cellText(w.ui.StrGr_PolsJus, 0, 6), QString());
     else
-        QCOMPARE(TFRMeditor::cellText(w.StrGr_PolsJus, rowsPols - 1, 0), QString::number(rowsPols));
+        QCOMPARE(cellText(w.ui.StrGr_PolsJus, rowsPols - 1, 0), QString::number(rowsPols));
 }
 
 void TestPlantDisplay::codedFieldsOutsideTheirLists_data() {
@@ -289,8 +289,8 @@ void TestPlantDisplay::codedFieldsOutsideTheirLists() {
     const QString file = h.writeFile(
         "HIDR.DAT", registryBytes(2, {{1, p}, {2, plantNamed(QStringLiteral("BETA"))}}));
     TFRMeditor& w = h.start({file});
-    QCOMPARE(QStringList({w.TXT_SistUsi->text(), w.TXT_Empresa->text(), w.TXT_Jusante->text(),
-                          w.TXT_Tipo_Turb->text()})
+    QCOMPARE(QStringList({w.ui.TXT_SistUsi->text(), w.ui.TXT_Empresa->text(), w.ui.TXT_Jusante->text(),
+                          w.ui.TXT_Tipo_Turb->text()})
                  .join('|'),
              shown);
 }
@@ -317,54 +317,54 @@ void TestPlantDisplay::byNameOrder() {
     EditorHarness h;
     const QString file = h.writeFile("HIDR.DAT", searchRegistry());
     TFRMeditor& w = h.start({file}, QLocale(QLocale::Portuguese, QLocale::Brazil));
-    QCOMPARE(items(w.ComboBox1), ByCode);
-    w.MnEditSearchName->trigger();
-    QCOMPARE(items(w.ComboBox1), ByName);
-    QVERIFY(w.MnEditSearchName->isChecked());
-    QVERIFY(!w.MnEditSearchCode->isChecked());
-    QCOMPARE(w.PlantListMode, TFRMeditor::ListMode::ByName);
-    QCOMPARE(items(w.ComboBox2), ByCode); // the master list stays in file order
+    QCOMPARE(items(w.ui.ComboBox1), ByCode);
+    w.ui.MnEditSearchName->trigger();
+    QCOMPARE(items(w.ui.ComboBox1), ByName);
+    QVERIFY(w.ui.MnEditSearchName->isChecked());
+    QVERIFY(!w.ui.MnEditSearchCode->isChecked());
+    QCOMPARE(w.document().listMode(), EditorDocument::ListMode::ByName);
+    QCOMPARE(items(w.ui.ComboBox2), ByCode); // the master list stays in file order
 }
 
 void TestPlantDisplay::byNameTwiceLeavesTheList() {
     EditorHarness h;
     const QString file = h.writeFile("HIDR.DAT", searchRegistry());
     TFRMeditor& w = h.start({file}, QLocale(QLocale::Portuguese, QLocale::Brazil));
-    w.MnEditSearchName->trigger();
-    w.ComboBox1->addItem(QStringLiteral("marker"));
+    w.ui.MnEditSearchName->trigger();
+    w.ui.ComboBox1->addItem(QStringLiteral("marker"));
     // The action unchecks itself as it is triggered again; the mode and the list stay.
-    w.MnEditSearchName->trigger();
-    QCOMPARE(items(w.ComboBox1), ByName + QStringList{"marker"});
-    QVERIFY(w.MnEditSearchName->isChecked());
-    QVERIFY(!w.MnEditSearchCode->isChecked());
+    w.ui.MnEditSearchName->trigger();
+    QCOMPARE(items(w.ui.ComboBox1), ByName + QStringList{"marker"});
+    QVERIFY(w.ui.MnEditSearchName->isChecked());
+    QVERIFY(!w.ui.MnEditSearchCode->isChecked());
 }
 
 void TestPlantDisplay::byCodeAfterByName() {
     EditorHarness h;
     const QString file = h.writeFile("HIDR.DAT", searchRegistry());
     TFRMeditor& w = h.start({file}, QLocale(QLocale::Portuguese, QLocale::Brazil));
-    w.MnEditSearchName->trigger();
-    w.MnEditSearchCode->trigger();
-    QCOMPARE(items(w.ComboBox1), ByCode);
-    QVERIFY(w.MnEditSearchCode->isChecked());
-    QVERIFY(!w.MnEditSearchName->isChecked());
+    w.ui.MnEditSearchName->trigger();
+    w.ui.MnEditSearchCode->trigger();
+    QCOMPARE(items(w.ui.ComboBox1), ByCode);
+    QVERIFY(w.ui.MnEditSearchCode->isChecked());
+    QVERIFY(!w.ui.MnEditSearchName->isChecked());
     // By code again, while already by code: still rebuilt and still checked.
-    w.ComboBox1->addItem(QStringLiteral("marker"));
-    w.MnEditSearchCode->trigger();
-    QCOMPARE(items(w.ComboBox1), ByCode);
-    QVERIFY(w.MnEditSearchCode->isChecked());
+    w.ui.ComboBox1->addItem(QStringLiteral("marker"));
+    w.ui.MnEditSearchCode->trigger();
+    QCOMPARE(items(w.ui.ComboBox1), ByCode);
+    QVERIFY(w.ui.MnEditSearchCode->isChecked());
 }
 
 void TestPlantDisplay::hyphenatedName() {
     EditorHarness h;
     const QString file = h.writeFile("HIDR.DAT", searchRegistry());
     TFRMeditor& w = h.start({file}, QLocale(QLocale::Portuguese, QLocale::Brazil));
-    w.MnEditSearchName->trigger();
+    w.ui.MnEditSearchName->trigger();
     choose(w, "SALTO-ALTO (5)");
-    QCOMPARE(w.TXT_Cod->text(), QStringLiteral("5"));
-    QCOMPARE(w.TXT_Nome->text(), QStringLiteral("SALTO-ALTO  "));
-    QCOMPARE(w.TXT_Posto->text(), QStringLiteral("55"));
-    QCOMPARE(w.CurrentCode, 5);
+    QCOMPARE(w.ui.TXT_Cod->text(), QStringLiteral("5"));
+    QCOMPARE(w.ui.TXT_Nome->text(), QStringLiteral("SALTO-ALTO  "));
+    QCOMPARE(w.ui.TXT_Posto->text(), QStringLiteral("55"));
+    QCOMPARE(w.document().currentCode(), 5);
 }
 
 void TestPlantDisplay::codeExit_data() {
@@ -394,14 +394,15 @@ void TestPlantDisplay::codeExit() {
     EditorHarness h;
     const QString file = h.writeFile("HIDR.DAT", searchRegistry());
     TFRMeditor& w = h.start({file});
-    w.TXT_Cod->setText(typed);
-    w.TXT_CodExit();
+    w.ui.TXT_Cod->setText(typed);
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(w.ui.TXT_Cod, &leave);
     QStringList expected;
     if (!entry.isEmpty())
         expected << "warning: O Código " + typed + " já existe, e corresponde à usina \"" + entry +
                         "\". Favor escolher outro código.";
     QCOMPARE(h.dialogs.messageLines(), expected);
-    QCOMPARE(w.TXT_Cod->text(), typed);
+    QCOMPARE(w.ui.TXT_Cod->text(), typed);
 }
 
 void TestPlantDisplay::codeExitOnLeavingTheBox() {
@@ -411,21 +412,21 @@ void TestPlantDisplay::codeExitOnLeavingTheBox() {
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     // The box as the create mode leaves it: enabled and editable.
-    w.TXT_Cod->setEnabled(true);
-    w.TXT_Cod->setReadOnly(false);
-    w.TXT_Cod->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.TXT_Cod));
-    w.TXT_Cod->clear();
-    QTest::keyClicks(w.TXT_Cod, "7");
-    w.TXT_Nome->setFocus();
+    w.ui.TXT_Cod->setEnabled(true);
+    w.ui.TXT_Cod->setReadOnly(false);
+    w.ui.TXT_Cod->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.ui.TXT_Cod));
+    w.ui.TXT_Cod->clear();
+    QTest::keyClicks(w.ui.TXT_Cod, "7");
+    w.ui.TXT_Nome->setFocus();
     QCOMPARE(h.dialogs.count(Kind::Warning), 1);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.TXT_Cod));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.ui.TXT_Cod));
 
-    w.TXT_Cod->clear();
-    QTest::keyClicks(w.TXT_Cod, "8");
-    w.TXT_Nome->setFocus();
+    w.ui.TXT_Cod->clear();
+    QTest::keyClicks(w.ui.TXT_Cod, "8");
+    w.ui.TXT_Nome->setFocus();
     QCOMPARE(h.dialogs.count(Kind::Warning), 1);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.TXT_Nome));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.ui.TXT_Nome));
 }
 
 QTEST_MAIN(TestPlantDisplay)

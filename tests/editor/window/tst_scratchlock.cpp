@@ -20,24 +20,25 @@ private slots:
             RegistryFixtures::registryBytes(3, {{1, RegistryFixtures::plantNamed("ALFA")}}));
         TFRMeditor& first = h.start({registry});
         const QString shared = h.path("AuxCad.cad");
-        QCOMPARE(first.auxCadPath(), shared);
+        QCOMPARE(first.document().scratchPath(), shared);
         // The first editor's scratch copy, as a store leaves it.
         QVERIFY(QFile::copy(registry, shared));
 
         ScriptedDialogs secondDialogs;
+        QString secondScratch;
         {
             TFRMeditor second(secondDialogs, {registry}, h.path(""));
             second.show();
-            QTRY_VERIFY(second.FirstActivationDone);
-            QVERIFY(second.auxCadPath() != shared);
-            QCOMPARE(QFileInfo(second.auxCadPath()).absolutePath(),
+            QTRY_VERIFY(second.firstActivationDone());
+            QVERIFY(second.document().scratchPath() != shared);
+            QCOMPARE(QFileInfo(second.document().scratchPath()).absolutePath(),
                      QFileInfo(shared).absolutePath());
             QVERIFY(QFile::exists(shared)); // the start did not take it away
-            QVERIFY(QFile::copy(registry, second.auxCadPath()));
+            secondScratch = second.document().scratchPath();
+            QVERIFY(QFile::copy(registry, secondScratch));
             second.close();
-            second.FormDestroy();
-            QVERIFY(!QFile::exists(second.auxCadPath()));
         }
+        QVERIFY(!QFile::exists(secondScratch));
         QVERIFY(QFile::exists(shared)); // the second's exit left it too
 
         h.destroy();
@@ -56,7 +57,7 @@ private slots:
             stale.write("999999\nquillmark\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         }
         TFRMeditor& w = h.start({});
-        QCOMPARE(w.auxCadPath(), h.path("AuxCad.cad"));
+        QCOMPARE(w.document().scratchPath(), h.path("AuxCad.cad"));
     }
 };
 

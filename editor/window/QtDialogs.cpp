@@ -1,4 +1,4 @@
-#include "window/Dialogs.h"
+#include "window/QtDialogs.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -6,12 +6,6 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <cstdio>
-
-QString applicationCaption() {
-    const QString name = QCoreApplication::applicationName();
-    return name.isEmpty() ? QStringLiteral("Hydro Plant\u00B4s Cadastre Editor") : name;
-}
 
 void QtDialogs::message(MessageKind kind, const QString& text) {
     QMessageBox box(m_parent);
@@ -85,13 +79,4 @@ bool QtDialogs::choosePrinter(QPrinter& printer, const PrintRequest& request) {
         printer.setFromTo(request.minPage, request.maxPage);
     }
     return dialog.exec() == QDialog::Accepted;
-}
-
-void StderrDialogs::message(MessageKind, const QString& text) {
-    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-}
-
-bool StderrDialogs::confirm(const QString& text) {
-    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-    return false;
 }

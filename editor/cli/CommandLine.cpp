@@ -1,11 +1,14 @@
-#include "reports/CommandLine.h"
+#include "cli/CommandLine.h"
+
+#include "cli/StderrDialogs.h"
+#include "language/LanguageTexts.h"
 
 #include "registry/LookupLists.h"
 #include "reports/CsvExport.h"
 #include "reports/PrintJobs.h"
-#include "window/Dialogs.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
 #include <QPrinter>
@@ -28,10 +31,14 @@ const char* const Usage =
     "  --help           show this text\n"
     "  --version        show the program's version\n";
 
-const char* const Version = "Velarin (quillmark) 4.0\n";
+QString versionText() {
+    return ShortName + QStringLiteral(" (quillmark) ") + ApplicationVersion;
+}
 
 // The interface starts in Portuguese, so the sheets carry its title.
-const QString PortugueseTitle = QStringLiteral("Visualizador do Cadastro de Usinas Hidráulicas");
+QString portugueseTitle() {
+    return languageTitle(Language::Portuguese);
+}
 
 enum class Mode { None, ExportCsv, PrintPdf, Help, Version };
 
@@ -69,53 +76,60 @@ bool parsePages(const QString& text, int& from, int& to) {
 }
 
 // The whole argument list: one mode with its two names, --pages with --print-pdf only,
-// --config anywhere; false with the reason on anything else.
+// --config anywhere; false with the reason on anything else. A name that begins with "-"
+// follows "--".
 bool parseArguments(const QStringList& args, Arguments& out, QString& error) {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args.at(i);
-        const auto need = [&](qsizetype n) {
-            if (i + n < args.size())
-                return true;
-            error = QStringLiteral("The option ") + a + QStringLiteral(" needs ") +
-                    (n == 1 ? QStringLiteral("a value.") : QStringLiteral("two file names."));
-            return false;
-        };
-        if (a == u"--help" || a == u"--version") {
-            if (out.mode != Mode::None) {
-                error = QStringLiteral("Only one of --export-csv, --print-pdf, --help and "
-                                       "--version can be given.");
-                return false;
-            }
-            out.mode = a == u"--help" ? Mode::Help : Mode::Version;
-        } else if (a == u"--export-csv" || a == u"--print-pdf") {
-            if (out.mode != Mode::None) {
-                error = QStringLiteral("Only one of --export-csv, --print-pdf, --help and "
-                                       "--version can be given.");
-                return false;
-            }
-            if (!need(2))
-                return false;
-            out.mode = a == u"--export-csv" ? Mode::ExportCsv : Mode::PrintPdf;
-            out.registry = args.at(++i);
-            out.output = args.at(++i);
-        } else if (a == u"--config") {
-            if (!need(1))
-                return false;
-            out.config = args.at(++i);
-        } else if (a == u"--pages") {
-            if (!need(1))
-                return false;
-            if (!parsePages(args.at(++i), out.fromPage, out.toPage)) {
-                error = QStringLiteral("--pages takes FROM-TO, two page numbers from 1 on, "
-                                       "FROM not above TO: ") +
-                        args.at(i);
-                return false;
-            }
-            out.hasPages = true;
-        } else {
-            error = QStringLiteral("Unknown argument: ") + a;
+    QCommandLineParser parser;
+    const QCommandLineOption exportCsv(QStringLiteral("export-csv"));
+    const QCommandLineOption printPdf(QStringLiteral("print-pdf"));
+    const QCommandLineOption help(QStringLiteral("help"));
+    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption config(QStringLiteral("config"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption pages(QStringLiteral("pages"), {}, QStringLiteral("FROM-TO"));
+    parser.addOptions({exportCsv, printPdf, help, version, config, pages});
+    if (!parser.parse(QStringList{QStringLiteral("quillmark")} + args)) {
+        error = parser.errorText();
+        return false;
+    }
+    int modes = 0;
+    for (const auto& [option, mode] : {std::pair{&help, Mode::Help}, {&version, Mode::Version},
+                                       {&exportCsv, Mode::ExportCsv}, {&printPdf, Mode::PrintPdf}})
+        if (parser.isSet(*option)) {
+            out.mode = mode;
+            modes += int(parser.optionNames().count(option->names().constFirst()));
+        }
+    if (modes > 1) {
+        error = QStringLiteral("Only one of --export-csv, --print-pdf, --help and "
+                               "--version can be given.");
+        return false;
+    }
+    const QStringList names = parser.positionalArguments();
+    if (out.mode == Mode::ExportCsv || out.mode == Mode::PrintPdf) {
+        if (names.size() < 2) {
+            error = QStringLiteral("The option --") +
+                    (out.mode == Mode::ExportCsv ? QStringLiteral("export-csv")
+                                                 : QStringLiteral("print-pdf")) +
+                    QStringLiteral(" needs two file names.");
             return false;
         }
+        out.registry = names.at(0);
+        out.output = names.at(1);
+    }
+    if (names.size() > (out.registry.isNull() ? 0 : 2)) {
+        error = QStringLiteral("Unknown argument: ") + names.value(out.registry.isNull() ? 0 : 2);
+        return false;
+    }
+    if (parser.isSet(config))
+        out.config = parser.values(config).constLast();
+    if (parser.isSet(pages)) {
+        const QString range = parser.values(pages).constLast();
+        if (!parsePages(range, out.fromPage, out.toPage)) {
+            error = QStringLiteral("--pages takes FROM-TO, two page numbers from 1 on, "
+                                   "FROM not above TO: ") +
+                    range;
+            return false;
+        }
+        out.hasPages = true;
     }
     if (out.mode == Mode::None) {
         error = QStringLiteral("--config goes with --export-csv or --print-pdf.");
@@ -149,7 +163,7 @@ int exportCsv(const Arguments& args, Dialogs& dialogs) {
     if (!CsvExport::exportToFile(source, args.output, dialogs))
         return 1;
     dialogs.message(MessageKind::Information,
-                    CsvExport::successText(CsvExport::Language::Portuguese));
+                    languageMessage(LanguageMessage::CsvWritten, int(Language::Portuguese)));
     return 0;
 }
 
@@ -157,7 +171,7 @@ int printPdf(const Arguments& args, Dialogs& dialogs) {
     AllPlantsJob job;
     job.lists = readLists(args, dialogs);
     job.locale = QLocale::system();
-    const QString title = PortugueseTitle + QStringLiteral(" - ") + args.registry;
+    const QString title = portugueseTitle() + QStringLiteral(" - ") + args.registry;
     const QLocale locale = job.locale;
     job.footer = [title, locale] {
         return footerLine(title, QDateTime::currentDateTime(), locale);
@@ -201,7 +215,7 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Hydro Plant\u00B4s Cadastre Editor"));
+    QApplication::setApplicationName(ApplicationName);
 
     Arguments parsed;
     QString error;
@@ -215,7 +229,7 @@ std::optional<int> runCommandLine(int argc, char** argv) {
         std::fputs(Usage, stdout);
         return 0;
     case Mode::Version:
-        std::fputs(Version, stdout);
+        std::fprintf(stdout, "%s\n", qPrintable(versionText()));
         return 0;
     case Mode::ExportCsv:
         return exportCsv(parsed, dialogs);

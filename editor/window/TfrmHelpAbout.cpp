@@ -1,4 +1,4 @@
-#include "language/TfrmHelpAbout.h"
+#include "window/TfrmHelpAbout.h"
 
 #include "language/JpegImage.h"
 

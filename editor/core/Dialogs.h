@@ -1,13 +1,12 @@
 #pragma once
-// The one seam through which the editor talks to the user in modal boxes and
-// dialogs. The program passes QtDialogs; tests pass a scripted double; the
-// command-line modes pass one that writes to stderr.
+// The one seam through which the editor talks to the user in modal boxes and dialogs. It
+// names no widget, so every layer may call it. The window passes QtDialogs (window/), the
+// command line StderrDialogs (cli/), the tests a scripted double.
 
 #include <QString>
 #include <optional>
 
 class QPrinter;
-class QWidget;
 
 enum class MessageKind {
     Plain,       // no icon, one OK button
@@ -47,41 +46,11 @@ public:
     virtual bool choosePrinter(QPrinter& printer, const PrintRequest& request) = 0;
 };
 
-// The real boxes and dialogs, captioned with the application title.
-class QtDialogs : public Dialogs {
-public:
-    explicit QtDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
-    void setParent(QWidget* parent) { m_parent = parent; }
+// The editor's name: the caption of every box and the window's design title.
+inline const QString ApplicationName = QStringLiteral("Hydro Plant\u00B4s Cadastre Editor");
+// The short name, the title of the window from a load on.
+inline const QString ShortName = QStringLiteral("Velarin");
+inline const QString ApplicationVersion = QStringLiteral("4.0");
 
-    void message(MessageKind kind, const QString& text) override;
-    bool confirm(const QString& text) override;
-    QString openFile(const QString& title, const QString& filter, const QString& dir) override;
-    QString saveFile(const QString& title, const QString& filter, const QString& dir,
-                     const QString& proposedName, bool confirmOverwrite) override;
-    std::optional<QString> inputText(const QString& title, const QString& prompt,
-                                     const QString& initial) override;
-    bool choosePrinter(QPrinter& printer, const PrintRequest& request) override;
-
-private:
-    QWidget* m_parent;
-};
-
-// For the command-line modes: every box becomes a line on stderr, no question is ever
-// answered Yes, and no dialog opens.
-class StderrDialogs : public Dialogs {
-public:
-    void message(MessageKind kind, const QString& text) override;
-    bool confirm(const QString& text) override;
-    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&,
-                     bool) override {
-        return {};
-    }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    bool choosePrinter(QPrinter&, const PrintRequest&) override { return false; }
-};
-
-// The caption of every box: the application title.
+// The caption of every box: the application's name as set, else ApplicationName.
 QString applicationCaption();

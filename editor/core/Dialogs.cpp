@@ -1,0 +1,8 @@
+#include "core/Dialogs.h"
+
+#include <QCoreApplication>
+
+QString applicationCaption() {
+    const QString name = QCoreApplication::applicationName();
+    return name.isEmpty() ? ApplicationName : name;
+}

@@ -1,8 +1,0 @@
-#include "editing/EditSession.h"
-
-#include <QFile>
-
-EditSession::~EditSession() {
-    if (!WrittenScratchCopy.isEmpty())
-        QFile::remove(WrittenScratchCopy);
-}

@@ -1,0 +1,556 @@
+#include "editing/EditorDocument.h"
+
+#include "core/Dialogs.h"
+#include "editing/AlterationFile.h"
+#include "editing/Destination.h"
+#include "editing/NumberInput.h"
+#include "editing/WriteNewPlant.h"
+#include "language/LanguageTexts.h"
+#include "registry/PlantFields.h"
+#include "registry/PlantList.h"
+#include "reports/PrintJobs.h"
+#include "reports/ReportPrinter.h"
+
+#include <QCollator>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+const QString NoPlantSelected = QStringLiteral("Select the Plant !");
+const QString DeleteTitle = QStringLiteral("Excluir Usina");
+const QString DeletePrompt = QStringLiteral("Digite Código da Usina a ser excluída:");
+
+GridTexts* gridNamed(FormTexts& form, const QString& name) {
+    if (name == u"StrGr_PCVA")
+        return &form.PCVA;
+    if (name == u"StrGr_EvapM")
+        return &form.EvapM;
+    if (name == u"StrGr_ConjMaq1")
+        return &form.ConjMaq1;
+    if (name == u"StrGr_ConjMaq2")
+        return &form.ConjMaq2;
+    if (name == u"StrGr_PolsJus")
+        return &form.PolsJus;
+    return nullptr;
+}
+
+// A grid given more or fewer rows keeps the cells of the rows it keeps.
+void setRows(GridTexts& grid, int rows) {
+    GridTexts resized(grid.columns, rows);
+    for (int r = 0; r < std::min(rows, grid.rows); ++r)
+        for (int c = 0; c < grid.columns; ++c)
+            resized.set(r, c, grid.at(r, c));
+    grid = resized;
+}
+
+void fillRows(GridTexts& grid, int fromRow, QString (*cell)(int, int)) {
+    for (int r = std::max(0, fromRow); r < grid.rows; ++r)
+        for (int c = 0; c < grid.columns; ++c)
+            grid.set(r, c, cell(r, c));
+}
+
+} // namespace
+
+FormTexts FormState::texts() const {
+    FormTexts t = *this;
+    for (auto it = choices.cbegin(); it != choices.cend(); ++it)
+        t.selectors.insert(it.key(), it.value().entries.value(it.value().selected));
+    return t;
+}
+
+EditorDocument::EditorDocument(Dialogs& dialogs, QString configPath)
+    : m_dialogs(dialogs), m_cad(dialogs), m_configPath(std::move(configPath)),
+      m_baseTitle(ApplicationName), m_title(ApplicationName) {
+    // Filled once: nothing looks an entry up before the first activation, and the texts
+    // never change afterwards.
+    m_messages.InitMensagens();
+    m_form.ConjMaq1 = GridTexts(5, 1);
+    m_form.ConjMaq2 = GridTexts(7, 1);
+    m_form.PolsJus = GridTexts(7, 1);
+}
+
+EditorDocument::~EditorDocument() {
+    removeScratchCopy();
+    // The scratch copy a store wrote goes with the run: the changes live in the destination.
+    if (!m_writtenScratch.isEmpty())
+        QFile::remove(m_writtenScratch);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start-up and loading
+
+void EditorDocument::start() {
+    m_startDir = QDir::currentPath();
+    claimScratchCopy();
+    m_lookup.clear();
+    m_plantNames = PlantList::emptyPlantNames();
+    const ConfigResult config = readLookupLists(m_configPath, m_lookup);
+    if (!config.found)
+        m_dialogs.message(MessageKind::Warning, config.warning);
+}
+
+void EditorDocument::claimScratchCopy() {
+    const QDir dir(m_startDir);
+    auto lockFor = [&](const QString& name) {
+        auto lock = std::make_unique<QLockFile>(dir.filePath(name + QStringLiteral(".lock")));
+        lock->setStaleLockTime(0); // held for the whole run; only a dead holder makes it stale
+        return lock;
+    };
+    m_scratchName = QStringLiteral("AuxCad.cad");
+    m_scratchLock = lockFor(m_scratchName);
+    if (m_scratchLock->tryLock(0) || m_scratchLock->error() != QLockFile::LockFailedError)
+        return; // ours, or a folder where no lock can be taken (nor a copy written)
+    m_scratchName = QStringLiteral("AuxCad-%1.cad").arg(QCoreApplication::applicationPid());
+    m_scratchLock = lockFor(m_scratchName);
+    m_scratchLock->tryLock(0);
+}
+
+QString EditorDocument::scratchPath() const {
+    return QDir(m_startDir).filePath(m_scratchName);
+}
+
+// The scratch copy goes, unless it is the registry in use: a user may have opened a
+// left-over copy to recover it.
+void EditorDocument::removeScratchCopy() const {
+    if (m_startDir.isEmpty())
+        return;
+    const QString auxCad = scratchPath();
+    const QFileInfo aux(auxCad);
+    if (!aux.exists())
+        return;
+    if (!m_registry.isEmpty()) {
+        const QFileInfo loaded(m_registry);
+        if (loaded.exists() && loaded.canonicalFilePath() == aux.canonicalFilePath())
+            return;
+    }
+    QFile::remove(auxCad);
+}
+
+void EditorDocument::firstActivation(const QString& registry,
+                                     const std::function<void()>& openDialogUp) {
+    if (!registry.trimmed().isEmpty()) {
+        m_registry = registry;
+        updateTitle();
+        readPlantList();
+        listByCode();
+    } else {
+        load(openDialogUp);
+    }
+    m_dest.clear();
+    removeScratchCopy();
+    if (!m_listEntries.isEmpty()) {
+        m_listIndex = 0;
+        showSelected();
+    }
+}
+
+bool EditorDocument::load(const std::function<void()>& openDialogUp) {
+    m_registry.clear();
+    m_listEntries.clear();
+    m_listIndex = -1;
+    m_placeholder.clear();
+    clearForm();
+    m_baseTitle = ShortName;
+    updateTitle();
+    m_dest.clear();
+    if (openDialogUp)
+        openDialogUp();
+    const OpenDialogCaptions texts = openDialog();
+    const QString chosen = m_dialogs.openFile(texts.title, texts.filter, m_startDir);
+    if (chosen.isEmpty())
+        return false;
+    m_registry = chosen;
+    updateTitle();
+    readPlantList();
+    listByCode();
+    return true;
+}
+
+bool EditorDocument::readPlantList() {
+    QByteArray bytes;
+    if (m_registry.isEmpty() || !readWholeFile(m_registry, bytes)) {
+        m_dialogs.message(MessageKind::Plain, RegistryTexts::ReadProblem);
+        // Nothing of an earlier registry may stay listed under this file's name.
+        m_entries.clear();
+        m_plantNames = PlantList::emptyPlantNames();
+        m_listEntries.clear();
+        m_listIndex = -1;
+        m_placeholder.clear();
+        return false;
+    }
+    PlantList list = plantListFromBytes(bytes);
+    m_entries = std::move(list.entries);
+    m_plantNames = std::move(list.plantNames);
+    m_placeholder = NoPlantSelected;
+    m_listIndex = -1;
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Plant list and display
+
+QString EditorDocument::listShownText() const {
+    if (m_listIndex >= 0)
+        return m_listEntries.value(m_listIndex);
+    return m_placeholder;
+}
+
+void EditorDocument::listByCode() {
+    m_listMode = ListMode::ByCode;
+    m_listEntries = m_entries;
+    m_listIndex = -1;
+}
+
+bool EditorDocument::listByName() {
+    if (m_listMode == ListMode::ByName)
+        return false;
+    m_listMode = ListMode::ByName;
+    QCollator collator(m_locale);
+    m_listEntries = plantEntriesByName(m_entries, collator);
+    m_listIndex = -1;
+    return true;
+}
+
+void EditorDocument::clearForm() {
+    // Every text goes; the grids keep their rows.
+    for (auto it = m_form.boxes.begin(); it != m_form.boxes.end(); ++it)
+        it.value().clear();
+    for (GridTexts* grid : {&m_form.PCVA, &m_form.EvapM, &m_form.ConjMaq1, &m_form.ConjMaq2,
+                            &m_form.PolsJus})
+        std::fill(grid->cells.begin(), grid->cells.end(), QString());
+}
+
+void EditorDocument::displayPlant(const QString& codeText) {
+    const PlantTexts texts = plantDisplayTexts(m_plant, m_lookup, m_plantNames, m_locale);
+    for (auto it = texts.boxes.cbegin(); it != texts.boxes.cend(); ++it)
+        m_form.boxes.insert(it.key(), it.value());
+    m_form.boxes.insert(CodeBox, codeText);
+    m_form.PCVA = texts.PCVA;
+    m_form.EvapM = texts.EvapM;
+    m_form.ConjMaq1 = texts.ConjMaq1;
+    m_form.ConjMaq2 = texts.ConjMaq2;
+    m_form.PolsJus = texts.PolsJus;
+}
+
+void EditorDocument::showSelected() {
+    const QString entry = m_listIndex >= 0 ? m_listEntries.value(m_listIndex) : QString();
+    if (entry.trimmed().isEmpty())
+        return;
+    clearForm();
+    m_plant = TUsinaHd{};
+    const QString codeText = codeTextOfEntry(entry, m_listMode == ListMode::ByCode);
+    const std::int32_t code = codeText.trimmed().toInt();
+    m_cad.ReadPlant(code, m_plant, m_registry);
+    displayPlant(codeText);
+    m_code = code;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Editing
+
+void EditorDocument::setCell(const QString& grid, int row, int column, const QString& text) {
+    if (GridTexts* g = gridNamed(m_form, grid))
+        g->set(row, column, text);
+}
+
+void EditorDocument::setSelected(const QString& selector, int index) {
+    auto it = m_form.choices.find(selector);
+    if (it != m_form.choices.end())
+        it->selected = index;
+}
+
+void EditorDocument::fillSelectors(const TUsinaHd* shown) {
+    QHash<QString, QString> display;
+    for (const auto& [selector, box] : codedSelectorBoxes())
+        display.insert(box, m_form.box(box));
+    m_form.choices = ::Monta_CMBs_Auxs_Edt(m_lookup, m_entries, display, shown);
+}
+
+// The edit rows of the grids, the empty layout in the rows of the sets and polynomials not in
+// use, and for a change the bare numbers.
+void EditorDocument::toEditLayout(bool cutSuffixes) {
+    if (cutSuffixes)
+        for (auto it = m_form.boxes.begin(); it != m_form.boxes.end(); ++it)
+            it.value() = cutUnitSuffix(it.key(), it.value());
+    setRows(m_form.PolsJus, EditPolsJusRows);
+    setRows(m_form.ConjMaq2, EditConjMaq2Rows);
+    setRows(m_form.ConjMaq1, EditConjMaq1Rows);
+    const int sets = NumberInput::toInteger(m_form.box(QStringLiteral("TXT_NGrMaq"))).value_or(0);
+    const int pols =
+        NumberInput::toInteger(m_form.box(QStringLiteral("TXT_NKeyCur"))).value_or(0);
+    fillRows(m_form.ConjMaq1, sets, &emptyConjMaq1Cell);
+    fillRows(m_form.ConjMaq2, 3 * std::max(0, sets), &emptyConjMaq2Cell);
+    fillRows(m_form.PolsJus, pols, &emptyPolsJusCell);
+}
+
+FormTexts EditorDocument::changeTexts(std::int32_t code, const TUsinaHd& plant) const {
+    const PlantTexts display = plantDisplayTexts(plant, m_lookup, m_plantNames, m_locale);
+    FormTexts form = editTextsOf(display, QString::number(code), true);
+    const auto choices = ::Monta_CMBs_Auxs_Edt(m_lookup, m_entries, display.boxes, &plant);
+    for (auto it = choices.cbegin(); it != choices.cend(); ++it)
+        form.selectors.insert(it.key(), it.value().entries.value(it.value().selected));
+    return form;
+}
+
+bool EditorDocument::chooseDestination() {
+    // The destination is asked for after a load, or after a failed store dropped it: only in
+    // the second case, and only while the registry in use is still the one the store left,
+    // is it no new load.
+    if (!m_destDropped || m_registry != m_adopted)
+        m_loaded = m_registry;
+    const bool set = ChooseDestFile(m_dialogs, m_startDir, m_registry, m_loaded, Now(), m_dest,
+                                    scratchPath()) == DestinationChoice::Set;
+    if (set)
+        m_destDropped = false;
+    return set;
+}
+
+bool EditorDocument::beginChange() {
+    if (m_form.box(QStringLiteral("TXT_Nome")).isEmpty()) {
+        m_dialogs.message(MessageKind::Warning,
+                          languageMessage(LanguageMessage::ChangeNothingShown, m_lingua));
+        return false;
+    }
+    if (m_dest.isEmpty() && !chooseDestination())
+        return false;
+    fillSelectors(&m_plant);
+    m_mode = Mode::Change;
+    toEditLayout(true);
+    m_shown = ShownPlant{m_plant, m_form.texts()};
+    return true;
+}
+
+bool EditorDocument::beginCreate() {
+    if (m_dest.isEmpty() && !chooseDestination())
+        return false;
+    m_shown.reset();
+    fillSelectors(nullptr);
+    for (SelectorChoice& choice : m_form.choices)
+        choice.selected = choice.entries.isEmpty() ? -1 : 0;
+    m_listIndex = m_listEntries.isEmpty() ? -1 : 0; // not shown
+    m_mode = Mode::Create;
+    m_form.boxes.insert(QStringLiteral("TXT_NGrMaq"), QStringLiteral("1"));
+    toEditLayout(false);
+    clearForm();
+    m_form.boxes.insert(QStringLiteral("TXT_NGrMaq"), QStringLiteral("1"));
+    m_form.boxes.insert(QStringLiteral("TXT_NKeyCur"), QStringLiteral("1"));
+    fillRows(m_form.ConjMaq1, 0, &emptyConjMaq1Cell);
+    fillRows(m_form.ConjMaq2, 0, &emptyConjMaq2Cell);
+    fillRows(m_form.PolsJus, 0, &emptyPolsJusCell);
+    return true;
+}
+
+bool EditorDocument::codeTaken() {
+    const QString typed = m_form.box(CodeBox);
+    const QString taken = takenCodeEntry(m_entries, typed);
+    if (taken.isEmpty())
+        return false;
+    m_dialogs.message(MessageKind::Warning, codeTakenText(typed, taken));
+    return true;
+}
+
+EditorDocument::SaveOutcome EditorDocument::save() {
+    // A store that failed left no destination: it is asked for before anything else.
+    if (m_dest.isEmpty() && !chooseDestination())
+        return SaveOutcome::NoDestination;
+    const bool creating = m_mode == Mode::Create;
+    // A shortcut reaches Save without leaving the code box: a taken code is refused here too.
+    if (creating && codeTaken())
+        return SaveOutcome::CodeTaken;
+    for (const auto& [box, blanks] : {std::pair{"TXT_Nome", 11}, {"TXT_Obs", 47}, {"TXT_Data", 8}})
+        m_form.boxes.insert(QString::fromLatin1(box),
+                            m_form.box(QString::fromLatin1(box)) + QString(blanks, u' '));
+
+    FormSnapshot form;
+    static_cast<FormTexts&>(form) = m_form.texts();
+    const MessageText messages = [this](int entry) { return m_messages.text(m_lingua, entry); };
+    if (!ConsistOk(form, m_locale, messages, m_dialogs))
+        return SaveOutcome::NotStored;
+    form.shown = m_shown;
+    const NewPlantResult built = WriteNewPlant(form, m_locale);
+    if (!built.ok) {
+        m_dialogs.message(MessageKind::Error, built.error);
+        return SaveOutcome::NotStored;
+    }
+    const TUsinaHd previousPlant = m_plant;
+    const std::int32_t previousCode = m_code;
+    m_plant = built.plant;
+    const std::int32_t code = NumberInput::toInteger(m_form.box(CodeBox)).value_or(0);
+    if (creating)
+        m_code = code;
+    if (!store(m_code, code, m_plant)) {
+        // Nothing adopted: the edit goes on with the user's entries.
+        m_plant = previousPlant;
+        m_code = previousCode;
+        return SaveOutcome::NotStored;
+    }
+    m_mode = Mode::Browse;
+    m_shown.reset();
+    m_dialogs.message(MessageKind::Information,
+                      languageMessage(LanguageMessage::Saved, m_lingua));
+    return SaveOutcome::Stored;
+}
+
+void EditorDocument::cancel() {
+    m_mode = Mode::Browse;
+    if (!m_listEntries.isEmpty()) {
+        m_listIndex = 0;
+        showSelected();
+    }
+    m_shown.reset();
+}
+
+void EditorDocument::deletePlant() {
+    const std::optional<QString> input = m_dialogs.inputText(DeleteTitle, DeletePrompt, QString());
+    if (!input)
+        return;
+    const auto code = NumberInput::toInteger(*input);
+    if (!code) {
+        m_dialogs.message(MessageKind::Error, NumberInput::invalidIntegerText(*input));
+        return;
+    }
+    if (*code < 1 || *code > MaxPlantCode) {
+        m_dialogs.message(MessageKind::Warning,
+                          QStringLiteral("Código da Usina deve ser entre 1 e %1.").arg(MaxPlantCode));
+        return;
+    }
+    if (m_dest.isEmpty() && !chooseDestination())
+        return;
+    if (!store(*code, *code, blankPlant()))
+        return;
+    m_dialogs.message(MessageKind::Information,
+                      languageMessage(LanguageMessage::Deleted, m_lingua));
+}
+
+bool EditorDocument::store(std::int32_t oldCode, std::int32_t newCode, const TUsinaHd& plant) {
+    // A scratch copy removed under the program: the destination it copies is read instead and
+    // stays the registry in use whatever this store does (the lists show the same bytes).
+    const QString standIn = standInForMissingScratch(m_registry, m_scratchOrigin);
+    if (!standIn.isEmpty()) {
+        m_dialogs.message(MessageKind::Plain, scratchCopyMissingText(m_registry, standIn));
+        m_registry = standIn;
+        m_adopted = standIn;
+        m_scratchOrigin = {};
+        updateTitle();
+    }
+    // A scratch copy that the user loaded as the registry is never written over.
+    const bool scratchLoaded = Destination::sameFile(m_loaded, scratchPath());
+    const StoreResult result =
+        storePlantAndCopy(m_cad, m_dialogs, m_dest, m_registry,
+                          scratchLoaded ? QString() : scratchPath(), oldCode, newCode, plant);
+    if (!result.written) {
+        // Nothing adopted; the next change asks for a destination again.
+        m_dest.clear();
+        m_destDropped = true;
+        return false;
+    }
+    m_scratchOrigin = result.origin;
+    adopt(result.registryInUse);
+    return true;
+}
+
+void EditorDocument::adopt(const QString& registryInUse) {
+    m_registry = registryInUse;
+    m_adopted = registryInUse;
+    if (registryInUse == scratchPath())
+        m_writtenScratch = registryInUse;
+    m_baseTitle = ShortName;
+    updateTitle();
+    readPlantList();
+    listByCode();
+    // The plant on screen is found again by its code: a name longer than the stored twelve
+    // characters is no obstacle.
+    const auto code = NumberInput::toInteger(m_form.box(CodeBox));
+    m_listIndex = -1;
+    for (int i = 0; code && i < m_listEntries.size(); ++i) {
+        const auto entryCode = NumberInput::toInteger(codeTextOfEntry(m_listEntries.at(i), true));
+        if (entryCode && *entryCode == *code) {
+            m_listIndex = i;
+            break;
+        }
+    }
+    showSelected();
+}
+
+void EditorDocument::alteration() {
+    const QString path = AlterationFile::pathIn(QDir::currentPath());
+    const AlterationFile::Result result = AlterationFile::rewrite(path);
+    if (!result.ok) {
+        m_dialogs.message(MessageKind::Plain, RegistryTexts::ReadProblem);
+        return;
+    }
+    m_registry = path;
+    if (m_plantNames.size() < result.names.size() + 1)
+        m_plantNames.resize(result.names.size() + 1);
+    for (int k = 0; k < result.names.size(); ++k)
+        m_plantNames[k + 1] = result.names.at(k);
+    m_dialogs.message(MessageKind::Warning, AlterationFile::Done);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reports and language
+
+void EditorDocument::exportCsv() {
+    ExportRequest request;
+    request.startDir = m_startDir;
+    request.registryFile = m_registry;
+    request.entries = m_entries;
+    request.plantNames = m_plantNames;
+    request.lists = m_lookup;
+    request.locale = m_locale;
+    request.successText = languageMessage(LanguageMessage::CsvWritten, m_lingua);
+    runExportCommand(m_dialogs, request);
+}
+
+QString EditorDocument::footer(const QDateTime& when) const {
+    return footerLine(title(), when, m_locale);
+}
+
+SheetTexts EditorDocument::sheetTexts(const QDateTime& when) const {
+    SheetTexts texts;
+    for (const PlantField& f : plantFields())
+        texts.values.boxes.insert(f.name(), m_form.box(f.name()));
+    texts.values.PCVA = m_form.PCVA;
+    texts.values.EvapM = m_form.EvapM;
+    texts.values.ConjMaq1 = m_form.ConjMaq1;
+    texts.values.ConjMaq2 = m_form.ConjMaq2;
+    texts.values.PolsJus = m_form.PolsJus;
+    texts.title = m_form.box(CodeBox) + QStringLiteral(" - ") + m_form.box(QStringLiteral("TXT_Nome"));
+    texts.captions = sectionCaptions(m_lingua);
+    texts.footer = footer(when);
+    return texts;
+}
+
+AllPlantsJob EditorDocument::allPlantsJob() const {
+    AllPlantsJob job;
+    job.entries = m_entries;
+    job.plantNames = m_plantNames;
+    job.lists = m_lookup;
+    job.locale = m_locale;
+    job.captions = sectionCaptions(m_lingua);
+    job.footer = [this] { return footer(QDateTime::currentDateTime()); };
+    return job;
+}
+
+void EditorDocument::setLanguage(int lingua) {
+    m_lingua = lingua;
+    // Loading a registry later builds its title on this base.
+    m_baseTitle = languageTitle(Language(lingua));
+    updateTitle();
+}
+
+OpenDialogCaptions EditorDocument::openDialog() const {
+    return openDialogTexts(m_lingua == 2 ? Language::English : Language::Portuguese);
+}
+
+// The title follows the registry at a load, a store and a change of language only: the MSD
+// alteration works on its own file without renaming the window.
+void EditorDocument::updateTitle() {
+    m_title = m_registry.isEmpty()
+                  ? m_baseTitle
+                  : m_baseTitle + QStringLiteral(" - ") + QDir::toNativeSeparators(m_registry);
+}

@@ -1,0 +1,180 @@
+#pragma once
+// The editor without its window: the registry in use and the files around it, the plant
+// lists, the plant shown and the form's texts, the edit mode and the interface language.
+// Every operation talks to the user through the dialog seam only; the window renders what
+// the document holds after each one and feeds the user's typing back with the set* calls.
+
+#include "editing/ConsistOk.h"
+#include "editing/EditForm.h"
+#include "editing/FormSnapshot.h"
+#include "editing/StoreSequence.h"
+#include "language/LanguageTexts.h"
+#include "language/TMsg.h"
+#include "registry/LookupLists.h"
+#include "registry/TCadHd.h"
+#include "registry/TUsinaHd.h"
+#include "reports/SheetLayout.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QLocale>
+#include <QLockFile>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class Dialogs;
+struct AllPlantsJob;
+struct ExportRequest;
+
+// The plant form as the window shows it: every box (TXT_Cod included), the grids with their
+// rows, and the nine selectors of the coded fields.
+struct FormState : FormTexts {
+    QHash<QString, SelectorChoice> choices; // by selector name
+    FormTexts texts() const;                 // with each selector's chosen text
+};
+
+class EditorDocument {
+public:
+    enum class Mode { Browse, Create, Change };
+    enum class ListMode { ByCode, ByName };
+
+    // configPath: the config.ini read at start-up.
+    EditorDocument(Dialogs& dialogs, QString configPath);
+    ~EditorDocument(); // the scratch copy goes, unless it is the registry in use
+    EditorDocument(const EditorDocument&) = delete;
+    EditorDocument& operator=(const EditorDocument&) = delete;
+
+    Dialogs& dialogs() const { return m_dialogs; }
+
+    // ---- start-up and loading ----
+    // The current directory becomes the start folder, the scratch copy's name is claimed and
+    // the lookup lists are read (with the missing-file warning).
+    void start();
+    // The first activation: the registry named on the command line, or the open dialog.
+    // Answers whether the open dialog was asked (the window then shows its indicator).
+    void firstActivation(const QString& registry, const std::function<void()>& openDialogUp);
+    // File > Load: everything of the previous registry goes before the open dialog;
+    // answers whether a registry was chosen.
+    bool load(const std::function<void()>& openDialogUp);
+
+    // ---- the plant list ----
+    void listByCode();
+    bool listByName(); // false when the list is already by name
+    void setListIndex(int index) { m_listIndex = index; }
+    // The plant of the list's current entry (ComboBox1's change).
+    void showSelected();
+
+    // ---- editing ----
+    bool beginChange();
+    bool beginCreate();
+    // Save, and how far it got.
+    enum class SaveOutcome { NoDestination, CodeTaken, NotStored, Stored };
+    SaveOutcome save();
+    void cancel();
+    void deletePlant();
+    void alteration(); // the MSD alteration of the file in the current folder
+
+    // A typed code that is taken: the warning, and true.
+    bool codeTaken();
+
+    // ---- what the user types ----
+    void setBox(const QString& name, const QString& text) { m_form.boxes.insert(name, text); }
+    void setCell(const QString& grid, int row, int column, const QString& text);
+    void setSelected(const QString& selector, int index);
+
+    // ---- reports ----
+    void exportCsv();
+    SheetTexts sheetTexts(const QDateTime& when) const;
+    AllPlantsJob allPlantsJob() const;
+    QString footer(const QDateTime& when) const;
+
+    // ---- the interface language ----
+    int lingua() const { return m_lingua; } // 0 until the first activation, then 1 or 2
+    void setLanguage(int lingua);
+    bool portuguese() const { return m_lingua == 1; }
+    const TMsg& messages() const { return m_messages; }
+
+    // ---- state ----
+    Mode mode() const { return m_mode; }
+    bool editing() const { return m_mode != Mode::Browse; }
+    const FormState& form() const { return m_form; }
+    const QString& registryFileName() const { return m_registry; }
+    const QString& destFileName() const { return m_dest; }
+    const QString& startDir() const { return m_startDir; }
+    const QStringList& entries() const { return m_entries; } // by code, file order
+    const QStringList& plantNames() const { return m_plantNames; }
+    const QStringList& listEntries() const { return m_listEntries; } // as the list shows
+    int listIndex() const { return m_listIndex; }
+    QString listPlaceholder() const { return m_placeholder; }
+    // The text the list shows: its entry, or the placeholder while none is chosen.
+    QString listShownText() const;
+    ListMode listMode() const { return m_listMode; }
+    const TUsinaHd& currentPlant() const { return m_plant; }
+    std::int32_t currentCode() const { return m_code; }
+    const LookupLists& lookup() const { return m_lookup; }
+    const QLocale& locale() const { return m_locale; }
+    void setLocale(const QLocale& locale) { m_locale = locale; }
+    // The window's title: the base title and, while a registry is loaded, " - " and its path.
+    const QString& title() const { return m_title; }
+    OpenDialogCaptions openDialog() const;
+    QString scratchPath() const; // "AuxCad.cad" in the start folder, or this editor's own
+    // The form's texts for a plant as Change shows them, selectors preselected as Change does.
+    FormTexts changeTexts(std::int32_t code, const TUsinaHd& plant) const;
+
+    // The clock of the destination proposal (tests set a fixed one).
+    std::function<QDateTime()> Now = [] { return QDateTime::currentDateTime(); };
+
+private:
+    bool readPlantList();
+    void clearForm();
+    void displayPlant(const QString& codeText);
+    bool chooseDestination();
+    bool store(std::int32_t oldCode, std::int32_t newCode, const TUsinaHd& plant);
+    void adopt(const QString& registryInUse);
+    void toEditLayout(bool cutSuffixes);
+    void fillSelectors(const TUsinaHd* shown);
+    void removeScratchCopy() const;
+    void claimScratchCopy();
+    void updateTitle();
+
+    Dialogs& m_dialogs;
+    TCadHd m_cad;
+    TMsg m_messages;
+    QString m_configPath;
+    LookupLists m_lookup;
+    QLocale m_locale = QLocale::system();
+    int m_lingua = 0;
+    QString m_baseTitle;
+    QString m_title;
+
+    QString m_startDir;
+    QString m_scratchName = QStringLiteral("AuxCad.cad");
+    std::unique_ptr<QLockFile> m_scratchLock;
+    QString m_registry;
+    QString m_dest;
+    // The registry the user loaded (refused as a destination), the registry a store last
+    // made the one in use, and whether a failed store dropped the destination.
+    QString m_loaded;
+    QString m_adopted;
+    bool m_destDropped = false;
+    QString m_writtenScratch; // the scratch copy a store wrote, removed at the end
+    ScratchCopyOrigin m_scratchOrigin;
+
+    QStringList m_entries;
+    QStringList m_plantNames;
+    QStringList m_listEntries;
+    int m_listIndex = -1;
+    QString m_placeholder;
+    ListMode m_listMode = ListMode::ByCode;
+
+    TUsinaHd m_plant;
+    std::int32_t m_code = 0;
+    Mode m_mode = Mode::Browse;
+    FormState m_form;
+    std::optional<ShownPlant> m_shown; // Change: the plant and the texts first shown
+};
