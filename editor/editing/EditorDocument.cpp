@@ -353,7 +353,7 @@ bool EditorDocument::codeTaken() {
     return true;
 }
 
-EditorDocument::SaveOutcome EditorDocument::save() {
+EditorDocument::SaveOutcome EditorDocument::save(const std::function<void()>& checked) {
     // A store that failed left no destination: it is asked for before anything else.
     if (m_dest.isEmpty() && !chooseDestination())
         return SaveOutcome::NoDestination;
@@ -361,6 +361,8 @@ EditorDocument::SaveOutcome EditorDocument::save() {
     // A shortcut reaches Save without leaving the code box: a taken code is refused here too.
     if (creating && codeTaken())
         return SaveOutcome::CodeTaken;
+    if (checked)
+        checked();
     for (const auto& [box, blanks] : {std::pair{"TXT_Nome", 11}, {"TXT_Obs", 47}, {"TXT_Data", 8}})
         m_form.boxes.insert(QString::fromLatin1(box),
                             m_form.box(QString::fromLatin1(box)) + QString(blanks, u' '));

@@ -72,9 +72,10 @@ public:
     // ---- editing ----
     bool beginChange();
     bool beginCreate();
-    // Save, and how far it got.
+    // Save, and how far it got. `checked` runs once there is a destination and the code is
+    // free, before the form is read.
     enum class SaveOutcome { NoDestination, CodeTaken, NotStored, Stored };
-    SaveOutcome save();
+    SaveOutcome save(const std::function<void()>& checked = {});
     void cancel();
     void deletePlant();
     void alteration(); // the MSD alteration of the file in the current folder

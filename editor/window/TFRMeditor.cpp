@@ -374,7 +374,7 @@ void TFRMeditor::MnEditPlantCreateClick() {
 }
 
 void TFRMeditor::BTNsavechangeClick() {
-    const auto outcome = m_doc->save();
+    const auto outcome = m_doc->save([this] { ui.TXT_Cod->setEnabled(false); });
     render();
     switch (outcome) {
     case EditorDocument::SaveOutcome::NoDestination:
@@ -383,11 +383,9 @@ void TFRMeditor::BTNsavechangeClick() {
         ui.TXT_Cod->setFocus();
         return;
     case EditorDocument::SaveOutcome::NotStored:
-        ui.TXT_Cod->setEnabled(false);
         ui.MnEditPlantCreate->setChecked(m_doc->mode() == EditorDocument::Mode::Create);
         return;
     case EditorDocument::SaveOutcome::Stored:
-        ui.TXT_Cod->setEnabled(false);
         ChangeTXTsAppearance(false);
         ui.MnEditPlantCreate->setChecked(false);
         ui.ComboBox1->setFocus();
