@@ -3,9 +3,11 @@
 #   make test   installs what is missing, builds, runs the whole test suite
 BUILD     ?= build
 BUILD_TYPE ?= RelWithDebInfo
+# WERROR=ON turns every compiler warning into an error (CI builds so).
+WERROR    ?= OFF
 JOBS      ?= $(shell nproc)
 PACKAGES  := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libjpeg-dev \
-             fonts-liberation2 poppler-utils
+             fonts-liberation2 poppler-utils libbenchmark-dev
 
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 FUZZ_SECONDS ?= 8
@@ -25,7 +27,7 @@ fuzz-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
 
 configure: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DHYDRO_WERROR=$(WERROR)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -41,7 +43,8 @@ test: build
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, no recovery.
 sanitize: deps
-	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHYDRO_SANITIZE=ON
+	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHYDRO_SANITIZE=ON \
+	  -DHYDRO_WERROR=$(WERROR)
 	cmake --build $(BUILD)-asan -j $(JOBS)
 	cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
