@@ -234,6 +234,7 @@ void EditorDocument::displayPlant(const QString& codeText) {
     m_form.ConjMaq1 = texts.ConjMaq1;
     m_form.ConjMaq2 = texts.ConjMaq2;
     m_form.PolsJus = texts.PolsJus;
+    ++m_displays;
 }
 
 void EditorDocument::showSelected() {

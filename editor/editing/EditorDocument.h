@@ -104,6 +104,7 @@ public:
     Mode mode() const { return m_mode; }
     bool editing() const { return m_mode != Mode::Browse; }
     const FormState& form() const { return m_form; }
+    int displays() const { return m_displays; } // counts the plants displayed
     const QString& registryFileName() const { return m_registry; }
     const QString& destFileName() const { return m_dest; }
     const QString& startDir() const { return m_startDir; }
@@ -177,5 +178,6 @@ private:
     std::int32_t m_code = 0;
     Mode m_mode = Mode::Browse;
     FormState m_form;
+    int m_displays = 0;
     std::optional<ShownPlant> m_shown; // Change: the plant and the texts first shown
 };

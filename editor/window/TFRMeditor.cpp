@@ -119,14 +119,15 @@ void TFRMeditor::renderList() {
 
 void TFRMeditor::renderForm() {
     const FormState& form = m_doc->form();
-    const bool browsing = !m_doc->editing();
+    // A plant displayed shows every box from its first character.
+    const bool displayed = m_shownDisplay != m_doc->displays();
+    m_shownDisplay = m_doc->displays();
     for (QLineEdit* box : formBoxes()) {
         const QString text = form.box(box->objectName());
-        if (box->text() != text) {
+        if (box->text() != text)
             box->setText(text);
-            if (browsing && box != ui.TXT_Cod)
-                box->setCursorPosition(0);
-        }
+        if (displayed && box != ui.TXT_Cod)
+            box->setCursorPosition(0);
     }
     const struct {
         QTableWidget* grid;
@@ -165,9 +166,11 @@ void TFRMeditor::renderForm() {
 // What the user types goes to the document as it is typed.
 void TFRMeditor::connectEdits() {
     for (QLineEdit* box : formBoxes())
-        connect(box, &QLineEdit::textChanged, this, [this, box](const QString& text) {
+        // The box's text as it stands: the name box's capitals may have replaced the text
+        // the signal carries.
+        connect(box, &QLineEdit::textChanged, this, [this, box] {
             if (!m_rendering)
-                m_doc->setBox(box->objectName(), text);
+                m_doc->setBox(box->objectName(), box->text());
         });
     for (QTableWidget* grid : grids())
         connect(grid->model(), &QAbstractItemModel::dataChanged, this,

@@ -61,9 +61,7 @@ struct EditorControls {
     QComboBox* ComboBox2 = nullptr; // hidden master list
     QLineEdit* TXT_Cod = nullptr;
     QLineEdit* TXT_Nome = nullptr;
-    QLabel* LBLdata = nullptr;
     QLineEdit* TXT_Data = nullptr;
-    QLabel* Label76 = nullptr;
     QLineEdit* TXT_Obs = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* ImgRed = nullptr;
@@ -72,20 +70,14 @@ struct EditorControls {
 
     // ---- registry data ----
     QGroupBox* GroupBox1 = nullptr;
-    QLabel* LBLsystem = nullptr;
     QLineEdit* TXT_SistUsi = nullptr;
     QComboBox* CMBsistema = nullptr;
-    QLabel* LBLgencoID = nullptr;
     QLineEdit* TXT_Empresa = nullptr;
     QComboBox* CMBempresa = nullptr;
-    QLabel* LBLgaugenum = nullptr;
     QLineEdit* TXT_Posto = nullptr;
-    QLabel* LBLaltgaugeid = nullptr;
     QLineEdit* TXT_Posto_BDH = nullptr;
-    QLabel* LBLdowngauge = nullptr;
     QLineEdit* TXT_Jusante = nullptr;
     QComboBox* CMBjusante = nullptr;
-    QLabel* LBLdeviation = nullptr;
     QLineEdit* TXT_Desvio = nullptr;
     QComboBox* CMBdesvio = nullptr;
 
@@ -93,83 +85,41 @@ struct EditorControls {
 
     // ---- reservoir ----
     QGroupBox* GroupBox2 = nullptr;
-    QLabel* LBLregul = nullptr;
     QLineEdit* TXT_reg = nullptr;
     QComboBox* CMBreg = nullptr;
-    QLabel* lblvolref = nullptr;
     QLineEdit* TXT_V_Ref = nullptr;
-    QLabel* LBLmaxvol = nullptr;
     QLineEdit* TXT_VMax = nullptr;
-    QLabel* LBLmaxlev = nullptr;
     QLineEdit* TXT_Ymax = nullptr;
-    QLabel* Lblvolspill = nullptr;
     QLineEdit* TXT_V_Vert = nullptr;
-    QLabel* LBLminvol = nullptr;
     QLineEdit* TXT_VMin = nullptr;
-    QLabel* LBLminlev = nullptr;
     QLineEdit* TXT_YMin = nullptr;
-    QLabel* LBLvoldev = nullptr;
     QLineEdit* TXT_V_CDesv = nullptr;
-    QLabel* LBLpolin = nullptr;
-    QLabel* LBLcotavol = nullptr;
-    QLabel* LBLareacota = nullptr;
     QTableWidget* StrGr_PCVA = nullptr;
-    QLabel* LBLevap = nullptr;
-    QLabel* LBLjan = nullptr;
-    QLabel* LBLfev = nullptr;
-    QLabel* LBLmar = nullptr;
-    QLabel* LBLabr = nullptr;
-    QLabel* LBLmai = nullptr;
-    QLabel* LBLjun = nullptr;
-    QLabel* LBLjul = nullptr;
-    QLabel* LBLago = nullptr;
-    QLabel* LBLset = nullptr;
-    QLabel* LBLout = nullptr;
-    QLabel* LBLnov = nullptr;
-    QLabel* LBLdez = nullptr;
     QTableWidget* StrGr_EvapM = nullptr;
 
     // ---- hydro plant ----
     QGroupBox* GroupBox3 = nullptr;
-    QLabel* LBLprodesp = nullptr;
     QLineEdit* TXT_Resp = nullptr;
-    QLabel* LBLmedtail = nullptr;
     QLineEdit* TXT_JusNom = nullptr;
-    QLabel* LBLteif = nullptr;
     QLineEdit* TXT_TxSForc = nullptr;
-    QLabel* LBLip = nullptr;
     QLineEdit* TXT_TxIndProg = nullptr;
-    QLabel* LBLturbtype = nullptr;
     QLineEdit* TXT_Tipo_Turb = nullptr;
     QComboBox* CMBtipo_turb = nullptr;
-    QLabel* LBLnumtunit = nullptr;
     QLineEdit* TXT_NGrMaq = nullptr;
-    QLabel* LBLndownpols = nullptr;
     QLineEdit* TXT_NKeyCur = nullptr;
-    QLabel* LBLperdas = nullptr;
-    QLabel* LBLtipo = nullptr;
     QLineEdit* TXT_TpPerda = nullptr;
     QComboBox* CMBtp_perda = nullptr;
-    QLabel* LBLvalor = nullptr;
     QLineEdit* TXT_Phd = nullptr;
-    QLabel* LBLmaxfatcarga = nullptr;
     QLineEdit* TXT_FatCgMax = nullptr;
-    QLabel* LBLminfatcarga = nullptr;
     QLineEdit* TXT_FatCgMin = nullptr;
-    QLabel* LBLinflspill = nullptr;
     QLineEdit* TXT_VICF = nullptr;
     QComboBox* CMBvicf = nullptr;
-    QLabel* LBLrepset = nullptr;
     QLineEdit* TXT_RepGrGer = nullptr;
     QComboBox* CMBrepgrger = nullptr;
-    QLabel* LBLminhistflow = nullptr;
     QLineEdit* TXT_QNaMH = nullptr;
-    QLabel* LBLnumbaseunits = nullptr;
     QLineEdit* TXT_N_UBase = nullptr;
-    QLabel* LBLunitypes = nullptr;
     QTableWidget* StrGr_ConjMaq1 = nullptr;
     QTableWidget* StrGr_ConjMaq2 = nullptr;
-    QLabel* LBLpolsdown = nullptr;
     QTableWidget* StrGr_PolsJus = nullptr;
 
     QPushButton* BTNsavechange = nullptr;
@@ -268,4 +218,5 @@ private:
     bool m_firstActivationDone = false;
     bool m_activationQueued = false;
     bool m_rendering = false; // the controls are being set from the document
+    int m_shownDisplay = 0;   // the document's display last shown
 };

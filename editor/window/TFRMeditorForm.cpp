@@ -203,9 +203,9 @@ QLayout* TFRMeditor::buildTopStrip() {
         ui.TXT_Nome->setFont(bold);
     }
     ui.TXT_Data = makeBox("TXT_Data");
-    ui.LBLdata = makeLabel("LBLdata", QStringLiteral("Date: "), ui.TXT_Data);
+    QLabel* LBLdata = makeLabel("LBLdata", QStringLiteral("Date: "), ui.TXT_Data);
     ui.TXT_Obs = makeBox("TXT_Obs");
-    ui.Label76 = makeLabel("Label76", QStringLiteral("Obs.:"), ui.TXT_Obs);
+    QLabel* Label76 = makeLabel("Label76", QStringLiteral("Obs.:"), ui.TXT_Obs);
     ui.Label1 = makeLabel("Label1", QStringLiteral("Version 4.0 a"));
 
     auto* top = new QGridLayout;
@@ -215,9 +215,9 @@ QLayout* TFRMeditor::buildTopStrip() {
     top->addWidget(ui.ComboBox1, 0, 1, 1, 2);
     top->addWidget(ui.TXT_Cod, 1, 0, 1, 1);
     top->addWidget(ui.TXT_Nome, 1, 1, 1, 2);
-    top->addWidget(ui.LBLdata, 0, 3, Qt::AlignRight);
+    top->addWidget(LBLdata, 0, 3, Qt::AlignRight);
     top->addWidget(ui.TXT_Data, 0, 4);
-    top->addWidget(ui.Label76, 1, 3, Qt::AlignRight);
+    top->addWidget(Label76, 1, 3, Qt::AlignRight);
     top->addWidget(ui.TXT_Obs, 1, 4, 1, 2);
     auto* images = new QHBoxLayout;
     images->addWidget(ui.ImgRed);
@@ -246,29 +246,29 @@ QGroupBox* TFRMeditor::buildRegistryBox() {
     g->setVerticalSpacing(4);
     ui.TXT_SistUsi = makeBox("TXT_SistUsi");
     ui.CMBsistema = makeSelector("CMBsistema");
-    ui.LBLsystem = makeLabel("LBLsystem", QStringLiteral("System:"), ui.TXT_SistUsi);
+    QLabel* LBLsystem = makeLabel("LBLsystem", QStringLiteral("System:"), ui.TXT_SistUsi);
     ui.TXT_Empresa = makeBox("TXT_Empresa");
     ui.CMBempresa = makeSelector("CMBempresa");
-    ui.LBLgencoID = makeLabel("LBLgencoID", QStringLiteral("Genco ID:"), ui.TXT_Empresa);
+    QLabel* LBLgencoID = makeLabel("LBLgencoID", QStringLiteral("Genco ID:"), ui.TXT_Empresa);
     ui.TXT_Posto = makeBox("TXT_Posto");
-    ui.LBLgaugenum = makeLabel("LBLgaugenum", QStringLiteral("Gauge Number:"), ui.TXT_Posto);
+    QLabel* LBLgaugenum = makeLabel("LBLgaugenum", QStringLiteral("Gauge Number:"), ui.TXT_Posto);
     ui.TXT_Posto_BDH = makeBox("TXT_Posto_BDH");
-    ui.LBLaltgaugeid = makeLabel("LBLaltgaugeid", QStringLiteral("Alt Gauge ID:"), ui.TXT_Posto_BDH);
+    QLabel* LBLaltgaugeid = makeLabel("LBLaltgaugeid", QStringLiteral("Alt Gauge ID:"), ui.TXT_Posto_BDH);
     ui.TXT_Jusante = makeBox("TXT_Jusante");
     ui.CMBjusante = makeSelector("CMBjusante");
-    ui.LBLdowngauge = makeLabel("LBLdowngauge", QStringLiteral("Downstream Gauge:"), ui.TXT_Jusante);
+    QLabel* LBLdowngauge = makeLabel("LBLdowngauge", QStringLiteral("Downstream Gauge:"), ui.TXT_Jusante);
     ui.TXT_Desvio = makeBox("TXT_Desvio");
     ui.CMBdesvio = makeSelector("CMBdesvio");
-    ui.LBLdeviation = makeLabel("LBLdeviation", QStringLiteral("Deviation:"), ui.TXT_Desvio);
+    QLabel* LBLdeviation = makeLabel("LBLdeviation", QStringLiteral("Deviation:"), ui.TXT_Desvio);
     ui.TXT_SistUsi->setToolTip(QStringLiteral("Subsystem of the plant"));
     const struct {
         QLabel* label;
         QLineEdit* box;
         QComboBox* selector;
     } rows[] = {
-        {ui.LBLsystem, ui.TXT_SistUsi, ui.CMBsistema},    {ui.LBLgencoID, ui.TXT_Empresa, ui.CMBempresa},
-        {ui.LBLgaugenum, ui.TXT_Posto, nullptr},       {ui.LBLaltgaugeid, ui.TXT_Posto_BDH, nullptr},
-        {ui.LBLdowngauge, ui.TXT_Jusante, ui.CMBjusante}, {ui.LBLdeviation, ui.TXT_Desvio, ui.CMBdesvio},
+        {LBLsystem, ui.TXT_SistUsi, ui.CMBsistema},    {LBLgencoID, ui.TXT_Empresa, ui.CMBempresa},
+        {LBLgaugenum, ui.TXT_Posto, nullptr},       {LBLaltgaugeid, ui.TXT_Posto_BDH, nullptr},
+        {LBLdowngauge, ui.TXT_Jusante, ui.CMBjusante}, {LBLdeviation, ui.TXT_Desvio, ui.CMBdesvio},
     };
     int r = 0;
     for (const auto& row : rows) {
@@ -291,55 +291,55 @@ QGroupBox* TFRMeditor::buildReservoirBox() {
     g->setVerticalSpacing(4);
     ui.TXT_reg = makeBox("TXT_reg");
     ui.CMBreg = makeSelector("CMBreg");
-    ui.LBLregul = makeLabel("LBLregul", QStringLiteral("Regulation:"), ui.TXT_reg);
+    QLabel* LBLregul = makeLabel("LBLregul", QStringLiteral("Regulation:"), ui.TXT_reg);
     ui.TXT_V_Ref = makeBox("TXT_V_Ref");
-    ui.lblvolref = makeLabel("lblvolref", QStringLiteral("Reference Volume:"), ui.TXT_V_Ref);
+    QLabel* lblvolref = makeLabel("lblvolref", QStringLiteral("Reference Volume:"), ui.TXT_V_Ref);
     ui.TXT_VMax = makeBox("TXT_VMax");
-    ui.LBLmaxvol = makeLabel("LBLmaxvol", QStringLiteral("Maximum Volume:"), ui.TXT_VMax);
+    QLabel* LBLmaxvol = makeLabel("LBLmaxvol", QStringLiteral("Maximum Volume:"), ui.TXT_VMax);
     ui.TXT_Ymax = makeBox("TXT_Ymax");
-    ui.LBLmaxlev = makeLabel("LBLmaxlev", QStringLiteral("Maximum Level:"), ui.TXT_Ymax);
+    QLabel* LBLmaxlev = makeLabel("LBLmaxlev", QStringLiteral("Maximum Level:"), ui.TXT_Ymax);
     ui.TXT_V_Vert = makeBox("TXT_V_Vert");
-    ui.Lblvolspill = makeLabel("Lblvolspill", QStringLiteral("Volume for spilling:"), ui.TXT_V_Vert);
+    QLabel* Lblvolspill = makeLabel("Lblvolspill", QStringLiteral("Volume for spilling:"), ui.TXT_V_Vert);
     ui.TXT_VMin = makeBox("TXT_VMin");
-    ui.LBLminvol = makeLabel("LBLminvol", QStringLiteral("Minimum Volume:"), ui.TXT_VMin);
+    QLabel* LBLminvol = makeLabel("LBLminvol", QStringLiteral("Minimum Volume:"), ui.TXT_VMin);
     ui.TXT_YMin = makeBox("TXT_YMin");
-    ui.LBLminlev = makeLabel("LBLminlev", QStringLiteral("Minimum Level:"), ui.TXT_YMin);
+    QLabel* LBLminlev = makeLabel("LBLminlev", QStringLiteral("Minimum Level:"), ui.TXT_YMin);
     ui.TXT_V_CDesv = makeBox("TXT_V_CDesv");
-    ui.LBLvoldev = makeLabel("LBLvoldev", QStringLiteral("Volume for deviation:"), ui.TXT_V_CDesv);
-    setHint(QStringLiteral("Regulation = M (Monthly), S (Weekly) ou D (Daily)"), ui.LBLregul,
+    QLabel* LBLvoldev = makeLabel("LBLvoldev", QStringLiteral("Volume for deviation:"), ui.TXT_V_CDesv);
+    setHint(QStringLiteral("Regulation = M (Monthly), S (Weekly) ou D (Daily)"), LBLregul,
             ui.TXT_reg);
-    setHint(QStringLiteral("Maximum Volume (hm3)"), ui.LBLmaxvol, ui.TXT_VMax);
-    setHint(QStringLiteral("Minimum Volume (hm3)"), ui.LBLminvol, ui.TXT_VMin);
-    setHint(QStringLiteral("Maximum Level (m)"), ui.LBLmaxlev, ui.TXT_Ymax);
-    setHint(QStringLiteral("Minimum Level (m)"), ui.LBLminlev, ui.TXT_YMin);
-    setHint(QStringLiteral("Reference Volume (hm3)"), ui.lblvolref, ui.TXT_V_Ref);
-    setHint(QStringLiteral("Vol. for Spilling (hm3)"), ui.Lblvolspill, ui.TXT_V_Vert);
-    setHint(QStringLiteral("Vol. for Deviation (hm3)"), ui.LBLvoldev, ui.TXT_V_CDesv);
-    g->addWidget(ui.LBLregul, 0, 0);
+    setHint(QStringLiteral("Maximum Volume (hm3)"), LBLmaxvol, ui.TXT_VMax);
+    setHint(QStringLiteral("Minimum Volume (hm3)"), LBLminvol, ui.TXT_VMin);
+    setHint(QStringLiteral("Maximum Level (m)"), LBLmaxlev, ui.TXT_Ymax);
+    setHint(QStringLiteral("Minimum Level (m)"), LBLminlev, ui.TXT_YMin);
+    setHint(QStringLiteral("Reference Volume (hm3)"), lblvolref, ui.TXT_V_Ref);
+    setHint(QStringLiteral("Vol. for Spilling (hm3)"), Lblvolspill, ui.TXT_V_Vert);
+    setHint(QStringLiteral("Vol. for Deviation (hm3)"), LBLvoldev, ui.TXT_V_CDesv);
+    g->addWidget(LBLregul, 0, 0);
     pair(g, 0, 1, ui.TXT_reg, ui.CMBreg);
-    g->addWidget(ui.lblvolref, 0, 2);
+    g->addWidget(lblvolref, 0, 2);
     g->addWidget(ui.TXT_V_Ref, 0, 3);
-    g->addWidget(ui.LBLmaxvol, 1, 0);
+    g->addWidget(LBLmaxvol, 1, 0);
     g->addWidget(ui.TXT_VMax, 1, 1);
-    g->addWidget(ui.LBLmaxlev, 1, 2);
+    g->addWidget(LBLmaxlev, 1, 2);
     g->addWidget(ui.TXT_Ymax, 1, 3);
-    g->addWidget(ui.Lblvolspill, 1, 4);
+    g->addWidget(Lblvolspill, 1, 4);
     g->addWidget(ui.TXT_V_Vert, 1, 5);
-    g->addWidget(ui.LBLminvol, 2, 0);
+    g->addWidget(LBLminvol, 2, 0);
     g->addWidget(ui.TXT_VMin, 2, 1);
-    g->addWidget(ui.LBLminlev, 2, 2);
+    g->addWidget(LBLminlev, 2, 2);
     g->addWidget(ui.TXT_YMin, 2, 3);
-    g->addWidget(ui.LBLvoldev, 2, 4);
+    g->addWidget(LBLvoldev, 2, 4);
     g->addWidget(ui.TXT_V_CDesv, 2, 5);
     for (int c : {1, 3, 5})
         g->setColumnStretch(c, 1);
     v->addLayout(g);
 
-    ui.LBLpolin = makeLabel("LBLpolin", QStringLiteral("Polynomiums"));
-    QFont heading = ui.LBLpolin->font();
+    QLabel* LBLpolin = makeLabel("LBLpolin", QStringLiteral("Polynomiums"));
+    QFont heading = LBLpolin->font();
     heading.setBold(true);
-    ui.LBLpolin->setFont(heading);
-    v->addWidget(ui.LBLpolin);
+    LBLpolin->setFont(heading);
+    v->addWidget(LBLpolin);
     ui.StrGr_PCVA = makeGrid("StrGr_PCVA", 5, 2);
     ui.StrGr_PCVA->setAccessibleName(QStringLiteral("Polynomiums: Level x Volume, Area x Level"));
     QList<QLabel*> heads;
@@ -352,12 +352,12 @@ QGroupBox* TFRMeditor::buildReservoirBox() {
     const int frame = ui.StrGr_PCVA->frameWidth();
     ui.StrGr_PCVA->setFixedHeight(2 * rowHeight + 2 * frame);
     ui.StrGr_PCVA->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ui.LBLcotavol = makeLabel("LBLcotavol", QStringLiteral("Level x Volume"));
-    ui.LBLareacota = makeLabel("LBLareacota", QStringLiteral("Area x Level"));
+    QLabel* LBLcotavol = makeLabel("LBLcotavol", QStringLiteral("Level x Volume"));
+    QLabel* LBLareacota = makeLabel("LBLareacota", QStringLiteral("Area x Level"));
     auto* rowLabels = new QVBoxLayout;
     rowLabels->setSpacing(0);
     rowLabels->setContentsMargins(0, frame, 0, frame);
-    for (QLabel* l : {ui.LBLcotavol, ui.LBLareacota}) {
+    for (QLabel* l : {LBLcotavol, LBLareacota}) {
         l->setFixedHeight(rowHeight);
         rowLabels->addWidget(l);
     }
@@ -369,28 +369,24 @@ QGroupBox* TFRMeditor::buildReservoirBox() {
     pg->setColumnStretch(1, 1);
     v->addLayout(pg);
 
-    ui.LBLevap = makeLabel("LBLevap", QStringLiteral("Monthly Evaporation (mm/month):"));
-    ui.LBLevap->setFont(heading);
-    v->addWidget(ui.LBLevap);
+    QLabel* LBLevap = makeLabel("LBLevap", QStringLiteral("Monthly Evaporation (mm/month):"));
+    LBLevap->setFont(heading);
+    v->addWidget(LBLevap);
     ui.StrGr_EvapM = makeGrid("StrGr_EvapM", 12, 1);
     ui.StrGr_EvapM->setAccessibleName(QStringLiteral("Monthly Evaporation (mm/month)"));
     ui.StrGr_EvapM->setFixedHeight(rowHeight + 2 * frame);
     ui.StrGr_EvapM->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const struct {
-        QLabel** member;
         const char* name;
         const char* caption;
     } months[] = {
-        {&ui.LBLjan, "LBLjan", "JAN"}, {&ui.LBLfev, "LBLfev", "FEB"}, {&ui.LBLmar, "LBLmar", "MAR"},
-        {&ui.LBLabr, "LBLabr", "APR"}, {&ui.LBLmai, "LBLmai", "MAI"}, {&ui.LBLjun, "LBLjun", "JUN"},
-        {&ui.LBLjul, "LBLjul", "JUL"}, {&ui.LBLago, "LBLago", "AUG"}, {&ui.LBLset, "LBLset", "SEP"},
-        {&ui.LBLout, "LBLout", "OCT"}, {&ui.LBLnov, "LBLnov", "NOV"}, {&ui.LBLdez, "LBLdez", "DEC"},
+        {"LBLjan", "JAN"}, {"LBLfev", "FEB"}, {"LBLmar", "MAR"}, {"LBLabr", "APR"},
+        {"LBLmai", "MAI"}, {"LBLjun", "JUN"}, {"LBLjul", "JUL"}, {"LBLago", "AUG"},
+        {"LBLset", "SEP"}, {"LBLout", "OCT"}, {"LBLnov", "NOV"}, {"LBLdez", "DEC"},
     };
     QList<QLabel*> monthLabels;
-    for (const auto& m : months) {
-        *m.member = makeLabel(m.name, QString::fromLatin1(m.caption));
-        monthLabels << *m.member;
-    }
+    for (const auto& m : months)
+        monthLabels << makeLabel(m.name, QString::fromLatin1(m.caption));
     v->addWidget(new GridColumnLabels(ui.StrGr_EvapM, monthLabels));
     v->addWidget(ui.StrGr_EvapM);
     v->addStretch();
@@ -426,92 +422,92 @@ QGroupBox* TFRMeditor::buildPlantBox() {
         fields->addLayout(g, 1);
     };
     ui.TXT_Resp = makeBox("TXT_Resp");
-    ui.LBLprodesp = makeLabel("LBLprodesp", QStringLiteral("Specific Productivity:"), ui.TXT_Resp);
+    QLabel* LBLprodesp = makeLabel("LBLprodesp", QStringLiteral("Specific Productivity:"), ui.TXT_Resp);
     ui.TXT_JusNom = makeBox("TXT_JusNom");
-    ui.LBLmedtail = makeLabel("LBLmedtail", QStringLiteral("Medium Tailrace:"), ui.TXT_JusNom);
+    QLabel* LBLmedtail = makeLabel("LBLmedtail", QStringLiteral("Medium Tailrace:"), ui.TXT_JusNom);
     ui.TXT_TxSForc = makeBox("TXT_TxSForc");
-    ui.LBLteif = makeLabel("LBLteif", QStringLiteral("TEIF:"), ui.TXT_TxSForc);
+    QLabel* LBLteif = makeLabel("LBLteif", QStringLiteral("TEIF:"), ui.TXT_TxSForc);
     ui.TXT_TxIndProg = makeBox("TXT_TxIndProg");
-    ui.LBLip = makeLabel("LBLip", QStringLiteral("IP:"), ui.TXT_TxIndProg);
+    QLabel* LBLip = makeLabel("LBLip", QStringLiteral("IP:"), ui.TXT_TxIndProg);
     ui.TXT_Tipo_Turb = makeBox("TXT_Tipo_Turb");
     ui.CMBtipo_turb = makeSelector("CMBtipo_turb");
-    ui.LBLturbtype = makeLabel("LBLturbtype", QStringLiteral("Turbin Type:"), ui.TXT_Tipo_Turb);
+    QLabel* LBLturbtype = makeLabel("LBLturbtype", QStringLiteral("Turbin Type:"), ui.TXT_Tipo_Turb);
     ui.TXT_NGrMaq = makeBox("TXT_NGrMaq");
-    ui.LBLnumtunit = makeLabel("LBLnumtunit", QStringLiteral("Num Unit Types:"), ui.TXT_NGrMaq);
+    QLabel* LBLnumtunit = makeLabel("LBLnumtunit", QStringLiteral("Num Unit Types:"), ui.TXT_NGrMaq);
     ui.TXT_NKeyCur = makeBox("TXT_NKeyCur");
-    ui.LBLndownpols =
+    QLabel* LBLndownpols =
         makeLabel("LBLndownpols", QStringLiteral("Num.Downstream Pols:"), ui.TXT_NKeyCur);
-    ui.LBLperdas = makeLabel("LBLperdas", QStringLiteral("Losses"));
-    QFont heading = ui.LBLperdas->font();
+    QLabel* LBLperdas = makeLabel("LBLperdas", QStringLiteral("Losses"));
+    QFont heading = LBLperdas->font();
     heading.setBold(true);
-    ui.LBLperdas->setFont(heading);
+    LBLperdas->setFont(heading);
     ui.TXT_TpPerda = makeBox("TXT_TpPerda");
     ui.CMBtp_perda = makeSelector("CMBtp_perda");
-    ui.LBLtipo = makeLabel("LBLtipo", QStringLiteral("Type:"), ui.TXT_TpPerda);
+    QLabel* LBLtipo = makeLabel("LBLtipo", QStringLiteral("Type:"), ui.TXT_TpPerda);
     ui.TXT_Phd = makeBox("TXT_Phd");
-    ui.LBLvalor = makeLabel("LBLvalor", QStringLiteral("Value"), ui.TXT_Phd);
+    QLabel* LBLvalor = makeLabel("LBLvalor", QStringLiteral("Value"), ui.TXT_Phd);
     ui.TXT_FatCgMax = makeBox("TXT_FatCgMax");
-    ui.LBLmaxfatcarga =
+    QLabel* LBLmaxfatcarga =
         makeLabel("LBLmaxfatcarga", QStringLiteral("Maximum Load Factor:"), ui.TXT_FatCgMax);
     ui.TXT_FatCgMin = makeBox("TXT_FatCgMin");
-    ui.LBLminfatcarga =
+    QLabel* LBLminfatcarga =
         makeLabel("LBLminfatcarga", QStringLiteral("Minimum Load Factor:"), ui.TXT_FatCgMin);
     ui.TXT_VICF = makeBox("TXT_VICF");
     ui.CMBvicf = makeSelector("CMBvicf");
-    ui.LBLinflspill =
+    QLabel* LBLinflspill =
         makeLabel("LBLinflspill",
                   QStringLiteral("Influency of Spilling in the Downstream Level:"), ui.TXT_VICF);
     // Two lines for the long caption, without making the whole form's height depend on
     // its width (which would keep the form from shrinking into a small screen).
-    ui.LBLinflspill->setWordWrap(true);
+    LBLinflspill->setWordWrap(true);
     {
-        QSizePolicy policy = ui.LBLinflspill->sizePolicy();
+        QSizePolicy policy = LBLinflspill->sizePolicy();
         policy.setHeightForWidth(false);
-        ui.LBLinflspill->setSizePolicy(policy);
-        ui.LBLinflspill->setFixedHeight(2 * ui.LBLinflspill->fontMetrics().lineSpacing() + 2);
+        LBLinflspill->setSizePolicy(policy);
+        LBLinflspill->setFixedHeight(2 * LBLinflspill->fontMetrics().lineSpacing() + 2);
     }
     ui.TXT_RepGrGer = makeBox("TXT_RepGrGer");
     ui.CMBrepgrger = makeSelector("CMBrepgrger");
-    ui.LBLrepset = makeLabel("LBLrepset", QStringLiteral("Representation type for the set:"),
+    QLabel* LBLrepset = makeLabel("LBLrepset", QStringLiteral("Representation type for the set:"),
                           ui.TXT_RepGrGer);
     ui.TXT_QNaMH = makeBox("TXT_QNaMH");
-    ui.LBLminhistflow =
+    QLabel* LBLminhistflow =
         makeLabel("LBLminhistflow", QStringLiteral("Min. Historical Inflow:"), ui.TXT_QNaMH);
     ui.TXT_N_UBase = makeBox("TXT_N_UBase");
-    ui.LBLnumbaseunits =
+    QLabel* LBLnumbaseunits =
         makeLabel("LBLnumbaseunits", QStringLiteral("Num. of Base Units:"), ui.TXT_N_UBase);
 
-    setHint(QStringLiteral("Specific Productivity (MW/m3/s/m)"), ui.LBLprodesp, ui.TXT_Resp);
-    setHint(QStringLiteral("Medium Tailrace (m)"), ui.LBLmedtail, ui.TXT_JusNom);
-    setHint(QStringLiteral("TEIF (%)"), ui.LBLteif, ui.TXT_TxSForc);
-    setHint(QStringLiteral("IP (%)"), ui.LBLip, ui.TXT_TxIndProg);
-    setHint(QStringLiteral("Max. Load Factor (%)"), ui.LBLmaxfatcarga, ui.TXT_FatCgMax);
-    setHint(QStringLiteral("Min. Load Factor (%)"), ui.LBLminfatcarga, ui.TXT_FatCgMin);
-    setHint(QStringLiteral("Min.Hist.Inflow (m3/s)"), ui.LBLminhistflow, ui.TXT_QNaMH);
+    setHint(QStringLiteral("Specific Productivity (MW/m3/s/m)"), LBLprodesp, ui.TXT_Resp);
+    setHint(QStringLiteral("Medium Tailrace (m)"), LBLmedtail, ui.TXT_JusNom);
+    setHint(QStringLiteral("TEIF (%)"), LBLteif, ui.TXT_TxSForc);
+    setHint(QStringLiteral("IP (%)"), LBLip, ui.TXT_TxIndProg);
+    setHint(QStringLiteral("Max. Load Factor (%)"), LBLmaxfatcarga, ui.TXT_FatCgMax);
+    setHint(QStringLiteral("Min. Load Factor (%)"), LBLminfatcarga, ui.TXT_FatCgMin);
+    setHint(QStringLiteral("Min.Hist.Inflow (m3/s)"), LBLminhistflow, ui.TXT_QNaMH);
     setHint(QStringLiteral("Infl. of Spilling in the Downstream Level (0 = NO , 1 = YES)"),
-            ui.LBLinflspill, ui.TXT_VICF);
-    setHint(QStringLiteral("Set Repres.(0=aprox.,1=detailed.,2=simpl.)"), ui.LBLrepset,
+            LBLinflspill, ui.TXT_VICF);
+    setHint(QStringLiteral("Set Repres.(0=aprox.,1=detailed.,2=simpl.)"), LBLrepset,
             ui.TXT_RepGrGer);
 
-    column({{ui.LBLprodesp, ui.TXT_Resp},
-            {ui.LBLmedtail, ui.TXT_JusNom},
-            {ui.LBLteif, ui.TXT_TxSForc},
-            {ui.LBLip, ui.TXT_TxIndProg}});
-    column({{ui.LBLturbtype, ui.TXT_Tipo_Turb, ui.CMBtipo_turb},
-            {ui.LBLnumtunit, ui.TXT_NGrMaq},
-            {ui.LBLndownpols, ui.TXT_NKeyCur}});
-    column({{ui.LBLperdas, nullptr}, {ui.LBLtipo, ui.TXT_TpPerda, ui.CMBtp_perda}, {ui.LBLvalor, ui.TXT_Phd}});
-    column({{ui.LBLmaxfatcarga, ui.TXT_FatCgMax},
-            {ui.LBLminfatcarga, ui.TXT_FatCgMin},
-            {ui.LBLinflspill, ui.TXT_VICF, ui.CMBvicf},
-            {ui.LBLrepset, ui.TXT_RepGrGer, ui.CMBrepgrger}});
-    column({{ui.LBLminhistflow, ui.TXT_QNaMH}, {ui.LBLnumbaseunits, ui.TXT_N_UBase}});
-    ui.LBLinflspill->setMaximumWidth(200);
+    column({{LBLprodesp, ui.TXT_Resp},
+            {LBLmedtail, ui.TXT_JusNom},
+            {LBLteif, ui.TXT_TxSForc},
+            {LBLip, ui.TXT_TxIndProg}});
+    column({{LBLturbtype, ui.TXT_Tipo_Turb, ui.CMBtipo_turb},
+            {LBLnumtunit, ui.TXT_NGrMaq},
+            {LBLndownpols, ui.TXT_NKeyCur}});
+    column({{LBLperdas, nullptr}, {LBLtipo, ui.TXT_TpPerda, ui.CMBtp_perda}, {LBLvalor, ui.TXT_Phd}});
+    column({{LBLmaxfatcarga, ui.TXT_FatCgMax},
+            {LBLminfatcarga, ui.TXT_FatCgMin},
+            {LBLinflspill, ui.TXT_VICF, ui.CMBvicf},
+            {LBLrepset, ui.TXT_RepGrGer, ui.CMBrepgrger}});
+    column({{LBLminhistflow, ui.TXT_QNaMH}, {LBLnumbaseunits, ui.TXT_N_UBase}});
+    LBLinflspill->setMaximumWidth(200);
     v->addLayout(fields);
 
-    ui.LBLunitypes = makeLabel("LBLunitypes", QStringLiteral("UNIT TYPES"));
-    ui.LBLunitypes->setFont(heading);
-    v->addWidget(ui.LBLunitypes);
+    QLabel* LBLunitypes = makeLabel("LBLunitypes", QStringLiteral("UNIT TYPES"));
+    LBLunitypes->setFont(heading);
+    v->addWidget(LBLunitypes);
     ui.StrGr_ConjMaq1 = makeGrid("StrGr_ConjMaq1", 5, 1);
     ui.StrGr_ConjMaq1->setAccessibleName(QStringLiteral("Unit types"));
     ui.StrGr_ConjMaq2 = makeGrid("StrGr_ConjMaq2", 7, 1);
@@ -556,9 +552,9 @@ QGroupBox* TFRMeditor::buildPlantBox() {
     machines->setColumnStretch(1, 5);
     v->addLayout(machines, 3);
 
-    ui.LBLpolsdown = makeLabel("LBLpolsdown", QStringLiteral("Downstream Polynomiums"));
-    ui.LBLpolsdown->setFont(heading);
-    v->addWidget(ui.LBLpolsdown);
+    QLabel* LBLpolsdown = makeLabel("LBLpolsdown", QStringLiteral("Downstream Polynomiums"));
+    LBLpolsdown->setFont(heading);
+    v->addWidget(LBLpolsdown);
     ui.StrGr_PolsJus = makeGrid("StrGr_PolsJus", 7, 1);
     ui.StrGr_PolsJus->setAccessibleName(QStringLiteral("Downstream Polynomiums"));
     ui.StrGr_PolsJus->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
