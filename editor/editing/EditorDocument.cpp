@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -218,7 +219,7 @@ bool EditorDocument::listByName() {
 void EditorDocument::clearForm() {
     // Every text goes; the grids keep their rows.
     for (auto it = m_form.boxes.begin(); it != m_form.boxes.end(); ++it)
-        it.value().clear();
+        write(it.key(), QString());
     for (GridTexts* grid : {&m_form.PCVA, &m_form.EvapM, &m_form.ConjMaq1, &m_form.ConjMaq2,
                             &m_form.PolsJus})
         std::fill(grid->cells.begin(), grid->cells.end(), QString());
@@ -227,8 +228,8 @@ void EditorDocument::clearForm() {
 void EditorDocument::displayPlant(const QString& codeText) {
     const PlantTexts texts = plantDisplayTexts(m_plant, m_lookup, m_plantNames, m_locale);
     for (auto it = texts.boxes.cbegin(); it != texts.boxes.cend(); ++it)
-        m_form.boxes.insert(it.key(), it.value());
-    m_form.boxes.insert(CodeBox, codeText);
+        write(it.key(), it.value());
+    write(CodeBox, codeText);
     m_form.PCVA = texts.PCVA;
     m_form.EvapM = texts.EvapM;
     m_form.ConjMaq1 = texts.ConjMaq1;
@@ -253,6 +254,15 @@ void EditorDocument::showSelected() {
 // ---------------------------------------------------------------------------------------------
 // Editing
 
+void EditorDocument::write(const QString& box, const QString& text) {
+    m_form.boxes.insert(box, text);
+    m_written.insert(box);
+}
+
+QSet<QString> EditorDocument::takeWritten() {
+    return std::exchange(m_written, {});
+}
+
 void EditorDocument::setCell(const QString& grid, int row, int column, const QString& text) {
     if (GridTexts* g = gridNamed(m_form, grid))
         g->set(row, column, text);
@@ -275,8 +285,9 @@ void EditorDocument::fillSelectors(const TUsinaHd* shown) {
 // use, and for a change the bare numbers.
 void EditorDocument::toEditLayout(bool cutSuffixes) {
     if (cutSuffixes)
-        for (auto it = m_form.boxes.begin(); it != m_form.boxes.end(); ++it)
-            it.value() = cutUnitSuffix(it.key(), it.value());
+        for (const PlantField& f : plantFields())
+            if (*f.unit)
+                write(f.name(), cutUnitSuffix(f.name(), m_form.box(f.name())));
     setRows(m_form.PolsJus, EditPolsJusRows);
     setRows(m_form.ConjMaq2, EditConjMaq2Rows);
     setRows(m_form.ConjMaq1, EditConjMaq1Rows);
@@ -334,11 +345,11 @@ bool EditorDocument::beginCreate() {
         choice.selected = choice.entries.isEmpty() ? -1 : 0;
     m_listIndex = m_listEntries.isEmpty() ? -1 : 0; // not shown
     m_mode = Mode::Create;
-    m_form.boxes.insert(QStringLiteral("TXT_NGrMaq"), QStringLiteral("1"));
+    write(QStringLiteral("TXT_NGrMaq"), QStringLiteral("1"));
     toEditLayout(false);
     clearForm();
-    m_form.boxes.insert(QStringLiteral("TXT_NGrMaq"), QStringLiteral("1"));
-    m_form.boxes.insert(QStringLiteral("TXT_NKeyCur"), QStringLiteral("1"));
+    write(QStringLiteral("TXT_NGrMaq"), QStringLiteral("1"));
+    write(QStringLiteral("TXT_NKeyCur"), QStringLiteral("1"));
     fillRows(m_form.ConjMaq1, 0, &emptyConjMaq1Cell);
     fillRows(m_form.ConjMaq2, 0, &emptyConjMaq2Cell);
     fillRows(m_form.PolsJus, 0, &emptyPolsJusCell);
@@ -365,8 +376,7 @@ EditorDocument::SaveOutcome EditorDocument::save(const std::function<void()>& ch
     if (checked)
         checked();
     for (const auto& [box, blanks] : {std::pair{"TXT_Nome", 11}, {"TXT_Obs", 47}, {"TXT_Data", 8}})
-        m_form.boxes.insert(QString::fromLatin1(box),
-                            m_form.box(QString::fromLatin1(box)) + QString(blanks, u' '));
+        write(QString::fromLatin1(box), m_form.box(QString::fromLatin1(box)) + QString(blanks, u' '));
 
     FormSnapshot form;
     static_cast<FormTexts&>(form) = m_form.texts();

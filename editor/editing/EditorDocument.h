@@ -19,6 +19,7 @@
 #include <QHash>
 #include <QLocale>
 #include <QLockFile>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -105,6 +106,8 @@ public:
     bool editing() const { return m_mode != Mode::Browse; }
     const FormState& form() const { return m_form; }
     int displays() const { return m_displays; } // counts the plants displayed
+    // The boxes the operations wrote since the last call (the window sets them anew).
+    QSet<QString> takeWritten();
     const QString& registryFileName() const { return m_registry; }
     const QString& destFileName() const { return m_dest; }
     const QString& startDir() const { return m_startDir; }
@@ -134,6 +137,7 @@ public:
 private:
     bool readPlantList();
     void clearForm();
+    void write(const QString& box, const QString& text);
     void displayPlant(const QString& codeText);
     bool chooseDestination();
     bool store(std::int32_t oldCode, std::int32_t newCode, const TUsinaHd& plant);
@@ -179,5 +183,6 @@ private:
     Mode m_mode = Mode::Browse;
     FormState m_form;
     int m_displays = 0;
+    QSet<QString> m_written;
     std::optional<ShownPlant> m_shown; // Change: the plant and the texts first shown
 };

@@ -122,9 +122,10 @@ void TFRMeditor::renderForm() {
     // A plant displayed shows every box from its first character.
     const bool displayed = m_shownDisplay != m_doc->displays();
     m_shownDisplay = m_doc->displays();
+    const QSet<QString> written = m_doc->takeWritten();
     for (QLineEdit* box : formBoxes()) {
         const QString text = form.box(box->objectName());
-        if (box->text() != text)
+        if (box->text() != text || written.contains(box->objectName()))
             box->setText(text);
         if (displayed && box != ui.TXT_Cod)
             box->setCursorPosition(0);
