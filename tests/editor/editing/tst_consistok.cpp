@@ -1,12 +1,12 @@
 // The 43 rules over a plant form: which boxes a form shows, in which order, of which kind.
 
 #include "EditingSupport.h"
+#include "ScriptedDialogs.h"
 #include "editing/ConsistOk.h"
 
 #include <QtTest>
 
 using namespace EditingSupport;
-using Boxes = QList<std::pair<MessageKind, QString>>;
 
 Q_DECLARE_METATYPE(QList<int>)
 
@@ -34,19 +34,12 @@ void apply(FormTexts& f, const QStringList& changes) {
     }
 }
 
-Boxes expectedBoxes(const QList<int>& entries, int language) {
-    Boxes boxes;
+// The boxes as ScriptedDialogs::messageLines() shows them.
+QStringList expectedBoxes(const QList<int>& entries, int language) {
+    QStringList boxes;
     for (int e : entries)
-        boxes.append(
-            {e == 44 ? MessageKind::Plain : MessageKind::Warning, validationText(language, e)});
+        boxes << (e == 44 ? "plain: " : "warning: ") + validationText(language, e);
     return boxes;
-}
-
-QString describe(const Boxes& boxes) {
-    QStringList lines;
-    for (const auto& [kind, text] : boxes)
-        lines << QString::number(int(kind)) + ": " + text;
-    return lines.join(u'\n');
 }
 
 } // namespace
@@ -57,13 +50,13 @@ class TestConsistOk : public QObject {
 private:
     void run(const FormTexts& form, const QLocale& locale, int language, const QList<int>& entries,
              bool expectedOk) {
-        RecordingDialogs dialogs;
+        ScriptedDialogs dialogs;
         const bool ok = ConsistOk(
             form, locale, [language](int e) { return validationText(language, e); }, dialogs);
-        const Boxes expected = expectedBoxes(entries, language);
-        if (dialogs.boxes != expected)
-            QFAIL(qPrintable("shown:\n" + describe(dialogs.boxes) + "\nexpected:\n" +
-                             describe(expected)));
+        const QStringList expected = expectedBoxes(entries, language);
+        if (dialogs.messageLines() != expected)
+            QFAIL(qPrintable("shown:\n" + dialogs.messageLines().join(u'\n') + "\nexpected:\n" +
+                             expected.join(u'\n')));
         QCOMPARE(ok, expectedOk);
     }
 

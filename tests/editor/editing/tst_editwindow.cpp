@@ -183,8 +183,8 @@ private slots:
         h.dialogs.saveFileAnswers.enqueue(dest);
         w.ui.MnEditPlantChange->trigger();
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 1);
-        QCOMPARE(h.dialogs.lastSaveProposedName, QString("HIDR_20261208_065314.DAT"));
-        QVERIFY(h.dialogs.lastSaveConfirmOverwrite);
+        QCOMPARE(h.dialogs.saveRequests[0].proposedName, QString("HIDR_20261208_065314.DAT"));
+        QVERIFY(h.dialogs.saveRequests[0].confirmOverwrite);
         QCOMPARE(w.document().destFileName(), dest);
         verifyLook(w, true);
         QVERIFY(!w.ui.TXT_Cod->isEnabled());

@@ -1,39 +1,15 @@
 // Choosing the destination and storing into it: which files are written, which are not.
 
+#include "ScriptedDialogs.h"
 #include "editing/Destination.h"
 #include "editing/EditForm.h"
 #include "editing/StoreSequence.h"
 #include "registry/PlantCodec.h"
 #include "registry/TCadHd.h"
-#include "core/Dialogs.h"
 
 #include <QtTest>
 
 namespace {
-
-class SaveDialogs : public Dialogs {
-public:
-    QList<std::pair<MessageKind, QString>> boxes;
-    QStringList answers; // the save dialog's answers, in order ("" = cancel)
-    struct Asked {
-        QString filter, dir, proposed;
-        bool confirmOverwrite = false;
-    };
-    QList<Asked> asked;
-
-    void message(MessageKind kind, const QString& text) override { boxes.append({kind, text}); }
-    bool confirm(const QString&) override { return false; }
-    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString& filter, const QString& dir,
-                     const QString& proposed, bool confirmOverwrite) override {
-        asked.append({filter, dir, proposed, confirmOverwrite});
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    bool choosePrinter(QPrinter&, const PrintRequest&) override { return false; }
-};
 
 TUsinaHd named(const char* name) {
     TUsinaHd p = blankPlant();
@@ -87,18 +63,18 @@ private slots:
     }
 
     void proposal() {
-        SaveDialogs dialogs;
+        ScriptedDialogs dialogs;
         QString dest;
         const QDateTime now(QDate(2026, 12, 8), QTime(6, 53, 14));
         QCOMPARE(ChooseDestFile(dialogs, m_dir.path(), m_loaded, m_loaded, now, dest),
                  DestinationChoice::Abandoned);
-        QCOMPARE(dialogs.asked.size(), 1);
-        QCOMPARE(dialogs.asked[0].proposed, QString("HIDR_20261208_065314.DAT"));
-        QCOMPARE(dialogs.asked[0].dir, m_dir.path());
-        QVERIFY(dialogs.asked[0].confirmOverwrite);
-        QVERIFY(dialogs.asked[0].filter.endsWith("(*)"));
+        QCOMPARE(dialogs.saveRequests.size(), 1);
+        QCOMPARE(dialogs.saveRequests[0].proposedName, QString("HIDR_20261208_065314.DAT"));
+        QCOMPARE(dialogs.saveRequests[0].dir, m_dir.path());
+        QVERIFY(dialogs.saveRequests[0].confirmOverwrite);
+        QVERIFY(dialogs.saveRequests[0].filter.endsWith("(*)"));
         QVERIFY(dest.isEmpty());
-        QVERIFY(dialogs.boxes.isEmpty());
+        QVERIFY(dialogs.messageLines().isEmpty());
     }
 
     void choice_data() {
@@ -119,21 +95,17 @@ private slots:
         QDir(m_dir.path()).mkdir("sub");
         QFile::remove(path("link.dat"));
         QVERIFY(QFile::link(m_loaded, path("link.dat")));
-        SaveDialogs dialogs;
-        dialogs.answers = {QDir(m_dir.path()).filePath(chosen)};
+        ScriptedDialogs dialogs;
+        dialogs.saveFileAnswers.enqueue(QDir(m_dir.path()).filePath(chosen));
         QString dest;
         const auto outcome = ChooseDestFile(dialogs, m_dir.path(), path("EmUso.dat"), m_loaded,
                                             QDateTime::currentDateTime(), dest);
         QCOMPARE(outcome, refused ? DestinationChoice::Refused : DestinationChoice::Set);
         QCOMPARE(dest.isEmpty(), refused);
-        if (refused) {
-            QCOMPARE(dialogs.boxes.size(), 1);
-            QCOMPARE(dialogs.boxes[0].first, MessageKind::Warning);
-            QCOMPARE(dialogs.boxes[0].second,
-                     QString("Arquivo de Destino não pode ser igual ao Arquivo de Origem !"));
-        } else {
-            QVERIFY(dialogs.boxes.isEmpty());
-        }
+        QCOMPARE(dialogs.messageLines(),
+                 refused ? QStringList{"warning: Arquivo de Destino não pode ser igual ao Arquivo "
+                                       "de Origem !"}
+                         : QStringList{});
     }
 
     // Two stores: both changes in the destination, the scratch copy equal to it, the loaded
@@ -141,7 +113,7 @@ private slots:
     void twoStores() {
         QVERIFY(writeFile(m_scratch, "stale"));
         const QByteArray loadedBefore = readFile(m_loaded);
-        SaveDialogs dialogs;
+        ScriptedDialogs dialogs;
         TCadHd cad(dialogs);
         const QString dest = path("HIDR_1.DAT");
         StoreResult r =
@@ -164,7 +136,7 @@ private slots:
 
     // The destination cannot be written: nothing is adopted, no scratch copy is made.
     void destinationFails() {
-        SaveDialogs dialogs;
+        ScriptedDialogs dialogs;
         TCadHd cad(dialogs);
         const QString dest = path("gone/HIDR_1.DAT");
         const StoreResult r =
@@ -173,25 +145,23 @@ private slots:
         QVERIFY(r.registryInUse.isEmpty());
         QVERIFY(!QFile::exists(m_scratch));
         QCOMPARE(dialogs.boxes.size(), 1);
-        QCOMPARE(dialogs.boxes[0].second, RegistryTexts::CannotWrite);
+        QCOMPARE(dialogs.boxes[0].text, RegistryTexts::CannotWrite);
     }
 
     // The scratch copy cannot be written: the destination becomes the registry in use, and
     // the next store rebuilds it from itself.
     void scratchFails() {
         QVERIFY(QDir(m_dir.path()).mkdir("AuxCad.cad")); // in the way, and not a file
-        SaveDialogs dialogs;
+        ScriptedDialogs dialogs;
         TCadHd cad(dialogs);
         const QString dest = path("HIDR_1.DAT");
         StoreResult r =
             storePlantAndCopy(cad, dialogs, dest, m_loaded, m_scratch, 2, 2, named("SEGUNDA"));
         QVERIFY(r.written);
         QCOMPARE(r.registryInUse, dest);
-        QCOMPARE(dialogs.boxes.size(), 1);
-        QCOMPARE(dialogs.boxes[0].first, MessageKind::Plain);
-        QCOMPARE(dialogs.boxes[0].second,
-                 "Cópia de trabalho " + m_scratch +
-                     " não pode ser gravada! O Cadastro em uso passa a ser " + dest + ".");
+        QCOMPARE(dialogs.messageLines(),
+                 QStringList{"plain: Cópia de trabalho " + m_scratch +
+                             " não pode ser gravada! O Cadastro em uso passa a ser " + dest + "."});
         r = storePlantAndCopy(cad, dialogs, dest, r.registryInUse, m_scratch, 9, 9, named("NONA"));
         QVERIFY(r.written);
         const QByteArray out = readFile(dest);

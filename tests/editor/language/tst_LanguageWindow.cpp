@@ -2,6 +2,7 @@
 // each switch, the title rules, the check marks, the catalogue's row, the about box, and
 // everything else left as it was.
 
+#include "EditingSupport.h"
 #include "EditorHarness.h"
 #include "LanguageExpectations.h"
 #include "RegistryFixtures.h"
@@ -203,8 +204,7 @@ void TstLanguageWindow::switches() {
         QVERIFY(w.ui.MnEditLang->menuAction()->isEnabled());
         QCOMPARE(w.ui.MnFileExp->isEnabled(), withRegistry);
         QCOMPARE(w.document().messages().text(w.document().lingua(), 6),
-                 lingua == 1 ? QStringLiteral("Volume Mínimo Maior que o Máximo!")
-                             : QStringLiteral("Minimum Volume greater than Maximum Volume!"));
+                 EditingSupport::validationText(lingua, 6));
     };
 
     // At the start the open dialog was cancelled, which leaves the loading title.

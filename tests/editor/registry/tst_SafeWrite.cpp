@@ -1,7 +1,7 @@
 // Whole-file writes on a full disk: the old file stays as it was and the failure is reported.
 // (A buffered QSaveFile commits a short file there: its flush failure goes unseen.)
 
-#include "RecordingDialogs.h"
+#include "ScriptedDialogs.h"
 #include "registry/PlantCodec.h"
 #include "registry/SafeWrite.h"
 #include "registry/TCadHd.h"
@@ -90,13 +90,13 @@ private slots:
         QVERIFY(writeFileAtomically(target, old));
         disk.fillLeaving(2 * RecordSize);
 
-        RecordingDialogs dialogs;
+        ScriptedDialogs dialogs;
         TCadHd cad(dialogs);
         TUsinaHd plant;
         plant.Nome = {'N', 'O', 'V', 'A'};
         QVERIFY(!cad.StorePlant(target, source, 3, 3, plant));
-        QCOMPARE(dialogs.texts(),
-                 QStringList{"Novo Cadastro de Usinas: Arquivo não pode ser gravado!"});
+        QCOMPARE(dialogs.messageLines(),
+                 QStringList{"plain: Novo Cadastro de Usinas: Arquivo não pode ser gravado!"});
         QCOMPARE(readFile(target), old);
     }
 };

@@ -2,7 +2,7 @@
 // on: gaps, a vacated slot, a downstream chain, a deviation, every regulation letter, one to
 // five machine sets and one to six downstream polynomials.
 
-#include "RecordingDialogs.h"
+#include "ScriptedDialogs.h"
 #include "registry/LookupLists.h"
 #include "registry/PlantCodec.h"
 #include "registry/PlantList.h"
@@ -60,11 +60,11 @@ void TestSampleRegistry::layout() {
     QVERIFY(m_plants.last().first - m_plants.first().first + 1 > m_plants.size());
 
     // The registry reads through the access object as well.
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     TUsinaHd last;
     TCadHd(dialogs).ReadPlant(320, last, QStringLiteral(QUILLMARK_SAMPLES_DIR "/HIDR.DAT"));
     QVERIFY(samePlantBits(last, plant(320)));
-    QVERIFY(dialogs.messages.isEmpty());
+    QVERIFY(dialogs.boxes.isEmpty());
 }
 
 void TestSampleRegistry::plantsArePlausible() {

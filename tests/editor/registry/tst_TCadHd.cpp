@@ -1,7 +1,7 @@
 // Reading a plant from a registry and storing one into a new registry: the three code
 // cases byte for byte, the target replaced, and what happens when something is wrong.
 
-#include "RecordingDialogs.h"
+#include "ScriptedDialogs.h"
 #include "registry/PlantCodec.h"
 #include "registry/TCadHd.h"
 
@@ -119,9 +119,9 @@ void TestTCadHd::readPlant() {
 
     TUsinaHd before = testPlant();
     TUsinaHd plant = before;
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     TCadHd(dialogs).ReadPlant(code, plant, file);
-    QVERIFY(dialogs.messages.isEmpty());
+    QVERIFY(dialogs.boxes.isEmpty());
 
     QByteArray expected = encodePlant(before);
     if (bytesRead > 0) {
@@ -144,24 +144,23 @@ void TestTCadHd::readAlfaRecord() {
     const QString file = path("ALFA.DAT");
     QVERIFY(writeFile(file, bytes));
     TUsinaHd plant;
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     TCadHd(dialogs).ReadPlant(1, plant, file);
     QCOMPARE(QByteArray(plant.Nome.data(), 12), QByteArray("ALFA        "));
     QCOMPARE(plant.Reg, 'M');
     QCOMPARE(plant.Posto, 0);
-    QVERIFY(dialogs.messages.isEmpty());
+    QVERIFY(dialogs.boxes.isEmpty());
 }
 
 void TestTCadHd::readMissingFile() {
     TUsinaHd plant = testPlant();
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     TCadHd cad(dialogs);
     cad.ReadPlant(1, plant, path("NADA.DAT"));
     cad.ReadPlant(1, plant, QString());
     cad.ReadPlant(1, plant, m_dir.path()); // a folder is no registry
-    QCOMPARE(dialogs.texts(),
-             QStringList(3, QStringLiteral("Arquivo <Usinas.Dat> não encontrado")));
-    QCOMPARE(dialogs.messages.first().first, MessageKind::Plain);
+    QCOMPARE(dialogs.messageLines(),
+             QStringList(3, QStringLiteral("plain: Arquivo <Usinas.Dat> não encontrado")));
     QVERIFY(samePlantBits(plant, testPlant()));
 }
 
@@ -192,9 +191,9 @@ void TestTCadHd::storeCases() {
     const QByteArray registry = testRegistry(5);
     QVERIFY(writeFile(source, registry));
 
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     QVERIFY(TCadHd(dialogs).StorePlant(target, source, oldCode, newCode, testPlant()));
-    QVERIFY(dialogs.messages.isEmpty());
+    QVERIFY(dialogs.boxes.isEmpty());
 
     const QByteArray written = readFile(target);
     QCOMPARE(written.size(), registry.size());
@@ -216,7 +215,7 @@ void TestTCadHd::storeReplacesTarget() {
     const QString target = path("NOVO.DAT");
     QVERIFY(writeFile(source, testRegistry(3)));
     QVERIFY(writeFile(target, QByteArray(10 * RecordSize, 'Z')));
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     QVERIFY(TCadHd(dialogs).StorePlant(target, source, 2, 2, testPlant()));
     QByteArray expected = testRegistry(3);
     expected.replace(RecordSize, RecordSize, encodePlant(testPlant()));
@@ -227,13 +226,13 @@ void TestTCadHd::storeReplacesTarget() {
 void TestTCadHd::storeOverItsSource() {
     const QString source = path("USINAS.DAT");
     QVERIFY(writeFile(source, testRegistry(4)));
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     QVERIFY(TCadHd(dialogs).StorePlant(source, source, 1, 3, testPlant()));
     QByteArray expected = testRegistry(4);
     expected.replace(0, RecordSize, QByteArray(RecordSize, ' '));
     expected.replace(2 * RecordSize, RecordSize, encodePlant(testPlant()));
     QCOMPARE(readFile(source), expected);
-    QVERIFY(dialogs.messages.isEmpty());
+    QVERIFY(dialogs.boxes.isEmpty());
 }
 
 void TestTCadHd::storeFailures_data() {
@@ -291,10 +290,9 @@ void TestTCadHd::storeFailures() {
     if (targetName == QLatin1String("NOVO.DAT"))
         QVERIFY(writeFile(target, "old target"));
 
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     QVERIFY(!TCadHd(dialogs).StorePlant(target, source, oldCode, newCode, testPlant()));
-    QCOMPARE(dialogs.texts(), QStringList{message});
-    QCOMPARE(dialogs.messages.first().first, MessageKind::Plain);
+    QCOMPARE(dialogs.messageLines(), QStringList{"plain: " + message});
     QCOMPARE(readFile(source), sourceBefore);
     if (targetName == QLatin1String("NOVO.DAT"))
         QCOMPARE(readFile(target), QByteArray("old target"));
@@ -310,7 +308,7 @@ void TestTCadHd::storeKeepsTrailingBytes() {
     const QString target = path("NOVO.DAT");
     const QByteArray registry = testRegistry(5, 300);
     QVERIFY(writeFile(source, registry));
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     QVERIFY(TCadHd(dialogs).StorePlant(target, source, 5, 4, testPlant()));
     QByteArray expected = registry;
     expected.replace(3 * RecordSize, RecordSize, encodePlant(testPlant()));
@@ -327,7 +325,7 @@ void TestTCadHd::storeBlankNameVacatesSlot() {
     QVERIFY(writeFile(source, testRegistry(3)));
     TUsinaHd blank;
     decodePlant(QByteArray(RecordSize, ' ').constData(), RecordSize, blank);
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     QVERIFY(TCadHd(dialogs).StorePlant(target, source, 2, 2, blank));
     QCOMPARE(record(readFile(target), 2), QByteArray(RecordSize, ' '));
 }
@@ -342,7 +340,7 @@ void TestTCadHd::roundTripThroughFiles() {
     std::memcpy(&plant.VolRef, &nan, 4);
     std::memcpy(&plant.QHT[4][4], &subnormal, 4);
     plant.CotaMax = -0.0f;
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     QVERIFY(TCadHd(dialogs).StorePlant(target, source, 4, 4, plant));
     TUsinaHd back;
     TCadHd(dialogs).ReadPlant(4, back, target);
@@ -358,7 +356,7 @@ void TestTCadHd::writePlantFields() {
     QBuffer buffer(&bytes);
     QVERIFY(buffer.open(QIODevice::ReadWrite));
     buffer.seek(4);
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     QVERIFY(TCadHd(dialogs).WritePlantFields(buffer, testPlant()));
     QCOMPARE(bytes, QByteArray("head") + encodePlant(testPlant()));
     QBuffer readOnly(&bytes);

@@ -1,6 +1,7 @@
 // The CSV export: header, values and their formats, which records, the name rule, the file.
 
 #include "ReportSamples.h"
+#include "ScriptedDialogs.h"
 #include "registry/AnsiText.h"
 #include "registry/LookupLists.h"
 #include "registry/PlantCodec.h"
@@ -287,7 +288,7 @@ void TestCsvExport::exportFile() {
     const QString previousCurrent = QDir::currentPath();
     QDir::setCurrent(dir.path()); // no working copy may appear here
 
-    ReportDialogs dialogs;
+    ScriptedDialogs dialogs;
     const LookupLists lists = defaults();
     CsvExport::Source source;
     source.registryFile = dir.filePath(registryName);
@@ -297,14 +298,15 @@ void TestCsvExport::exportFile() {
     QDir::setCurrent(previousCurrent);
 
     QCOMPARE(ok, written);
-    QCOMPARE(dialogs.messages.size(), messages.size());
+    QCOMPARE(dialogs.boxes.size(), messages.size());
     for (int i = 0; i < messages.size(); ++i) {
+        const ScriptedDialogs::Box& box = dialogs.boxes.at(i);
         if (messages.at(i) == u"error") {
-            QCOMPARE(dialogs.kinds.at(i), MessageKind::Error);
-            QVERIFY(dialogs.messages.at(i).contains(target));
+            QCOMPARE(box.kind, ScriptedDialogs::Kind::Error);
+            QVERIFY(box.text.contains(target));
         } else {
-            QCOMPARE(dialogs.kinds.at(i), MessageKind::Plain);
-            QCOMPARE(dialogs.messages.at(i), messages.at(i));
+            QCOMPARE(box.kind, ScriptedDialogs::Kind::Plain);
+            QCOMPARE(box.text, messages.at(i));
         }
     }
     if (written)

@@ -1,6 +1,7 @@
 // The print jobs on real PDF output, read back with poppler's tools.
 
 #include "ReportSamples.h"
+#include "ScriptedDialogs.h"
 #include "registry/LookupLists.h"
 #include "registry/PlantCodec.h"
 #include "registry/PlantList.h"
@@ -268,14 +269,14 @@ void TestPrintJobs::unreadableRegistryPrintsNothing() {
     QTemporaryDir dir;
     const QString file = dir.filePath("all.pdf");
     auto printer = pdfPrinter(file);
-    ReportDialogs dialogs;
+    ScriptedDialogs dialogs;
     AllPlantsJob job;
     int repaints = 0;
     job.beforeEachPlant = [&] { ++repaints; };
     const PrintResult result =
         printAllPlantsFromFile(*printer, dir.filePath("missing.dat"), job, dialogs);
     QCOMPARE(result.status, PrintResult::Status::Failed);
-    QCOMPARE(dialogs.messages, QStringList{RegistryTexts::ReadProblem});
+    QCOMPARE(dialogs.messageLines(), QStringList{"plain: " + RegistryTexts::ReadProblem});
     QCOMPARE(repaints, 0);
     QVERIFY(filesIn(dir.path()).isEmpty());
 
@@ -284,7 +285,7 @@ void TestPrintJobs::unreadableRegistryPrintsNothing() {
     const PrintResult empty =
         printAllPlantsFromFile(*printer, dir.filePath("empty.dat"), job, dialogs);
     QCOMPARE(empty.status, PrintResult::Status::NothingToPrint);
-    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.boxes.size(), 1);
     QCOMPARE(filesIn(dir.path()), QStringList{"empty.dat"});
 }
 

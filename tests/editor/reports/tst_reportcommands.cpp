@@ -2,6 +2,7 @@
 // orientation, and the texts read from controls.
 
 #include "ReportSamples.h"
+#include "ScriptedDialogs.h"
 #include "registry/PlantList.h"
 #include "registry/TCadHd.h"
 #include "language/LanguageTexts.h"
@@ -36,23 +37,6 @@ ExportRequest exportRequest(const QTemporaryDir& dir) {
     return r;
 }
 
-// A print dialog answered with OK, printing to a PDF file, optionally with a page range.
-std::function<bool(QPrinter&, const PrintRequest&)> printToPdf(const QString& file, int from = 0,
-                                                               int to = 0) {
-    return [=](QPrinter& printer, const PrintRequest&) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        if (from > 0) {
-            printer.setPrintRange(QPrinter::PageRange);
-            printer.setFromTo(from, to);
-        } else {
-            printer.setPrintRange(QPrinter::AllPages);
-            printer.setPageRanges(QPageRanges());
-        }
-        return true;
-    };
-}
-
 SheetTexts knownSheetTexts() {
     SheetTexts t;
     LookupLists lists;
@@ -85,13 +69,13 @@ void TestReportCommands::exportCommand_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("written"); // the file that holds the export, or empty
     QTest::addColumn<QStringList>("messages");
-    const QString pt = "Arquivo CSV gerado com sucesso !";
+    const QString pt = "information: Arquivo CSV gerado com sucesso !";
     QTest::newRow("cancelled") << QString() << QStringList{} << QList<bool>{} << 0 << QString()
                                << QStringList{};
     QTest::newRow("csv name, Portuguese")
         << "a.csv" << QStringList{} << QList<bool>{} << 0 << "a.csv" << QStringList{pt};
     QTest::newRow("English") << "a.csv" << QStringList{} << QList<bool>{} << 1 << "a.csv"
-                             << QStringList{"CSV File successfully generated !"};
+                             << QStringList{"information: CSV File successfully generated !"};
     QTest::newRow("rule adds .csv") << "plants" << QStringList{"plants"} << QList<bool>{} << 0
                                     << "plants.csv" << QStringList{pt};
     QTest::newRow("chosen name exists: the save dialog asked")
@@ -116,22 +100,21 @@ void TestReportCommands::exportCommand() {
     QVERIFY(writeFile(dir.filePath("HIDR.DAT"), threePlants()));
     for (const QString& name : existing)
         QVERIFY(writeFile(dir.filePath(name), "older"));
-    ReportDialogs dialogs;
+    ScriptedDialogs dialogs;
     if (!chosen.isEmpty())
-        dialogs.saveAnswers << dir.filePath(chosen);
-    dialogs.confirmAnswers = answers;
+        dialogs.saveFileAnswers << dir.filePath(chosen);
+    dialogs.confirmAnswers << answers;
     ExportRequest request = exportRequest(dir);
     request.successText = languageMessage(LanguageMessage::CsvWritten, language + 1);
 
     QCOMPARE(runExportCommand(dialogs, request), !written.isEmpty());
-    QCOMPARE(dialogs.saveDirs, QStringList{dir.path()});
-    QCOMPARE(dialogs.saveNames, QStringList{"CadUsH.csv"});
-    QCOMPARE(dialogs.saveConfirmFlags, QList<bool>{true});
+    QCOMPARE(dialogs.saveRequests.size(), 1);
+    QCOMPARE(dialogs.saveRequests[0].dir, dir.path());
+    QCOMPARE(dialogs.saveRequests[0].proposedName, QString("CadUsH.csv"));
+    QVERIFY(dialogs.saveRequests[0].confirmOverwrite);
     for (QString& m : messages)
         m.replace("%1", dir.path());
-    QCOMPARE(dialogs.messages, messages);
-    if (!messages.isEmpty() && !written.isEmpty())
-        QCOMPARE(dialogs.kinds.constLast(), MessageKind::Information);
+    QCOMPARE(dialogs.messageLines(), messages);
     QStringList expectedFiles = QStringList{"HIDR.DAT"} + existing;
     if (!written.isEmpty()) {
         QVERIFY(readFile(dir.filePath(written)).startsWith("CodUsina;Usina;"));
@@ -154,7 +137,7 @@ void TestReportCommands::printCommands_data() {
     QTest::newRow("sheet, cancelled") << "sheet" << false << true << 0 << QStringList{};
     QTest::newRow("sheet") << "sheet" << true << true << 1 << QStringList{};
     QTest::newRow("sheet, no plant selected: error, nothing printed")
-        << "sheet" << true << false << 0 << QStringList{"'' is not a valid integer value"};
+        << "sheet" << true << false << 0 << QStringList{"error: '' is not a valid integer value"};
     QTest::newRow("screen, cancelled") << "screen" << false << true << 0 << QStringList{};
     QTest::newRow("screen") << "screen" << true << true << 1 << QStringList{};
     QTest::newRow("all, cancelled") << "all" << false << true << 0 << QStringList{};
@@ -170,9 +153,9 @@ void TestReportCommands::printCommands() {
     QTemporaryDir dir;
     QVERIFY(writeFile(dir.filePath("HIDR.DAT"), threePlants()));
     const QString pdf = dir.filePath("out.pdf");
-    ReportDialogs dialogs;
+    ScriptedDialogs dialogs;
     if (accept)
-        dialogs.printAnswers << printToPdf(pdf);
+        dialogs.printerAnswers << ScriptedDialogs::printToPdf(pdf);
     ReportPrinter reports;
     reports.printer().setPageOrientation(QPageLayout::Portrait);
 
@@ -222,9 +205,7 @@ void TestReportCommands::printCommands() {
         QCOMPARE(request.maxPage, 3);
     QCOMPARE(seen > 0, accept);
     QCOMPARE(printed, pages > 0);
-    QCOMPARE(dialogs.messages, messages);
-    for (MessageKind kind : dialogs.kinds)
-        QCOMPARE(kind, MessageKind::Error);
+    QCOMPARE(dialogs.messageLines(), messages);
     // Orientation and cursor as they were, however the print ended.
     QCOMPARE(reports.printer().pageLayout().orientation(), QPageLayout::Portrait);
     QVERIFY(!QGuiApplication::overrideCursor());
@@ -250,8 +231,8 @@ void TestReportCommands::allPlantsRange() {
     QTemporaryDir dir;
     QVERIFY(writeFile(dir.filePath("HIDR.DAT"), threePlants()));
     const QString pdf = dir.filePath("out.pdf");
-    ReportDialogs dialogs;
-    dialogs.printAnswers << printToPdf(pdf, from, to);
+    ScriptedDialogs dialogs;
+    dialogs.printerAnswers << ScriptedDialogs::printToPdf(pdf, from, to);
     ReportPrinter reports;
     AllPlantsJob job;
     const PlantList list = plantListFromBytes(threePlants());
@@ -265,7 +246,7 @@ void TestReportCommands::allPlantsRange() {
         QVERIFY2(pages.at(i).contains(titles.at(i)), qPrintable(titles.at(i)));
 
     // A registry with no plant in use offers no page and prints nothing.
-    ReportDialogs none;
+    ScriptedDialogs none;
     QVERIFY(!reports.printAllPlants(none, dir.filePath("HIDR.DAT"), AllPlantsJob()));
     QVERIFY(none.printRequests.isEmpty());
 }

@@ -24,15 +24,6 @@ QByteArray threePlants() {
     return registry({{2, namedPlant("ALFA")}, {5, knownPlant()}, {9, namedPlant("CACHOEIRA")}});
 }
 
-ScriptedDialogs::PrinterAnswer toPdf(const QString& file, int from = 0, int to = 0) {
-    ScriptedDialogs::PrinterAnswer answer;
-    answer.accept = true;
-    answer.pdfFile = file;
-    answer.fromPage = from;
-    answer.toPage = to;
-    return answer;
-}
-
 // With REPORT_TEST_KEEP naming a folder, the printed PDFs are kept there to be looked at.
 void keep(const QString& pdf) {
     const QString dir = qEnvironmentVariable("REPORT_TEST_KEEP");
@@ -73,7 +64,7 @@ void TestReportWindow::registryGoneReportsOnce() {
     harness.dialogs.clear();
     harness.dialogs.saveFileAnswers.enqueue(harness.path("out.csv"));
     w.ui.MnFileExp->trigger();
-    harness.dialogs.printerAnswers.enqueue(toPdf(harness.path("all.pdf")));
+    harness.dialogs.printerAnswers.enqueue(ScriptedDialogs::printToPdf(harness.path("all.pdf")));
     w.ui.MnFilePrintAllData->trigger();
     // One message for each report, not one per code, and nothing written.
     QCOMPARE(harness.dialogs.messageLines().size(), 2);
@@ -102,8 +93,9 @@ void TestReportWindow::exportFromTheMenu() {
     harness.dialogs.saveFileAnswers.enqueue(harness.path("cadastro"));
     w.ui.MnFileExp->trigger();
 
-    QCOMPARE(harness.dialogs.lastSaveProposedName, QString("CadUsH.csv"));
-    QVERIFY(harness.dialogs.lastSaveConfirmOverwrite);
+    QCOMPARE(harness.dialogs.saveRequests.size(), 1);
+    QCOMPARE(harness.dialogs.saveRequests[0].proposedName, QString("CadUsH.csv"));
+    QVERIFY(harness.dialogs.saveRequests[0].confirmOverwrite);
     QCOMPARE(harness.dialogs.texts(Kind::Information), QStringList{text});
     QCOMPARE(harness.dialogs.count(Kind::Error), 0);
     const QByteArray csv = readFile(harness.path("cadastro.csv"));
@@ -127,12 +119,13 @@ void TestReportWindow::printPlantShown() {
     w.reportPrinter().printer().setPageOrientation(QPageLayout::Portrait);
     const QString pdf = harness.path("sheet.pdf");
     harness.dialogs.clear();
-    harness.dialogs.printerAnswers.enqueue(toPdf(pdf));
+    harness.dialogs.printerAnswers.enqueue(ScriptedDialogs::printToPdf(pdf));
     w.ui.MnFilePrintCurData->trigger();
 
     QCOMPARE(harness.dialogs.count(Kind::Error), 0);
-    QVERIFY(harness.dialogs.lastPrintRequest.warnWithoutPrinter);
-    QVERIFY(!harness.dialogs.lastPrintRequest.allowPageRange);
+    QCOMPARE(harness.dialogs.printRequests.size(), 1);
+    QVERIFY(harness.dialogs.printRequests[0].warnWithoutPrinter);
+    QVERIFY(!harness.dialogs.printRequests[0].allowPageRange);
     QCOMPARE(pdfPages(pdf), 1);
     keep(pdf);
     const QString text = simplified(pdfText(pdf));
@@ -154,7 +147,7 @@ void TestReportWindow::printBeforeAPlantIsChosen() {
     w.ui.MnFileLoad->trigger(); // the form cleared, no plant chosen
     const QString pdf = harness.path("sheet.pdf");
     harness.dialogs.clear();
-    harness.dialogs.printerAnswers.enqueue(toPdf(pdf));
+    harness.dialogs.printerAnswers.enqueue(ScriptedDialogs::printToPdf(pdf));
     w.ui.MnFilePrintCurData->trigger();
     QCOMPARE(harness.dialogs.texts(Kind::Error), QStringList{"'' is not a valid integer value"});
     QVERIFY(!QFileInfo::exists(pdf));
@@ -180,10 +173,11 @@ void TestReportWindow::printAllPlantsWithARange() {
     w.ui.MnEditLanEng->trigger();
     const QString pdf = harness.path("all.pdf");
     harness.dialogs.clear();
-    harness.dialogs.printerAnswers.enqueue(toPdf(pdf, from, to));
+    harness.dialogs.printerAnswers.enqueue(ScriptedDialogs::printToPdf(pdf, from, to));
     w.ui.MnFilePrintAllData->trigger();
 
-    const PrintRequest request = harness.dialogs.lastPrintRequest;
+    QCOMPARE(harness.dialogs.printRequests.size(), 1);
+    const PrintRequest request = harness.dialogs.printRequests[0];
     QVERIFY(request.allowPageRange);
     QVERIFY(!request.warnWithoutPrinter);
     QCOMPARE(request.minPage, 1);
@@ -207,10 +201,11 @@ void TestReportWindow::screenPrintIsTheClientArea() {
     QTest::qWait(0);
     const QString pdf = harness.path("screen.pdf");
     harness.dialogs.clear();
-    harness.dialogs.printerAnswers.enqueue(toPdf(pdf));
+    harness.dialogs.printerAnswers.enqueue(ScriptedDialogs::printToPdf(pdf));
     w.ui.MnFilePrintCurScr->trigger();
     QCOMPARE(harness.dialogs.count(Kind::Error), 0);
-    QVERIFY(harness.dialogs.lastPrintRequest.warnWithoutPrinter);
+    QCOMPARE(harness.dialogs.printRequests.size(), 1);
+    QVERIFY(harness.dialogs.printRequests[0].warnWithoutPrinter);
     QCOMPARE(pdfPages(pdf), 1);
     keep(pdf);
     QVERIFY(simplified(pdfText(pdf)).contains(w.windowTitle() + " - "));

@@ -115,29 +115,3 @@ int pdfPages(const QString& pdf) {
 }
 
 } // namespace ReportSamples
-
-void ReportDialogs::message(MessageKind kind, const QString& text) {
-    kinds.append(kind);
-    messages.append(text);
-}
-
-bool ReportDialogs::confirm(const QString& text) {
-    messages.append(QStringLiteral("confirm: ") + text);
-    kinds.append(MessageKind::Plain);
-    return confirmAnswers.isEmpty() ? false : confirmAnswers.takeFirst();
-}
-
-QString ReportDialogs::saveFile(const QString&, const QString&, const QString& dir,
-                                const QString& proposedName, bool confirmOverwrite) {
-    saveDirs.append(dir);
-    saveNames.append(proposedName);
-    saveConfirmFlags.append(confirmOverwrite);
-    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
-}
-
-bool ReportDialogs::choosePrinter(QPrinter& printer, const PrintRequest& request) {
-    printRequests.append(request);
-    if (printAnswers.isEmpty())
-        return false;
-    return printAnswers.takeFirst()(printer, request);
-}

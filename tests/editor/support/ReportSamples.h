@@ -1,15 +1,12 @@
 #pragma once
-// Fictional plants and registries for the report tests, and a dialog double that records
-// every box.
+// Fictional plants and registries for the report tests.
 
 #include "registry/TUsinaHd.h"
-#include "core/Dialogs.h"
 
 #include <QByteArray>
 #include <QMap>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 namespace ReportSamples {
 
@@ -33,28 +30,3 @@ QString pdfText(const QString& pdf);
 int pdfPages(const QString& pdf);
 
 } // namespace ReportSamples
-
-// Records every box as "kind: text"; answers confirmations, save dialogs and print dialogs
-// from queues (an empty queue answers No / cancel).
-class ReportDialogs : public Dialogs {
-public:
-    QStringList messages;
-    QList<MessageKind> kinds;
-    QList<bool> confirmAnswers;
-    QStringList saveAnswers;
-    QList<std::function<bool(QPrinter&, const PrintRequest&)>> printAnswers;
-    QList<PrintRequest> printRequests;
-    QStringList saveDirs;
-    QStringList saveNames;
-    QList<bool> saveConfirmFlags;
-
-    void message(MessageKind kind, const QString& text) override;
-    bool confirm(const QString& text) override;
-    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString& title, const QString& filter, const QString& dir,
-                     const QString& proposedName, bool confirmOverwrite) override;
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    bool choosePrinter(QPrinter& printer, const PrintRequest& request) override;
-};

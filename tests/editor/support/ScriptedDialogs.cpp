@@ -72,11 +72,10 @@ QString ScriptedDialogs::openFile(const QString& title, const QString& filter, c
     return openFileAnswers.isEmpty() ? QString() : openFileAnswers.dequeue();
 }
 
-QString ScriptedDialogs::saveFile(const QString& title, const QString& filter, const QString&,
+QString ScriptedDialogs::saveFile(const QString& title, const QString& filter, const QString& dir,
                                   const QString& proposedName, bool confirmOverwrite) {
     boxes.append({Kind::SaveFile, title, filter});
-    lastSaveProposedName = proposedName;
-    lastSaveConfirmOverwrite = confirmOverwrite;
+    saveRequests.append({filter, dir, proposedName, confirmOverwrite});
     return saveFileAnswers.isEmpty() ? QString() : saveFileAnswers.dequeue();
 }
 
@@ -90,17 +89,21 @@ std::optional<QString> ScriptedDialogs::inputText(const QString& title, const QS
 
 bool ScriptedDialogs::choosePrinter(QPrinter& printer, const PrintRequest& request) {
     boxes.append({Kind::ChoosePrinter, QString(), QString()});
-    lastPrintRequest = request;
-    if (printerAnswers.isEmpty())
-        return false;
-    const PrinterAnswer answer = printerAnswers.dequeue();
-    if (!answer.accept)
-        return false;
-    if (!answer.pdfFile.isEmpty()) {
+    printRequests.append(request);
+    return !printerAnswers.isEmpty() && printerAnswers.dequeue()(printer, request);
+}
+
+ScriptedDialogs::PrinterAnswer ScriptedDialogs::printToPdf(const QString& file, int from, int to) {
+    return [=](QPrinter& printer, const PrintRequest&) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(answer.pdfFile);
-    }
-    if (answer.fromPage > 0)
-        printer.setFromTo(answer.fromPage, answer.toPage);
-    return true;
+        printer.setOutputFileName(file);
+        if (from > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(from, to);
+        } else {
+            printer.setPrintRange(QPrinter::AllPages);
+            printer.setPageRanges(QPageRanges());
+        }
+        return true;
+    };
 }

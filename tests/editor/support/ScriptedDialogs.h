@@ -9,6 +9,7 @@
 #include <QQueue>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class ScriptedDialogs : public Dialogs {
@@ -36,26 +37,32 @@ public:
     QQueue<QString> openFileAnswers;
     QQueue<QString> saveFileAnswers;
     QQueue<std::optional<QString>> inputAnswers;
-    // A printer choice accepted; the function may set up the printer (e.g. a PDF file).
-    struct PrinterAnswer {
-        bool accept = false;
-        QString pdfFile; // when not empty, the printer prints to this PDF file
-        int fromPage = 0;
-        int toPage = 0;
-    };
+    // A print dialog's answer: true for OK, after setting up the printer as the user would.
+    using PrinterAnswer = std::function<bool(QPrinter&, const PrintRequest&)>;
     QQueue<PrinterAnswer> printerAnswers;
+    // OK, printing to a PDF file: all pages, or pages from..to when from > 0.
+    static PrinterAnswer printToPdf(const QString& file, int from = 0, int to = 0);
+
+    // What each save dialog was given, in order (its title and filter are in boxes too).
+    struct SaveRequest {
+        QString filter, dir, proposedName;
+        bool confirmOverwrite = false;
+    };
 
     QList<Box> boxes;
-    PrintRequest lastPrintRequest;
-    QString lastSaveProposedName;
-    bool lastSaveConfirmOverwrite = false;
+    QList<SaveRequest> saveRequests;
+    QList<PrintRequest> printRequests;
 
     // The recorded message boxes (not dialogs), as "kind: text" lines.
     QStringList messageLines() const;
     // Texts of the recorded boxes of one kind.
     QStringList texts(Kind kind) const;
     int count(Kind kind) const { return int(texts(kind).size()); }
-    void clear() { boxes.clear(); }
+    void clear() {
+        boxes.clear();
+        saveRequests.clear();
+        printRequests.clear();
+    }
 
     void message(MessageKind kind, const QString& text) override;
     bool confirm(const QString& text) override;
