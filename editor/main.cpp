@@ -12,6 +12,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(ApplicationName);
 
     QtDialogs dialogs;
+    if (const QString bad = unusableArgument(argc, argv); !bad.isEmpty()) {
+        dialogs.message(MessageKind::Warning, bad);
+        return 1;
+    }
     TFRMeditor window(dialogs, QCoreApplication::arguments().mid(1));
     dialogs.setParent(&window);
     window.showMaximized();

@@ -6,11 +6,13 @@
 #include "registry/LookupLists.h"
 #include "reports/CsvExport.h"
 #include "reports/PrintJobs.h"
+#include "registry/SafeWrite.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QPrinter>
 #include <QStringList>
 #include <cstdio>
@@ -154,7 +156,22 @@ LookupLists readLists(const Arguments& args, Dialogs& dialogs) {
     return lists;
 }
 
+// A report written over its registry would lose it; a FIFO or a device is no report file.
+bool refused(const Arguments& args, Dialogs& dialogs) {
+    QString why;
+    if (isSpecialFile(args.output))
+        why = notRegularFileText(args.output);
+    else if (sameFile(args.output, args.registry))
+        why = languageMessage(LanguageMessage::OutputIsRegistry, int(Language::Portuguese))
+                  .arg(QDir::toNativeSeparators(args.registry));
+    if (!why.isEmpty())
+        dialogs.message(MessageKind::Warning, why);
+    return !why.isEmpty();
+}
+
 int exportCsv(const Arguments& args, Dialogs& dialogs) {
+    if (refused(args, dialogs))
+        return 1;
     const LookupLists lists = readLists(args, dialogs);
     CsvExport::Source source;
     source.registryFile = args.registry;
@@ -168,6 +185,8 @@ int exportCsv(const Arguments& args, Dialogs& dialogs) {
 }
 
 int printPdf(const Arguments& args, Dialogs& dialogs) {
+    if (refused(args, dialogs))
+        return 1;
     AllPlantsJob job;
     job.lists = readLists(args, dialogs);
     job.locale = QLocale::system();
@@ -201,9 +220,32 @@ int printPdf(const Arguments& args, Dialogs& dialogs) {
 
 } // namespace
 
+QString unusableArgument(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
+            continue;
+        QString shown;
+        for (char c : bytes)
+            shown += (c & 0x80) ? QStringLiteral("\\x%1").arg(uchar(c), 2, 16, QChar(u'0'))
+                                : QString(QChar(c));
+        return QStringLiteral("Argument %1 (\"%2\") cannot be used: its bytes are not valid text in "
+                              "the system's encoding, so no file of that name can be opened or "
+                              "written.")
+            .arg(i)
+            .arg(shown);
+    }
+    return {};
+}
+
 std::optional<int> runCommandLine(int argc, char** argv) {
     if (argc < 2 || !isOption(argv[1]))
         return std::nullopt;
+    // A name changed on its way in would read or write another file.
+    if (const QString bad = unusableArgument(argc, argv); !bad.isEmpty()) {
+        std::fprintf(stderr, "%s\n", bad.toLocal8Bit().constData());
+        return 1;
+    }
 
     // Taken before the application object, which would take its own options out of argv.
     QStringList args;

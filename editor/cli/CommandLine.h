@@ -1,6 +1,7 @@
 #pragma once
 // The reports from a script: --export-csv, --print-pdf, --config, --help, --version.
 
+#include <QString>
 #include <optional>
 
 // Runs the command-line modes when the first argument is one of their options (matched
@@ -8,3 +9,7 @@
 // names the registry of the window. Creates its own application object, on Qt's offscreen
 // platform unless QT_QPA_PLATFORM names another.
 std::optional<int> runCommandLine(int argc, char** argv);
+
+// The message for the first argument whose bytes the system's encoding cannot hold as a file
+// name (it would name another file once decoded); empty when every argument can be used.
+QString unusableArgument(int argc, char** argv);

@@ -49,7 +49,7 @@ Result rewrite(const QString& path) {
         // Opened for reading and writing, as the command does: a file we may not write is
         // refused before anything is changed. It is never created.
         QFile file(path);
-        if (!QFileInfo::exists(path) || !file.open(QIODevice::ReadWrite))
+        if (!QFileInfo::exists(path) || isSpecialFile(path) || !file.open(QIODevice::ReadWrite))
             return result;
         bytes = file.readAll();
         if (file.error() != QFileDevice::NoError)

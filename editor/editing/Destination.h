@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include "registry/SafeWrite.h"
+
 namespace Destination {
 
 // "HIDR_20261208_065314.DAT": formatted here, so no other date of the program changes.
@@ -14,10 +16,7 @@ QString proposedName(const QDateTime& when);
 inline const QString SameAsSource =
     QStringLiteral("Arquivo de Destino não pode ser igual ao Arquivo de Origem !");
 
-// True when both paths name the same file: the same canonical path or the same device and
-// inode (a symbolic or hard link to it); a path that does not exist compares by its absolute,
-// cleaned form. An empty path is never the same as anything.
-bool sameFile(const QString& a, const QString& b);
+using ::sameFile;
 
 // True when the destination would overwrite the registry in use, the registry loaded, or the
 // scratch copy (which is deleted at exit and would take every change with it).

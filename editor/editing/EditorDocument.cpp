@@ -8,6 +8,7 @@
 #include "language/LanguageTexts.h"
 #include "registry/PlantFields.h"
 #include "registry/PlantList.h"
+#include "registry/SafeWrite.h"
 #include "reports/PrintJobs.h"
 #include "reports/ReportPrinter.h"
 
@@ -75,9 +76,9 @@ EditorDocument::EditorDocument(Dialogs& dialogs, QString configPath)
 }
 
 EditorDocument::~EditorDocument() {
-    removeScratchCopy();
-    // The scratch copy a store wrote goes with the run: the changes live in the destination.
-    if (!m_writtenScratch.isEmpty())
+    // Only the scratch copy this run wrote goes, its changes living in the destination; a
+    // scratch copy the user loaded to recover it stays.
+    if (!m_writtenScratch.isEmpty() && !sameFile(m_writtenScratch, m_loadedFile))
         QFile::remove(m_writtenScratch);
 }
 
@@ -135,6 +136,7 @@ void EditorDocument::firstActivation(const QString& registry,
                                      const std::function<void()>& openDialogUp) {
     if (!registry.trimmed().isEmpty()) {
         m_registry = registry;
+        m_loadedFile = registry;
         updateTitle();
         readPlantList();
         listByCode();
@@ -165,6 +167,7 @@ bool EditorDocument::load(const std::function<void()>& openDialogUp) {
     if (chosen.isEmpty())
         return false;
     m_registry = chosen;
+    m_loadedFile = chosen;
     updateTitle();
     readPlantList();
     listByCode();
@@ -516,7 +519,18 @@ void EditorDocument::exportCsv() {
     request.lists = m_lookup;
     request.locale = m_locale;
     request.successText = languageMessage(LanguageMessage::CsvWritten, m_lingua);
+    request.refusal = [this](const QString& output) { return reportRefusal(output); };
     runExportCommand(m_dialogs, request);
+}
+
+QString EditorDocument::reportRefusal(const QString& output) const {
+    if (isSpecialFile(output))
+        return notRegularFileText(output);
+    const QString clash = clashingFile(output, {m_loadedFile, m_registry, scratchPath(), m_dest});
+    if (clash.isEmpty())
+        return {};
+    return languageMessage(LanguageMessage::OutputIsRegistry, m_lingua)
+        .arg(QDir::toNativeSeparators(clash));
 }
 
 QString EditorDocument::footer(const QDateTime& when) const {

@@ -94,6 +94,10 @@ public:
     SheetTexts sheetTexts(const QDateTime& when) const;
     AllPlantsJob allPlantsJob() const;
     QString footer(const QDateTime& when) const;
+    // Why a report may not be written to output: no regular file, or the same file as the
+    // registry loaded, the registry in use, the scratch copy or the destination. Empty when
+    // it may.
+    QString reportRefusal(const QString& output) const;
 
     // ---- the interface language ----
     int lingua() const { return m_lingua; } // 0 until the first activation, then 1 or 2
@@ -162,6 +166,7 @@ private:
     QString m_scratchName = QStringLiteral("AuxCad.cad");
     std::unique_ptr<QLockFile> m_scratchLock;
     QString m_registry;
+    QString m_loadedFile; // the file the user last loaded
     QString m_dest;
     // The registry the user loaded (refused as a destination), the registry a store last
     // made the one in use, and whether a failed store dropped the destination.

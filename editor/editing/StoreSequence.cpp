@@ -25,6 +25,10 @@ DestinationChoice ChooseDestFile(Dialogs& dialogs, const QString& startDir,
         dialogs.message(MessageKind::Warning, Destination::SameAsSource);
         return DestinationChoice::Refused;
     }
+    if (isSpecialFile(chosen)) {
+        dialogs.message(MessageKind::Warning, notRegularFileText(chosen));
+        return DestinationChoice::Refused;
+    }
     destFileName = chosen;
     return DestinationChoice::Set;
 }

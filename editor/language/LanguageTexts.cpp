@@ -172,6 +172,8 @@ constexpr LanguageText kMessages[] = {
     {"Deleted", "Alteração gravada com sucesso ! Até breve !",
      "File successfully updated ! See you soon !"},
     {"CsvWritten", "Arquivo CSV gerado com sucesso !", "CSV File successfully generated !"},
+    {"OutputIsRegistry", "Arquivo de saída não pode ser igual ao Cadastro %1 !",
+     "Output file cannot be the registry %1 !"},
 };
 
 // Before the first activation (Lingua 0) the design's English stands.

@@ -39,7 +39,7 @@ struct OpenDialogCaptions {
 OpenDialogCaptions openDialogTexts(Language language);
 
 // The messages of the edit and report commands.
-enum class LanguageMessage { ChangeNothingShown, Saved, Deleted, CsvWritten };
+enum class LanguageMessage { ChangeNothingShown, Saved, Deleted, CsvWritten, OutputIsRegistry };
 // In Portuguese for Lingua 1, otherwise in English (the design's, before the first
 // activation).
 QString languageMessage(LanguageMessage message, int lingua);

@@ -81,7 +81,9 @@ QString leftCharacters(const QString& text, int count) {
 
 IniFile IniFile::fromBytes(const QByteArray& bytes) {
     IniFile ini;
-    const QString text = decodeConfigBytes(bytes);
+    // CR LF, LF and a lone CR each end a line.
+    QString text = decodeConfigBytes(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     QString section;
     for (QStringView line : QStringView(text).split(u'\n')) {
         line = trimBlanks(line);

@@ -1,6 +1,21 @@
 #include "registry/SafeWrite.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
 #include <QSaveFile>
+#include <sys/stat.h>
+
+bool isSpecialFile(const QString& path) {
+    struct stat st {};
+    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &st) == 0 &&
+           !S_ISREG(st.st_mode);
+}
+
+QString notRegularFileText(const QString& path) {
+    return QStringLiteral("Arquivo de saída \"%1\" não é um arquivo comum.")
+        .arg(QDir::toNativeSeparators(path));
+}
 
 bool openUnbuffered(QSaveFile& file) {
     return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
@@ -14,6 +29,11 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         file.cancelWriting();
         return false;
     };
+    if (isSpecialFile(path)) {
+        if (error)
+            *error = notRegularFileText(path);
+        return false;
+    }
     if (path.isEmpty() || !openUnbuffered(file))
         return fail();
     const char* data = bytes.constData();
@@ -31,4 +51,38 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         return false;
     }
     return true;
+}
+
+namespace {
+
+bool sameInode(const QString& a, const QString& b) {
+    struct stat sa {};
+    struct stat sb {};
+    if (::stat(QFile::encodeName(a).constData(), &sa) != 0 ||
+        ::stat(QFile::encodeName(b).constData(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+} // namespace
+
+bool sameFile(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const QFileInfo ia(a);
+    const QFileInfo ib(b);
+    if (ia.exists() && ib.exists()) {
+        const QString ca = ia.canonicalFilePath();
+        if (!ca.isEmpty() && ca == ib.canonicalFilePath())
+            return true;
+        return sameInode(a, b);
+    }
+    return QDir::cleanPath(ia.absoluteFilePath()) == QDir::cleanPath(ib.absoluteFilePath());
+}
+
+QString clashingFile(const QString& output, const QStringList& files) {
+    for (const QString& file : files)
+        if (sameFile(output, file))
+            return file;
+    return {};
 }

@@ -8,11 +8,25 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class QSaveFile;
 
+// True when the path names something that exists and is not a regular file (a FIFO, a device,
+// a socket, a folder), through links: no output may replace it and no input is read from it.
+bool isSpecialFile(const QString& path);
+// "Arquivo de saída "<path>" não é um arquivo comum."
+QString notRegularFileText(const QString& path);
+
+// True when both paths name the same file: the same canonical path or the same device and
+// inode (a symbolic or hard link to it); a path that does not exist compares by its absolute,
+// cleaned form. An empty path is never the same as anything.
+bool sameFile(const QString& a, const QString& b);
+// The first of files that output is the same file as; empty when none.
+QString clashingFile(const QString& output, const QStringList& files);
+
 // Writes bytes to path through a temporary file renamed into place; false and the reason
-// (the platform's text) when the file could not be written whole.
+// (the platform's text) when the file could not be written whole, or when path is special.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // For streamed writers (a PDF): opens a QSaveFile unbuffered, so that every failing write is

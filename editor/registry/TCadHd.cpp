@@ -12,6 +12,9 @@ QString RegistryTexts::codeOutOfRange(std::int32_t code, qint64 count) {
 }
 
 bool readWholeFile(const QString& fileName, QByteArray& bytes) {
+    // A FIFO or a device would hang the read, or never end it.
+    if (isSpecialFile(fileName))
+        return false;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;

@@ -42,7 +42,13 @@ const char16_t HeaderText[] =
 // Appends one value and its ';'.
 class LineWriter {
 public:
-    explicit LineWriter(const QLocale& locale) : m_locale(locale) { m_line.reserve(2048); }
+    // A decimal separator that Windows-1252 cannot hold (Arabic, Persian) would be written as
+    // "?" and the numbers lost: those locales get the point.
+    explicit LineWriter(const QLocale& locale)
+        : m_locale(AnsiText::encode(QString(decimalSeparator(locale))) == "?" ? QLocale::c()
+                                                                             : locale) {
+        m_line.reserve(2048);
+    }
 
     void text(const QString& value) { add(AnsiText::encode(value)); }
     void bytes(const char* data, std::size_t size) {
@@ -71,7 +77,7 @@ private:
         m_line.append(';');
     }
     QByteArray m_line;
-    const QLocale& m_locale;
+    const QLocale m_locale;
 };
 
 } // namespace
@@ -173,6 +179,10 @@ QString replaceQuestion(const QString& name) {
 }
 
 bool exportToFile(const Source& source, const QString& target, Dialogs& dialogs) {
+    if (isSpecialFile(target)) {
+        dialogs.message(MessageKind::Warning, notRegularFileText(target));
+        return false;
+    }
     QByteArray registry;
     if (source.registryFile.isEmpty() || !readWholeFile(source.registryFile, registry)) {
         dialogs.message(MessageKind::Plain, RegistryTexts::ReadProblem);

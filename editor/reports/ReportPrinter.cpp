@@ -15,6 +15,10 @@ bool runExportCommand(Dialogs& dialogs, const ExportRequest& request) {
         return false;
     // The save dialog asked about the name chosen; a name the rule changed is asked here.
     const QString target = CsvExport::targetName(chosen);
+    if (const QString why = request.refusal ? request.refusal(target) : QString(); !why.isEmpty()) {
+        dialogs.message(MessageKind::Warning, why);
+        return false;
+    }
     if (target != chosen && QFileInfo::exists(target) &&
         !dialogs.confirm(CsvExport::replaceQuestion(target)))
         return false;
@@ -41,6 +45,17 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
+// A PDF file that may not be written is refused before anything is printed.
+bool refused(Dialogs& dialogs, const QPrinter& printer,
+             const std::function<QString(const QString&)>& refusal) {
+    const QString why = refusal && printer.outputFormat() == QPrinter::PdfFormat
+                            ? refusal(printer.outputFileName())
+                            : QString();
+    if (!why.isEmpty())
+        dialogs.message(MessageKind::Warning, why);
+    return !why.isEmpty();
+}
+
 bool report(Dialogs& dialogs, const PrintResult& result) {
     if (result.status == PrintResult::Status::Failed && !result.error.isEmpty())
         dialogs.message(MessageKind::Error, result.error);
@@ -56,7 +71,7 @@ ReportPrinter::~ReportPrinter() = default;
 bool ReportPrinter::printSheet(Dialogs& dialogs, const std::function<SheetTexts()>& texts) {
     PrintRequest request;
     request.warnWithoutPrinter = true;
-    if (!dialogs.choosePrinter(*m_printer, request))
+    if (!dialogs.choosePrinter(*m_printer, request) || refused(dialogs, *m_printer, refusal))
         return false;
     const WaitCursor wait;
     const LandscapeScope landscape(*m_printer);
@@ -73,7 +88,7 @@ bool ReportPrinter::printAllPlants(Dialogs& dialogs, const QString& registryFile
     request.allowPageRange = true;
     request.minPage = 1;
     request.maxPage = count;
-    if (!dialogs.choosePrinter(*m_printer, request))
+    if (!dialogs.choosePrinter(*m_printer, request) || refused(dialogs, *m_printer, refusal))
         return false;
     const WaitCursor wait;
     const LandscapeScope landscape(*m_printer);
@@ -87,7 +102,7 @@ bool ReportPrinter::printScreen(Dialogs& dialogs, const std::function<QImage()>&
                                 const std::function<QString()>& footer) {
     PrintRequest request;
     request.warnWithoutPrinter = true;
-    if (!dialogs.choosePrinter(*m_printer, request))
+    if (!dialogs.choosePrinter(*m_printer, request) || refused(dialogs, *m_printer, refusal))
         return false;
     const WaitCursor wait;
     const LandscapeScope landscape(*m_printer);

@@ -28,6 +28,9 @@ struct ExportRequest {
     LookupLists lists;
     QLocale locale;
     QString successText; // shown once the file is written
+    // Why an output may not be written (it is a registry in use, or no regular file); empty
+    // when it may.
+    std::function<QString(const QString& output)> refusal;
 };
 // true when the file was written.
 bool runExportCommand(Dialogs& dialogs, const ExportRequest& request);
@@ -38,6 +41,8 @@ public:
     ~ReportPrinter();
 
     QPrinter& printer() { return *m_printer; }
+    // Why a PDF file chosen in the print dialog may not be written; empty when it may.
+    std::function<QString(const QString& output)> refusal;
 
     // Each command asks the print dialog first; cancelling changes nothing. Errors go to
     // the general error display. Answer: true when pages went to the printer.

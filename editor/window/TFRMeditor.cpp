@@ -56,8 +56,10 @@ TFRMeditor::TFRMeditor(Dialogs& dialogs, QStringList arguments, QString configDi
 TFRMeditor::~TFRMeditor() = default;
 
 ReportPrinter& TFRMeditor::reportPrinter() {
-    if (!m_reports)
+    if (!m_reports) {
         m_reports = std::make_unique<ReportPrinter>();
+        m_reports->refusal = [this](const QString& output) { return m_doc->reportRefusal(output); };
+    }
     return *m_reports;
 }
 

@@ -197,7 +197,7 @@ TUsinaHd makePlant(const Sample& s) {
         p.QHT[k] = {f(0.55 * flow), f(0.9 * flow / m.head), f(-2.4e-3 * flow / m.head), 0.0f, 0.0f};
         p.QHG[k] = {f(0.52 * flow), f(0.85 * flow / m.head), f(-2.1e-3 * flow / m.head), 0.0f,
                     0.0f};
-        p.PH[k] = {0.0f, f(m.power / m.head), f(1.6e-4 * m.power / m.head), f(-7.5e-7), 0.0f};
+        p.PH[k] = {f(0.02 * m.power), f(m.power / m.head), f(1.6e-4 * m.power / m.head), f(-7.5e-7), 0.0f};
     }
 
     p.ValorPerdas = f(s.lossValue);

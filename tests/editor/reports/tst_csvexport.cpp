@@ -271,7 +271,7 @@ void TestCsvExport::exportFile_data() {
         << "no/such/folder/out.csv" << false << QStringList{"error"};
     QTest::newRow("target is a folder: left as it was")
         << "reg.dat"
-        << "folder" << false << QStringList{"error"};
+        << "folder" << false << QStringList{"refused"};
 }
 
 void TestCsvExport::exportFile() {
@@ -304,6 +304,9 @@ void TestCsvExport::exportFile() {
         if (messages.at(i) == u"error") {
             QCOMPARE(box.kind, ScriptedDialogs::Kind::Error);
             QVERIFY(box.text.contains(target));
+        } else if (messages.at(i) == u"refused") { // no regular file: nothing is tried
+            QCOMPARE(box.kind, ScriptedDialogs::Kind::Warning);
+            QCOMPARE(box.text, "Arquivo de saída \"" + target + "\" não é um arquivo comum.");
         } else {
             QCOMPARE(box.kind, ScriptedDialogs::Kind::Plain);
             QCOMPARE(box.text, messages.at(i));
