@@ -14,11 +14,14 @@ int main(int argc, char** argv) {
         // No display needed: the command line never opens a window.
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(Torvane::applicationTitle());
+        QCoreApplication::setApplicationVersion(Torvane::applicationVersion());
         return Torvane::runCommandLine(arguments);
     }
 
     QApplication app(argc, argv);
+    // Qt's own options (-style, -platform, ...) are QApplication's to take.
     QApplication::setApplicationName(Torvane::applicationTitle());
+    QApplication::setApplicationVersion(Torvane::applicationVersion());
     QApplication::setApplicationDisplayName(Torvane::applicationTitle());
     Torvane::QtDialogs dialogs;
     Torvane::TForm1 form(dialogs);

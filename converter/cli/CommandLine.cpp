@@ -2,7 +2,7 @@
 
 #include "workflow/Conversions.h"
 
-#include <QFileInfo>
+#include <QCommandLineParser>
 #include <cstdio>
 #include <optional>
 
@@ -52,49 +52,66 @@ int usageError(const QString& text) {
     return kExitUsage;
 }
 
-struct Options {
-    QStringList positional;
-    std::optional<int> stations;
-    bool force = false;
-    bool help = false;
-};
+// Qt's options for the window: those that take the next argument as their value, and those
+// that stand alone. Qt reads each with one dash or two; -style and -stylesheet also as -style=X.
+const char* const kQtValueOptions[] = {"platform",
+                                       "platformpluginpath",
+                                       "platformtheme",
+                                       "plugin",
+                                       "qwindowgeometry",
+                                       "qwindowtitle",
+                                       "qwindowicon",
+                                       "session",
+                                       "display",
+                                       "geometry",
+                                       "title",
+                                       "icon",
+                                       "name",
+                                       "visual",
+                                       "style",
+                                       "stylesheet"};
+const char* const kQtFlags[] = {"reverse", "widgetcount", "testability", "nograb",
+                                "dograb",  "sync",        "qdevel",      "qdebug"};
+const char* const kQtJoinedOptions[] = {"style=", "stylesheet=", "qmljsdebugger="};
 
-std::optional<Options> parse(const QStringList& arguments, QString& error) {
-    Options options;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& arg = arguments.at(i);
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            options.help = true;
-        } else if (arg == QLatin1String("--force")) {
-            options.force = true;
-        } else if (arg == QLatin1String("--stations") ||
-                   arg.startsWith(QLatin1String("--stations="))) {
-            QString value;
-            if (arg == QLatin1String("--stations")) {
-                if (i + 1 >= arguments.size()) {
-                    error = QStringLiteral("--stations pede 320 ou 600.");
-                    return std::nullopt;
-                }
-                value = arguments.at(++i);
-            } else {
-                value = arg.mid(qsizetype(sizeof("--stations=") - 1));
-            }
-            if (value != QLatin1String("320") && value != QLatin1String("600")) {
-                error = QStringLiteral("--stations pede 320 ou 600, não \"%1\".").arg(value);
-                return std::nullopt;
-            }
-            options.stations = value.toInt();
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            error = QStringLiteral("opção desconhecida \"%1\".").arg(arg);
-            return std::nullopt;
-        } else {
-            options.positional << arg;
-        }
-    }
-    return options;
+// The option's name without its one or two dashes, or empty when the argument is no option.
+QString qtOptionName(const QString& arg) {
+    if (arg.startsWith(QLatin1String("--")))
+        return arg.mid(2);
+    if (arg.startsWith(QLatin1Char('-')))
+        return arg.mid(1);
+    return {};
 }
 
 } // namespace
+
+QStringList withoutQtOptions(const QStringList& arguments) {
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments.at(i);
+        if (arg == QLatin1String("--")) {
+            rest << arguments.mid(i);
+            break;
+        }
+        const QString name = qtOptionName(arg);
+        bool taken = false;
+        if (!name.isEmpty()) {
+            for (const char* option : kQtValueOptions)
+                if (name == QLatin1String(option) && i + 1 < arguments.size()) {
+                    ++i;
+                    taken = true;
+                    break;
+                }
+            for (const char* flag : kQtFlags)
+                taken = taken || name == QLatin1String(flag);
+            for (const char* joined : kQtJoinedOptions)
+                taken = taken || name.startsWith(QLatin1String(joined));
+        }
+        if (!taken)
+            rest << arg;
+    }
+    return rest;
+}
 
 QString helpText() {
     return QStringLiteral(
@@ -108,27 +125,93 @@ QString helpText() {
         "  torvane energiaf to-text ENTRADA SAIDA [--force]   ENERGIAF (NEWAVE) em texto\n"
         "  torvane energia filter  ENTRADA SAIDA [--force]   filtra ENERGIA (DECOMP)\n"
         "  torvane --help             esta lista\n"
+        "  torvane --version          a versão\n"
         "\n"
         "  to-bin     texto para binário; to-text  binário para texto\n"
         "  --stations horizonte: 320 (Operação) ou 600 (Planejamento); obrigatório para\n"
         "             vazoes e mlt, cujos binários não guardam o número de postos;\n"
         "             para postos vale 600 se omitido\n"
         "  --force    substitui SAIDA se já existir\n"
+        "  --         o que segue não é opção (para um nome que começa com \"-\")\n"
+        "\n"
+        "As opções do Qt (-platform, -style, -stylesheet, -qwindowgeometry...) sem\n"
+        "comando abrem a janela com elas.\n"
         "\n"
         "Mensagens vão para stderr. Saída: 0 sucesso, 1 falha, 2 erro de uso.\n");
 }
 
 bool wantsCommandLine(const QStringList& arguments) {
-    return !arguments.isEmpty();
+    return !withoutQtOptions(arguments).isEmpty();
 }
+
+namespace {
+
+struct Options {
+    QStringList positional;
+    std::optional<int> stations;
+    bool force = false;
+    bool help = false;
+    bool version = false;
+};
+
+// The argument as the user wrote it for an unknown option QCommandLineParser names bare.
+QString spelledOption(const QStringList& arguments, const QString& name) {
+    for (const QString& arg : arguments) {
+        if (arg == QLatin1String("--"))
+            break;
+        if (arg == QLatin1String("--") + name || arg.startsWith(QLatin1String("--") + name + '='))
+            return arg.section(QLatin1Char('='), 0, 0);
+    }
+    return QLatin1Char('-') + name;
+}
+
+std::optional<Options> parse(const QStringList& arguments, QString& error) {
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption force(QStringLiteral("force"));
+    const QCommandLineOption stations(QStringLiteral("stations"), QString(),
+                                      QStringLiteral("320|600"));
+    parser.addOptions({help, version, force, stations});
+    if (!parser.parse(QStringList{QStringLiteral("torvane")} + arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        error = unknown.isEmpty() ? parser.errorText()
+                                  : QStringLiteral("opção desconhecida \"%1\".")
+                                        .arg(spelledOption(arguments, unknown.constFirst()));
+        return std::nullopt;
+    }
+    Options options;
+    options.positional = parser.positionalArguments();
+    options.force = parser.isSet(force);
+    options.help = parser.isSet(help);
+    options.version = parser.isSet(version);
+    if (parser.isSet(stations)) {
+        const QString value = parser.value(stations);
+        if (value != QLatin1String("320") && value != QLatin1String("600")) {
+            error = QStringLiteral("--stations pede 320 ou 600, não \"%1\".").arg(value);
+            return std::nullopt;
+        }
+        options.stations = value.toInt();
+    }
+    return options;
+}
+
+} // namespace
 
 int runCommandLine(const QStringList& arguments) {
     QString error;
-    const auto options = parse(arguments, error);
+    const auto options = parse(withoutQtOptions(arguments), error);
     if (!options)
         return usageError(error);
     if (options->help) {
         std::fputs(helpText().toUtf8().constData(), stdout);
+        return kExitOk;
+    }
+    if (options->version) {
+        std::fputs((applicationTitle() + QLatin1Char(' ') + applicationVersion() + '\n')
+                       .toUtf8()
+                       .constData(),
+                   stdout);
         return kExitOk;
     }
     const QStringList& pos = options->positional;

@@ -10,8 +10,15 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
-// True when the arguments (program name excluded) ask for the command line, not the window.
+// The arguments (program name excluded) less Qt's own options for the window (-platform X,
+// -style X, -reverse, ...), which the window's QApplication takes itself. Scanning stops at
+// "--"; an option of Qt's that lacks its value stays.
+QStringList withoutQtOptions(const QStringList& arguments);
+
+// True when the arguments ask for the command line: anything but Qt's own options.
 bool wantsCommandLine(const QStringList& arguments);
+
+// Runs one command; Qt's own options among the arguments are ignored.
 int runCommandLine(const QStringList& arguments);
 
 QString helpText();

@@ -26,6 +26,10 @@ QString applicationTitle() {
     return QStringLiteral("Tobrel");
 }
 
+QString applicationVersion() {
+    return QStringLiteral("0.2");
+}
+
 QString overwriteQuestion(const QString& path) {
     return QStringLiteral("O Arquivo ") + path + QStringLiteral("\n\r") +
            QStringLiteral("já existe. ") + QStringLiteral("Deseja substituí-lo ?");

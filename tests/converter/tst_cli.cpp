@@ -1,6 +1,7 @@
 // torvane as a process: each command, its exit status, its messages on stderr, and the files
 // it leaves.
 #include "TestData.h"
+#include "cli/CommandLine.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -54,8 +55,71 @@ private slots:
         const Run r = torvane({"--help"}, dir.path());
         QCOMPARE(r.exitCode, 0);
         for (const char* word :
-             {"postos", "vazoes", "mlt", "to-bin", "to-text", "--stations", "--force"})
+             {"postos", "vazoes", "mlt", "to-bin", "to-text", "--stations", "--force", "--version"})
             QVERIFY2(r.out.contains(QLatin1String(word)), word);
+    }
+
+    void version() {
+        // The version the window shows as "Versão 0.2".
+        const Run r = torvane({"--version"}, dir.path());
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QStringLiteral("Tobrel 0.2\n"));
+    }
+
+    void qtOptionsOpenTheWindow_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("-platform") << QStringList{"-platform", "offscreen"};
+        QTest::newRow("-style") << QStringList{"-platform", "offscreen", "-style", "Fusion"};
+        QTest::newRow("--style=, -reverse")
+            << QStringList{"--platform", "offscreen", "--style=Fusion", "-reverse"};
+        QTest::newRow("-stylesheet, -qwindowgeometry") << QStringList{
+            "-platform", "offscreen", "-stylesheet", "nada.qss", "-qwindowgeometry", "300x200+0+0"};
+    }
+    void qtOptionsOpenTheWindow() {
+        QFETCH(QStringList, args);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TORVANE_EXE), args);
+        QVERIFY(p.waitForStarted());
+        // A usage error ends at once; the window waits for its user.
+        QVERIFY2(!p.waitForFinished(1500), p.readAllStandardError().constData());
+        p.kill();
+        p.waitForFinished();
+        QVERIFY(!p.readAllStandardError().contains("torvane:"));
+    }
+
+    void qtOptionsAreSetAside_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("rest");
+        QTest::newRow("values and flags")
+            << QStringList{"-style",     "Fusion", "-qwindowtitle", "T", "-reverse",
+                           "--platform", "xcb"}
+            << QStringList{};
+        QTest::newRow("joined value")
+            << QStringList{"-stylesheet=a.qss", "-style=Fusion"} << QStringList{};
+        QTest::newRow("around a command")
+            << QStringList{"-platform", "offscreen", "postos", "to-bin", "IN", "OUT"}
+            << QStringList{"postos", "to-bin", "IN", "OUT"};
+        QTest::newRow("value missing") << QStringList{"-style"} << QStringList{"-style"};
+        QTest::newRow("after --") << QStringList{"--", "-style", "Fusion"}
+                                  << QStringList{"--", "-style", "Fusion"};
+        QTest::newRow("not Qt's") << QStringList{"-s", "--stations", "320"}
+                                  << QStringList{"-s", "--stations", "320"};
+    }
+    void qtOptionsAreSetAside() {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, rest);
+        QCOMPARE(Torvane::withoutQtOptions(args), rest);
+        QCOMPARE(Torvane::wantsCommandLine(args), !rest.isEmpty());
+    }
+
+    void nameWithLeadingDashAfterDoubleDash() {
+        QVERIFY(writeBytes(path("-IN"), kPostos));
+        const Run r = torvane({"postos", "to-bin", "--force", "--", "-IN", "-OUT"}, dir.path());
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(readBytes(path("-OUT")).size(), 12000);
     }
 
     void commands_data() {
@@ -208,6 +272,12 @@ private slots:
         QTest::newRow("missing output") << QStringList{"postos", "to-bin", "IN"} << "SAIDA";
         QTest::newRow("unknown option")
             << QStringList{"postos", "to-bin", "IN", "OUT", "--sure"} << "--sure";
+        QTest::newRow("unknown option with a value")
+            << QStringList{"postos", "to-bin", "IN", "OUT", "--sure=yes"} << "--sure";
+        QTest::newRow("name with a dash, no --")
+            << QStringList{"postos", "to-bin", "-IN", "OUT"} << "-I";
+        QTest::newRow("a value for --force")
+            << QStringList{"postos", "to-bin", "IN", "OUT", "--force=yes"} << "--force";
     }
     void usageErrors() {
         QFETCH(QStringList, args);
