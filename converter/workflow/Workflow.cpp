@@ -35,6 +35,10 @@ QString overwriteQuestion(const QString& path) {
            QStringLiteral("já existe. ") + QStringLiteral("Deseja substituí-lo ?");
 }
 
+QString notRegularFileMessage(const QString& path) {
+    return QStringLiteral("Arquivo de saída \"%1\" não é um arquivo comum.").arg(path);
+}
+
 bool sameFile(const QString& a, const QString& b) {
     const QFileInfo fa(a);
     const QFileInfo fb(b);
@@ -125,7 +129,14 @@ Outcome runConversion(Dialogs& dialogs, const QString& givenInput, const Convers
             QStringLiteral("Arquivo de saída não pode ser igual ao arquivo de entrada !"));
         return Outcome::SameFile;
     }
-    if (QFileInfo::exists(outputPath) && !dialogs.confirm(overwriteQuestion(outputPath)))
+    // A FIFO, a device, a socket or a folder would be replaced by a regular file (a device
+    // node even as root): only a regular file is ever an output.
+    const QFileInfo output(outputPath);
+    if (output.exists() && !output.isFile()) {
+        dialogs.message(BoxKind::Warning, notRegularFileMessage(outputPath));
+        return Outcome::NotRegularFile;
+    }
+    if (output.exists() && !dialogs.confirm(overwriteQuestion(outputPath)))
         return Outcome::Declined;
 
     if (def.inputCheck == InputCheck::Warning && !inputExists(inputPath)) {

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -199,6 +200,24 @@ private slots:
         r = torvane({"mlt", "to-bin", "IN", "OUT", "--stations", "320", "--force"}, dir.path());
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(readBytes(path("OUT")).size(), 15360);
+    }
+
+    void outputThatIsAFifo() {
+        // With --force too: the FIFO stays a FIFO and nothing is written anywhere.
+        QVERIFY(writeBytes(path("IN"), kVazoes));
+        QCOMPARE(::mkfifo(QFile::encodeName(path("OUT")).constData(), 0600), 0);
+        const Run r =
+            torvane({"vazoes", "to-bin", "IN", "OUT", "--stations", "320", "--force"}, dir.path());
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err, QStringLiteral("Arquivo de saída \"OUT\" não é um arquivo comum.\n"));
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(path("OUT")).constData(), &st), 0);
+        QVERIFY(S_ISFIFO(st.st_mode));
+        QCOMPARE(
+            QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+            (QStringList{"IN", "OUT"}));
+        QFile::remove(path("OUT"));
     }
 
     void auxiliaryCommands_data() {
