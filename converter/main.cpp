@@ -6,9 +6,8 @@
 #include <QCoreApplication>
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    // The bytes of argv are the names; see argumentsFromBytes for those Qt cannot hold.
+    const QStringList arguments = Torvane::argumentsFromBytes(argc, argv);
 
     if (Torvane::wantsCommandLine(arguments)) {
         // No display needed: the command line never opens a window.

@@ -10,6 +10,12 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
+// argv[1..] as arguments. Each is what QFile::decodeName makes of it when QFile::encodeName gives
+// those very bytes back; otherwise (bytes that are not UTF-8) every stray byte is held as the
+// lone surrogate U+DC00 + byte, which no decoded name contains, so that the command line can
+// refuse the name instead of opening or creating another one.
+QStringList argumentsFromBytes(int argc, char** argv);
+
 // The arguments (program name excluded) less Qt's own options for the window (-platform X,
 // -style X, -reverse, ...), which the window's QApplication takes itself. Scanning stops at
 // "--"; an option of Qt's that lacks its value stays.

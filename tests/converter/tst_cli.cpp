@@ -8,6 +8,7 @@
 #include <QTest>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -218,6 +219,70 @@ private slots:
                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
             (QStringList{"IN", "OUT"}));
         QFile::remove(path("OUT"));
+    }
+
+    void namesThatAreNotUtf8_data() {
+        QTest::addColumn<QByteArray>("input"); // the bytes of the names
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<QString>("err"); // empty: the conversion succeeds
+        QTest::newRow("input with 0xD5")
+            << QByteArray("VAZ\xD5"
+                          "ES")
+            << QByteArray("OUT")
+            << "torvane: o nome dado como ENTRADA, \"VAZ\\xD5ES\", não é UTF-8 válido; esse "
+               "nome não pode ser usado.\n";
+        QTest::newRow("output with 0xCD")
+            << QByteArray("IN")
+            << QByteArray("SA\xCD"
+                          "DA.bin")
+            << "torvane: o nome dado como SAIDA, \"SA\\xCDDA.bin\", não é UTF-8 válido; esse "
+               "nome não pode ser usado.\n";
+        QTest::newRow("UTF-8 names convert") << QByteArray("VAZ\xC3\x95"
+                                                           "ES")
+                                             << QByteArray("SA\xC3\x8D"
+                                                           "DA.bin")
+                                             << QString();
+    }
+    void namesThatAreNotUtf8() {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, output);
+        QFETCH(QString, err);
+        const QByteArray in = QFile::encodeName(dir.path()) + '/' + input;
+        const QByteArray out = QFile::encodeName(dir.path()) + '/' + output;
+        QVERIFY(writeBytes(path("IN"), kVazoes));
+        QCOMPARE(::link(QFile::encodeName(path("IN")).constData(), in.constData()) == 0,
+                 input != "IN");
+        // QProcess passes text; the shell's printf turns octal escapes back into bytes.
+        const auto octal = [](const QByteArray& bytes) {
+            QString escaped;
+            for (const char c : bytes)
+                escaped += QStringLiteral("\\%1").arg(uint(uchar(c)), 3, 8, QLatin1Char('0'));
+            return escaped;
+        };
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("exec \"$0\" vazoes to-bin \"$(printf '%1')\" \"$(printf '%2')\" "
+                                "--stations 320")
+                     .arg(octal(input), octal(output)),
+                 QStringLiteral(TORVANE_EXE)});
+        QVERIFY(p.waitForFinished(60000));
+        const QString stderrText = QString::fromUtf8(p.readAllStandardError());
+        const bool converted = ::access(out.constData(), F_OK) == 0;
+        ::unlink(out.constData());
+        if (input != "IN")
+            ::unlink(in.constData());
+        if (err.isEmpty()) {
+            QCOMPARE(p.exitCode(), 0);
+            QVERIFY(converted);
+        } else {
+            QCOMPARE(stderrText, err);
+            QCOMPARE(p.exitCode(), 2);
+            QVERIFY(!converted);
+        }
+        // Never a file of another name (0xCD read as U+FFFD): only IN is left.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"IN"});
     }
 
     void auxiliaryCommands_data() {
