@@ -119,9 +119,9 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     layout->addWidget(PageControl1, 1);
     layout->addLayout(bottom);
 
-    connect(RGRpostos, &RadioGroup::clicked, this, &TForm1::RGRpostosClick);
-    connect(RGRvazoes, &RadioGroup::clicked, this, &TForm1::RGRvazoesClick);
-    connect(RGRmlt, &RadioGroup::clicked, this, &TForm1::RGRmltClick);
+    connect(RGRpostos, &RadioGroup::itemIndexChanged, this, &TForm1::RGRpostosClick);
+    connect(RGRvazoes, &RadioGroup::itemIndexChanged, this, &TForm1::RGRvazoesClick);
+    connect(RGRmlt, &RadioGroup::itemIndexChanged, this, &TForm1::RGRmltClick);
     connect(BTNseek_p, &QPushButton::clicked, this, &TForm1::BTNseek_pClick);
     connect(BTNseek_v, &QPushButton::clicked, this, &TForm1::BTNseek_vClick);
     connect(BTNseek_m, &QPushButton::clicked, this, &TForm1::BTNseek_mClick);
