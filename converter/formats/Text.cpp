@@ -9,17 +9,15 @@ namespace Torvane {
 std::optional<std::string_view> LineReader::next() {
     if (m_pos >= m_text.size())
         return std::nullopt;
-    const std::size_t lf = m_text.find('\n', m_pos);
-    std::string_view line;
-    if (lf == std::string_view::npos) {
-        line = m_text.substr(m_pos);
-        m_pos = m_text.size();
-    } else {
-        line = m_text.substr(m_pos, lf - m_pos);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        m_pos = lf + 1;
-    }
+    const char* const begin = m_text.data() + m_pos;
+    const char* const end = m_text.data() + m_text.size();
+    const char* p = begin;
+    while (p != end && *p != '\n' && *p != '\r')
+        ++p;
+    const std::string_view line(begin, std::size_t(p - begin));
+    if (p != end)
+        p += (*p == '\r' && p + 1 != end && p[1] == '\n') ? 2 : 1;
+    m_pos = std::size_t(p - m_text.data());
     ++m_number;
     return line;
 }

@@ -8,8 +8,9 @@
 
 namespace Torvane {
 
-// Walks the lines of a text: each line ends at LF, and one CR right before the LF is not part
-// of it; the last line may lack its end, and a final LF starts no further line.
+// Walks the lines of a text: a line ends at CR LF, at LF or at a CR alone (each one line end,
+// never part of the line), as the files come from Windows, Unix or old Mac editors; the last
+// line may lack its end, and a final line end starts no further line.
 class LineReader {
 public:
     explicit LineReader(std::string_view text) : m_text(text) {}
