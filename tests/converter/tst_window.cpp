@@ -4,6 +4,7 @@
 #include "TestData.h"
 #include "window/RadioGroup.h"
 #include "window/TForm1.h"
+#include "window/WindowApplication.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <cstring>
 #include <memory>
 
@@ -98,6 +100,19 @@ private slots:
             QVERIFY(!get<QWidget>(b)->isVisible());
         QCOMPARE(form->numPostos(), 0);
         QVERIFY(dialogs.events.isEmpty());
+    }
+
+    void titlesAreTheDesignedTexts() {
+        setUpWindowApplication();
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Tobrel"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("0.2"));
+        // A display name, once set, is appended to every window title (" — Tobrel"); unset, it
+        // is only the application name, following it.
+        QCoreApplication::setApplicationName(QStringLiteral("outro"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("outro"));
+        setUpWindowApplication();
+        QCOMPARE(form->windowTitle(), QStringLiteral("Gerador dos Arquivos POSTOS, VAZOES e MLT"));
+        QCOMPARE(form->windowHandle()->title(), form->windowTitle());
     }
 
     void directionChangesButtonAndLabel_data() {
