@@ -92,6 +92,20 @@ private slots:
         QVERIFY(!p.readAllStandardError().contains("torvane:"));
     }
 
+    void commandsLoadNoWindowLibrary() {
+        // The loader lists what torvane itself needs; the window's libraries come in its module.
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LD_TRACE_LOADED_OBJECTS"), QStringLiteral("1"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TORVANE_EXE), {QStringLiteral("--help")});
+        QVERIFY(p.waitForFinished(60000));
+        const QByteArray libraries = p.readAllStandardOutput();
+        QVERIFY2(libraries.contains("libQt6Core"), libraries.constData());
+        for (const char* window : {"libQt6Gui", "libQt6Widgets", "libQt6Svg"})
+            QVERIFY2(!libraries.contains(window), libraries.constData());
+    }
+
     void qtOptionsAreSetAside_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QStringList>("rest");
