@@ -2,48 +2,146 @@
 
 #include "formats/Text.h"
 
+#include <vector>
+
 namespace Torvane {
 
-ConvResult vazoesTextToBin(std::string_view text, int numPostos, TabVazoes& tab,
-                           std::string_view path) {
-    tab.clear();
+namespace {
+
+constexpr std::size_t kLineColumns = 80;
+
+bool isLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
+// "00" to "99", for writing two digits at a time.
+constexpr char kPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536"
+    "37383940414243444546474849505152535455565758596061626364656667686970717273"
+    "7475767778798081828384858687888990919293949596979899";
+
+void putPair(char* p, unsigned value) {
+    p[0] = kPairs[2 * value];
+    p[1] = kPairs[2 * value + 1];
+}
+
+// 0..999999 right-justified in six columns, at least two digits ("    07").
+void putField6(char* p, std::uint32_t v) {
+    putPair(p, v / 10000);
+    putPair(p + 2, (v / 100) % 100);
+    putPair(p + 4, v % 100);
+    const int blanks = v >= 100000 ? 0 : v >= 10000 ? 1 : v >= 1000 ? 2 : v >= 100 ? 3 : 4;
+    for (int i = 0; i < blanks; ++i)
+        p[i] = ' ';
+}
+
+struct Line {
+    int posto;
+    int year;
+    std::int32_t months[12];
+};
+
+// One line as the columns give it, or its message: the checks in their order.
+std::optional<std::string> readLine(std::string_view line, int numPostos, std::string_view path,
+                                    int n, Line& out) {
+    const auto posto = parseInteger(columns(line, 1, 3));
+    if (!posto || *posto < 1 || *posto > numPostos)
+        return lineError(path, n, "Código de posto inválido.");
+    const auto year = parseInteger(columns(line, 5, 8));
+    if (!year)
+        return lineError(path, n, "Campo ano inválido.");
+    if (*year < kFirstYear || *year > kLastYear)
+        return lineError(path, n, "Campo ano (" + decimal(*year) + ") inválido.");
+    out.posto = *posto;
+    out.year = *year;
+    return readMonthlyInflows(line, 9, path, n, out.months);
+}
+
+// The usual line, exactly 80 columns read in place, its values stored at cell (its station in
+// January of its year) and every month after; false sends the line to readLine, which finds its
+// end and tells what is wrong or stores it whole (over what was stored here). A field that
+// parses holds no line end and column 4 is looked at, so true means the line is the 80 columns.
+bool readFullLine(const char* p, int numPostos, char* out, std::size_t yearValues, Line& line) {
+    if (isLineEnd(p[3]) || !parseShortField(p, 3, line.posto) || line.posto < 1 ||
+        line.posto > numPostos || !parseShortField(p + 4, 4, line.year) || line.year < kFirstYear ||
+        line.year > kLastYear)
+        return false;
+    const std::size_t stride = std::size_t(numPostos) * 4;
+    char* cell =
+        out + (std::size_t(line.year - kFirstYear) * yearValues + std::size_t(line.posto - 1)) * 4;
+    for (int m = 0; m < 12; ++m, cell += stride) {
+        std::uint32_t v;
+        if (!readSixDigitField(p + 8 + 6 * m, v))
+            return false;
+        storeInt32LE(cell, std::int32_t(v));
+    }
+    return true;
+}
+
+} // namespace
+
+ConvResult vazoesTextToBin(std::string_view text, int numPostos, std::string_view path) {
+    // Values go straight to their place in the binary (year, month, station); a station-year
+    // that no line gives is zeroed at the end, so every byte is written once.
+    const std::size_t yearValues = std::size_t(12) * std::size_t(numPostos);
+    ByteBuffer out = ByteBuffer::uninitialized(std::size_t(kMaxYears) * yearValues * 4);
+    std::vector<bool> given(std::size_t(kMaxYears) * std::size_t(numPostos));
     int largestYear = 0;
-    LineReader lines(text);
-    while (const auto line = lines.next()) {
-        const int n = lines.lineNumber();
-        const auto posto = parseInteger(columns(*line, 1, 3));
-        if (!posto || *posto < 1 || *posto > numPostos)
-            return ConvResult::warning(lineError(path, n, "Código de posto inválido."));
-        const auto year = parseInteger(columns(*line, 5, 8));
-        if (!year)
-            return ConvResult::warning(lineError(path, n, "Campo ano inválido."));
-        if (*year < kFirstYear || *year > kLastYear)
-            return ConvResult::warning(
-                lineError(path, n, "Campo ano (" + decimal(*year) + ") inválido."));
+
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    int n = 0;
+    Line line;
+    while (p != end) {
+        ++n;
+        const std::size_t left = std::size_t(end - p);
+        const char* next = nullptr;
+        bool stored = false;
+        if (left >= kLineColumns && (left == kLineColumns || isLineEnd(p[kLineColumns])) &&
+            readFullLine(p, numPostos, out.data(), yearValues, line)) {
+            next = p + kLineColumns;
+            stored = true;
+        } else {
+            next = p;
+            while (next != end && !isLineEnd(*next))
+                ++next;
+            if (auto error =
+                    readLine(std::string_view(p, std::size_t(next - p)), numPostos, path, n, line))
+                return ConvResult::warning(std::move(*error));
+        }
+        if (next != end)
+            next += (*next == '\r' && next + 1 != end && next[1] == '\n') ? 2 : 1;
+        p = next;
+
         // The largest year, not the last line's: an earlier line's later years stay.
-        if (*year > largestYear)
-            largestYear = *year;
-        std::int32_t months[12];
-        if (const auto error = readMonthlyInflows(*line, 9, path, n, months))
-            return ConvResult::warning(*error);
-        for (int m = 1; m <= 12; ++m)
-            tab.at(*posto, *year - kFirstYear + 1, m) = months[m - 1];
+        if (line.year > largestYear)
+            largestYear = line.year;
+        const std::size_t y = std::size_t(line.year - kFirstYear);
+        const std::size_t s = std::size_t(line.posto - 1);
+        given[y * std::size_t(numPostos) + s] = true;
+        if (stored)
+            continue;
+        char* cell = out.data() + (y * yearValues + s) * 4;
+        for (int m = 0; m < 12; ++m, cell += std::size_t(numPostos) * 4)
+            storeInt32LE(cell, line.months[m]);
     }
 
-    const int years = largestYear == 0 ? 0 : largestYear - kFirstYear + 1;
-    std::string out;
-    out.reserve(std::size_t(years) * 12 * std::size_t(numPostos) * 4);
-    for (int y = 1; y <= years; ++y)
-        for (int m = 1; m <= 12; ++m)
-            for (int s = 1; s <= numPostos; ++s)
-                appendInt32LE(out, tab.at(s, y, m));
+    const std::size_t years = largestYear == 0 ? 0 : std::size_t(largestYear - kFirstYear + 1);
+    for (std::size_t y = 0; y < years; ++y)
+        for (std::size_t s = 0; s < std::size_t(numPostos); ++s) {
+            if (given[y * std::size_t(numPostos) + s])
+                continue;
+            char* cell = out.data() + (y * yearValues + s) * 4;
+            for (int m = 0; m < 12; ++m, cell += std::size_t(numPostos) * 4)
+                storeInt32LE(cell, 0);
+        }
+    out.shrink(years * yearValues * 4);
     return ConvResult::success(std::move(out));
 }
 
-ConvResult vazoesBinToText(std::string_view binary, int numPostos, TabVazoes& tab,
-                           std::string_view path) {
-    tab.clear();
-    const std::size_t blockBytes = std::size_t(12) * std::size_t(numPostos) * 4;
+ConvResult vazoesBinToText(std::string_view binary, int numPostos, std::string_view path) {
+    const std::size_t stations = std::size_t(numPostos);
+    const std::size_t blockBytes = std::size_t(12) * stations * 4;
     if (binary.size() % blockBytes != 0)
         return ConvResult::platformError(kReadBeyondEnd);
     const std::size_t years = binary.size() / blockBytes;
@@ -51,38 +149,53 @@ ConvResult vazoesBinToText(std::string_view binary, int numPostos, TabVazoes& ta
         return ConvResult::warning("Arquivo \"" + std::string(path) +
                                    "\" tem mais de 200 anos de vazões.");
 
-    const char* p = binary.data();
-    for (int y = 1; y <= int(years); ++y)
-        for (int m = 1; m <= 12; ++m)
-            for (int s = 1; s <= numPostos; ++s, p += 4)
-                tab.at(s, y, m) = readInt32LE(p);
+    // A station with any value not 0 is written, every year of it; the others are left out.
+    std::vector<char> used(stations, 0);
+    const char* values = binary.data();
+    for (std::size_t row = 0; row < years * 12; ++row)
+        for (std::size_t s = 0; s < stations; ++s)
+            used[s] |= char(readInt32LE(values + (row * stations + s) * 4) != 0);
+    std::size_t usedCount = 0;
+    for (const char u : used)
+        usedCount += std::size_t(u);
 
-    std::string out;
-    out.reserve(std::size_t(numPostos) * years * 82);
-    for (int s = 1; s <= numPostos; ++s) {
-        const std::int32_t* values = tab.station(s);
-        bool used = false;
-        for (std::size_t i = 0; i < years * 12 && !used; ++i)
-            used = values[i] != 0;
-        if (!used)
+    constexpr std::size_t kLineBytes = kLineColumns + 2;
+    ByteBuffer out = ByteBuffer::uninitialized(usedCount * years * kLineBytes);
+    char* w = out.data();
+    for (std::size_t s = 0; s < stations; ++s) {
+        if (!used[s])
             continue;
-        for (int y = 1; y <= int(years); ++y) {
-            appendRightJustified(out, s, 3);
-            out += ' ';
-            appendDecimal(out, kFirstYear - 1 + y);
-            for (int m = 1; m <= 12; ++m) {
-                const std::int32_t v = values[(y - 1) * 12 + (m - 1)];
-                // Single-character values get a leading zero: 0 is "    00".
-                if (v >= 0 && v <= 9) {
-                    out += "    0";
-                    out += char('0' + v);
-                } else if (!appendRightJustified(out, v, 6)) {
-                    return ConvResult::warning("Valor " + decimal(v) + " do posto " + decimal(s) +
-                                               ", ano " + decimal(kFirstYear - 1 + y) + ", mês " +
-                                               decimal(m) + " não cabe no arquivo texto.");
-                }
+        const auto posto = unsigned(s + 1);
+        for (std::size_t y = 0; y < years; ++y) {
+            w[0] = posto >= 100 ? char('0' + posto / 100) : ' ';
+            if (posto >= 10)
+                putPair(w + 1, posto % 100);
+            else {
+                w[1] = ' ';
+                w[2] = char('0' + posto);
             }
-            out += "\r\n";
+            w[3] = ' ';
+            const auto year = unsigned(kFirstYear + int(y));
+            putPair(w + 4, year / 100);
+            putPair(w + 6, year % 100);
+            w += 8;
+            for (std::size_t m = 0; m < 12; ++m, w += 6) {
+                const std::int32_t v = readInt32LE(values + ((y * 12 + m) * stations + s) * 4);
+                if (v >= 0 && v <= 999999) {
+                    putField6(w, std::uint32_t(v));
+                    continue;
+                }
+                std::string field;
+                if (!appendRightJustified(field, v, 6))
+                    return ConvResult::warning(
+                        "Valor " + decimal(v) + " do posto " + decimal(std::int64_t(posto)) +
+                        ", ano " + decimal(year) + ", mês " + decimal(std::int64_t(m + 1)) +
+                        " não cabe no arquivo texto.");
+                field.copy(w, 6);
+            }
+            w[0] = '\r';
+            w[1] = '\n';
+            w += 2;
         }
     }
     return ConvResult::success(std::move(out));

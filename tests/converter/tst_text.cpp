@@ -131,12 +131,11 @@ private slots:
         const auto convert = [&format](const QByteArray& text) {
             const std::string_view in(text.constData(), std::size_t(text.size()));
             TabMlt mlt;
-            TabVazoes vazoes;
             const ConvResult r = format == "postos"   ? postosTextToBin(in, 320, "P")
-                                 : format == "vazoes" ? vazoesTextToBin(in, 320, vazoes, "V")
+                                 : format == "vazoes" ? vazoesTextToBin(in, 320, "V")
                                  : format == "mlt"    ? mltTextToBin(in, 320, mlt, "M")
                                                       : energiaFilter(in, ",");
-            return r.ok() ? QByteArray::fromStdString(std::string(r.output))
+            return r.ok() ? QByteArray::fromStdString(r.output.str())
                           : QByteArray::fromStdString(r.failure->message);
         };
         const QByteArray expected = convert(lines.join("\r\n") + "\r\n");
