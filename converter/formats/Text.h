@@ -132,9 +132,15 @@ inline void appendInt32LE(std::string& out, std::int32_t value) {
 }
 
 inline std::int32_t readInt32LE(const char* p) {
-    const auto* b = reinterpret_cast<const unsigned char*>(p);
-    return static_cast<std::int32_t>(std::uint32_t(b[0]) | (std::uint32_t(b[1]) << 8) |
-                                     (std::uint32_t(b[2]) << 16) | (std::uint32_t(b[3]) << 24));
+    if constexpr (std::endian::native == std::endian::little) {
+        std::uint32_t u; // one load; the byte-wise form is not always joined into one
+        std::memcpy(&u, p, 4);
+        return static_cast<std::int32_t>(u);
+    } else {
+        const auto* b = reinterpret_cast<const unsigned char*>(p);
+        return static_cast<std::int32_t>(std::uint32_t(b[0]) | (std::uint32_t(b[1]) << 8) |
+                                         (std::uint32_t(b[2]) << 16) | (std::uint32_t(b[3]) << 24));
+    }
 }
 
 // File bytes are Windows-1252; messages are UTF-8.
