@@ -102,10 +102,14 @@ inline bool readSixDigitField(const char* p, std::uint32_t& value) {
 
 inline void storeInt32LE(char* p, std::int32_t value) {
     const auto u = static_cast<std::uint32_t>(value);
-    p[0] = char(u & 0xFF);
-    p[1] = char((u >> 8) & 0xFF);
-    p[2] = char((u >> 16) & 0xFF);
-    p[3] = char((u >> 24) & 0xFF);
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(p, &u, 4); // one store; the byte-wise form is not always joined into one
+    } else {
+        p[0] = char(u & 0xFF);
+        p[1] = char((u >> 8) & 0xFF);
+        p[2] = char((u >> 16) & 0xFF);
+        p[3] = char((u >> 24) & 0xFF);
+    }
 }
 
 // The decimal text of value right-justified in width columns, appended to out; false (and
