@@ -52,6 +52,27 @@ private slots:
             QCOMPARE(*parsed, value);
     }
 
+    void sixDigitFieldAgreesWithTheRule() {
+        // Every six-column field over blanks, digits, signs, a letter and a line end: the word-wise
+        // reader takes exactly the unsigned ones, with the rule's value.
+        const char alphabet[] = {' ', '0', '1', '9', '+', '-', 'x', '\r'};
+        char field[6];
+        int taken = 0;
+        for (int code = 0; code < 262144; ++code) {
+            for (int i = 0, c = code; i < 6; ++i, c /= 8)
+                field[i] = alphabet[c % 8];
+            const auto rule = Torvane::parseInteger(std::string_view(field, 6));
+            const bool signed_ =
+                std::string_view(field, 6).find_first_of("+-") != std::string::npos;
+            std::uint32_t value = 0;
+            const bool fast = readSixDigitField(field, value);
+            if (fast != (rule && !signed_) || (fast && std::int32_t(value) != *rule))
+                QFAIL(qPrintable(QStringLiteral("field [%1]").arg(QLatin1String(field, 6))));
+            taken += fast;
+        }
+        QCOMPARE(taken, 3 + 9 + 27 + 81 + 243 + 729); // k blanks, then 6 - k of the three digits
+    }
+
     void columns_data() {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<int>("first");

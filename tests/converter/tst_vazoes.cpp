@@ -169,6 +169,19 @@ private slots:
             << 320 << QByteArray::fromStdString(int32Records(wide)) << QByteArray()
             << QStringLiteral(
                    "Valor -100000 do posto 2, ano 1931, mês 2 não cabe no arquivo texto.");
+        // Every width a value and a station can have, in the 600-station horizon.
+        std::vector<std::int32_t> widths(7200, 0);
+        const std::int32_t samples[12] = {7,    10,    99,    100,    999,    1000,
+                                          9999, 10000, 99999, 100000, 999999, 0};
+        for (int m = 0; m < 12; ++m)
+            for (const int station : {9, 10, 100, 600})
+                widths[std::size_t(m * 600 + station - 1)] = samples[m];
+        const QByteArray months = "    07    10    99   100   999  1000  9999 10000 99999100000"
+                                  "999999    00\r\n";
+        QTest::newRow("every width of value and station")
+            << 600 << QByteArray::fromStdString(int32Records(widths))
+            << "  9 1931" + months + " 10 1931" + months + "100 1931" + months + "600 1931" + months
+            << QString();
         std::vector<std::int32_t> negative(3840, 0);
         negative[2 * 320] = -99999;
         negative[3 * 320] = -5;
