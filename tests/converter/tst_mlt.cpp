@@ -43,7 +43,7 @@ private slots:
         QCOMPARE(r.output.size(), std::size_t(15360));
         const int expected[12] = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 999999};
         for (std::size_t rec = 0; rec < 3840; ++rec)
-            QCOMPARE(int32At(r.output.str(), rec), rec % 320 == 1 ? expected[rec / 320] : 0);
+            QCOMPARE(int32At(r.output, rec), rec % 320 == 1 ? expected[rec / 320] : 0);
 
         // Back to text: every station of the horizon, zeros as "     0".
         const ConvResult text = mltBinToText(r.output.str(), 320, tab, "MLT.DAT");
@@ -108,7 +108,7 @@ private slots:
         const std::string again = mltLine(2, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
         const ConvResult r = mltTextToBin(kStation2 + "\n" + again + "\n", 320, tab, "M");
         QVERIFY(r.ok());
-        QCOMPARE(int32At(r.output.str(), 11 * 320 + 1), 1);
+        QCOMPARE(int32At(r.output, 11 * 320 + 1), 1);
     }
 
     void binaryEdges_data() {
