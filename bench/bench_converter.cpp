@@ -1,5 +1,5 @@
 // The largest VAZOES (600 stations, 200 years, values up to 999999) text to binary and back,
-// in memory and file to file. Compare the file runs with `cp` of the same files.
+// in memory and file to file. bench/run times the whole processes beside their floor.
 #include "formats/Vazoes.h"
 #include "workflow/Workflow.h"
 
