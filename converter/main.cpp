@@ -1,28 +1,44 @@
 #include "cli/CommandLine.h"
-#include "window/QtDialogs.h"
-#include "window/TForm1.h"
+#include "workflow/Dialogs.h"
 
-#include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLibrary>
+#include <cstdio>
+
+namespace {
+
+// The folder of this executable, where the window's module lies beside it.
+QString programFolder(const char* argv0) {
+    const QFileInfo self(QStringLiteral("/proc/self/exe"));
+    if (self.exists())
+        return QFileInfo(self.canonicalFilePath()).absolutePath();
+    return QFileInfo(QFile::decodeName(argv0)).absolutePath();
+}
+
+int runWindow(int& argc, char** argv) {
+    QLibrary module(programFolder(argv[0]) + QStringLiteral("/" TORVANE_WINDOW_MODULE));
+    using Entry = int (*)(int*, char**);
+    const auto entry = reinterpret_cast<Entry>(module.resolve("torvaneRunWindow"));
+    if (!entry) {
+        std::fprintf(stderr, "torvane: a janela não pôde ser aberta: %s\n",
+                     module.errorString().toUtf8().constData());
+        return Torvane::kExitFailure;
+    }
+    return entry(&argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-
-    if (Torvane::wantsCommandLine(arguments)) {
-        // No display needed: the command line never opens a window.
-        QCoreApplication app(argc, argv);
-        QCoreApplication::setApplicationName(Torvane::applicationTitle());
-        return Torvane::runCommandLine(arguments);
-    }
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(Torvane::applicationTitle());
-    QApplication::setApplicationDisplayName(Torvane::applicationTitle());
-    Torvane::QtDialogs dialogs;
-    Torvane::TForm1 form(dialogs);
-    dialogs.setParent(&form);
-    form.show();
-    return app.exec();
+    // The bytes of argv are the names; see argumentsFromBytes for those Qt cannot hold.
+    const QStringList arguments = Torvane::argumentsFromBytes(argc, argv);
+    if (!Torvane::wantsCommandLine(arguments))
+        return runWindow(argc, argv);
+    // No display needed: the command line never opens a window.
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(Torvane::applicationTitle());
+    QCoreApplication::setApplicationVersion(Torvane::applicationVersion());
+    return Torvane::runCommandLine(arguments);
 }

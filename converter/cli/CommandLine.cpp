@@ -2,17 +2,79 @@
 
 #include "workflow/Conversions.h"
 
-#include <QFileInfo>
+#include <QCommandLineParser>
+#include <QFile>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 namespace Torvane {
 
 namespace {
 
+bool isStrayByte(const QString& text, qsizetype i) {
+    const char16_t c = text.at(i).unicode();
+    return c >= 0xDC80 && c <= 0xDCFF && (i == 0 || !text.at(i - 1).isHighSurrogate());
+}
+
+bool hasStrayBytes(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (isStrayByte(text, i))
+            return true;
+    return false;
+}
+
+// A stray byte shown as \xD5.
+QString shown(const QString& text) {
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isStrayByte(text, i))
+            out += QStringLiteral("\\x") +
+                   QString::number(text.at(i).unicode() - 0xDC00, 16).toUpper();
+        else
+            out += text.at(i);
+    }
+    return out;
+}
+
+// UTF-8 where it is valid, each other byte as U+DC00 + byte.
+QString decodeKeepingStrayBytes(const QByteArray& bytes) {
+    QString out;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char b = p[i];
+        if (b < 0x80) {
+            out += QChar(b);
+            ++i;
+            continue;
+        }
+        const int length = (b & 0xE0) == 0xC0   ? 2
+                           : (b & 0xF0) == 0xE0 ? 3
+                           : (b & 0xF8) == 0xF0 ? 4
+                                                : 0;
+        char32_t cp = length == 2 ? b & 0x1F : length == 3 ? b & 0x0F : b & 0x07;
+        bool valid = length != 0 && i + length <= n;
+        for (int k = 1; valid && k < length; ++k) {
+            valid = (p[i + k] & 0xC0) == 0x80;
+            cp = (cp << 6) | (p[i + k] & 0x3F);
+        }
+        const char32_t least = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+        valid = valid && cp >= least && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+        if (valid) {
+            out += QString::fromUcs4(&cp, 1);
+            i += length;
+        } else {
+            out += QChar(char16_t(0xDC00 + b));
+            ++i;
+        }
+    }
+    return out;
+}
+
 void printErr(const QString& text) {
     // The boxes' LF CR pairs are one line end on a terminal.
-    QString line = text;
+    QString line = shown(text);
     line.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     std::fprintf(stderr, "%s\n", line.toUtf8().constData());
 }
@@ -52,49 +114,77 @@ int usageError(const QString& text) {
     return kExitUsage;
 }
 
-struct Options {
-    QStringList positional;
-    std::optional<int> stations;
-    bool force = false;
-    bool help = false;
-};
+// Qt's options for the window: those that take the next argument as their value, and those
+// that stand alone. Qt reads each with one dash or two; -style and -stylesheet also as -style=X.
+const char* const kQtValueOptions[] = {"platform",
+                                       "platformpluginpath",
+                                       "platformtheme",
+                                       "plugin",
+                                       "qwindowgeometry",
+                                       "qwindowtitle",
+                                       "qwindowicon",
+                                       "session",
+                                       "display",
+                                       "geometry",
+                                       "title",
+                                       "icon",
+                                       "name",
+                                       "visual",
+                                       "style",
+                                       "stylesheet"};
+const char* const kQtFlags[] = {"reverse", "widgetcount", "testability", "nograb",
+                                "dograb",  "sync",        "qdevel",      "qdebug"};
+const char* const kQtJoinedOptions[] = {"style=", "stylesheet=", "qmljsdebugger="};
 
-std::optional<Options> parse(const QStringList& arguments, QString& error) {
-    Options options;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& arg = arguments.at(i);
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            options.help = true;
-        } else if (arg == QLatin1String("--force")) {
-            options.force = true;
-        } else if (arg == QLatin1String("--stations") ||
-                   arg.startsWith(QLatin1String("--stations="))) {
-            QString value;
-            if (arg == QLatin1String("--stations")) {
-                if (i + 1 >= arguments.size()) {
-                    error = QStringLiteral("--stations pede 320 ou 600.");
-                    return std::nullopt;
-                }
-                value = arguments.at(++i);
-            } else {
-                value = arg.mid(qsizetype(sizeof("--stations=") - 1));
-            }
-            if (value != QLatin1String("320") && value != QLatin1String("600")) {
-                error = QStringLiteral("--stations pede 320 ou 600, não \"%1\".").arg(value);
-                return std::nullopt;
-            }
-            options.stations = value.toInt();
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            error = QStringLiteral("opção desconhecida \"%1\".").arg(arg);
-            return std::nullopt;
-        } else {
-            options.positional << arg;
-        }
-    }
-    return options;
+// The option's name without its one or two dashes, or empty when the argument is no option.
+QString qtOptionName(const QString& arg) {
+    if (arg.startsWith(QLatin1String("--")))
+        return arg.mid(2);
+    if (arg.startsWith(QLatin1Char('-')))
+        return arg.mid(1);
+    return {};
 }
 
 } // namespace
+
+QStringList argumentsFromBytes(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        const QString decoded = QFile::decodeName(bytes);
+        arguments << (QFile::encodeName(decoded) == bytes ? decoded
+                                                          : decodeKeepingStrayBytes(bytes));
+    }
+    return arguments;
+}
+
+QStringList withoutQtOptions(const QStringList& arguments) {
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments.at(i);
+        if (arg == QLatin1String("--")) {
+            rest << arguments.mid(i);
+            break;
+        }
+        const QString name = qtOptionName(arg);
+        bool taken = false;
+        if (!name.isEmpty()) {
+            for (const char* option : kQtValueOptions)
+                if (name == QLatin1String(option) && i + 1 < arguments.size()) {
+                    ++i;
+                    taken = true;
+                    break;
+                }
+            for (const char* flag : kQtFlags)
+                taken = taken || name == QLatin1String(flag);
+            for (const char* joined : kQtJoinedOptions)
+                taken = taken || name.startsWith(QLatin1String(joined));
+        }
+        if (!taken)
+            rest << arg;
+    }
+    return rest;
+}
 
 QString helpText() {
     return QStringLiteral(
@@ -108,27 +198,93 @@ QString helpText() {
         "  torvane energiaf to-text ENTRADA SAIDA [--force]   ENERGIAF (NEWAVE) em texto\n"
         "  torvane energia filter  ENTRADA SAIDA [--force]   filtra ENERGIA (DECOMP)\n"
         "  torvane --help             esta lista\n"
+        "  torvane --version          a versão\n"
         "\n"
         "  to-bin     texto para binário; to-text  binário para texto\n"
         "  --stations horizonte: 320 (Operação) ou 600 (Planejamento); obrigatório para\n"
         "             vazoes e mlt, cujos binários não guardam o número de postos;\n"
         "             para postos vale 600 se omitido\n"
         "  --force    substitui SAIDA se já existir\n"
+        "  --         o que segue não é opção (para um nome que começa com \"-\")\n"
+        "\n"
+        "As opções do Qt (-platform, -style, -stylesheet, -qwindowgeometry...) sem\n"
+        "comando abrem a janela com elas.\n"
         "\n"
         "Mensagens vão para stderr. Saída: 0 sucesso, 1 falha, 2 erro de uso.\n");
 }
 
 bool wantsCommandLine(const QStringList& arguments) {
-    return !arguments.isEmpty();
+    return !withoutQtOptions(arguments).isEmpty();
 }
+
+namespace {
+
+struct Options {
+    QStringList positional;
+    std::optional<int> stations;
+    bool force = false;
+    bool help = false;
+    bool version = false;
+};
+
+// The argument as the user wrote it for an unknown option QCommandLineParser names bare.
+QString spelledOption(const QStringList& arguments, const QString& name) {
+    for (const QString& arg : arguments) {
+        if (arg == QLatin1String("--"))
+            break;
+        if (arg == QLatin1String("--") + name || arg.startsWith(QLatin1String("--") + name + '='))
+            return arg.section(QLatin1Char('='), 0, 0);
+    }
+    return QLatin1Char('-') + name;
+}
+
+std::optional<Options> parse(const QStringList& arguments, QString& error) {
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption force(QStringLiteral("force"));
+    const QCommandLineOption stations(QStringLiteral("stations"), QString(),
+                                      QStringLiteral("320|600"));
+    parser.addOptions({help, version, force, stations});
+    if (!parser.parse(QStringList{QStringLiteral("torvane")} + arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        error = unknown.isEmpty() ? parser.errorText()
+                                  : QStringLiteral("opção desconhecida \"%1\".")
+                                        .arg(spelledOption(arguments, unknown.constFirst()));
+        return std::nullopt;
+    }
+    Options options;
+    options.positional = parser.positionalArguments();
+    options.force = parser.isSet(force);
+    options.help = parser.isSet(help);
+    options.version = parser.isSet(version);
+    if (parser.isSet(stations)) {
+        const QString value = parser.value(stations);
+        if (value != QLatin1String("320") && value != QLatin1String("600")) {
+            error = QStringLiteral("--stations pede 320 ou 600, não \"%1\".").arg(value);
+            return std::nullopt;
+        }
+        options.stations = value.toInt();
+    }
+    return options;
+}
+
+} // namespace
 
 int runCommandLine(const QStringList& arguments) {
     QString error;
-    const auto options = parse(arguments, error);
+    const auto options = parse(withoutQtOptions(arguments), error);
     if (!options)
         return usageError(error);
     if (options->help) {
         std::fputs(helpText().toUtf8().constData(), stdout);
+        return kExitOk;
+    }
+    if (options->version) {
+        std::fputs((applicationTitle() + QLatin1Char(' ') + applicationVersion() + '\n')
+                       .toUtf8()
+                       .constData(),
+                   stdout);
         return kExitOk;
     }
     const QStringList& pos = options->positional;
@@ -136,6 +292,15 @@ int runCommandLine(const QStringList& arguments) {
         return usageError(QStringLiteral("esperados TIPO DIREÇÃO ENTRADA SAIDA."));
     if (pos[2].isEmpty() || pos[3].isEmpty())
         return usageError(QStringLiteral("ENTRADA e SAIDA não podem ser vazios."));
+    // Qt holds file names as UTF-16 text: a name that is not UTF-8 would open or create a file
+    // of another name (0xD5 read as U+FFFD), so it is refused before anything is touched.
+    for (const auto& [index, role] : {std::pair{2, "ENTRADA"}, std::pair{3, "SAIDA"}})
+        if (hasStrayBytes(pos[index])) {
+            printErr(QStringLiteral("torvane: o nome dado como %1, \"%2\", não é UTF-8 válido; "
+                                    "esse nome não pode ser usado.")
+                         .arg(QLatin1String(role), pos[index]));
+            return kExitUsage;
+        }
 
     if (pos[0] == QLatin1String("energiaf") || pos[0] == QLatin1String("energia")) {
         const bool listing = pos[0] == QLatin1String("energiaf");

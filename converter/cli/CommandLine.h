@@ -10,8 +10,21 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
-// True when the arguments (program name excluded) ask for the command line, not the window.
+// argv[1..] as arguments. Each is what QFile::decodeName makes of it when QFile::encodeName gives
+// those very bytes back; otherwise (bytes that are not UTF-8) every stray byte is held as the
+// lone surrogate U+DC00 + byte, which no decoded name contains, so that the command line can
+// refuse the name instead of opening or creating another one.
+QStringList argumentsFromBytes(int argc, char** argv);
+
+// The arguments (program name excluded) less Qt's own options for the window (-platform X,
+// -style X, -reverse, ...), which the window's QApplication takes itself. Scanning stops at
+// "--"; an option of Qt's that lacks its value stays.
+QStringList withoutQtOptions(const QStringList& arguments);
+
+// True when the arguments ask for the command line: anything but Qt's own options.
 bool wantsCommandLine(const QStringList& arguments);
+
+// Runs one command; Qt's own options among the arguments are ignored.
 int runCommandLine(const QStringList& arguments);
 
 QString helpText();

@@ -17,29 +17,36 @@ inline constexpr int kFirstYear = 1931;
 inline constexpr int kLastYear = 2130;
 inline constexpr int kMaxYears = kLastYear - kFirstYear + 1;
 
-// The whole history in one flat block (600 x 200 x 12 values), allocated once by its owner.
+// Text to binary: one line per station and year; the binary holds every year up to the largest
+// one given, and a station-year no line gives is zero. Binary to text: every station with a value
+// that is not 0, every year of it.
+ConvResult vazoesTextToBin(std::string_view text, int numPostos, std::string_view pathForMessages);
+ConvResult vazoesBinToText(std::string_view binary, int numPostos,
+                           std::string_view pathForMessages);
+
+// The whole history in one flat block (600 x 200 x 12 values). The conversions above no longer
+// need it; it stays for callers written against the table, whose overloads below ignore it.
 class TabVazoes {
 public:
     TabVazoes() : m_values(std::size_t(kMaxPostos) * kMaxYears * 12, 0) {}
-    // One memset: an element loop costs most of a conversion in instrumented builds.
     void clear() { std::memset(m_values.data(), 0, m_values.size() * sizeof(std::int32_t)); }
     // posto 1..600, year index 1..200 (1931 is 1), month 1..12
     std::int32_t& at(int posto, int year, int month) {
         return m_values[(std::size_t(posto - 1) * kMaxYears + std::size_t(year - 1)) * 12 +
                         std::size_t(month - 1)];
     }
-    // The 200 x 12 values of one station, year by year.
-    const std::int32_t* station(int posto) const {
-        return m_values.data() + std::size_t(posto - 1) * kMaxYears * 12;
-    }
 
 private:
     std::vector<std::int32_t> m_values;
 };
 
-ConvResult vazoesTextToBin(std::string_view text, int numPostos, TabVazoes& tab,
-                           std::string_view pathForMessages);
-ConvResult vazoesBinToText(std::string_view binary, int numPostos, TabVazoes& tab,
-                           std::string_view pathForMessages);
+inline ConvResult vazoesTextToBin(std::string_view text, int numPostos, TabVazoes&,
+                                  std::string_view pathForMessages) {
+    return vazoesTextToBin(text, numPostos, pathForMessages);
+}
+inline ConvResult vazoesBinToText(std::string_view binary, int numPostos, TabVazoes&,
+                                  std::string_view pathForMessages) {
+    return vazoesBinToText(binary, numPostos, pathForMessages);
+}
 
 } // namespace Torvane

@@ -14,7 +14,11 @@ RadioGroup::RadioGroup(const QStringList& items, int columns, QWidget* parent)
         m_buttons->addButton(button, i);
         grid->addWidget(button, i / columns, i % columns);
     }
-    connect(m_buttons, &QButtonGroup::idClicked, this, &RadioGroup::clicked);
+    // Toggled, not clicked: toggle() and setChecked() reach no click handler.
+    connect(m_buttons, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            emit itemIndexChanged();
+    });
 }
 
 int RadioGroup::itemIndex() const {
@@ -24,7 +28,6 @@ int RadioGroup::itemIndex() const {
 void RadioGroup::setItemIndex(int index) {
     if (QAbstractButton* button = m_buttons->button(index))
         button->setChecked(true);
-    emit clicked();
 }
 
 QString RadioGroup::itemText(int index) const {

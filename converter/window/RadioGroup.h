@@ -1,6 +1,7 @@
 #pragma once
-// A titled group of radio buttons laid out in columns, with one selected index. Setting the
-// index from code announces it the same way a user's click does, so the page follows it.
+// A titled group of radio buttons laid out in columns, with one selected index. Every change of
+// the checked item is announced: a click, the keyboard, an assistive tool's toggle action or
+// setItemIndex, so the page follows the item however it became checked.
 
 #include <QGroupBox>
 #include <QStringList>
@@ -18,7 +19,7 @@ public:
     QString itemText(int index) const;
 
 signals:
-    void clicked();
+    void itemIndexChanged();
 
 private:
     QButtonGroup* m_buttons;

@@ -59,7 +59,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     headingFont.setItalic(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.6);
     Label3->setFont(headingFont);
-    Label4 = new QLabel(QStringLiteral("Versão 0.2"), this);
+    Label4 = new QLabel(QStringLiteral("Versão ") + applicationVersion(), this);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
@@ -119,9 +119,9 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     layout->addWidget(PageControl1, 1);
     layout->addLayout(bottom);
 
-    connect(RGRpostos, &RadioGroup::clicked, this, &TForm1::RGRpostosClick);
-    connect(RGRvazoes, &RadioGroup::clicked, this, &TForm1::RGRvazoesClick);
-    connect(RGRmlt, &RadioGroup::clicked, this, &TForm1::RGRmltClick);
+    connect(RGRpostos, &RadioGroup::itemIndexChanged, this, &TForm1::RGRpostosClick);
+    connect(RGRvazoes, &RadioGroup::itemIndexChanged, this, &TForm1::RGRvazoesClick);
+    connect(RGRmlt, &RadioGroup::itemIndexChanged, this, &TForm1::RGRmltClick);
     connect(BTNseek_p, &QPushButton::clicked, this, &TForm1::BTNseek_pClick);
     connect(BTNseek_v, &QPushButton::clicked, this, &TForm1::BTNseek_vClick);
     connect(BTNseek_m, &QPushButton::clicked, this, &TForm1::BTNseek_mClick);
@@ -258,8 +258,9 @@ void TForm1::BTNcloseClick() {
 void TForm1::Image1DblClick() {
     m_dialogs.message(BoxKind::Information,
                       QStringLiteral("Tobrel - Gerador dos Arquivos POSTOS, VAZOES e MLT\n"
-                                     "Versão 0.2\n\n"
-                                     "Desenvolvido pela equipe de Hidrologia Operativa."));
+                                     "Versão ") +
+                          applicationVersion() +
+                          QStringLiteral("\n\nDesenvolvido pela equipe de Hidrologia Operativa."));
 }
 
 void TForm1::convert(FileKind kind, Direction direction, QLineEdit* input) {

@@ -31,15 +31,15 @@ ConversionDef conversionDef(FileKind kind, Direction direction, int numPostos, T
             def.saveTitle = QStringLiteral("Salvar arquivo BINÁRIO de vazões");
             def.saveFilter = QStringLiteral("VAZOES.DAT(*.*)|*.*");
             def.successPrefix = QStringLiteral("Arquivo BINÁRIO de vazões ");
-            def.convert = [numPostos, &tables](std::string_view in, const std::string& path) {
-                return vazoesTextToBin(in, numPostos, tables.vazoes, path);
+            def.convert = [numPostos](std::string_view in, const std::string& path) {
+                return vazoesTextToBin(in, numPostos, path);
             };
         } else {
             def.saveTitle = QStringLiteral("Salvar arquivo TEXTO de vazões");
             def.saveFilter = QStringLiteral("VAZOES(*.*)|*.*");
             def.successPrefix = QStringLiteral("Arquivo TEXTO de vazões ");
-            def.convert = [numPostos, &tables](std::string_view in, const std::string& path) {
-                return vazoesBinToText(in, numPostos, tables.vazoes, path);
+            def.convert = [numPostos](std::string_view in, const std::string& path) {
+                return vazoesBinToText(in, numPostos, path);
             };
         }
         break;

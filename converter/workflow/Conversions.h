@@ -14,9 +14,9 @@ namespace Torvane {
 enum class FileKind { Postos, Vazoes, Mlt };
 enum class Direction { TextToBin, BinToText };
 
-// The tables the conversions fill, owned by whoever runs them for as long as it lives.
+// The table the MLT conversions fill, owned by whoever runs them for as long as it lives.
+// (VAZOES converts straight between its text and its binary.)
 struct Tables {
-    TabVazoes vazoes;
     TabMlt mlt;
 };
 

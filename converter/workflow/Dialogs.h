@@ -33,5 +33,7 @@ QString qtFileFilter(const QString& filter);
 
 // Caption of every box, the application title.
 QString applicationTitle();
+// The version the window shows ("Versão 0.2") and --version prints.
+QString applicationVersion();
 
 } // namespace Torvane

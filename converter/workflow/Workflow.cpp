@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -26,9 +27,17 @@ QString applicationTitle() {
     return QStringLiteral("Tobrel");
 }
 
+QString applicationVersion() {
+    return QStringLiteral("0.2");
+}
+
 QString overwriteQuestion(const QString& path) {
     return QStringLiteral("O Arquivo ") + path + QStringLiteral("\n\r") +
            QStringLiteral("já existe. ") + QStringLiteral("Deseja substituí-lo ?");
+}
+
+QString notRegularFileMessage(const QString& path) {
+    return QStringLiteral("Arquivo de saída \"%1\" não é um arquivo comum.").arg(path);
 }
 
 bool sameFile(const QString& a, const QString& b) {
@@ -97,6 +106,30 @@ QString writeWholeFile(const QString& path, std::string_view bytes) {
 
 namespace {
 
+// The whole of an open file: its size in one read, then whatever the size did not foresee (a
+// file that grew, or one that reports no size). On a read error the file's error() tells.
+ByteBuffer readWhole(QFile& file) {
+    const qint64 size = file.size();
+    ByteBuffer bytes = ByteBuffer::uninitialized(std::size_t(size));
+    qint64 got = 0;
+    while (got < size) {
+        const qint64 n = file.read(bytes.data() + got, size - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    bytes.shrink(std::size_t(got));
+    if (got < size || file.error() != QFileDevice::NoError)
+        return bytes;
+    const QByteArray rest = file.readAll();
+    if (rest.isEmpty())
+        return bytes;
+    ByteBuffer whole = ByteBuffer::uninitialized(bytes.size() + std::size_t(rest.size()));
+    std::memcpy(whole.data(), bytes.data(), bytes.size());
+    std::memcpy(whole.data() + bytes.size(), rest.constData(), std::size_t(rest.size()));
+    return whole;
+}
+
 bool inputExists(const QString& path) {
     const QFileInfo info(path);
     return info.exists() && !info.isDir();
@@ -121,7 +154,14 @@ Outcome runConversion(Dialogs& dialogs, const QString& givenInput, const Convers
             QStringLiteral("Arquivo de saída não pode ser igual ao arquivo de entrada !"));
         return Outcome::SameFile;
     }
-    if (QFileInfo::exists(outputPath) && !dialogs.confirm(overwriteQuestion(outputPath)))
+    // A FIFO, a device, a socket or a folder would be replaced by a regular file (a device
+    // node even as root): only a regular file is ever an output.
+    const QFileInfo output(outputPath);
+    if (output.exists() && !output.isFile()) {
+        dialogs.message(BoxKind::Warning, notRegularFileMessage(outputPath));
+        return Outcome::NotRegularFile;
+    }
+    if (output.exists() && !dialogs.confirm(overwriteQuestion(outputPath)))
         return Outcome::Declined;
 
     if (def.inputCheck == InputCheck::Warning && !inputExists(inputPath)) {
@@ -134,13 +174,14 @@ Outcome runConversion(Dialogs& dialogs, const QString& givenInput, const Convers
         dialogs.message(BoxKind::Error, QStringLiteral("File not found"));
         return Outcome::MissingInput;
     }
-    if (!input.open(QIODevice::ReadOnly)) {
+    // Unbuffered: the whole size in one read (see readWhole).
+    if (!input.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         dialogs.message(
             BoxKind::Error,
             QStringLiteral("Cannot open file \"%1\". %2").arg(inputPath, input.errorString()));
         return Outcome::Failed;
     }
-    const QByteArray bytes = input.readAll();
+    ByteBuffer bytes = readWhole(input);
     if (input.error() != QFileDevice::NoError) {
         dialogs.message(
             BoxKind::Error,
@@ -149,8 +190,7 @@ Outcome runConversion(Dialogs& dialogs, const QString& givenInput, const Convers
     }
     input.close();
 
-    const ConvResult result = def.convert(
-        std::string_view(bytes.constData(), std::size_t(bytes.size())), inputPath.toStdString());
+    const ConvResult result = def.convert(bytes.view(), inputPath.toStdString());
     if (!result.ok()) {
         dialogs.message(result.failure->kind == FailureKind::Warning ? BoxKind::Warning
                                                                      : BoxKind::Error,

@@ -1,6 +1,7 @@
 #pragma once
-// The steps every conversion shares: save dialog, same-file refusal, overwrite question,
-// input check, conversion, atomic write, success message.
+// The steps every conversion shares: save dialog, same-file refusal, refusal of an output that
+// is not a regular file, overwrite question, input check, conversion, atomic write, success
+// message.
 
 #include "formats/Result.h"
 #include "workflow/Dialogs.h"
@@ -32,11 +33,12 @@ struct ConversionDef {
 
 enum class Outcome {
     Succeeded,
-    Cancelled,    // a file dialog was cancelled
-    SameFile,     // output and input are one file
-    Declined,     // the overwrite question was not answered Yes
-    MissingInput, // the input file does not exist
-    Failed,       // an error of content or of the platform
+    Cancelled,      // a file dialog was cancelled
+    SameFile,       // output and input are one file
+    NotRegularFile, // the output exists and is a FIFO, a device, a socket or a folder
+    Declined,       // the overwrite question was not answered Yes
+    MissingInput,   // the input file does not exist
+    Failed,         // an error of content or of the platform
 };
 
 // inputPath is used when the definition has no open dialog of its own.
@@ -44,6 +46,9 @@ Outcome runConversion(Dialogs& dialogs, const QString& inputPath, const Conversi
 
 // The overwrite question; LF before CR, as the users' scripts expect.
 QString overwriteQuestion(const QString& path);
+
+// The refusal of an output that exists and is not a regular file.
+QString notRegularFileMessage(const QString& path);
 
 // True when both paths name one existing file (same canonical path, or same device and inode).
 bool sameFile(const QString& a, const QString& b);

@@ -1,11 +1,14 @@
 // torvane as a process: each command, its exit status, its messages on stderr, and the files
 // it leaves.
 #include "TestData.h"
+#include "cli/CommandLine.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -54,8 +57,85 @@ private slots:
         const Run r = torvane({"--help"}, dir.path());
         QCOMPARE(r.exitCode, 0);
         for (const char* word :
-             {"postos", "vazoes", "mlt", "to-bin", "to-text", "--stations", "--force"})
+             {"postos", "vazoes", "mlt", "to-bin", "to-text", "--stations", "--force", "--version"})
             QVERIFY2(r.out.contains(QLatin1String(word)), word);
+    }
+
+    void version() {
+        // The version the window shows as "Versão 0.2".
+        const Run r = torvane({"--version"}, dir.path());
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QStringLiteral("Tobrel 0.2\n"));
+    }
+
+    void qtOptionsOpenTheWindow_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("-platform") << QStringList{"-platform", "offscreen"};
+        QTest::newRow("-style") << QStringList{"-platform", "offscreen", "-style", "Fusion"};
+        QTest::newRow("--style=, -reverse")
+            << QStringList{"--platform", "offscreen", "--style=Fusion", "-reverse"};
+        QTest::newRow("-stylesheet, -qwindowgeometry") << QStringList{
+            "-platform", "offscreen", "-stylesheet", "nada.qss", "-qwindowgeometry", "300x200+0+0"};
+    }
+    void qtOptionsOpenTheWindow() {
+        QFETCH(QStringList, args);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TORVANE_EXE), args);
+        QVERIFY(p.waitForStarted());
+        // A usage error ends at once; the window waits for its user.
+        QVERIFY2(!p.waitForFinished(1500), p.readAllStandardError().constData());
+        p.kill();
+        p.waitForFinished();
+        QVERIFY(!p.readAllStandardError().contains("torvane:"));
+    }
+
+    void commandsLoadNoWindowLibrary() {
+        // The loader lists what torvane itself needs; the window's libraries come in its module.
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LD_TRACE_LOADED_OBJECTS"), QStringLiteral("1"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TORVANE_EXE), {QStringLiteral("--help")});
+        QVERIFY(p.waitForFinished(60000));
+        const QByteArray libraries = p.readAllStandardOutput();
+        QVERIFY2(libraries.contains("libQt6Core"), libraries.constData());
+        for (const char* window : {"libQt6Gui", "libQt6Widgets", "libQt6Svg"})
+            QVERIFY2(!libraries.contains(window), libraries.constData());
+    }
+
+    void qtOptionsAreSetAside_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("rest");
+        QTest::newRow("values and flags")
+            << QStringList{"-style",     "Fusion", "-qwindowtitle", "T", "-reverse",
+                           "--platform", "xcb"}
+            << QStringList{};
+        QTest::newRow("joined value")
+            << QStringList{"-stylesheet=a.qss", "-style=Fusion"} << QStringList{};
+        QTest::newRow("around a command")
+            << QStringList{"-platform", "offscreen", "postos", "to-bin", "IN", "OUT"}
+            << QStringList{"postos", "to-bin", "IN", "OUT"};
+        QTest::newRow("value missing") << QStringList{"-style"} << QStringList{"-style"};
+        QTest::newRow("after --") << QStringList{"--", "-style", "Fusion"}
+                                  << QStringList{"--", "-style", "Fusion"};
+        QTest::newRow("not Qt's") << QStringList{"-s", "--stations", "320"}
+                                  << QStringList{"-s", "--stations", "320"};
+    }
+    void qtOptionsAreSetAside() {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, rest);
+        QCOMPARE(Torvane::withoutQtOptions(args), rest);
+        QCOMPARE(Torvane::wantsCommandLine(args), !rest.isEmpty());
+    }
+
+    void nameWithLeadingDashAfterDoubleDash() {
+        QVERIFY(writeBytes(path("-IN"), kPostos));
+        const Run r = torvane({"postos", "to-bin", "--force", "--", "-IN", "-OUT"}, dir.path());
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(readBytes(path("-OUT")).size(), 12000);
     }
 
     void commands_data() {
@@ -137,6 +217,88 @@ private slots:
         QCOMPARE(readBytes(path("OUT")).size(), 15360);
     }
 
+    void outputThatIsAFifo() {
+        // With --force too: the FIFO stays a FIFO and nothing is written anywhere.
+        QVERIFY(writeBytes(path("IN"), kVazoes));
+        QCOMPARE(::mkfifo(QFile::encodeName(path("OUT")).constData(), 0600), 0);
+        const Run r =
+            torvane({"vazoes", "to-bin", "IN", "OUT", "--stations", "320", "--force"}, dir.path());
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err, QStringLiteral("Arquivo de saída \"OUT\" não é um arquivo comum.\n"));
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(path("OUT")).constData(), &st), 0);
+        QVERIFY(S_ISFIFO(st.st_mode));
+        QCOMPARE(
+            QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+            (QStringList{"IN", "OUT"}));
+        QFile::remove(path("OUT"));
+    }
+
+    void namesThatAreNotUtf8_data() {
+        QTest::addColumn<QByteArray>("input"); // the bytes of the names
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<QString>("err"); // empty: the conversion succeeds
+        QTest::newRow("input with 0xD5")
+            << QByteArray("VAZ\xD5"
+                          "ES")
+            << QByteArray("OUT")
+            << "torvane: o nome dado como ENTRADA, \"VAZ\\xD5ES\", não é UTF-8 válido; esse "
+               "nome não pode ser usado.\n";
+        QTest::newRow("output with 0xCD")
+            << QByteArray("IN")
+            << QByteArray("SA\xCD"
+                          "DA.bin")
+            << "torvane: o nome dado como SAIDA, \"SA\\xCDDA.bin\", não é UTF-8 válido; esse "
+               "nome não pode ser usado.\n";
+        QTest::newRow("UTF-8 names convert") << QByteArray("VAZ\xC3\x95"
+                                                           "ES")
+                                             << QByteArray("SA\xC3\x8D"
+                                                           "DA.bin")
+                                             << QString();
+    }
+    void namesThatAreNotUtf8() {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, output);
+        QFETCH(QString, err);
+        const QByteArray in = QFile::encodeName(dir.path()) + '/' + input;
+        const QByteArray out = QFile::encodeName(dir.path()) + '/' + output;
+        QVERIFY(writeBytes(path("IN"), kVazoes));
+        QCOMPARE(::link(QFile::encodeName(path("IN")).constData(), in.constData()) == 0,
+                 input != "IN");
+        // QProcess passes text; the shell's printf turns octal escapes back into bytes.
+        const auto octal = [](const QByteArray& bytes) {
+            QString escaped;
+            for (const char c : bytes)
+                escaped += QStringLiteral("\\%1").arg(uint(uchar(c)), 3, 8, QLatin1Char('0'));
+            return escaped;
+        };
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("exec \"$0\" vazoes to-bin \"$(printf '%1')\" \"$(printf '%2')\" "
+                                "--stations 320")
+                     .arg(octal(input), octal(output)),
+                 QStringLiteral(TORVANE_EXE)});
+        QVERIFY(p.waitForFinished(60000));
+        const QString stderrText = QString::fromUtf8(p.readAllStandardError());
+        const bool converted = ::access(out.constData(), F_OK) == 0;
+        ::unlink(out.constData());
+        if (input != "IN")
+            ::unlink(in.constData());
+        if (err.isEmpty()) {
+            QCOMPARE(p.exitCode(), 0);
+            QVERIFY(converted);
+        } else {
+            QCOMPARE(stderrText, err);
+            QCOMPARE(p.exitCode(), 2);
+            QVERIFY(!converted);
+        }
+        // Never a file of another name (0xCD read as U+FFFD): only IN is left.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"IN"});
+    }
+
     void auxiliaryCommands_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArray>("input");
@@ -208,6 +370,12 @@ private slots:
         QTest::newRow("missing output") << QStringList{"postos", "to-bin", "IN"} << "SAIDA";
         QTest::newRow("unknown option")
             << QStringList{"postos", "to-bin", "IN", "OUT", "--sure"} << "--sure";
+        QTest::newRow("unknown option with a value")
+            << QStringList{"postos", "to-bin", "IN", "OUT", "--sure=yes"} << "--sure";
+        QTest::newRow("name with a dash, no --")
+            << QStringList{"postos", "to-bin", "-IN", "OUT"} << "-I";
+        QTest::newRow("a value for --force")
+            << QStringList{"postos", "to-bin", "IN", "OUT", "--force=yes"} << "--force";
     }
     void usageErrors() {
         QFETCH(QStringList, args);

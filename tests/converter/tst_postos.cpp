@@ -49,24 +49,24 @@ private slots:
         QVERIFY(r.ok());
         QCOMPARE(int(r.output.size()), records * 20);
         for (int k = 1; k <= records; ++k) {
-            const std::string got = recordAt(r.output, k);
+            const std::string got = recordAt(r.output.str(), k);
             const bool listed = text.contains(QByteArray::number(k).rightJustified(4) + "  ");
             if (!listed)
                 QVERIFY2(got == kBlank, qPrintable(QStringLiteral("record %1 not blank").arg(k)));
             else
                 QCOMPARE(int32At(got, 3), 1000 + k);
         }
-        QCOMPARE(recordAt(r.output, 2), record("PEDRA LISA  ", 1002, 2002));
+        QCOMPARE(recordAt(r.output.str(), 2), record("PEDRA LISA  ", 1002, 2002));
     }
 
     void gapsBecomeBlankRecords() {
         const ConvResult r = postosTextToBin(
             "   2  PEDRA LISA    1002  2002\n   5  VAU FUNDO     1005  2005", 320, "P");
         QVERIFY(r.ok());
-        QCOMPARE(recordAt(r.output, 1), kBlank);
-        QCOMPARE(recordAt(r.output, 3), kBlank);
-        QCOMPARE(recordAt(r.output, 4), kBlank);
-        QCOMPARE(recordAt(r.output, 5), record("VAU FUNDO   ", 1005, 2005));
+        QCOMPARE(recordAt(r.output.str(), 1), kBlank);
+        QCOMPARE(recordAt(r.output.str(), 3), kBlank);
+        QCOMPARE(recordAt(r.output.str(), 4), kBlank);
+        QCOMPARE(recordAt(r.output.str(), 5), record("VAU FUNDO   ", 1005, 2005));
     }
 
     void backToTextLeavesUnusedOut() {
@@ -74,13 +74,13 @@ private slots:
                                                 "   2  PEDRA LISA    1002  2002\r\n"
                                                 "   5  VAU FUNDO     1005  2005\r\n",
                                                 320, "P")
-                                    .output;
+                                    .output.str();
         // A record whose first number is 0 is unused, whatever its name says.
         std::string withNamedUnused = bin;
         withNamedUnused.replace(2 * 20, 20, record("NOME SOBRA  ", 0, 77));
         const ConvResult r = postosBinToText(withNamedUnused);
         QVERIFY(r.ok());
-        QCOMPARE(QByteArray::fromStdString(r.output),
+        QCOMPARE(QByteArray::fromStdString(r.output.str()),
                  QByteArray("   1  RIO CLARO     1001  2001\r\n"
                             "   2  PEDRA LISA    1002  2002\r\n"
                             "   5  VAU FUNDO     1005  2005\r\n"));
@@ -91,15 +91,16 @@ private slots:
         const ConvResult bin =
             postosTextToBin("   7xxS\xC3O JOS\xC9 I  xx1234xx5678 comentario\r\n", 320, "P");
         QVERIFY(bin.ok());
-        const ConvResult text = postosBinToText(bin.output);
+        const ConvResult text = postosBinToText(bin.output.str());
         QVERIFY(text.ok());
-        QCOMPARE(QByteArray::fromStdString(text.output),
+        QCOMPARE(QByteArray::fromStdString(text.output.str()),
                  QByteArray("   7  S\xC3O JOS\xC9 I    1234  5678\r\n"));
     }
 
     void numbersAreWrittenWithoutPadding() {
         const ConvResult r = postosBinToText(record("CURTO       ", 12, 3));
-        QCOMPARE(QByteArray::fromStdString(r.output), QByteArray("   1  CURTO         12  3\r\n"));
+        QCOMPARE(QByteArray::fromStdString(r.output.str()),
+                 QByteArray("   1  CURTO         12  3\r\n"));
     }
 
     void malformedNumbers_data() {
@@ -179,7 +180,7 @@ private slots:
         QFETCH(QString, result);
         const ConvResult r = postosBinToText(binary.toStdString());
         QCOMPARE(r.ok(), ok);
-        QCOMPARE(ok ? QString::fromLatin1(r.output) : failureText(r), result);
+        QCOMPARE(ok ? QString::fromLatin1(r.output.str()) : failureText(r), result);
         if (!ok)
             QCOMPARE(r.failure->kind, result.startsWith(QLatin1String("Read"))
                                           ? FailureKind::PlatformError
@@ -233,11 +234,11 @@ private slots:
         }
         const ConvResult text = postosBinToText(bin);
         QVERIFY(text.ok());
-        const ConvResult back = postosTextToBin(text.output, numPostos, "P");
+        const ConvResult back = postosTextToBin(text.output.str(), numPostos, "P");
         QVERIFY2(back.ok(), back.ok() ? "" : back.failure->message.c_str());
-        QVERIFY(back.output == bin);
-        const ConvResult textAgain = postosBinToText(back.output);
-        QVERIFY(textAgain.output == text.output);
+        QVERIFY(back.output.str() == bin);
+        const ConvResult textAgain = postosBinToText(back.output.str());
+        QVERIFY(textAgain.output.str() == text.output.str());
     }
 };
 

@@ -1,6 +1,10 @@
 // The number rule, the column cuts and the line ends every format relies on.
+#include "formats/Energia.h"
+#include "formats/Mlt.h"
+#include "formats/Postos.h"
 #include "formats/Result.h"
 #include "formats/Text.h"
+#include "formats/Vazoes.h"
 
 #include <QTest>
 
@@ -48,6 +52,27 @@ private slots:
             QCOMPARE(*parsed, value);
     }
 
+    void sixDigitFieldAgreesWithTheRule() {
+        // Every six-column field over blanks, digits, signs, a letter and a line end: the word-wise
+        // reader takes exactly the unsigned ones, with the rule's value.
+        const char alphabet[] = {' ', '0', '1', '9', '+', '-', 'x', '\r'};
+        char field[6];
+        int taken = 0;
+        for (int code = 0; code < 262144; ++code) {
+            for (int i = 0, c = code; i < 6; ++i, c /= 8)
+                field[i] = alphabet[c % 8];
+            const auto rule = Torvane::parseInteger(std::string_view(field, 6));
+            const bool signed_ =
+                std::string_view(field, 6).find_first_of("+-") != std::string::npos;
+            std::uint32_t value = 0;
+            const bool fast = readSixDigitField(field, value);
+            if (fast != (rule && !signed_) || (fast && std::int32_t(value) != *rule))
+                QFAIL(qPrintable(QStringLiteral("field [%1]").arg(QLatin1String(field, 6))));
+            taken += fast;
+        }
+        QCOMPARE(taken, 3 + 9 + 27 + 81 + 243 + 729); // k blanks, then 6 - k of the three digits
+    }
+
     void columns_data() {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<int>("first");
@@ -77,8 +102,14 @@ private slots:
         QTest::newRow("last without end") << QByteArray("a\r\nb") << QList<QByteArray>{"a", "b"};
         QTest::newRow("blank last line") << QByteArray("a\r\n\r\n") << QList<QByteArray>{"a", ""};
         QTest::newRow("only a line end") << QByteArray("\n") << QList<QByteArray>{""};
-        QTest::newRow("one CR dropped") << QByteArray("a\r\r\n") << QList<QByteArray>{"a\r"};
-        QTest::newRow("lone CR kept") << QByteArray("a\rb\n") << QList<QByteArray>{"a\rb"};
+        QTest::newRow("CR, then CR LF") << QByteArray("a\r\r\n") << QList<QByteArray>{"a", ""};
+        QTest::newRow("lone CR ends a line") << QByteArray("a\rb\n") << QList<QByteArray>{"a", "b"};
+        QTest::newRow("CR only") << QByteArray("a\rb\r") << QList<QByteArray>{"a", "b"};
+        QTest::newRow("last line ends in CR")
+            << QByteArray("a\nb\r") << QList<QByteArray>{"a", "b"};
+        QTest::newRow("LF CR is two ends")
+            << QByteArray("a\n\rb") << QList<QByteArray>{"a", "", "b"};
+        QTest::newRow("blank CR lines") << QByteArray("\r\r") << QList<QByteArray>{"", ""};
     }
     void lines() {
         QFETCH(QByteArray, text);
@@ -90,6 +121,49 @@ private slots:
             QCOMPARE(reader.lineNumber(), got.size());
         }
         QCOMPARE(got, expected);
+    }
+
+    void everyReaderTakesEachLineEnd_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QByteArray>("lineEnd");
+        for (const char* format : {"postos", "vazoes", "mlt", "energia"})
+            for (const char* end : {"\n", "\r"})
+                QTest::addRow("%s, %s", format, *end == '\n' ? "LF" : "CR")
+                    << QString::fromLatin1(format) << QByteArray(end);
+    }
+    void everyReaderTakesEachLineEnd() {
+        // Three records, the last one ending too: the output is the CR LF text's, every record in.
+        QFETCH(QString, format);
+        QFETCH(QByteArray, lineEnd);
+        QList<QByteArray> lines;
+        if (format == "postos")
+            lines = {"   1  RIO CLARO     1001  2001", "   2  SERRA         1002  2002",
+                     "   4  VAU           1004    77"};
+        else if (format == "vazoes")
+            lines = {"  1 1931" + QByteArray("    11").repeated(12),
+                     "  2 1931" + QByteArray("    22").repeated(12),
+                     "  2 1932" + QByteArray("    77").repeated(12)};
+        else if (format == "mlt")
+            lines = {"  1 " + QByteArray("    11").repeated(12),
+                     "  2 " + QByteArray("    22").repeated(12),
+                     "  3 " + QByteArray("    77").repeated(12)};
+        else
+            lines = {"   Subs        N ", "   7    abc", "  12    def"};
+        const auto convert = [&format](const QByteArray& text) {
+            const std::string_view in(text.constData(), std::size_t(text.size()));
+            TabMlt mlt;
+            const ConvResult r = format == "postos"   ? postosTextToBin(in, 320, "P")
+                                 : format == "vazoes" ? vazoesTextToBin(in, 320, "V")
+                                 : format == "mlt"    ? mltTextToBin(in, 320, mlt, "M")
+                                                      : energiaFilter(in, ",");
+            return r.ok() ? QByteArray::fromStdString(r.output.str())
+                          : QByteArray::fromStdString(r.failure->message);
+        };
+        const QByteArray expected = convert(lines.join("\r\n") + "\r\n");
+        QCOMPARE(convert(lines.join(lineEnd) + lineEnd), expected);
+        QCOMPARE(convert(lines.join(lineEnd)), expected);
+        QVERIFY(
+            expected.contains(format == "energia" ? QByteArray("def") : QByteArray("\x4D\0\0\0")));
     }
 
     void rightJustified_data() {

@@ -4,7 +4,9 @@
 #include "TestData.h"
 #include "window/RadioGroup.h"
 #include "window/TForm1.h"
+#include "window/WindowApplication.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
@@ -15,6 +17,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <cstring>
 #include <memory>
 
@@ -99,6 +102,19 @@ private slots:
         QVERIFY(dialogs.events.isEmpty());
     }
 
+    void titlesAreTheDesignedTexts() {
+        setUpWindowApplication();
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Tobrel"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("0.2"));
+        // A display name, once set, is appended to every window title (" — Tobrel"); unset, it
+        // is only the application name, following it.
+        QCoreApplication::setApplicationName(QStringLiteral("outro"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("outro"));
+        setUpWindowApplication();
+        QCOMPARE(form->windowTitle(), QStringLiteral("Gerador dos Arquivos POSTOS, VAZOES e MLT"));
+        QCOMPARE(form->windowHandle()->title(), form->windowTitle());
+    }
+
     void directionChangesButtonAndLabel_data() {
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("label1");
@@ -120,6 +136,52 @@ private slots:
         chooseDirection(group, 0);
         QCOMPARE(text(button), QStringLiteral("Converter de Texto para BINÁRIO"));
         QCOMPARE(get<QLabel>(label)->text(), label0);
+    }
+
+    void directionWithoutAClick_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("label1");
+        QTest::addColumn<QString>("saveTitle");
+        const struct {
+            const char* page;
+            const char* label;
+            const char* title;
+        } pages[] = {{"postos|p", "Arquivo BINÁRIO de postos", "Salvar arquivo TEXTO de postos"},
+                     {"vazoes|v", "Arquivo BINÁRIO de vazoes", "Salvar arquivo TEXTO de vazões"},
+                     {"mlt|m", "Arquivo BINÁRIO de MLT", "Salvar arquivo TEXTO de MLT"}};
+        for (const auto& p : pages)
+            for (const char* how : {"accessible toggle", "toggle", "setChecked"})
+                QTest::addRow("%s, %s", p.page, how)
+                    << QString::fromUtf8(p.page) << QString::fromLatin1(how)
+                    << QString::fromUtf8(p.label) << QString::fromUtf8(p.title);
+    }
+    void directionWithoutAClick() {
+        // A screen reader's toggle action checks the item with no click: the page follows it.
+        QFETCH(QString, page);
+        QFETCH(QString, how);
+        QFETCH(QString, label1);
+        QFETCH(QString, saveTitle);
+        const QString name = page.section('|', 0, 0);
+        const QByteArray button = ("BTNgenerate_" + page.section('|', 1)).toLatin1();
+        QRadioButton* toText =
+            get<RadioGroup>(("RGR" + name).toLatin1())->findChildren<QRadioButton*>().at(1);
+        if (how == "toggle") {
+            toText->toggle();
+        } else if (how == "setChecked") {
+            toText->setChecked(true);
+        } else {
+            QAccessibleInterface* item = QAccessible::queryAccessibleInterface(toText);
+            QVERIFY(item && item->actionInterface());
+            QVERIFY(item->actionInterface()->actionNames().contains(
+                QAccessibleActionInterface::toggleAction()));
+            item->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        }
+        QVERIFY(toText->isChecked());
+        QCOMPARE(text(button), QStringLiteral("Converter de BINÁRIO para Texto"));
+        QCOMPARE(get<QLabel>(("LBL" + name).toLatin1())->text(), label1);
+        get<QPushButton>(button)->click();
+        QCOMPARE(dialogs.log(), QStringList{QStringLiteral("save: ") + saveTitle});
     }
 
     void seekDialogs_data() {

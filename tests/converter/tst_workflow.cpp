@@ -8,7 +8,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
 #include <memory>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using namespace Torvane;
@@ -113,6 +118,72 @@ private slots:
         QCOMPARE(runConversion(d, path("pasta"), postosToBin()), Outcome::MissingInput);
         QCOMPARE(d.events.last().text,
                  QStringLiteral("Arquivo %1 inexistente.").arg(path("pasta")));
+    }
+
+    void outputThatIsNotARegularFile_data() {
+        QTest::addColumn<QString>("node"); // what stands at the output path
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("character device") << "char";
+        QTest::newRow("block device") << "block";
+        QTest::newRow("socket") << "socket";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("link to a FIFO") << "link";
+    }
+    void outputThatIsNotARegularFile() {
+        QFETCH(QString, node);
+        const QByteArray out = QFile::encodeName(path("OUT"));
+        const QByteArray fifo = QFile::encodeName(path("fifo"));
+        int made = -1;
+        int socketFd = -1;
+        if (node == "fifo")
+            made = ::mkfifo(out.constData(), 0600);
+        else if (node == "char")
+            made = ::mknod(out.constData(), S_IFCHR | 0600, makedev(1, 3));
+        else if (node == "block")
+            made = ::mknod(out.constData(), S_IFBLK | 0600, makedev(7, 0));
+        else if (node == "folder")
+            made = ::mkdir(out.constData(), 0700);
+        else if (node == "link")
+            made = ::mkfifo(fifo.constData(), 0600) == 0 ? ::symlink("fifo", out.constData()) : -1;
+        else if (node == "socket") {
+            socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            if (std::size_t(out.size()) < sizeof address.sun_path) {
+                std::memcpy(address.sun_path, out.constData(), std::size_t(out.size()));
+                made = ::bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+            }
+        }
+        if (made != 0) {
+            if (socketFd >= 0)
+                ::close(socketFd);
+            QSKIP("this node cannot be made here (device nodes need privileges)");
+        }
+        struct stat before {};
+        QCOMPARE(::stat(out.constData(), &before), 0);
+
+        ScriptedDialogs d;
+        d.fileAnswers << path("OUT");
+        d.confirmAnswers << true;
+        QCOMPARE(runConversion(d, path("POSTOS"), postosToBin()), Outcome::NotRegularFile);
+        QCOMPARE(d.boxes(), QStringList{QStringLiteral("warning: Arquivo de saída \"%1\" não é "
+                                                       "um arquivo comum.")
+                                            .arg(path("OUT"))});
+        struct stat after {};
+        QCOMPARE(::stat(out.constData(), &after), 0);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(after.st_rdev, before.st_rdev);
+        if (socketFd >= 0)
+            ::close(socketFd);
+        // Nothing else appeared beside it: no temporary file, no replacement.
+        QStringList expected{"OUT", "POSTOS"};
+        if (node == "link")
+            expected.prepend("fifo");
+        QCOMPARE(
+            QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+            expected);
     }
 
     void outputEqualToInputIsRefused_data() {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 inline QByteArray readBytes(const QString& path) {
@@ -26,7 +27,7 @@ inline std::string int32LE(std::int32_t v) {
     return {char(u & 0xFF), char((u >> 8) & 0xFF), char((u >> 16) & 0xFF), char(u >> 24)};
 }
 
-inline std::int32_t int32At(const std::string& bytes, std::size_t record) {
+inline std::int32_t int32At(std::string_view bytes, std::size_t record) {
     const auto* b = reinterpret_cast<const unsigned char*>(bytes.data() + record * 4);
     return std::int32_t(std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 |
                         std::uint32_t(b[3]) << 24);
