@@ -34,17 +34,12 @@ std::string expected(std::string_view text, char separator) {
     std::string code;
     std::size_t at = 0;
     while (at < text.size()) {
-        std::size_t end = text.find('\n', at);
-        std::string_view line;
-        if (end == std::string_view::npos) {
-            line = text.substr(at);
+        // CR LF, LF and a lone CR each end a line.
+        std::size_t end = text.find_first_of("\r\n", at);
+        if (end == std::string_view::npos)
             end = text.size();
-        } else {
-            line = text.substr(at, end - at);
-            if (!line.empty() && line.back() == '\r')
-                line.remove_suffix(1);
-        }
-        at = end + 1;
+        const std::string_view line = text.substr(at, end - at);
+        at = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
         const std::string_view key = cols(line, 4, 7);
         if (key == "Subs") {
             code = cols(line, 16, 17);

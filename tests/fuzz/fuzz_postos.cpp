@@ -38,7 +38,7 @@ bool representable(std::string_view binary, int numPostos) {
         }
         if (decimal(first).size() != 4 || decimal(second).size() > 4)
             return false;
-        if (name.find('\n') != std::string_view::npos)
+        if (name.find_first_of("\r\n") != std::string_view::npos)
             return false;
         used = true;
     }
