@@ -127,8 +127,13 @@ void TFRMeditor::renderForm() {
     const QSet<QString> written = m_doc->takeWritten();
     for (QLineEdit* box : formBoxes()) {
         const QString text = form.box(box->objectName());
-        if (box->text() != text || written.contains(box->objectName()))
+        if (box->text() != text || written.contains(box->objectName())) {
             box->setText(text);
+            // Wide enough for what it shows: a box never cuts its text.
+            const int need = box->fontMetrics().horizontalAdvance(text) + 12;
+            if (need > box->minimumWidth())
+                box->setMinimumWidth(need);
+        }
         if (displayed && box != ui.TXT_Cod)
             box->setCursorPosition(0);
     }

@@ -207,6 +207,7 @@ QLayout* TFRMeditor::buildTopStrip() {
     ui.TXT_Obs = makeBox("TXT_Obs");
     QLabel* Label76 = makeLabel("Label76", QStringLiteral("Obs.:"), ui.TXT_Obs);
     ui.Label1 = makeLabel("Label1", QStringLiteral("Version 4.0 a"));
+    ui.Label1->setMinimumWidth(ui.Label1->sizeHint().width()); // never cut
 
     auto* top = new QGridLayout;
     top->setHorizontalSpacing(6);
@@ -493,15 +494,17 @@ QGroupBox* TFRMeditor::buildPlantBox() {
             {LBLmedtail, ui.TXT_JusNom},
             {LBLteif, ui.TXT_TxSForc},
             {LBLip, ui.TXT_TxIndProg}});
+    // Four columns: the form fits a 1280-pixel screen while editing.
     column({{LBLturbtype, ui.TXT_Tipo_Turb, ui.CMBtipo_turb},
             {LBLnumtunit, ui.TXT_NGrMaq},
-            {LBLndownpols, ui.TXT_NKeyCur}});
+            {LBLndownpols, ui.TXT_NKeyCur},
+            {LBLminhistflow, ui.TXT_QNaMH},
+            {LBLnumbaseunits, ui.TXT_N_UBase}});
     column({{LBLperdas, nullptr}, {LBLtipo, ui.TXT_TpPerda, ui.CMBtp_perda}, {LBLvalor, ui.TXT_Phd}});
     column({{LBLmaxfatcarga, ui.TXT_FatCgMax},
             {LBLminfatcarga, ui.TXT_FatCgMin},
             {LBLinflspill, ui.TXT_VICF, ui.CMBvicf},
             {LBLrepset, ui.TXT_RepGrGer, ui.CMBrepgrger}});
-    column({{LBLminhistflow, ui.TXT_QNaMH}, {LBLnumbaseunits, ui.TXT_N_UBase}});
     LBLinflspill->setMaximumWidth(200);
     v->addLayout(fields);
 
@@ -611,14 +614,13 @@ void TFRMeditor::buildForm() {
     middle->addWidget(ui.GroupBox2, 5);
     main->addLayout(middle);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(ui.GroupBox3, 1);
-    auto* buttons = new QVBoxLayout;
+    // Save and Cancel under the plant, at the right: beside it they would widen the form.
+    main->addWidget(ui.GroupBox3, 1);
+    auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ui.BTNsavechange);
     buttons->addWidget(ui.BTNcancelchange);
-    bottom->addLayout(buttons);
-    main->addLayout(bottom, 1);
+    main->addLayout(buttons);
 
     for (QLineEdit* box : formBoxes())
         if (box != ui.TXT_Cod)

@@ -13,7 +13,11 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -70,6 +74,8 @@ private slots:
     void configLineEnds_data();
     void configLineEnds();
     void samplePlantsSaveAsTheyStand();
+    void formFitsASmallScreen_data();
+    void formFitsASmallScreen();
 };
 
 void TestEditorFaults::commandLineOutputRefused_data() {
@@ -228,6 +234,43 @@ void TestEditorFaults::samplePlantsSaveAsTheyStand() {
                  qPrintable(entry + ": " + h.dialogs.messageLines().join(" | ")));
         QVERIFY2(w.ui.BTNsavechange->isHidden(), qPrintable(entry));
     }
+}
+
+void TestEditorFaults::formFitsASmallScreen_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("mode");
+    for (bool english : {false, true})
+        for (const char* mode : {"browse", "change", "create"})
+            QTest::addRow("%s, %s", english ? "English" : "Portuguese", mode) << english << mode;
+}
+
+void TestEditorFaults::formFitsASmallScreen() {
+    QFETCH(bool, english);
+    QFETCH(QString, mode);
+    EditorHarness h;
+    const QString sample = h.writeFile("HIDR.DAT", readAll(QUILLMARK_SAMPLES_DIR "/HIDR.DAT"));
+    TFRMeditor& w = h.start({sample});
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(1280, 720);
+    if (english)
+        w.ui.MnEditLanEng->trigger();
+    // The widest turbine name of the lists shown while browsing.
+    w.ui.ComboBox1->setCurrentIndex(w.ui.ComboBox1->findText("3 - ", Qt::MatchStartsWith));
+    emit w.ui.ComboBox1->activated(w.ui.ComboBox1->currentIndex());
+    h.dialogs.saveFileAnswers.enqueue(h.path("dest.dat"));
+    if (mode == "change")
+        w.ui.MnEditPlantChange->trigger();
+    else if (mode == "create")
+        w.ui.MnEditPlantCreate->trigger();
+    QTest::qWait(50);
+    auto* scroller = w.findChild<QScrollArea*>("FormScroller");
+    QCOMPARE(scroller->horizontalScrollBar()->maximum(), 0);
+    for (const QLineEdit* box : w.findChildren<QLineEdit*>())
+        if (box->isVisible())
+            QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) <= box->width() - 4,
+                     qPrintable(box->objectName() + ": " + box->text()));
+    const QLabel* version = w.ui.Label1;
+    QVERIFY(version->width() >= version->sizeHint().width());
 }
 
 QTEST_MAIN(TestEditorFaults)
