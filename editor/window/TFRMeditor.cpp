@@ -199,6 +199,8 @@ void TFRMeditor::connectEdits() {
                 m_doc->setSelected(combo->objectName(), index);
         });
     }
+    // The list's index as set from outside; only a choice of the user's (activated) shows
+    // the plant.
     connect(ui.ComboBox1, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!m_rendering)
             m_doc->setListIndex(index);
@@ -308,8 +310,10 @@ void TFRMeditor::TXT_CodExit() {
 
 void TFRMeditor::MnEditLanguageClick(int lingua) {
     m_doc->setLanguage(lingua);
+    m_rendering = true; // the check marks set here are no choice of the user's
     const QStringList missing = applyLanguage(*this, Language(lingua), m_doc->title(),
                                               !m_doc->registryFileName().isEmpty());
+    m_rendering = false;
     if (!missing.isEmpty())
         qWarning("Controls without their language texts: %s", qPrintable(missing.join(", ")));
 }

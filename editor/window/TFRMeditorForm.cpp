@@ -677,14 +677,18 @@ void TFRMeditor::connectHandlers() {
     on(ui.MnFilePrintCurData, &QAction::triggered, &TFRMeditor::MnFilePrintCurDataClick);
     on(ui.MnFilePrintAllData, &QAction::triggered, &TFRMeditor::MnFilePrintAllDataClick);
     connect(ui.MnFileExit, &QAction::triggered, this, &QWidget::close);
-    connect(ui.MnEditLanPort, &QAction::triggered, this, [this] {
-        runGuarded([this] { MnEditLanguageClick(int(Language::Portuguese)); });
-    });
-    connect(ui.MnEditLanEng, &QAction::triggered, this, [this] {
-        runGuarded([this] { MnEditLanguageClick(int(Language::English)); });
-    });
-    on(ui.MnEditSearchCode, &QAction::triggered, &TFRMeditor::MnEditSearchCodeClick);
-    on(ui.MnEditSearchName, &QAction::triggered, &TFRMeditor::MnEditSearchNameClick);
+    // The checkable items act on their toggling, so that a check mark set by assistive
+    // technology (no click) is followed as well; the window's own settings are no choice.
+    const auto onToggle = [this](QAction* item, const std::function<void()>& handler) {
+        connect(item, &QAction::toggled, this, [this, handler] {
+            if (!m_rendering)
+                runGuarded(handler);
+        });
+    };
+    onToggle(ui.MnEditLanPort, [this] { MnEditLanguageClick(int(Language::Portuguese)); });
+    onToggle(ui.MnEditLanEng, [this] { MnEditLanguageClick(int(Language::English)); });
+    onToggle(ui.MnEditSearchCode, [this] { MnEditSearchCodeClick(); });
+    onToggle(ui.MnEditSearchName, [this] { MnEditSearchNameClick(); });
     on(ui.MnEditPlantCreate, &QAction::triggered, &TFRMeditor::MnEditPlantCreateClick);
     on(ui.MnEditPlantChange, &QAction::triggered, &TFRMeditor::MnEditPlantChangeClick);
     on(ui.MnEditPlantDel, &QAction::triggered, &TFRMeditor::MnEditPlantDelClick);

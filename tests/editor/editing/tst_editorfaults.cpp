@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -74,6 +75,7 @@ private slots:
     void configLineEnds_data();
     void configLineEnds();
     void samplePlantsSaveAsTheyStand();
+    void checkMarkSetWithoutAClick();
     void formFitsASmallScreen_data();
     void formFitsASmallScreen();
 };
@@ -234,6 +236,21 @@ void TestEditorFaults::samplePlantsSaveAsTheyStand() {
                  qPrintable(entry + ": " + h.dialogs.messageLines().join(" | ")));
         QVERIFY2(w.ui.BTNsavechange->isHidden(), qPrintable(entry));
     }
+}
+
+// Assistive technology toggles a checkable item without a click: the window follows the mark.
+void TestEditorFaults::checkMarkSetWithoutAClick() {
+    EditorHarness h;
+    const QString reg = h.writeFile("r.dat", twoPlants());
+    TFRMeditor& w = h.start({reg});
+    w.ui.MnEditLanEng->setChecked(true);
+    QVERIFY(w.windowTitle().startsWith("Hydro Plant´s Cadastre editor - "));
+    QVERIFY(!w.ui.MnEditLanPort->isChecked());
+    QCOMPARE(w.ui.GroupBox2->title(), QString("Reservoir"));
+    w.ui.MnEditSearchName->setChecked(true);
+    QCOMPARE(w.document().listMode(), EditorDocument::ListMode::ByName);
+    QVERIFY(!w.ui.MnEditSearchCode->isChecked());
+    QCOMPARE(w.ui.ComboBox1->itemText(0), QString("ALFA (1)"));
 }
 
 void TestEditorFaults::formFitsASmallScreen_data() {
