@@ -203,7 +203,7 @@ private:
     void connectHandlers();
     QLineEdit* makeBox(const char* name);
     QComboBox* makeSelector(const char* name);
-    QLabel* makeLabel(const char* name, const QString& caption, QLineEdit* buddy = nullptr);
+    QLabel* makeLabel(const char* name, QLineEdit* buddy = nullptr, QString caption = {});
     QTableWidget* makeGrid(const char* name, int columns, int rows);
     void fitGridColumns();
     QList<QLineEdit*> formBoxes() const; // the plant's boxes and TXT_Cod

@@ -62,7 +62,12 @@ QComboBox* TFRMeditor::makeSelector(const char* name) {
     return selector;
 }
 
-QLabel* TFRMeditor::makeLabel(const char* name, const QString& caption, QLineEdit* buddy) {
+// A label captioned with its design text, the English of the language table.
+QLabel* TFRMeditor::makeLabel(const char* name, QLineEdit* buddy, QString caption) {
+    if (caption.isNull())
+        for (const LanguageText& row : controlCaptions())
+            if (qstrcmp(row.control, name) == 0)
+                caption = row.in(Language::English);
     auto* label = new QLabel(caption);
     label->setObjectName(QString::fromLatin1(name));
     if (buddy)
@@ -86,13 +91,6 @@ QTableWidget* TFRMeditor::makeGrid(const char* name, int columns, int rows) {
     grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return grid;
-}
-
-static void setHint(const QString& hint, QWidget* label, QWidget* box) {
-    if (label)
-        label->setToolTip(hint);
-    if (box)
-        box->setToolTip(hint);
 }
 
 void TFRMeditor::buildMenus() {
@@ -203,10 +201,10 @@ QLayout* TFRMeditor::buildTopStrip() {
         ui.TXT_Nome->setFont(bold);
     }
     ui.TXT_Data = makeBox("TXT_Data");
-    QLabel* LBLdata = makeLabel("LBLdata", QStringLiteral("Date: "), ui.TXT_Data);
+    QLabel* LBLdata = makeLabel("LBLdata", ui.TXT_Data, QStringLiteral("Date: "));
     ui.TXT_Obs = makeBox("TXT_Obs");
-    QLabel* Label76 = makeLabel("Label76", QStringLiteral("Obs.:"), ui.TXT_Obs);
-    ui.Label1 = makeLabel("Label1", QStringLiteral("Version 4.0 a"));
+    QLabel* Label76 = makeLabel("Label76", ui.TXT_Obs, QStringLiteral("Obs.:"));
+    ui.Label1 = makeLabel("Label1", nullptr, QStringLiteral("Version 4.0 a"));
     ui.Label1->setMinimumWidth(ui.Label1->sizeHint().width()); // never cut
 
     auto* top = new QGridLayout;
@@ -247,20 +245,20 @@ QGroupBox* TFRMeditor::buildRegistryBox() {
     g->setVerticalSpacing(4);
     ui.TXT_SistUsi = makeBox("TXT_SistUsi");
     ui.CMBsistema = makeSelector("CMBsistema");
-    QLabel* LBLsystem = makeLabel("LBLsystem", QStringLiteral("System:"), ui.TXT_SistUsi);
+    QLabel* LBLsystem = makeLabel("LBLsystem", ui.TXT_SistUsi);
     ui.TXT_Empresa = makeBox("TXT_Empresa");
     ui.CMBempresa = makeSelector("CMBempresa");
-    QLabel* LBLgencoID = makeLabel("LBLgencoID", QStringLiteral("Genco ID:"), ui.TXT_Empresa);
+    QLabel* LBLgencoID = makeLabel("LBLgencoID", ui.TXT_Empresa);
     ui.TXT_Posto = makeBox("TXT_Posto");
-    QLabel* LBLgaugenum = makeLabel("LBLgaugenum", QStringLiteral("Gauge Number:"), ui.TXT_Posto);
+    QLabel* LBLgaugenum = makeLabel("LBLgaugenum", ui.TXT_Posto);
     ui.TXT_Posto_BDH = makeBox("TXT_Posto_BDH");
-    QLabel* LBLaltgaugeid = makeLabel("LBLaltgaugeid", QStringLiteral("Alt Gauge ID:"), ui.TXT_Posto_BDH);
+    QLabel* LBLaltgaugeid = makeLabel("LBLaltgaugeid", ui.TXT_Posto_BDH);
     ui.TXT_Jusante = makeBox("TXT_Jusante");
     ui.CMBjusante = makeSelector("CMBjusante");
-    QLabel* LBLdowngauge = makeLabel("LBLdowngauge", QStringLiteral("Downstream Gauge:"), ui.TXT_Jusante);
+    QLabel* LBLdowngauge = makeLabel("LBLdowngauge", ui.TXT_Jusante);
     ui.TXT_Desvio = makeBox("TXT_Desvio");
     ui.CMBdesvio = makeSelector("CMBdesvio");
-    QLabel* LBLdeviation = makeLabel("LBLdeviation", QStringLiteral("Deviation:"), ui.TXT_Desvio);
+    QLabel* LBLdeviation = makeLabel("LBLdeviation", ui.TXT_Desvio);
     ui.TXT_SistUsi->setToolTip(QStringLiteral("Subsystem of the plant"));
     const struct {
         QLabel* label;
@@ -292,30 +290,21 @@ QGroupBox* TFRMeditor::buildReservoirBox() {
     g->setVerticalSpacing(4);
     ui.TXT_reg = makeBox("TXT_reg");
     ui.CMBreg = makeSelector("CMBreg");
-    QLabel* LBLregul = makeLabel("LBLregul", QStringLiteral("Regulation:"), ui.TXT_reg);
+    QLabel* LBLregul = makeLabel("LBLregul", ui.TXT_reg);
     ui.TXT_V_Ref = makeBox("TXT_V_Ref");
-    QLabel* lblvolref = makeLabel("lblvolref", QStringLiteral("Reference Volume:"), ui.TXT_V_Ref);
+    QLabel* lblvolref = makeLabel("lblvolref", ui.TXT_V_Ref);
     ui.TXT_VMax = makeBox("TXT_VMax");
-    QLabel* LBLmaxvol = makeLabel("LBLmaxvol", QStringLiteral("Maximum Volume:"), ui.TXT_VMax);
+    QLabel* LBLmaxvol = makeLabel("LBLmaxvol", ui.TXT_VMax);
     ui.TXT_Ymax = makeBox("TXT_Ymax");
-    QLabel* LBLmaxlev = makeLabel("LBLmaxlev", QStringLiteral("Maximum Level:"), ui.TXT_Ymax);
+    QLabel* LBLmaxlev = makeLabel("LBLmaxlev", ui.TXT_Ymax);
     ui.TXT_V_Vert = makeBox("TXT_V_Vert");
-    QLabel* Lblvolspill = makeLabel("Lblvolspill", QStringLiteral("Volume for spilling:"), ui.TXT_V_Vert);
+    QLabel* Lblvolspill = makeLabel("Lblvolspill", ui.TXT_V_Vert);
     ui.TXT_VMin = makeBox("TXT_VMin");
-    QLabel* LBLminvol = makeLabel("LBLminvol", QStringLiteral("Minimum Volume:"), ui.TXT_VMin);
+    QLabel* LBLminvol = makeLabel("LBLminvol", ui.TXT_VMin);
     ui.TXT_YMin = makeBox("TXT_YMin");
-    QLabel* LBLminlev = makeLabel("LBLminlev", QStringLiteral("Minimum Level:"), ui.TXT_YMin);
+    QLabel* LBLminlev = makeLabel("LBLminlev", ui.TXT_YMin);
     ui.TXT_V_CDesv = makeBox("TXT_V_CDesv");
-    QLabel* LBLvoldev = makeLabel("LBLvoldev", QStringLiteral("Volume for deviation:"), ui.TXT_V_CDesv);
-    setHint(QStringLiteral("Regulation = M (Monthly), S (Weekly) ou D (Daily)"), LBLregul,
-            ui.TXT_reg);
-    setHint(QStringLiteral("Maximum Volume (hm3)"), LBLmaxvol, ui.TXT_VMax);
-    setHint(QStringLiteral("Minimum Volume (hm3)"), LBLminvol, ui.TXT_VMin);
-    setHint(QStringLiteral("Maximum Level (m)"), LBLmaxlev, ui.TXT_Ymax);
-    setHint(QStringLiteral("Minimum Level (m)"), LBLminlev, ui.TXT_YMin);
-    setHint(QStringLiteral("Reference Volume (hm3)"), lblvolref, ui.TXT_V_Ref);
-    setHint(QStringLiteral("Vol. for Spilling (hm3)"), Lblvolspill, ui.TXT_V_Vert);
-    setHint(QStringLiteral("Vol. for Deviation (hm3)"), LBLvoldev, ui.TXT_V_CDesv);
+    QLabel* LBLvoldev = makeLabel("LBLvoldev", ui.TXT_V_CDesv);
     g->addWidget(LBLregul, 0, 0);
     pair(g, 0, 1, ui.TXT_reg, ui.CMBreg);
     g->addWidget(lblvolref, 0, 2);
@@ -336,7 +325,7 @@ QGroupBox* TFRMeditor::buildReservoirBox() {
         g->setColumnStretch(c, 1);
     v->addLayout(g);
 
-    QLabel* LBLpolin = makeLabel("LBLpolin", QStringLiteral("Polynomiums"));
+    QLabel* LBLpolin = makeLabel("LBLpolin");
     QFont heading = LBLpolin->font();
     heading.setBold(true);
     LBLpolin->setFont(heading);
@@ -353,8 +342,8 @@ QGroupBox* TFRMeditor::buildReservoirBox() {
     const int frame = ui.StrGr_PCVA->frameWidth();
     ui.StrGr_PCVA->setFixedHeight(2 * rowHeight + 2 * frame);
     ui.StrGr_PCVA->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QLabel* LBLcotavol = makeLabel("LBLcotavol", QStringLiteral("Level x Volume"));
-    QLabel* LBLareacota = makeLabel("LBLareacota", QStringLiteral("Area x Level"));
+    QLabel* LBLcotavol = makeLabel("LBLcotavol");
+    QLabel* LBLareacota = makeLabel("LBLareacota");
     auto* rowLabels = new QVBoxLayout;
     rowLabels->setSpacing(0);
     rowLabels->setContentsMargins(0, frame, 0, frame);
@@ -370,24 +359,17 @@ QGroupBox* TFRMeditor::buildReservoirBox() {
     pg->setColumnStretch(1, 1);
     v->addLayout(pg);
 
-    QLabel* LBLevap = makeLabel("LBLevap", QStringLiteral("Monthly Evaporation (mm/month):"));
+    QLabel* LBLevap = makeLabel("LBLevap");
     LBLevap->setFont(heading);
     v->addWidget(LBLevap);
     ui.StrGr_EvapM = makeGrid("StrGr_EvapM", 12, 1);
     ui.StrGr_EvapM->setAccessibleName(QStringLiteral("Monthly Evaporation (mm/month)"));
     ui.StrGr_EvapM->setFixedHeight(rowHeight + 2 * frame);
     ui.StrGr_EvapM->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const struct {
-        const char* name;
-        const char* caption;
-    } months[] = {
-        {"LBLjan", "JAN"}, {"LBLfev", "FEB"}, {"LBLmar", "MAR"}, {"LBLabr", "APR"},
-        {"LBLmai", "MAI"}, {"LBLjun", "JUN"}, {"LBLjul", "JUL"}, {"LBLago", "AUG"},
-        {"LBLset", "SEP"}, {"LBLout", "OCT"}, {"LBLnov", "NOV"}, {"LBLdez", "DEC"},
-    };
     QList<QLabel*> monthLabels;
-    for (const auto& m : months)
-        monthLabels << makeLabel(m.name, QString::fromLatin1(m.caption));
+    for (const char* month : {"LBLjan", "LBLfev", "LBLmar", "LBLabr", "LBLmai", "LBLjun",
+                              "LBLjul", "LBLago", "LBLset", "LBLout", "LBLnov", "LBLdez"})
+        monthLabels << makeLabel(month);
     v->addWidget(new GridColumnLabels(ui.StrGr_EvapM, monthLabels));
     v->addWidget(ui.StrGr_EvapM);
     v->addStretch();
@@ -423,41 +405,40 @@ QGroupBox* TFRMeditor::buildPlantBox() {
         fields->addLayout(g, 1);
     };
     ui.TXT_Resp = makeBox("TXT_Resp");
-    QLabel* LBLprodesp = makeLabel("LBLprodesp", QStringLiteral("Specific Productivity:"), ui.TXT_Resp);
+    QLabel* LBLprodesp = makeLabel("LBLprodesp", ui.TXT_Resp);
     ui.TXT_JusNom = makeBox("TXT_JusNom");
-    QLabel* LBLmedtail = makeLabel("LBLmedtail", QStringLiteral("Medium Tailrace:"), ui.TXT_JusNom);
+    QLabel* LBLmedtail = makeLabel("LBLmedtail", ui.TXT_JusNom);
     ui.TXT_TxSForc = makeBox("TXT_TxSForc");
-    QLabel* LBLteif = makeLabel("LBLteif", QStringLiteral("TEIF:"), ui.TXT_TxSForc);
+    QLabel* LBLteif = makeLabel("LBLteif", ui.TXT_TxSForc);
     ui.TXT_TxIndProg = makeBox("TXT_TxIndProg");
-    QLabel* LBLip = makeLabel("LBLip", QStringLiteral("IP:"), ui.TXT_TxIndProg);
+    QLabel* LBLip = makeLabel("LBLip", ui.TXT_TxIndProg);
     ui.TXT_Tipo_Turb = makeBox("TXT_Tipo_Turb");
     ui.CMBtipo_turb = makeSelector("CMBtipo_turb");
-    QLabel* LBLturbtype = makeLabel("LBLturbtype", QStringLiteral("Turbin Type:"), ui.TXT_Tipo_Turb);
+    QLabel* LBLturbtype = makeLabel("LBLturbtype", ui.TXT_Tipo_Turb);
     ui.TXT_NGrMaq = makeBox("TXT_NGrMaq");
-    QLabel* LBLnumtunit = makeLabel("LBLnumtunit", QStringLiteral("Num Unit Types:"), ui.TXT_NGrMaq);
+    QLabel* LBLnumtunit = makeLabel("LBLnumtunit", ui.TXT_NGrMaq);
     ui.TXT_NKeyCur = makeBox("TXT_NKeyCur");
     QLabel* LBLndownpols =
-        makeLabel("LBLndownpols", QStringLiteral("Num.Downstream Pols:"), ui.TXT_NKeyCur);
-    QLabel* LBLperdas = makeLabel("LBLperdas", QStringLiteral("Losses"));
+        makeLabel("LBLndownpols", ui.TXT_NKeyCur);
+    QLabel* LBLperdas = makeLabel("LBLperdas");
     QFont heading = LBLperdas->font();
     heading.setBold(true);
     LBLperdas->setFont(heading);
     ui.TXT_TpPerda = makeBox("TXT_TpPerda");
     ui.CMBtp_perda = makeSelector("CMBtp_perda");
-    QLabel* LBLtipo = makeLabel("LBLtipo", QStringLiteral("Type:"), ui.TXT_TpPerda);
+    QLabel* LBLtipo = makeLabel("LBLtipo", ui.TXT_TpPerda);
     ui.TXT_Phd = makeBox("TXT_Phd");
-    QLabel* LBLvalor = makeLabel("LBLvalor", QStringLiteral("Value"), ui.TXT_Phd);
+    QLabel* LBLvalor = makeLabel("LBLvalor", ui.TXT_Phd);
     ui.TXT_FatCgMax = makeBox("TXT_FatCgMax");
     QLabel* LBLmaxfatcarga =
-        makeLabel("LBLmaxfatcarga", QStringLiteral("Maximum Load Factor:"), ui.TXT_FatCgMax);
+        makeLabel("LBLmaxfatcarga", ui.TXT_FatCgMax);
     ui.TXT_FatCgMin = makeBox("TXT_FatCgMin");
     QLabel* LBLminfatcarga =
-        makeLabel("LBLminfatcarga", QStringLiteral("Minimum Load Factor:"), ui.TXT_FatCgMin);
+        makeLabel("LBLminfatcarga", ui.TXT_FatCgMin);
     ui.TXT_VICF = makeBox("TXT_VICF");
     ui.CMBvicf = makeSelector("CMBvicf");
     QLabel* LBLinflspill =
-        makeLabel("LBLinflspill",
-                  QStringLiteral("Influency of Spilling in the Downstream Level:"), ui.TXT_VICF);
+        makeLabel("LBLinflspill", ui.TXT_VICF);
     // Two lines for the long caption, without making the whole form's height depend on
     // its width (which would keep the form from shrinking into a small screen).
     LBLinflspill->setWordWrap(true);
@@ -469,26 +450,13 @@ QGroupBox* TFRMeditor::buildPlantBox() {
     }
     ui.TXT_RepGrGer = makeBox("TXT_RepGrGer");
     ui.CMBrepgrger = makeSelector("CMBrepgrger");
-    QLabel* LBLrepset = makeLabel("LBLrepset", QStringLiteral("Representation type for the set:"),
-                          ui.TXT_RepGrGer);
+    QLabel* LBLrepset = makeLabel("LBLrepset", ui.TXT_RepGrGer);
     ui.TXT_QNaMH = makeBox("TXT_QNaMH");
     QLabel* LBLminhistflow =
-        makeLabel("LBLminhistflow", QStringLiteral("Min. Historical Inflow:"), ui.TXT_QNaMH);
+        makeLabel("LBLminhistflow", ui.TXT_QNaMH);
     ui.TXT_N_UBase = makeBox("TXT_N_UBase");
     QLabel* LBLnumbaseunits =
-        makeLabel("LBLnumbaseunits", QStringLiteral("Num. of Base Units:"), ui.TXT_N_UBase);
-
-    setHint(QStringLiteral("Specific Productivity (MW/m3/s/m)"), LBLprodesp, ui.TXT_Resp);
-    setHint(QStringLiteral("Medium Tailrace (m)"), LBLmedtail, ui.TXT_JusNom);
-    setHint(QStringLiteral("TEIF (%)"), LBLteif, ui.TXT_TxSForc);
-    setHint(QStringLiteral("IP (%)"), LBLip, ui.TXT_TxIndProg);
-    setHint(QStringLiteral("Max. Load Factor (%)"), LBLmaxfatcarga, ui.TXT_FatCgMax);
-    setHint(QStringLiteral("Min. Load Factor (%)"), LBLminfatcarga, ui.TXT_FatCgMin);
-    setHint(QStringLiteral("Min.Hist.Inflow (m3/s)"), LBLminhistflow, ui.TXT_QNaMH);
-    setHint(QStringLiteral("Infl. of Spilling in the Downstream Level (0 = NO , 1 = YES)"),
-            LBLinflspill, ui.TXT_VICF);
-    setHint(QStringLiteral("Set Repres.(0=aprox.,1=detailed.,2=simpl.)"), LBLrepset,
-            ui.TXT_RepGrGer);
+        makeLabel("LBLnumbaseunits", ui.TXT_N_UBase);
 
     column({{LBLprodesp, ui.TXT_Resp},
             {LBLmedtail, ui.TXT_JusNom},
@@ -508,7 +476,7 @@ QGroupBox* TFRMeditor::buildPlantBox() {
     LBLinflspill->setMaximumWidth(200);
     v->addLayout(fields);
 
-    QLabel* LBLunitypes = makeLabel("LBLunitypes", QStringLiteral("UNIT TYPES"));
+    QLabel* LBLunitypes = makeLabel("LBLunitypes");
     LBLunitypes->setFont(heading);
     v->addWidget(LBLunitypes);
     ui.StrGr_ConjMaq1 = makeGrid("StrGr_ConjMaq1", 5, 1);
@@ -555,7 +523,7 @@ QGroupBox* TFRMeditor::buildPlantBox() {
     machines->setColumnStretch(1, 5);
     v->addLayout(machines, 3);
 
-    QLabel* LBLpolsdown = makeLabel("LBLpolsdown", QStringLiteral("Downstream Polynomiums"));
+    QLabel* LBLpolsdown = makeLabel("LBLpolsdown");
     LBLpolsdown->setFont(heading);
     v->addWidget(LBLpolsdown);
     ui.StrGr_PolsJus = makeGrid("StrGr_PolsJus", 7, 1);
@@ -636,6 +604,10 @@ void TFRMeditor::buildForm() {
         atLeast(box, "-0000.00   m");
     atLeast(ui.TXT_Nome, "WWWWWWWWWWWW");
     atLeast(ui.TXT_Obs, "Observation of forty-three characters, wide.");
+    // The design's hints: the English of the language table.
+    for (const LanguageText& row : controlHints())
+        if (auto* control = findChild<QWidget*>(QString::fromLatin1(row.control)))
+            control->setToolTip(row.in(Language::English));
     fitGridColumns();
     // The machine and downstream grids grow with the window; this much they always show.
     const int rowHeight = ui.StrGr_ConjMaq1->verticalHeader()->defaultSectionSize();
