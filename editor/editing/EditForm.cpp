@@ -84,25 +84,14 @@ int findEntry(const QStringList& entries, const QString& text) {
     return -1;
 }
 
-// The entry that stands for a stored value no list offers.
+// The entry that stands for a stored value no list offers: its code, or the stored letter of
+// the regulation, and " - ".
 QString ownEntry(const QString& selector, const TUsinaHd& p) {
-    const auto coded = [](std::int32_t code) { return QString::number(code) + " - "; };
-    if (selector == u"CMBsistema")
-        return coded(p.Sistema);
-    if (selector == u"CMBempresa")
-        return coded(p.Empresa);
-    if (selector == u"CMBjusante")
-        return coded(p.Jusante);
-    if (selector == u"CMBdesvio")
-        return coded(p.Desvio);
-    if (selector == u"CMBtipo_turb")
-        return coded(p.TipoTurbina);
-    if (selector == u"CMBrepgrger")
-        return coded(p.RepConj);
-    if (selector == u"CMBvicf")
-        return coded(p.InflVert != 0 ? 1 : 0);
-    if (selector == u"CMBtp_perda")
-        return coded(p.TipoPerdas);
+    for (const PlantField& f : plantFields())
+        if (f.kind == FieldKind::Coded && selector == QLatin1String(f.selector) && f.integer)
+            return QString::number(f.entry == PlantField::Entry::FirstDigit ? p.*f.integer != 0
+                                                                          : p.*f.integer) +
+                   " - ";
     return QString(AnsiText::decodeByte(static_cast<unsigned char>(p.Reg))) + " - ";
 }
 
