@@ -1,6 +1,7 @@
 #include "editing/ConsistOk.h"
 
 #include "editing/NumberInput.h"
+#include "registry/PlantFields.h"
 #include "core/Dialogs.h"
 
 #include <initializer_list>
@@ -76,7 +77,7 @@ bool Checker::run() {
     m_valid = true;
     try {
         // 1: the code, only converted when there is one
-        check(empty("TXT_Cod") || intBox("TXT_Cod") <= 0 || intBox("TXT_Cod") >= 321, 0);
+        check(empty("TXT_Cod") || intBox("TXT_Cod") <= 0 || intBox("TXT_Cod") > MaxPlantCode, 0);
         // 2: the name, its trailing blanks (added by Save) not counting
         {
             QString name = box("TXT_Nome");
