@@ -161,7 +161,9 @@ const Column* find(const char* field, int element) {
 // the machine sets set by set, their curves, five downstream polynomials and the texts.
 QList<const Column*> buildCsvOrder() {
     QList<const Column*> order;
-    const auto add = [&](const char* field, int element = 0) { order.append(find(field, element)); };
+    const auto add = [&](const char* field, int element = 0) {
+        order.append(find(field, element));
+    };
     for (const char* f : {"Nome", "Sistema", "Empresa", "Posto", "PostoBDH", "Jusante", "Desvio",
                           "VolMax", "VolMin", "CotaMax", "CotaMin", "VolVert", "VolDesv"})
         add(f);

@@ -28,13 +28,13 @@ enum class Format {
 enum class Names { None, Systems, Companies, Plants, Turbines };
 
 struct Column {
-    QString label;       // the CSV's column name; "PJA0(6)" … for the elements it lacks
-    const char* field;   // the record field (TUsinaHd's member name)
-    int element = 0;     // index within the field, row-major ("QHT" 7 is set 2, term 2)
-    int offset = 0;      // in the record
-    int size = 4;        // 4 for a number, the field's width for a text
+    QString label;     // the CSV's column name; "PJA0(6)" … for the elements it lacks
+    const char* field; // the record field (TUsinaHd's member name)
+    int element = 0;   // index within the field, row-major ("QHT" 7 is set 2, term 2)
+    int offset = 0;    // in the record
+    int size = 4;      // 4 for a number, the field's width for a text
     Format format = Format::Integer;
-    int decimals = 0;    // Fixed
+    int decimals = 0; // Fixed
     Names names = Names::None;
 
     bool isReal() const { return format == Format::Fixed || format == Format::Exponent; }
