@@ -12,7 +12,7 @@
 
 #include <QHash>
 #include <algorithm>
-#include <cstring>
+#include <array>
 #include <vector>
 
 namespace {
