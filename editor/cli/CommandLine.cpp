@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/QualityCommands.h"
 #include "cli/StderrDialogs.h"
 #include "language/LanguageTexts.h"
 
@@ -27,9 +28,13 @@ const char* const Usage =
     "  quillmark --print-pdf REGISTRY OUTPUT [--pages FROM-TO]\n"
     "                                              print every plant in use to the PDF OUTPUT,\n"
     "                                              one page per plant (pages FROM to TO only)\n"
-    "Options of both modes:\n"
+    "  quillmark --check REGISTRY [--lang pt|en]   check every plant in use: Save's rules and\n"
+    "                                              the rules across plants\n"
+    "  quillmark --diff OLD NEW [--lang pt|en]     list what differs between two registries\n"
+    "Options of these modes:\n"
     "  --config FILE    read the turbine, subsystem and company names from FILE instead of\n"
     "                   the config.ini beside the program\n"
+    "  --lang pt|en     the language of --check's and --diff's texts (pt when not given)\n"
     "  --help           show this text\n"
     "  --version        show the program's version\n";
 
@@ -239,6 +244,8 @@ QString unusableArgument(int argc, char** argv) {
 }
 
 std::optional<int> runCommandLine(int argc, char** argv) {
+    if (isQualityCommand(argc, argv))
+        return runQualityCommand(argc, argv, Usage);
     if (argc < 2 || !isOption(argv[1]))
         return std::nullopt;
     // A name changed on its way in would read or write another file.

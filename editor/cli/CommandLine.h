@@ -1,5 +1,6 @@
 #pragma once
-// The reports from a script: --export-csv, --print-pdf, --config, --help, --version.
+// The reports from a script: --export-csv, --print-pdf, --config, --help, --version; and the
+// registry check and comparison, --check and --diff (cli/QualityCommands).
 
 #include <QString>
 #include <optional>

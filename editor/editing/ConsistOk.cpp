@@ -14,7 +14,9 @@ void Erro_Consist(Dialogs& dialogs, const QString& message, bool& valid) {
 namespace {
 
 // A text that cannot be read as a number ends the whole check.
-struct ConversionFailure {};
+struct ConversionFailure {
+    FormPlace place;
+};
 
 class Checker {
 public:
@@ -22,7 +24,7 @@ public:
             Dialogs& dialogs)
         : m_form(form), m_locale(locale), m_messages(messages), m_dialogs(dialogs) {}
 
-    bool run();
+    bool run(FormPlace* unread);
 
 private:
     QString box(const char* name) const { return m_form.box(QString::fromLatin1(name)); }
@@ -34,20 +36,24 @@ private:
         return false;
     }
 
-    std::int32_t intOf(const QString& text) const {
+    std::int32_t intBox(const char* name) const {
+        const QString text = box(name);
         const auto v = NumberInput::toInteger(text);
         if (!v)
-            throw ConversionFailure{};
+            throw ConversionFailure{{QString::fromLatin1(name), -1, -1, text}};
         return *v;
     }
-    double valOf(const QString& text) const {
+    double valOf(const QString& text, const char* control, int row = -1, int column = -1) const {
         const auto v = NumberInput::toReal(text, m_locale);
         if (!v)
-            throw ConversionFailure{};
+            throw ConversionFailure{{QString::fromLatin1(control), row, column, text}};
         return double(*v);
     }
-    std::int32_t intBox(const char* name) const { return intOf(box(name)); }
-    double val(const char* name) const { return valOf(box(name)); }
+    double val(const char* name) const { return valOf(box(name), name); }
+    // A grid's cell, read as a number.
+    double cell(const GridTexts& grid, const char* name, int row, int column) const {
+        return valOf(grid.at(row, column), name, row, column);
+    }
     // The boxes are converted one after another; the first one below zero decides, and the
     // ones after it are not read.
     bool anyNegative(std::initializer_list<const char*> names) const {
@@ -73,7 +79,7 @@ private:
     bool m_valid = true;
 };
 
-bool Checker::run() {
+bool Checker::run(FormPlace* unread) {
     m_valid = true;
     try {
         // 1: the code, only converted when there is one
@@ -107,7 +113,9 @@ bool Checker::run() {
         check(val("TXT_V_Ref") < val("TXT_VMin") || val("TXT_V_Ref") > val("TXT_VMax"), 46); // 18
         // 19, 20: the independent terms of both reservoir polynomials
         check(m_form.PCVA.at(0, 0).isEmpty() || m_form.PCVA.at(1, 0).isEmpty(), 15);
-        check(valOf(m_form.PCVA.at(0, 0)) == 0 || valOf(m_form.PCVA.at(1, 0)) == 0, 16);
+        check(cell(m_form.PCVA, "StrGr_PCVA", 0, 0) == 0 ||
+                  cell(m_form.PCVA, "StrGr_PCVA", 1, 0) == 0,
+              16);
         check(empty("TXT_NGrMaq"), 17);                                    // 21
         check(intBox("TXT_NGrMaq") < 0 || intBox("TXT_NGrMaq") > 5, 18);   // 22
         machineSetRules();                                                 // 23, 24
@@ -130,7 +138,9 @@ bool Checker::run() {
         check(intBox("TXT_QNaMH") < 0, 41);                                // 41
         check(empty("TXT_N_UBase"), 42);                                   // 42
         check(intBox("TXT_N_UBase") < 0, 43);                              // 43
-    } catch (const ConversionFailure&) {
+    } catch (const ConversionFailure& failure) {
+        if (unread)
+            *unread = failure.place;
         m_dialogs.message(MessageKind::Plain, m_messages(ConversionFailureEntry));
         return false;
     }
@@ -149,7 +159,7 @@ void Checker::machineSetRules() {
         check(anyCellEmpty, 19);
         bool negative = false;
         for (int c = 1; c <= 4 && !negative; ++c)
-            negative = valOf(grid1.at(s, c)) < 0;
+            negative = cell(grid1, "StrGr_ConjMaq1", int(s), c) < 0;
         check(negative, 20);
     }
     const GridTexts& grid2 = m_form.ConjMaq2;
@@ -162,7 +172,7 @@ void Checker::machineSetRules() {
                 anyCellEmpty = grid2.at(row, c).isEmpty();
             check(anyCellEmpty, 21);
             if (detailed)
-                check(valOf(grid2.at(row, 2)) == 0, 22);
+                check(cell(grid2, "StrGr_ConjMaq2", row, 2) == 0, 22);
         }
     }
 }
@@ -174,14 +184,14 @@ void Checker::downstreamRules() {
     for (std::int32_t p = 0; p < polynomials; ++p) {
         for (int c = 0; c <= 6; ++c)
             check(grid.at(p, c).isEmpty(), 28);
-        check(valOf(grid.at(p, 1)) == 0, 29);
-        check(valOf(grid.at(p, 6)) < 0, 30);
+        check(cell(grid, "StrGr_PolsJus", int(p), 1) == 0, 29);
+        check(cell(grid, "StrGr_PolsJus", int(p), 6) < 0, 30);
     }
 }
 
 } // namespace
 
 bool ConsistOk(const FormTexts& form, const QLocale& locale, const MessageText& messages,
-               Dialogs& dialogs) {
-    return Checker(form, locale, messages, dialogs).run();
+               Dialogs& dialogs, FormPlace* unread) {
+    return Checker(form, locale, messages, dialogs).run(unread);
 }

@@ -20,8 +20,17 @@ constexpr int ConversionFailureEntry = 44;
 // Shows the message in a warning box and marks the form invalid.
 void Erro_Consist(Dialogs& dialogs, const QString& message, bool& valid);
 
+// Where a number could not be read: a box by its control name, or a cell of a grid (the
+// grid's control name, its row and column).
+struct FormPlace {
+    QString control;
+    int row = -1;
+    int column = -1;
+    QString text; // what the box or cell held
+};
+
 // Runs the rules over the form; true when none failed and every number could be read.
 // Each failed rule shows its message through Erro_Consist; a conversion failure shows entry 44
-// in a plain box and ends the check with false.
+// in a plain box and ends the check with false, telling `unread` (when given) where it was.
 bool ConsistOk(const FormTexts& form, const QLocale& locale, const MessageText& messages,
-               Dialogs& dialogs);
+               Dialogs& dialogs, FormPlace* unread = nullptr);

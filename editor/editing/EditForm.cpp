@@ -133,6 +133,17 @@ QHash<QString, SelectorChoice> Monta_CMBs_Auxs_Edt(const LookupLists& lists,
     return result;
 }
 
+FormTexts changeFormTexts(std::int32_t code, const TUsinaHd& plant, const LookupLists& lists,
+                          const QStringList& plantNames, const QStringList& plantEntries,
+                          const QLocale& locale) {
+    const PlantTexts display = plantDisplayTexts(plant, lists, plantNames, locale);
+    FormTexts form = editTextsOf(display, QString::number(code), true);
+    const auto choices = Monta_CMBs_Auxs_Edt(lists, plantEntries, display.boxes, &plant);
+    for (auto it = choices.cbegin(); it != choices.cend(); ++it)
+        form.selectors.insert(it.key(), it.value().entries.value(it.value().selected));
+    return form;
+}
+
 TUsinaHd blankPlant() {
     TUsinaHd p; // every number zero
     p.Nome.fill(' ');

@@ -10,8 +10,10 @@
 #include "registry/TUsinaHd.h"
 
 #include <QHash>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <utility>
 
 // Cells of the empty-plant layout of the machine-set and downstream grids.
@@ -44,6 +46,13 @@ QHash<QString, SelectorChoice> Monta_CMBs_Auxs_Edt(const LookupLists& lists,
                                                    const QStringList& plantEntries,
                                                    const QHash<QString, QString>& displayBoxes,
                                                    const TUsinaHd* shown);
+
+// The form's texts for a stored plant as Change shows them: its display texts (plantNames
+// and plantEntries are the registry's name table and plant list) in the edit layout, the
+// code box holding its code, each selector's text as Change preselects it.
+FormTexts changeFormTexts(std::int32_t code, const TUsinaHd& plant, const LookupLists& lists,
+                          const QStringList& plantNames, const QStringList& plantEntries,
+                          const QLocale& locale);
 
 // The control names of the nine selectors and of the display boxes they replace, in the
 // record's order.

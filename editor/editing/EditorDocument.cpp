@@ -303,12 +303,7 @@ void EditorDocument::toEditLayout(bool cutSuffixes) {
 }
 
 FormTexts EditorDocument::changeTexts(std::int32_t code, const TUsinaHd& plant) const {
-    const PlantTexts display = plantDisplayTexts(plant, m_lookup, m_plantNames, m_locale);
-    FormTexts form = editTextsOf(display, QString::number(code), true);
-    const auto choices = ::Monta_CMBs_Auxs_Edt(m_lookup, m_entries, display.boxes, &plant);
-    for (auto it = choices.cbegin(); it != choices.cend(); ++it)
-        form.selectors.insert(it.key(), it.value().entries.value(it.value().selected));
-    return form;
+    return changeFormTexts(code, plant, m_lookup, m_plantNames, m_entries, m_locale);
 }
 
 bool EditorDocument::chooseDestination() {

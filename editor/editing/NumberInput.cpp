@@ -3,7 +3,10 @@
 #include "registry/NumberTexts.h"
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
+#include <string>
+#include <system_error>
 
 namespace NumberInput {
 
@@ -41,43 +44,54 @@ std::optional<std::int32_t> toInteger(const QString& text) {
 std::optional<float> toReal(const QString& text, const QLocale& locale) {
     const QString s = text.trimmed();
     const QChar separator = NumberTexts::decimalSeparator(locale);
-    QString ascii; // the same number in the C locale's notation
-    ascii.reserve(s.size());
+    std::string ascii; // the same number in the C locale's notation
+    ascii.reserve(std::size_t(s.size()));
+    const auto append = [&](qsizetype from, qsizetype to) {
+        for (qsizetype i = from; i < to; ++i)
+            ascii += char(s.at(i).unicode());
+    };
     qsizetype pos = 0;
+    // No plus sign: the conversion below takes a minus only.
     if (pos < s.size() && (s.at(pos) == u'+' || s.at(pos) == u'-'))
-        ascii.append(s.at(pos++));
+        if (s.at(pos++) == u'-')
+            ascii += '-';
     const qsizetype intStart = pos;
     pos = skipDigits(s, pos);
-    ascii.append(QStringView(s).mid(intStart, pos - intStart));
+    append(intStart, pos);
     qsizetype digits = pos - intStart;
     if (pos < s.size() && s.at(pos) == separator) {
         ++pos;
         const qsizetype fracStart = pos;
         pos = skipDigits(s, pos);
-        ascii.append(u'.');
-        ascii.append(QStringView(s).mid(fracStart, pos - fracStart));
+        ascii += '.';
+        append(fracStart, pos);
         digits += pos - fracStart;
     }
     if (digits == 0)
         return std::nullopt;
     if (pos < s.size() && (s.at(pos) == u'e' || s.at(pos) == u'E')) {
-        ascii.append(u'e');
+        ascii += 'e';
         ++pos;
         if (pos < s.size() && (s.at(pos) == u'+' || s.at(pos) == u'-'))
-            ascii.append(s.at(pos++));
+            ascii += char(s.at(pos++).unicode());
         const qsizetype expStart = pos;
         pos = skipDigits(s, pos);
         if (pos == expStart)
             return std::nullopt;
-        ascii.append(QStringView(s).mid(expStart, pos - expStart));
+        append(expStart, pos);
     }
     if (pos != s.size())
         return std::nullopt;
-    bool ok = false;
-    const double value = QLocale::c().toDouble(ascii, &ok);
-    // An exponent too large makes the C conversion fail or give infinity: either way out of
-    // range. Values that underflow become zero, as a typed 1e-60 means nothing else.
-    if (!ok || !std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
+    // The C conversion, correctly rounded, without the locale's machinery (the registry check
+    // reads every number of every plant). Like the C locale's conversion it refuses a value
+    // that overflows or that underflows to zero, so an exponent too large is out of range
+    // either way. Values below the smallest float become zero, as a typed 1e-60 means
+    // nothing else.
+    double value = 0;
+    const char* end = ascii.data() + ascii.size();
+    const auto [stop, error] = std::from_chars(ascii.data(), end, value);
+    if (error != std::errc{} || stop != end || !std::isfinite(value) ||
+        std::fabs(value) > double(FLT_MAX))
         return std::nullopt;
     return float(value);
 }

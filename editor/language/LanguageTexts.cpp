@@ -1,5 +1,6 @@
 #include "language/LanguageTexts.h"
 
+#include <iterator>
 
 namespace {
 
@@ -25,6 +26,9 @@ constexpr LanguageText kMenuCaptions[] = {
     {"MnEditPlantCreate", "&Criar", "&Create"},
     {"MnEditPlantChange", "&Alterar", "C&hange"},
     {"MnEditPlantDel", "&Excluir", "&Delete"},
+    {"MnTools", "&Ferramentas", "&Tools"},
+    {"MnToolsCheck", "&Verificar Cadastro...", "&Check Registry..."},
+    {"MnToolsCompare", "Co&mparar com...", "Co&mpare with..."},
     {"MnHelp", "A&juda", "&Help"},
     {"MnHelpAbout", "&Sobre o Velarin...", "&About Velarin..."},
     // The language items read the same in every language.
@@ -194,4 +198,54 @@ std::array<QString, 3> sectionCaptions(int lingua) {
             if (QLatin1String(row.control) == QStringLiteral("GroupBox%1").arg(i + 1))
                 captions[i] = row.in(languageOf(lingua));
     return captions;
+}
+
+namespace {
+
+// In the order of QualityText.
+constexpr LanguageText kQualityTexts[] = {
+    {"DownstreamMissing", "Usina de jusante %1 inexistente no Cadastro.",
+     "Downstream plant %1 is not in the registry."},
+    {"DeviationMissing", "Usina de desvio %1 inexistente no Cadastro.",
+     "Deviation plant %1 is not in the registry."},
+    {"CascadeCycle", "Ciclo na cascata: %1.", "Cascade cycle: %1."},
+    {"RepeatedName", "Nome repetido: usinas %1 e %2.", "Repeated name: plants %1 and %2."},
+    {"UnreadableValue", "%1 Valor ilegível em %2: \"%3\".", "%1 Unreadable value in %2: \"%3\"."},
+    {"CheckSummary", "%1 usinas verificadas, %2 com problemas.",
+     "%1 plants checked, %2 with problems."},
+    {"PlantAdded", "Usina incluída", "Plant added"},
+    {"PlantRemoved", "Usina excluída", "Plant removed"},
+    {"DiffSummary", "%1 usinas diferentes (%2 incluídas, %3 excluídas, %4 alteradas).",
+     "%1 plants differ (%2 added, %3 removed, %4 changed)."},
+    {"CannotRead", "O Cadastro %1 não pode ser lido.", "The registry %1 cannot be read."},
+    {"CheckTitle", "Verificação do Cadastro", "Registry Check"},
+    {"CompareTitle", "Comparação de Cadastros", "Registry Comparison"},
+    {"ColumnCode", "Código", "Code"},
+    {"ColumnPlant", "Usina", "Plant"},
+    {"ColumnMessage", "Mensagem", "Message"},
+    {"ColumnField", "Campo", "Field"},
+    {"ColumnOld", "Valor antigo", "Old value"},
+    {"ColumnNew", "Valor novo", "New value"},
+    {"RegistryFile", "Cadastro: %1", "Registry: %1"},
+    {"OldFile", "Antigo: %1", "Old: %1"},
+    {"NewFile", "Novo: %1", "New: %1"},
+    {"Refresh", "&Atualizar", "&Refresh"},
+    {"CompareDialogTitle", "Comparar com o Cadastro", "Compare with Registry"},
+    {"UsageCheck", "A opção --check pede o nome de um Cadastro.",
+     "The option --check needs one registry name."},
+    {"UsageDiff", "A opção --diff pede os nomes de dois Cadastros.",
+     "The option --diff needs two registry names."},
+    {"UsageOneCommand", "Só uma das opções --check e --diff pode ser dada.",
+     "Only one of --check and --diff can be given."},
+    {"UsageLanguage", "--lang aceita pt ou en: %1", "--lang takes pt or en: %1"},
+    {"UsageNoCommand", "--lang vai com --check ou --diff.", "--lang goes with --check or --diff."},
+    {"UsageArgument", "Argumento desconhecido: %1", "Unknown argument: %1"},
+};
+
+static_assert(std::size(kQualityTexts) == std::size_t(QualityText::UsageArgument) + 1);
+
+} // namespace
+
+QString qualityText(QualityText text, Language language) {
+    return kQualityTexts[int(text)].in(language);
 }

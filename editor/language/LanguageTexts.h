@@ -46,3 +46,38 @@ QString languageMessage(LanguageMessage message, int lingua);
 
 // The captions of the three sections (GroupBox1..3) for a Lingua, as above.
 std::array<QString, 3> sectionCaptions(int lingua);
+
+// The texts of the registry check and the registry comparison, on the command line and in
+// their windows. %1, %2 … are filled in by the caller.
+enum class QualityText {
+    DownstreamMissing, // the downstream plant %1 names no plant in use
+    DeviationMissing,  // the deviation plant %1 names no plant in use
+    CascadeCycle,      // %1: "a -> b -> a"
+    RepeatedName,      // plants %1 and %2
+    UnreadableValue,   // %1 validation entry 44, %2 the box's label, %3 its text
+    CheckSummary,      // %1 plants checked, %2 with findings
+    PlantAdded,
+    PlantRemoved,
+    DiffSummary, // %1 differ, %2 added, %3 removed, %4 changed
+    CannotRead,  // %1 the registry
+    CheckTitle,
+    CompareTitle,
+    ColumnCode,
+    ColumnPlant,
+    ColumnMessage,
+    ColumnField,
+    ColumnOld,
+    ColumnNew,
+    RegistryFile, // %1 the registry checked
+    OldFile,      // %1
+    NewFile,      // %1
+    Refresh,
+    CompareDialogTitle, // the open dialog of "Compare with..."
+    UsageCheck,         // --check without its file
+    UsageDiff,          // --diff without its two files
+    UsageOneCommand,    // --check and --diff together
+    UsageLanguage,      // %1 the value given to --lang
+    UsageNoCommand,     // --lang or --config without a command
+    UsageArgument,      // %1 an argument too many
+};
+QString qualityText(QualityText text, Language language);

@@ -5,6 +5,7 @@
 #include "reports/PrintJobs.h"
 #include "reports/ReportPrinter.h"
 #include "window/LanguageApply.h"
+#include "window/QualityTools.h"
 #include "window/TfrmHelpAbout.h"
 
 #include <QAbstractItemView>
@@ -42,6 +43,12 @@ TFRMeditor::TFRMeditor(Dialogs& dialogs, QStringList arguments, QString configDi
     buildForm();
     connectHandlers();
     connectEdits();
+    // A plant chosen in a Tools window is shown as one chosen in the list.
+    m_tools = std::make_unique<QualityTools>(*this, dialogs, [this](int index) {
+        m_doc->setListIndex(index);
+        m_doc->showSelected();
+        render();
+    });
     resize(808, 580);
     setWindowState(windowState() | Qt::WindowMaximized);
     runGuarded([this] {
@@ -94,6 +101,7 @@ void TFRMeditor::render() {
     setWindowTitle(m_doc->title());
     renderList();
     renderForm();
+    m_tools->updateMenu();
     m_rendering = false;
 }
 
@@ -316,6 +324,7 @@ void TFRMeditor::MnEditLanguageClick(int lingua) {
     m_rendering = false;
     if (!missing.isEmpty())
         qWarning("Controls without their language texts: %s", qPrintable(missing.join(", ")));
+    m_tools->languageChanged();
 }
 
 void TFRMeditor::MnHelpAboutClick() {

@@ -21,6 +21,7 @@ class QMenu;
 class QPushButton;
 class QSvgWidget;
 class QTableWidget;
+class QualityTools;
 class ReportPrinter;
 class TfrmHelpAbout;
 
@@ -213,6 +214,7 @@ private:
     std::unique_ptr<EditorDocument> m_doc;
     std::unique_ptr<ReportPrinter> m_reports;
     std::unique_ptr<TfrmHelpAbout> m_about;
+    std::unique_ptr<QualityTools> m_tools; // the Tools menu and its windows
     QStringList m_arguments;
     SinalColor m_signal = SinalColor::Red;
     bool m_firstActivationDone = false;

@@ -82,6 +82,9 @@ private slots:
         row("point: huge exponent", "en_US", "1e400", false, 0);
         row("point: near the largest float32", "en_US", "3.4e38", true, 3.4e38f);
         row("point: underflow is zero", "en_US", "1e-60", true, 0.0f);
+        row("point: subnormal double is zero", "en_US", "1e-320", true, 0.0f);
+        row("point: below every double refused", "en_US", "1e-400", false, 0);
+        row("point: zero with a huge exponent", "en_US", "0e-999", true, 0.0f);
         row("point: empty", "en_US", "", false, 0);
         row("comma: decimals", "pt_BR", "1234,5", true, 1234.5f);
         row("comma: exponent form", "pt_BR", "1,234560E+02", true, 123.456f);

@@ -20,8 +20,8 @@
 
 namespace {
 
-const QStringList kSubmenus = {"MnFile",       "MnFilePrint", "MnEdit", "MnEditLang",
-                               "MnEditSearch", "MnEditPlant", "MnHelp"};
+const QStringList kSubmenus = {"MnFile",       "MnFilePrint", "MnEdit",  "MnEditLang",
+                               "MnEditSearch", "MnEditPlant", "MnTools", "MnHelp"};
 
 // Menus, labels, group boxes and boxes named as the main window names them, plus a few
 // controls the language leaves alone.
@@ -35,9 +35,10 @@ struct Tree {
         auto* layout = new QVBoxLayout(central);
         QHash<QString, QMenu*> menus;
         for (const QString& name : kSubmenus) {
-            QMenu* parent = name == "MnFile" || name == "MnEdit" || name == "MnHelp"
-                                ? nullptr
-                                : menus.value(name.startsWith("MnFile") ? "MnFile" : "MnEdit");
+            QMenu* parent =
+                name == "MnFile" || name == "MnEdit" || name == "MnTools" || name == "MnHelp"
+                    ? nullptr
+                    : menus.value(name.startsWith("MnFile") ? "MnFile" : "MnEdit");
             QMenu* menu = parent ? parent->addMenu(name) : window->menuBar()->addMenu(name);
             menu->setObjectName(name); // the menu, not its action, carries the name
             menus.insert(name, menu);
@@ -49,6 +50,7 @@ struct Tree {
                             : row.controls.startsWith("MnFilePrint")  ? "MnFilePrint"
                             : row.controls.startsWith("MnEditSearch") ? "MnEditSearch"
                             : row.controls.startsWith("MnEditPlant")  ? "MnEditPlant"
+                            : row.controls.startsWith("MnTools")      ? "MnTools"
                             : row.controls.startsWith("MnFile")       ? "MnFile"
                                                                       : "MnHelp";
             QAction* action = menus.value(owner)->addAction(row.controls);

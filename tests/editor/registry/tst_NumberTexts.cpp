@@ -37,6 +37,11 @@ void TestNumberTexts::fixed_data() {
     QTest::newRow("no decimals") << 41.6 << 0 << "42";
     QTest::newRow("rounding half away") << 0.125 << 2 << "0.13";
     QTest::newRow("binary below the half") << 2.675 << 2 << "2.67";
+    // Exact halves round away from zero, whether the digit kept is odd or even.
+    QTest::newRow("half, even digit kept") << 100.25 << 1 << "100.3";
+    QTest::newRow("half, no decimals") << 2.5 << 0 << "3";
+    QTest::newRow("half, negative") << -0.125 << 2 << "-0.13";
+    QTest::newRow("half carrying") << 9.5 << 0 << "10";
     QTest::newRow("float value") << double(768.06f) << 2 << "768.06";
     QTest::newRow("negative") << -12.345 << 2 << "-12.35";
     QTest::newRow("negative zero") << -0.0 << 2 << "0.00";
@@ -75,6 +80,10 @@ void TestNumberTexts::exponent_data() {
     QTest::newRow("negative") << -0.00021 << "-2.100000E-04";
     QTest::newRow("seven digits rounded") << 1.23456789 << "1.234568E+00";
     QTest::newRow("rounding to the next power") << 9.9999999 << "1.000000E+01";
+    QTest::newRow("half, even digit kept") << 12345665.0 << "1.234567E+07";
+    QTest::newRow("half, odd digit kept") << 12345675.0 << "1.234568E+07";
+    QTest::newRow("half carrying to the next power") << -99999995.0 << "-1.000000E+08";
+    QTest::newRow("half of a fraction") << 0.00048828125 << "4.882813E-04";
     QTest::newRow("float coefficient") << double(-1.695e-08f) << "-1.695000E-08";
     QTest::newRow("blank record float") << double(1.3563156e-19f) << "1.356316E-19";
     QTest::newRow("largest float") << double(std::numeric_limits<float>::max()) << "3.402823E+38";

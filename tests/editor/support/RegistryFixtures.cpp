@@ -75,6 +75,13 @@ TUsinaHd fullPlant(const QString& name) {
     return p;
 }
 
+TUsinaHd validPlant(const QString& name, std::int32_t jusante) {
+    TUsinaHd p = fullPlant(name);
+    p.PH[0][0] = 1.0f;
+    p.Jusante = jusante;
+    return p;
+}
+
 QByteArray registryBytes(int records, const QList<std::pair<int, TUsinaHd>>& plants) {
     QByteArray bytes(qsizetype(records) * RecordSize, ' ');
     for (const auto& [code, plant] : plants)

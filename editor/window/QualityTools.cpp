@@ -1,0 +1,167 @@
+#include "window/QualityTools.h"
+
+#include "core/Dialogs.h"
+#include "editing/Destination.h"
+#include "editing/EditorDocument.h"
+#include "registry/PlantList.h"
+#include "registry/TCadHd.h"
+#include "tools/RegistryCheck.h"
+#include "tools/RegistryDiff.h"
+#include "window/ResultWindow.h"
+#include "window/TFRMeditor.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+
+QualityTools::QualityTools(TFRMeditor& window, Dialogs& dialogs, std::function<void(int)> showPlant)
+    : m_window(window), m_doc(window.document()), m_dialogs(dialogs),
+      m_showPlant(std::move(showPlant)) {
+    // After Edit, as the other menus: named on the menu and on its action.
+    m_menu = new QMenu(QStringLiteral("&Tools"), window.menuBar());
+    m_menu->setObjectName(QStringLiteral("MnTools"));
+    m_menu->menuAction()->setObjectName(QStringLiteral("MnTools"));
+    window.menuBar()->insertMenu(window.ui.MnHelp->menuAction(), m_menu);
+    m_check = m_menu->addAction(QStringLiteral("&Check Registry..."));
+    m_check->setObjectName(QStringLiteral("MnToolsCheck"));
+    m_compare = m_menu->addAction(QStringLiteral("Co&mpare with..."));
+    m_compare->setObjectName(QStringLiteral("MnToolsCompare"));
+    const auto guarded = [this](void (QualityTools::*handler)()) {
+        return [this, handler] { m_window.runGuarded([this, handler] { (this->*handler)(); }); };
+    };
+    connect(m_check, &QAction::triggered, this, guarded(&QualityTools::check));
+    connect(m_compare, &QAction::triggered, this, guarded(&QualityTools::compareWith));
+    updateMenu();
+}
+
+QualityTools::~QualityTools() = default;
+
+void QualityTools::updateMenu() {
+    m_menu->menuAction()->setEnabled(!m_doc.registryFileName().isEmpty() && !m_doc.editing());
+}
+
+void QualityTools::languageChanged() {
+    if (m_checkWindow && m_checkWindow->isVisible())
+        refreshCheck();
+    if (m_compareWindow && m_compareWindow->isVisible())
+        refreshComparison();
+}
+
+Language QualityTools::language() const {
+    return m_doc.lingua() == int(Language::English) ? Language::English : Language::Portuguese;
+}
+
+QString QualityTools::shownRegistry() const {
+    const QString& registry = m_doc.registryFileName();
+    const bool scratch = Destination::sameFile(registry, m_doc.scratchPath());
+    return QDir::toNativeSeparators(
+        scratch && !m_doc.destFileName().isEmpty() ? m_doc.destFileName() : registry);
+}
+
+bool QualityTools::read(const QString& path, QByteArray& bytes, QString& failure) {
+    if (readWholeFile(path, bytes))
+        return true;
+    const QString shown =
+        path == m_doc.registryFileName() ? shownRegistry() : QDir::toNativeSeparators(path);
+    failure = qualityText(QualityText::CannotRead, language()).arg(shown);
+    m_dialogs.message(MessageKind::Plain, failure);
+    return false;
+}
+
+void QualityTools::showPlant(int code) {
+    // An edit under way keeps its plant; a code no longer listed has nothing to show.
+    if (m_doc.editing())
+        return;
+    const bool byCode = m_doc.listMode() == EditorDocument::ListMode::ByCode;
+    const QStringList& entries = m_doc.listEntries();
+    for (int i = 0; i < entries.size(); ++i)
+        if (codeTextOfEntry(entries.at(i), byCode).toInt() == code) {
+            m_window.runGuarded([&] { m_showPlant(i); });
+            m_window.raise();
+            m_window.activateWindow();
+            return;
+        }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Check Registry
+
+void QualityTools::check() {
+    if (!m_checkWindow) {
+        m_checkWindow = std::make_unique<ResultWindow>(QStringLiteral("FRMcheck"));
+        m_checkWindow->refreshRequested = [this] {
+            m_window.runGuarded([this] { refreshCheck(); });
+        };
+        m_checkWindow->plantRequested = [this](int code) { showPlant(code); };
+    }
+    refreshCheck();
+    m_checkWindow->show();
+    m_checkWindow->raise();
+    m_checkWindow->activateWindow();
+}
+
+void QualityTools::refreshCheck() {
+    const Language lang = language();
+    ResultWindow::Contents contents;
+    contents.title = qualityText(QualityText::CheckTitle, lang);
+    contents.files = {qualityText(QualityText::RegistryFile, lang).arg(shownRegistry())};
+    contents.headers = {qualityText(QualityText::ColumnCode, lang),
+                        qualityText(QualityText::ColumnPlant, lang),
+                        qualityText(QualityText::ColumnMessage, lang)};
+    contents.refresh = qualityText(QualityText::Refresh, lang);
+    QByteArray bytes;
+    if (read(m_doc.registryFileName(), bytes, contents.summary)) {
+        const CheckReport report = checkRegistry(bytes, m_doc.lookup(), m_doc.locale(), lang);
+        for (const CheckFinding& finding : report.findings)
+            contents.rows.append(findingCells(finding));
+        contents.summary = checkSummary(report, lang);
+    }
+    m_checkWindow->setContents(contents);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Compare with...
+
+void QualityTools::compareWith() {
+    const Language lang = language();
+    const QString chosen = m_dialogs.openFile(qualityText(QualityText::CompareDialogTitle, lang),
+                                              openDialogTexts(lang).filter, m_doc.startDir());
+    if (chosen.isEmpty())
+        return;
+    m_other = chosen;
+    if (!m_compareWindow) {
+        m_compareWindow = std::make_unique<ResultWindow>(QStringLiteral("FRMcompare"));
+        m_compareWindow->refreshRequested = [this] {
+            m_window.runGuarded([this] { refreshComparison(); });
+        };
+        m_compareWindow->plantRequested = [this](int code) { showPlant(code); };
+    }
+    refreshComparison();
+    m_compareWindow->show();
+    m_compareWindow->raise();
+    m_compareWindow->activateWindow();
+}
+
+void QualityTools::refreshComparison() {
+    const Language lang = language();
+    ResultWindow::Contents contents;
+    contents.title = qualityText(QualityText::CompareTitle, lang);
+    contents.files = {
+        qualityText(QualityText::OldFile, lang).arg(shownRegistry()),
+        qualityText(QualityText::NewFile, lang).arg(QDir::toNativeSeparators(m_other))};
+    contents.headers = {
+        qualityText(QualityText::ColumnCode, lang), qualityText(QualityText::ColumnPlant, lang),
+        qualityText(QualityText::ColumnField, lang), qualityText(QualityText::ColumnOld, lang),
+        qualityText(QualityText::ColumnNew, lang)};
+    contents.refresh = qualityText(QualityText::Refresh, lang);
+    QByteArray before, after;
+    if (read(m_doc.registryFileName(), before, contents.summary) &&
+        read(m_other, after, contents.summary)) {
+        const DiffReport report = diffRegistries(before, after, m_doc.locale());
+        for (const DiffLine& line : report.lines)
+            contents.rows.append(diffCells(line, lang));
+        contents.summary = diffSummary(report, lang);
+    }
+    m_compareWindow->setContents(contents);
+}

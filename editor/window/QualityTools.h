@@ -1,0 +1,55 @@
+#pragma once
+// The Tools menu of the main window: Check Registry and Compare with..., each opening a
+// window of its own (not modal) with the findings of the registry check or comparison. The
+// menu is on only while a registry is loaded and no edit is under way.
+
+#include "language/LanguageTexts.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class Dialogs;
+class EditorDocument;
+class QAction;
+class QMenu;
+class ResultWindow;
+class TFRMeditor;
+
+class QualityTools : public QObject {
+    Q_OBJECT
+
+public:
+    // showPlant shows the plant list's entry of that index in the main window.
+    QualityTools(TFRMeditor& window, Dialogs& dialogs, std::function<void(int)> showPlant);
+    ~QualityTools() override;
+
+    // The menu's state after every command of the main window.
+    void updateMenu();
+    // Open result windows follow the interface language.
+    void languageChanged();
+
+private:
+    void check();
+    void compareWith();
+    void refreshCheck();
+    void refreshComparison();
+    void showPlant(int code);
+    Language language() const;
+    // The registry in use as the user knows it: for the scratch copy, the destination it copies.
+    QString shownRegistry() const;
+    // The file's bytes; false, with the failure told and its text in `failure`, when unreadable.
+    bool read(const QString& path, QByteArray& bytes, QString& failure);
+
+    TFRMeditor& m_window;
+    EditorDocument& m_doc;
+    Dialogs& m_dialogs;
+    std::function<void(int)> m_showPlant;
+    QMenu* m_menu;
+    QAction* m_check;
+    QAction* m_compare;
+    QString m_other; // the registry the last comparison read as the new one
+    std::unique_ptr<ResultWindow> m_checkWindow;
+    std::unique_ptr<ResultWindow> m_compareWindow;
+};

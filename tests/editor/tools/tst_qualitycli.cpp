@@ -1,0 +1,149 @@
+// quillmark --check and --diff run as processes: the exact output, the exit status 0, 1 or 2,
+// and the other commands' statuses left as they were.
+
+#include "EditingSupport.h"
+#include "RegistryFixtures.h"
+#include "registry/PlantCodec.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using RegistryFixtures::registryBytes;
+using RegistryFixtures::validPlant;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run quillmark(const QStringList& args, const QString& lang) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_NUMERIC", "QT_QPA_PLATFORM", "DISPLAY"})
+        env.remove(QString::fromLatin1(name));
+    env.insert("LANG", lang);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(QUILLMARK_EXE), args);
+    Run run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QByteArray twoPlants() {
+    TUsinaHd bad = validPlant(QStringLiteral("RUIM"));
+    bad.Posto = 0;
+    return registryBytes(3, {{1, validPlant(QStringLiteral("BOA"))}, {2, bad}});
+}
+
+QByteArray oneBitLater() {
+    QByteArray bytes = twoPlants();
+    bytes[plantFieldSpan("VolMax").offset] = char(bytes[plantFieldSpan("VolMax").offset] + 1);
+    return bytes;
+}
+
+} // namespace
+
+class TestQualityCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void run_data();
+    void run();
+};
+
+// "A" and "B" in the arguments name the two files written first (a missing one is not written).
+void TestQualityCli::run_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("a");
+    QTest::addColumn<QByteArray>("b");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err"); // a line stderr holds
+    const QString C = QStringLiteral("C.UTF-8");
+    const QString rule = EditingSupport::validationText(1, 2);
+    QTest::newRow("check, a finding")
+        << QStringList{"--check", "A"} << twoPlants() << QByteArray() << C << 1
+        << "2\tRUIM\t" + rule + "\n2 usinas verificadas, 1 com problemas.\n"
+        << QString();
+    QTest::newRow("check in English, config first")
+        << QStringList{"--config", QUILLMARK_SAMPLES_DIR "/config.ini", "--check", "A", "--lang",
+                       "en"}
+        << twoPlants() << QByteArray() << C << 1
+        << "2\tRUIM\t" + EditingSupport::validationText(2, 2) +
+               "\n2 plants checked, 1 with problems.\n"
+        << QString();
+    QTest::newRow("check, nothing found")
+        << QStringList{"--check", "A"} << registryBytes(1, {{1, validPlant("BOA")}}) << QByteArray()
+        << C << 0 << "1 usinas verificadas, 0 com problemas.\n"
+        << QString();
+    QTest::newRow("check, unreadable")
+        << QStringList{"--check", "missing.dat"} << QByteArray() << QByteArray() << C << 2
+        << QString() << "O Cadastro missing.dat não pode ser lido.";
+    QTest::newRow("diff, the same")
+        << QStringList{"--diff", "A", "B"} << twoPlants() << twoPlants() << C << 0
+        << "0 usinas diferentes (0 incluídas, 0 excluídas, 0 alteradas).\n"
+        << QString();
+    QTest::newRow("diff, one bit, comma locale")
+        << QStringList{"--diff", "A", "B"} << twoPlants() << oneBitLater() << "pt_BR.UTF-8" << 1
+        << "1\tBOA\tVol.Máx.(hm3)\t22950\t22950,002\n"
+           "1 usinas diferentes (0 incluídas, 0 excluídas, 1 alteradas).\n"
+        << QString();
+    QTest::newRow("diff, English")
+        << QStringList{"--lang=en", "--diff", "A", "B"} << twoPlants()
+        << registryBytes(3, {{3, validPlant("NOVA")}}) << C << 1
+        << "1\tBOA\tPlant removed\n2\tRUIM\tPlant removed\n3\tNOVA\tPlant added\n"
+           "3 plants differ (1 added, 2 removed, 0 changed).\n"
+        << QString();
+    QTest::newRow("diff, new unreadable")
+        << QStringList{"--diff", "A", "missing.dat"} << twoPlants() << QByteArray() << C << 2
+        << QString() << "O Cadastro missing.dat não pode ser lido.";
+    const auto usage = [&](const char* name, const QStringList& args, const char* err) {
+        QTest::newRow(name) << args << QByteArray() << QByteArray() << C << 2 << QString()
+                            << QString::fromUtf8(err);
+    };
+    usage("check without a registry", {"--check"}, "A opção --check pede o nome de um Cadastro.");
+    usage("both", {"--check", "a", "--diff", "b", "c"},
+          "Só uma das opções --check e --diff pode ser dada.");
+    usage("unknown language", {"--lang", "fr", "--check", "a"}, "--lang aceita pt ou en: fr");
+    usage("English, no registry", {"--lang", "en", "--check"},
+          "The option --check needs one registry name.");
+    // The export keeps its own statuses: --lang is not one of its options.
+    QTest::newRow("export keeps status 1")
+        << QStringList{"--export-csv", "A", "out.csv", "--lang", "en"} << twoPlants()
+        << QByteArray() << C << 1 << QString() << "Unknown option 'lang'.";
+}
+
+void TestQualityCli::run() {
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, a);
+    QFETCH(QByteArray, b);
+    QFETCH(QString, lang);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QTemporaryDir dir;
+    QVERIFY(!a.isNull() || !args.contains("A"));
+    for (QString& arg : args)
+        if (arg == u"A" || arg == u"B") {
+            arg = RegistryFixtures::writeFile(dir.path(), arg + ".DAT", arg == u"A" ? a : b);
+            QVERIFY(!arg.isEmpty());
+        }
+    QDir::setCurrent(dir.path()); // the missing registry is named as given
+    const Run run = quillmark(args, lang);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.out, out);
+    if (!err.isEmpty())
+        QVERIFY2(run.err.split(u'\n').contains(err), qPrintable(run.err));
+}
+
+QTEST_GUILESS_MAIN(TestQualityCli)
+#include "tst_qualitycli.moc"

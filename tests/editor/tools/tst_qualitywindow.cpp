@@ -1,0 +1,180 @@
+// The Tools menu and its windows, driven as a user drives them: when the menu is on, what the
+// check and comparison windows show, a double-click, Refresh.
+
+#include "EditorHarness.h"
+#include "RegistryFixtures.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <functional>
+
+using RegistryFixtures::registryBytes;
+using RegistryFixtures::validPlant;
+
+namespace {
+
+// Plant 2 fails a rule, plant 10 flows into a plant that is not there.
+QByteArray registry() {
+    TUsinaHd bad = validPlant(QStringLiteral("RUIM"));
+    bad.Posto = 0;
+    return registryBytes(12, {{1, validPlant(QStringLiteral("BOA"))},
+                              {2, bad},
+                              {10, validPlant(QStringLiteral("DEZ"), 11)}});
+}
+
+QWidget* topLevel(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+QStringList rows(const QTableWidget* table) {
+    QStringList out;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c)
+            cells << (table->item(r, c) ? table->item(r, c)->text() : QString());
+        out << cells.join(u'|');
+    }
+    return out;
+}
+
+// As the platform delivers a double-click: a click, then the double-click event.
+void doubleClick(QTableWidget* table, int row) {
+    const QPoint at = table->visualItemRect(table->item(row, 1)).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+}
+
+using Step = std::function<void(EditorHarness&, TFRMeditor&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Step)
+
+class TestQualityWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuState_data();
+    void menuState();
+    void checkWindow();
+    void compareWindow();
+};
+
+void TestQualityWindow::menuState_data() {
+    QTest::addColumn<bool>("load");
+    QTest::addColumn<Step>("step");
+    QTest::addColumn<bool>("enabled");
+    const Step none = [](EditorHarness&, TFRMeditor&) {};
+    QTest::newRow("no registry") << false << none << false;
+    QTest::newRow("loaded") << true << none << true;
+    QTest::newRow("changing") << true << Step([](EditorHarness& h, TFRMeditor& w) {
+        h.dialogs.saveFileAnswers.enqueue(h.path("DEST.DAT"));
+        w.ui.MnEditPlantChange->trigger();
+    }) << false;
+    QTest::newRow("creating, then cancelled") << true << Step([](EditorHarness& h, TFRMeditor& w) {
+        h.dialogs.saveFileAnswers.enqueue(h.path("DEST.DAT"));
+        w.ui.MnEditPlantCreate->trigger();
+        QVERIFY(!w.findChild<QMenu*>("MnTools")->menuAction()->isEnabled());
+        w.ui.BTNcancelchange->click();
+    }) << true;
+}
+
+void TestQualityWindow::menuState() {
+    QFETCH(bool, load);
+    QFETCH(Step, step);
+    QFETCH(bool, enabled);
+    EditorHarness h;
+    const QString path = h.writeFile("HIDR.DAT", registry());
+    TFRMeditor& w = h.start(load ? QStringList{path} : QStringList{});
+    step(h, w);
+    QMenu* tools = w.findChild<QMenu*>("MnTools");
+    QVERIFY(tools);
+    QCOMPARE(tools->menuAction()->isEnabled(), enabled);
+    // After Edit, before Help.
+    const QList<QAction*> bar = w.menuBar()->actions();
+    QCOMPARE(bar.indexOf(tools->menuAction()), bar.indexOf(w.ui.MnEdit->menuAction()) + 1);
+}
+
+void TestQualityWindow::checkWindow() {
+    EditorHarness h;
+    const QString path = h.writeFile("HIDR.DAT", registry());
+    TFRMeditor& w = h.start({path});
+    w.findChild<QAction*>("MnToolsCheck")->trigger();
+    QWidget* window = topLevel("FRMcheck");
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Verificação do Cadastro"));
+    QCOMPARE(window->findChild<QLabel*>("LBLfiles")->text(),
+             "Cadastro: " + QDir::toNativeSeparators(path));
+    auto* table = window->findChild<QTableWidget*>("GRDresults");
+    const QString rule = QStringLiteral("Posto Inválido. Deve ser um número maior que 0");
+    const QString missing = QStringLiteral("Usina de jusante 11 inexistente no Cadastro.");
+    QCOMPARE(rows(table), (QStringList{"2|RUIM|" + rule, "10|DEZ|" + missing}));
+    QCOMPARE(window->findChild<QLabel*>("LBLsummary")->text(),
+             QStringLiteral("3 usinas verificadas, 2 com problemas."));
+    // Codes sort as numbers, both ways.
+    QVERIFY(table->isSortingEnabled());
+    table->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
+    QCOMPARE(rows(table).first(), "10|DEZ|" + missing);
+
+    doubleClick(table, 0);
+    QCOMPARE(w.ui.TXT_Cod->text(), QStringLiteral("10"));
+    QCOMPARE(w.ui.TXT_Nome->text().trimmed(), QStringLiteral("DEZ"));
+
+    // Refresh reads the registry again, in the language now in use.
+    TUsinaHd mended = validPlant(QStringLiteral("BOA2"));
+    h.writeFile("HIDR.DAT", registryBytes(12, {{1, validPlant("BOA")}, {2, mended}}));
+    w.ui.MnEditLanEng->trigger();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Registry Check"));
+    window->findChild<QPushButton*>("BTNrefresh")->click();
+    QCOMPARE(rows(table), QStringList());
+    QCOMPARE(window->findChild<QLabel*>("LBLsummary")->text(),
+             QStringLiteral("2 plants checked, 0 with problems."));
+    h.destroy();
+    QVERIFY(!topLevel("FRMcheck")); // the window goes with the main window
+}
+
+void TestQualityWindow::compareWindow() {
+    EditorHarness h;
+    const QString path = h.writeFile("HIDR.DAT", registry());
+    TFRMeditor& w = h.start({path});
+    // A store makes the scratch copy the registry in use: the window names its destination.
+    const QString dest = h.path("DEST.DAT");
+    h.dialogs.saveFileAnswers.enqueue(dest);
+    w.ui.MnEditPlantChange->trigger();
+    w.ui.BTNsavechange->click();
+    QVERIFY(w.document().registryFileName() != dest);
+    const QString other = h.writeFile(
+        "NOVO.DAT", registryBytes(3, {{1, validPlant("BOA")}, {3, validPlant("TRES")}}));
+    h.dialogs.openFileAnswers.enqueue(other);
+    w.findChild<QAction*>("MnToolsCompare")->trigger();
+    QWidget* window = topLevel("FRMcompare");
+    QVERIFY(window);
+    QCOMPARE(h.dialogs.boxes.last().text, QStringLiteral("Comparar com o Cadastro"));
+    QCOMPARE(window->findChild<QLabel*>("LBLfiles")->text(),
+             "Antigo: " + QDir::toNativeSeparators(dest) +
+                 "\nNovo: " + QDir::toNativeSeparators(other));
+    auto* table = window->findChild<QTableWidget*>("GRDresults");
+    QCOMPARE(rows(table), (QStringList{"2|RUIM|Usina excluída||", "3|TRES|Usina incluída||",
+                                       "10|DEZ|Usina excluída||"}));
+    QCOMPARE(window->findChild<QLabel*>("LBLsummary")->text(),
+             QStringLiteral("3 usinas diferentes (1 incluídas, 2 excluídas, 0 alteradas)."));
+    // Plant 3 is not in the registry in use: nothing to show; plant 2 is.
+    doubleClick(table, 1);
+    QCOMPARE(w.ui.TXT_Cod->text(), QStringLiteral("1"));
+    doubleClick(table, 0);
+    QCOMPARE(w.ui.TXT_Cod->text(), QStringLiteral("2"));
+}
+
+QTEST_MAIN(TestQualityWindow)
+#include "tst_qualitywindow.moc"
