@@ -235,7 +235,9 @@ void TestRegistryCheck::sameAsSave() {
         failing += found.isEmpty() ? 0 : 1;
     }
     QCOMPARE(checked.size(), failing); // no finding for a plant Save did not see
-    QVERIFY(failing > 0 && failing < saved.size());
+    // The made registry holds plants that fail; every plant of the sample saves as it stands.
+    const bool sample = QByteArray(QTest::currentDataTag()).startsWith("sample");
+    QVERIFY(sample ? failing == 0 : failing > 0 && failing < saved.size());
 }
 
 QTEST_MAIN(TestRegistryCheck)
