@@ -19,7 +19,7 @@ QByteArray makeRegistry(int plants, bool revised) {
     QByteArray bytes(qsizetype(plants) * RecordSize, '\0');
     for (int k = 0; k < plants; ++k) {
         TUsinaHd p;
-        char name[13];
+        char name[24]; // room for any number; the record takes the first twelve
         std::snprintf(name, sizeof name, "USINA %-6d", k + 1);
         std::memcpy(p.Nome.data(), name, 12);
         std::memcpy(p.PostoBDH.data(), "BDH00001", 8);
