@@ -18,7 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     (void)IniFile::fromBytes(bytes).value(QStringLiteral("EMPRESAS"), QStringLiteral("1"));
 
-    const QList<QByteArray> values = bytes.split('\n');
+    // CR LF, LF and a lone CR each end a line, so no value can hold a CR or an LF.
+    QByteArray lines = bytes;
+    const QList<QByteArray> values = lines.replace('\r', '\n').split('\n');
     QByteArray ini("[sIsTeMaS]\r\n");
     for (qsizetype k = 0; k < values.size() && k < 50; ++k)
         ini += QByteArray::number(k) + " = " + values[k] + "\r\n";
