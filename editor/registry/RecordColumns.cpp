@@ -16,7 +16,7 @@ namespace {
 // the set of a table of five-term polynomials ("QHTA2(3)").
 enum class Pattern { Single, FromZero, FromOne, Terms };
 
-struct FieldSpec {
+struct FieldLayout {
     const char* field;
     const char* label; // UTF-8
     Format format;
@@ -29,7 +29,7 @@ using F = Format;
 using P = Pattern;
 
 // In the record's order.
-const FieldSpec kFields[] = {
+const FieldLayout kFields[] = {
     {"Nome", "Usina", F::Text},
     {"Posto", "Posto", F::Integer},
     {"PostoBDH", "Posto BDH", F::Text},
@@ -76,16 +76,16 @@ const FieldSpec kFields[] = {
     {"Reg", "Reg", F::Text},
 };
 
-const FieldSpec* specOf(const char* field) {
-    for (const FieldSpec& s : kFields)
+const FieldLayout* layoutOf(const char* field) {
+    for (const FieldLayout& s : kFields)
         if (std::strcmp(s.field, field) == 0)
             return &s;
     return nullptr;
 }
 
-QString labelOf(const FieldSpec& spec, int element) {
-    const QString pattern = QString::fromUtf8(spec.label);
-    switch (spec.pattern) {
+QString labelOf(const FieldLayout& layout, int element) {
+    const QString pattern = QString::fromUtf8(layout.label);
+    switch (layout.pattern) {
     case Pattern::Single:
         return pattern;
     case Pattern::FromZero:
@@ -122,17 +122,17 @@ std::vector<Column> buildRecordColumns() {
     TUsinaHd probe;
     forEachPlantField(probe, [&](const char* name, auto& field) {
         using S = Shape<std::remove_cvref_t<decltype(field)>>;
-        const FieldSpec& spec = *specOf(name);
+        const FieldLayout& layout = *layoutOf(name);
         const auto add = [&](int element, int size) {
             Column c;
-            c.label = labelOf(spec, element);
-            c.field = spec.field;
+            c.label = labelOf(layout, element);
+            c.field = layout.field;
             c.element = element;
             c.offset = offset;
             c.size = size;
-            c.format = spec.format;
-            c.decimals = spec.decimals;
-            c.names = spec.names;
+            c.format = layout.format;
+            c.decimals = layout.decimals;
+            c.names = layout.names;
             columns.push_back(c);
             offset += size;
         };
@@ -208,8 +208,8 @@ const QList<const Column*>& inCsvOrder() {
 }
 
 QString label(const char* field, int element) {
-    const FieldSpec* spec = specOf(field);
-    return spec ? labelOf(*spec, element) : QString();
+    const FieldLayout* layout = layoutOf(field);
+    return layout ? labelOf(*layout, element) : QString();
 }
 
 std::uint32_t bitsAt(const char* record, int offset) {
