@@ -22,37 +22,40 @@ QString emptyPolsJusCell(int row, int column) {
     return column == 0 ? QString::number(row + 1) : QStringLiteral("0");
 }
 
+void fillEmptyRows(FormTexts& f, int sets, int polynomials) {
+    const auto fill = [](GridTexts& grid, int fromRow, QString (*cell)(int, int)) {
+        for (int r = std::max(0, fromRow); r < grid.rows; ++r)
+            for (int c = 0; c < grid.columns; ++c)
+                grid.set(r, c, cell(r, c));
+    };
+    fill(f.ConjMaq1, sets, &emptyConjMaq1Cell);
+    fill(f.ConjMaq2, 3 * std::max(0, sets), &emptyConjMaq2Cell);
+    fill(f.PolsJus, polynomials, &emptyPolsJusCell);
+}
+
+void toEditRows(FormTexts& f) {
+    // A grid given more or fewer rows keeps the cells of the rows it keeps.
+    const auto setRows = [](GridTexts& grid, int rows) {
+        GridTexts resized(grid.columns, rows);
+        for (int r = 0; r < std::min(rows, grid.rows); ++r)
+            for (int c = 0; c < grid.columns; ++c)
+                resized.set(r, c, grid.at(r, c));
+        grid = resized;
+    };
+    setRows(f.ConjMaq1, EditConjMaq1Rows);
+    setRows(f.ConjMaq2, EditConjMaq2Rows);
+    setRows(f.PolsJus, EditPolsJusRows);
+    fillEmptyRows(f, NumberInput::toInteger(f.box(QStringLiteral("TXT_NGrMaq"))).value_or(0),
+                  NumberInput::toInteger(f.box(QStringLiteral("TXT_NKeyCur"))).value_or(0));
+}
+
 FormTexts editTextsOf(const PlantTexts& display, const QString& codeText, bool cutSuffixes) {
     FormTexts f;
     for (auto it = display.boxes.cbegin(); it != display.boxes.cend(); ++it)
         f.boxes.insert(it.key(), cutSuffixes ? cutUnitSuffix(it.key(), it.value()) : it.value());
     f.boxes.insert(QStringLiteral("TXT_Cod"), codeText);
-    f.PCVA = display.PCVA;
-    f.EvapM = display.EvapM;
-    const auto copyRows = [](const GridTexts& from, GridTexts& to) {
-        for (int r = 0; r < std::min(from.rows, to.rows); ++r)
-            for (int c = 0; c < to.columns; ++c)
-                to.set(r, c, from.at(r, c));
-    };
-    f.ConjMaq1 = GridTexts(5, EditConjMaq1Rows);
-    f.ConjMaq2 = GridTexts(7, EditConjMaq2Rows);
-    f.PolsJus = GridTexts(7, EditPolsJusRows);
-    copyRows(display.ConjMaq1, f.ConjMaq1);
-    copyRows(display.ConjMaq2, f.ConjMaq2);
-    copyRows(display.PolsJus, f.PolsJus);
-    // The rows of the sets and polynomials not in use get the empty-plant layout.
-    const int sets = NumberInput::toInteger(f.box(QStringLiteral("TXT_NGrMaq"))).value_or(0);
-    const int polynomials =
-        NumberInput::toInteger(f.box(QStringLiteral("TXT_NKeyCur"))).value_or(0);
-    for (int r = std::max(0, sets); r < EditConjMaq1Rows; ++r)
-        for (int c = 0; c < 5; ++c)
-            f.ConjMaq1.set(r, c, emptyConjMaq1Cell(r, c));
-    for (int r = 3 * std::max(0, sets); r < EditConjMaq2Rows; ++r)
-        for (int c = 0; c < 7; ++c)
-            f.ConjMaq2.set(r, c, emptyConjMaq2Cell(r, c));
-    for (int r = std::max(0, polynomials); r < EditPolsJusRows; ++r)
-        for (int c = 0; c < 7; ++c)
-            f.PolsJus.set(r, c, emptyPolsJusCell(r, c));
+    static_cast<PlantGrids&>(f) = display;
+    toEditRows(f);
     return f;
 }
 
@@ -90,7 +93,7 @@ QString ownEntry(const QString& selector, const TUsinaHd& p) {
     for (const PlantField& f : plantFields())
         if (f.kind == FieldKind::Coded && selector == QLatin1String(f.selector) && f.integer)
             return QString::number(f.entry == PlantField::Entry::FirstDigit ? p.*f.integer != 0
-                                                                          : p.*f.integer) +
+                                                                            : p.*f.integer) +
                    " - ";
     return QString(AnsiText::decodeByte(static_cast<unsigned char>(p.Reg))) + " - ";
 }
@@ -108,10 +111,10 @@ QHash<QString, SelectorChoice> Monta_CMBs_Auxs_Edt(const LookupLists& lists,
     result["CMBsistema"].entries = namedEntries(lists.SystemNames, 1, 4);
     result["CMBempresa"].entries = namedEntries(lists.CompanyNames, 1, 300);
     result["CMBtipo_turb"].entries = namedEntries(lists.TurbineNames, 0, 3);
-    result["CMBrepgrger"].entries = {"0 - Aprox.", "1 - Det.", "2 - Simpl."};
-    result["CMBvicf"].entries = {"0 - No", "1 - Yes"};
-    result["CMBtp_perda"].entries = {"1 - %", "2 - m", "3 - K"};
-    result["CMBreg"].entries = {"M - Mensal", "S - Semanal", "D - Diária"};
+    result["CMBrepgrger"].entries = repConjEntries();
+    result["CMBvicf"].entries = inflVertEntries();
+    result["CMBtp_perda"].entries = tipoPerdasEntries();
+    result["CMBreg"].entries = regEntries();
 
     for (const auto& [selector, boxName] : codedSelectorBoxes()) {
         SelectorChoice& choice = result[selector];

@@ -26,6 +26,13 @@ constexpr int EditConjMaq1Rows = 5;
 constexpr int EditConjMaq2Rows = 15;
 constexpr int EditPolsJusRows = 6;
 
+// The machine-set and downstream grids at their edit row counts (a row kept keeps its cells),
+// the rows past the counts in TXT_NGrMaq and TXT_NKeyCur in the empty-plant layout.
+void toEditRows(FormTexts& f);
+// The rows from `sets` machine sets and from `polynomials` downstream polynomials on in the
+// empty-plant layout.
+void fillEmptyRows(FormTexts& f, int sets, int polynomials);
+
 // The form's texts as an edit mode shows a plant's display: the unit suffixes cut (Change),
 // the grids at their edit row counts, the rows of sets and polynomials past the counts in
 // the empty-plant layout. Selectors are left to Monta_CMBs_Auxs_Edt.

@@ -26,35 +26,6 @@ const QString NoPlantSelected = QStringLiteral("Select the Plant !");
 const QString DeleteTitle = QStringLiteral("Excluir Usina");
 const QString DeletePrompt = QStringLiteral("Digite Código da Usina a ser excluída:");
 
-GridTexts* gridNamed(FormTexts& form, const QString& name) {
-    if (name == u"StrGr_PCVA")
-        return &form.PCVA;
-    if (name == u"StrGr_EvapM")
-        return &form.EvapM;
-    if (name == u"StrGr_ConjMaq1")
-        return &form.ConjMaq1;
-    if (name == u"StrGr_ConjMaq2")
-        return &form.ConjMaq2;
-    if (name == u"StrGr_PolsJus")
-        return &form.PolsJus;
-    return nullptr;
-}
-
-// A grid given more or fewer rows keeps the cells of the rows it keeps.
-void setRows(GridTexts& grid, int rows) {
-    GridTexts resized(grid.columns, rows);
-    for (int r = 0; r < std::min(rows, grid.rows); ++r)
-        for (int c = 0; c < grid.columns; ++c)
-            resized.set(r, c, grid.at(r, c));
-    grid = resized;
-}
-
-void fillRows(GridTexts& grid, int fromRow, QString (*cell)(int, int)) {
-    for (int r = std::max(0, fromRow); r < grid.rows; ++r)
-        for (int c = 0; c < grid.columns; ++c)
-            grid.set(r, c, cell(r, c));
-}
-
 } // namespace
 
 FormTexts FormState::texts() const {
@@ -70,9 +41,7 @@ EditorDocument::EditorDocument(Dialogs& dialogs, QString configPath)
     // Filled once: nothing looks an entry up before the first activation, and the texts
     // never change afterwards.
     m_messages.InitMensagens();
-    m_form.ConjMaq1 = GridTexts(5, 1);
-    m_form.ConjMaq2 = GridTexts(7, 1);
-    m_form.PolsJus = GridTexts(7, 1);
+    static_cast<PlantGrids&>(m_form) = PlantGrids(); // a row each, as a display of none
 }
 
 EditorDocument::~EditorDocument() {
@@ -223,9 +192,7 @@ void EditorDocument::clearForm() {
     // Every text goes; the grids keep their rows.
     for (auto it = m_form.boxes.begin(); it != m_form.boxes.end(); ++it)
         write(it.key(), QString());
-    for (GridTexts* grid : {&m_form.PCVA, &m_form.EvapM, &m_form.ConjMaq1, &m_form.ConjMaq2,
-                            &m_form.PolsJus})
-        std::fill(grid->cells.begin(), grid->cells.end(), QString());
+    m_form.clear();
 }
 
 void EditorDocument::displayPlant(const QString& codeText) {
@@ -233,11 +200,7 @@ void EditorDocument::displayPlant(const QString& codeText) {
     for (auto it = texts.boxes.cbegin(); it != texts.boxes.cend(); ++it)
         write(it.key(), it.value());
     write(CodeBox, codeText);
-    m_form.PCVA = texts.PCVA;
-    m_form.EvapM = texts.EvapM;
-    m_form.ConjMaq1 = texts.ConjMaq1;
-    m_form.ConjMaq2 = texts.ConjMaq2;
-    m_form.PolsJus = texts.PolsJus;
+    static_cast<PlantGrids&>(m_form) = texts;
     ++m_displays;
 }
 
@@ -267,7 +230,7 @@ QSet<QString> EditorDocument::takeWritten() {
 }
 
 void EditorDocument::setCell(const QString& grid, int row, int column, const QString& text) {
-    if (GridTexts* g = gridNamed(m_form, grid))
+    if (GridTexts* g = m_form.grid(grid))
         g->set(row, column, text);
 }
 
@@ -291,15 +254,7 @@ void EditorDocument::toEditLayout(bool cutSuffixes) {
         for (const PlantField& f : plantFields())
             if (*f.unit)
                 write(f.name(), cutUnitSuffix(f.name(), m_form.box(f.name())));
-    setRows(m_form.PolsJus, EditPolsJusRows);
-    setRows(m_form.ConjMaq2, EditConjMaq2Rows);
-    setRows(m_form.ConjMaq1, EditConjMaq1Rows);
-    const int sets = NumberInput::toInteger(m_form.box(QStringLiteral("TXT_NGrMaq"))).value_or(0);
-    const int pols =
-        NumberInput::toInteger(m_form.box(QStringLiteral("TXT_NKeyCur"))).value_or(0);
-    fillRows(m_form.ConjMaq1, sets, &emptyConjMaq1Cell);
-    fillRows(m_form.ConjMaq2, 3 * std::max(0, sets), &emptyConjMaq2Cell);
-    fillRows(m_form.PolsJus, pols, &emptyPolsJusCell);
+    toEditRows(m_form);
 }
 
 FormTexts EditorDocument::changeTexts(std::int32_t code, const TUsinaHd& plant) const {
@@ -348,9 +303,7 @@ bool EditorDocument::beginCreate() {
     clearForm();
     write(QStringLiteral("TXT_NGrMaq"), QStringLiteral("1"));
     write(QStringLiteral("TXT_NKeyCur"), QStringLiteral("1"));
-    fillRows(m_form.ConjMaq1, 0, &emptyConjMaq1Cell);
-    fillRows(m_form.ConjMaq2, 0, &emptyConjMaq2Cell);
-    fillRows(m_form.PolsJus, 0, &emptyPolsJusCell);
+    fillEmptyRows(m_form, 0, 0);
     return true;
 }
 
@@ -374,7 +327,8 @@ EditorDocument::SaveOutcome EditorDocument::save(const std::function<void()>& ch
     if (checked)
         checked();
     for (const auto& [box, blanks] : {std::pair{"TXT_Nome", 11}, {"TXT_Obs", 47}, {"TXT_Data", 8}})
-        write(QString::fromLatin1(box), m_form.box(QString::fromLatin1(box)) + QString(blanks, u' '));
+        write(QString::fromLatin1(box),
+              m_form.box(QString::fromLatin1(box)) + QString(blanks, u' '));
 
     FormSnapshot form;
     static_cast<FormTexts&>(form) = m_form.texts();
@@ -401,8 +355,7 @@ EditorDocument::SaveOutcome EditorDocument::save(const std::function<void()>& ch
     }
     m_mode = Mode::Browse;
     m_shown.reset();
-    m_dialogs.message(MessageKind::Information,
-                      languageMessage(LanguageMessage::Saved, m_lingua));
+    m_dialogs.message(MessageKind::Information, languageMessage(LanguageMessage::Saved, m_lingua));
     return SaveOutcome::Stored;
 }
 
@@ -425,8 +378,9 @@ void EditorDocument::deletePlant() {
         return;
     }
     if (*code < 1 || *code > MaxPlantCode) {
-        m_dialogs.message(MessageKind::Warning,
-                          QStringLiteral("Código da Usina deve ser entre 1 e %1.").arg(MaxPlantCode));
+        m_dialogs.message(
+            MessageKind::Warning,
+            QStringLiteral("Código da Usina deve ser entre 1 e %1.").arg(MaxPlantCode));
         return;
     }
     if (m_dest.isEmpty() && !chooseDestination())
@@ -536,12 +490,9 @@ SheetTexts EditorDocument::sheetTexts(const QDateTime& when) const {
     SheetTexts texts;
     for (const PlantField& f : plantFields())
         texts.values.boxes.insert(f.name(), m_form.box(f.name()));
-    texts.values.PCVA = m_form.PCVA;
-    texts.values.EvapM = m_form.EvapM;
-    texts.values.ConjMaq1 = m_form.ConjMaq1;
-    texts.values.ConjMaq2 = m_form.ConjMaq2;
-    texts.values.PolsJus = m_form.PolsJus;
-    texts.title = m_form.box(CodeBox) + QStringLiteral(" - ") + m_form.box(QStringLiteral("TXT_Nome"));
+    static_cast<PlantGrids&>(texts.values) = m_form;
+    texts.title =
+        m_form.box(CodeBox) + QStringLiteral(" - ") + m_form.box(QStringLiteral("TXT_Nome"));
     texts.captions = sectionCaptions(m_lingua);
     texts.footer = footer(when);
     return texts;

@@ -9,15 +9,13 @@
 #include <QString>
 #include <optional>
 
-struct FormTexts {
+// Grids by row, then column, at their edit row counts. A cell never filled, or beyond the
+// grid's rows, reads empty.
+struct FormTexts : PlantGrids {
     QHash<QString, QString> boxes;     // edit box text by control name (TXT_Cod, TXT_VMax, ...)
     QHash<QString, QString> selectors; // selected text by control name (CMBdesvio, ...)
-    // Grids by row, then column. A cell never filled, or beyond the grid's rows, reads empty.
-    GridTexts PCVA{5, 2};
-    GridTexts EvapM{12, 1};
-    GridTexts ConjMaq1{5, 5};
-    GridTexts ConjMaq2{7, 15};
-    GridTexts PolsJus{7, 6};
+
+    FormTexts() : PlantGrids(5, 15, 6) {}
 
     QString box(const QString& name) const { return boxes.value(name); }
     QString selector(const QString& name) const { return selectors.value(name); }

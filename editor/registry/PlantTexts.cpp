@@ -4,6 +4,7 @@
 #include "registry/PlantFields.h"
 
 #include <algorithm>
+#include <utility>
 
 using namespace NumberTexts;
 
@@ -16,6 +17,26 @@ QString GridTexts::at(int row, int column) const {
 void GridTexts::set(int row, int column, const QString& text) {
     if (row >= 0 && row < rows && column >= 0 && column < columns)
         cells[row * columns + column] = text;
+}
+
+GridTexts* PlantGrids::grid(const QString& control) {
+    return const_cast<GridTexts*>(std::as_const(*this).grid(control));
+}
+
+const GridTexts* PlantGrids::grid(const QString& control) const {
+    const std::pair<const char*, const GridTexts*> grids[] = {
+        {"StrGr_PCVA", &PCVA},         {"StrGr_EvapM", &EvapM},     {"StrGr_ConjMaq1", &ConjMaq1},
+        {"StrGr_ConjMaq2", &ConjMaq2}, {"StrGr_PolsJus", &PolsJus},
+    };
+    for (const auto& [name, g] : grids)
+        if (control == QLatin1String(name))
+            return g;
+    return nullptr;
+}
+
+void PlantGrids::clear() {
+    for (GridTexts* g : {&PCVA, &EvapM, &ConjMaq1, &ConjMaq2, &PolsJus})
+        std::fill(g->cells.begin(), g->cells.end(), QString());
 }
 
 int usedMachineSets(std::int32_t n) {
@@ -31,47 +52,37 @@ int shownDownstreamPolynomials(std::int32_t n) {
     return std::max(1, usedDownstreamPolynomials(n));
 }
 
+const QStringList& regEntries() {
+    static const QStringList e{"M - Mensal", "S - Semanal", "D - Diária"};
+    return e;
+}
+const QStringList& repConjEntries() {
+    static const QStringList e{"0 - Aprox.", "1 - Det.", "2 - Simpl."};
+    return e;
+}
+const QStringList& tipoPerdasEntries() {
+    static const QStringList e{"1 - %", "2 - m", "3 - K"};
+    return e;
+}
+const QStringList& inflVertEntries() {
+    static const QStringList e{"0 - No", "1 - Yes"};
+    return e;
+}
+
 QString regText(char reg) {
-    switch (reg) {
-    case 'M':
-        return QStringLiteral("M - Mensal");
-    case 'S':
-        return QStringLiteral("S - Semanal");
-    case 'D':
-        return QStringLiteral("D - Diária");
-    default:
-        return {};
-    }
+    for (const QString& entry : regEntries())
+        if (entry.at(0) == QLatin1Char(reg))
+            return entry;
+    return {};
 }
-
 QString repConjText(std::int32_t v) {
-    switch (v) {
-    case 0:
-        return QStringLiteral("0 - Aprox.");
-    case 1:
-        return QStringLiteral("1 - Det.");
-    case 2:
-        return QStringLiteral("2 - Simpl.");
-    default:
-        return {};
-    }
+    return repConjEntries().value(v);
 }
-
 QString tipoPerdasText(std::int32_t v) {
-    switch (v) {
-    case 1:
-        return QStringLiteral("1 - %");
-    case 2:
-        return QStringLiteral("2 - m");
-    case 3:
-        return QStringLiteral("3 - K");
-    default:
-        return {};
-    }
+    return tipoPerdasEntries().value(qsizetype(v) - 1);
 }
-
 QString inflVertText(std::int32_t v) {
-    return v != 0 ? QStringLiteral("1 - Yes") : QStringLiteral("0 - No");
+    return inflVertEntries().at(v != 0);
 }
 
 const QStringList& plantBoxNames() {

@@ -23,15 +23,27 @@ struct GridTexts {
     void set(int row, int column, const QString& text);
 };
 
-struct PlantTexts {
+// The five grids of the plant form, with the rows given to the machine sets, their curves and
+// the downstream polynomials.
+struct PlantGrids {
+    GridTexts PCVA{5, 2};
+    GridTexts EvapM{12, 1};
+    GridTexts ConjMaq1;
+    GridTexts ConjMaq2;
+    GridTexts PolsJus;
+
+    explicit PlantGrids(int sets = 1, int curves = 1, int polynomials = 1)
+        : ConjMaq1(5, sets), ConjMaq2(7, curves), PolsJus(7, polynomials) {}
+    // The grid of that control name (StrGr_PCVA ... StrGr_PolsJus); null when none.
+    GridTexts* grid(const QString& control);
+    const GridTexts* grid(const QString& control) const;
+    void clear(); // every cell empty, the rows kept
+};
+
+struct PlantTexts : PlantGrids {
     // Text of each display box by its control name (TXT_Nome ... TXT_reg); TXT_Cod is not
     // part of the plant and comes from the plant list.
     QHash<QString, QString> boxes;
-    GridTexts PCVA{5, 2};
-    GridTexts EvapM{12, 1};
-    GridTexts ConjMaq1{5, 1};
-    GridTexts ConjMaq2{7, 1};
-    GridTexts PolsJus{7, 1};
 
     QString box(const QString& name) const { return boxes.value(name); }
 };
@@ -51,8 +63,13 @@ PlantTexts plantDisplayTexts(const TUsinaHd& plant, const LookupLists& lists,
 // The control names of the display boxes, in the order of the record's fields.
 const QStringList& plantBoxNames();
 
-// Fixed texts of the coded fields.
-QString regText(char reg);            // "M - Mensal", "S - Semanal", "D - Diária" or empty
-QString repConjText(std::int32_t);    // "0 - Aprox.", "1 - Det.", "2 - Simpl." or empty
-QString tipoPerdasText(std::int32_t); // "1 - %", "2 - m", "3 - K" or empty
-QString inflVertText(std::int32_t);   // "1 - Yes" unless 0 ("0 - No")
+// The fixed choices of the coded fields no lookup list names, as their selectors offer them.
+const QStringList& regEntries();        // "M - Mensal", "S - Semanal", "D - Diária"
+const QStringList& repConjEntries();    // "0 - Aprox.", "1 - Det.", "2 - Simpl."
+const QStringList& tipoPerdasEntries(); // "1 - %", "2 - m", "3 - K"
+const QStringList& inflVertEntries();   // "0 - No", "1 - Yes"
+// A stored value's text: its choice, or empty when there is none (any value but 0 is "1 - Yes").
+QString regText(char reg);
+QString repConjText(std::int32_t);
+QString tipoPerdasText(std::int32_t);
+QString inflVertText(std::int32_t);

@@ -145,23 +145,16 @@ void TFRMeditor::renderForm() {
         if (displayed && box != ui.TXT_Cod)
             box->setCursorPosition(0);
     }
-    const struct {
-        QTableWidget* grid;
-        const GridTexts* cells;
-    } tables[] = {
-        {ui.StrGr_PCVA, &form.PCVA},         {ui.StrGr_EvapM, &form.EvapM},
-        {ui.StrGr_ConjMaq1, &form.ConjMaq1}, {ui.StrGr_ConjMaq2, &form.ConjMaq2},
-        {ui.StrGr_PolsJus, &form.PolsJus},
-    };
-    for (const auto& t : tables) {
-        t.grid->setRowCount(t.cells->rows);
-        for (int r = 0; r < t.cells->rows; ++r)
-            for (int c = 0; c < t.cells->columns && c < t.grid->columnCount(); ++c) {
-                QTableWidgetItem* item = t.grid->item(r, c);
+    for (QTableWidget* grid : grids()) {
+        const GridTexts& cells = *form.grid(grid->objectName());
+        grid->setRowCount(cells.rows);
+        for (int r = 0; r < cells.rows; ++r)
+            for (int c = 0; c < cells.columns && c < grid->columnCount(); ++c) {
+                QTableWidgetItem* item = grid->item(r, c);
                 if (!item)
-                    t.grid->setItem(r, c, new QTableWidgetItem(t.cells->at(r, c)));
-                else if (item->text() != t.cells->at(r, c))
-                    item->setText(t.cells->at(r, c));
+                    grid->setItem(r, c, new QTableWidgetItem(cells.at(r, c)));
+                else if (item->text() != cells.at(r, c))
+                    item->setText(cells.at(r, c));
             }
     }
     for (auto it = form.choices.cbegin(); it != form.choices.cend(); ++it) {

@@ -9,10 +9,12 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 class QAction;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLayout;
 class QLabel;
@@ -26,7 +28,8 @@ class ReportPrinter;
 class TfrmHelpAbout;
 
 // The window's controls by their design names (the language tables and the tests find them
-// by these names too).
+// by these names too). The plant's boxes and selectors are made from the field table and
+// found by name: TFRMeditor::box, TFRMeditor::selector.
 struct EditorControls {
     // ---- menus ----
     // Menus with items are QMenu (objectName set on the menu and on its menuAction()); their
@@ -71,54 +74,16 @@ struct EditorControls {
 
     // ---- registry data ----
     QGroupBox* GroupBox1 = nullptr;
-    QLineEdit* TXT_SistUsi = nullptr;
-    QComboBox* CMBsistema = nullptr;
-    QLineEdit* TXT_Empresa = nullptr;
-    QComboBox* CMBempresa = nullptr;
-    QLineEdit* TXT_Posto = nullptr;
-    QLineEdit* TXT_Posto_BDH = nullptr;
-    QLineEdit* TXT_Jusante = nullptr;
-    QComboBox* CMBjusante = nullptr;
-    QLineEdit* TXT_Desvio = nullptr;
-    QComboBox* CMBdesvio = nullptr;
 
     QSvgWidget* Image1 = nullptr;
 
     // ---- reservoir ----
     QGroupBox* GroupBox2 = nullptr;
-    QLineEdit* TXT_reg = nullptr;
-    QComboBox* CMBreg = nullptr;
-    QLineEdit* TXT_V_Ref = nullptr;
-    QLineEdit* TXT_VMax = nullptr;
-    QLineEdit* TXT_Ymax = nullptr;
-    QLineEdit* TXT_V_Vert = nullptr;
-    QLineEdit* TXT_VMin = nullptr;
-    QLineEdit* TXT_YMin = nullptr;
-    QLineEdit* TXT_V_CDesv = nullptr;
     QTableWidget* StrGr_PCVA = nullptr;
     QTableWidget* StrGr_EvapM = nullptr;
 
     // ---- hydro plant ----
     QGroupBox* GroupBox3 = nullptr;
-    QLineEdit* TXT_Resp = nullptr;
-    QLineEdit* TXT_JusNom = nullptr;
-    QLineEdit* TXT_TxSForc = nullptr;
-    QLineEdit* TXT_TxIndProg = nullptr;
-    QLineEdit* TXT_Tipo_Turb = nullptr;
-    QComboBox* CMBtipo_turb = nullptr;
-    QLineEdit* TXT_NGrMaq = nullptr;
-    QLineEdit* TXT_NKeyCur = nullptr;
-    QLineEdit* TXT_TpPerda = nullptr;
-    QComboBox* CMBtp_perda = nullptr;
-    QLineEdit* TXT_Phd = nullptr;
-    QLineEdit* TXT_FatCgMax = nullptr;
-    QLineEdit* TXT_FatCgMin = nullptr;
-    QLineEdit* TXT_VICF = nullptr;
-    QComboBox* CMBvicf = nullptr;
-    QLineEdit* TXT_RepGrGer = nullptr;
-    QComboBox* CMBrepgrger = nullptr;
-    QLineEdit* TXT_QNaMH = nullptr;
-    QLineEdit* TXT_N_UBase = nullptr;
     QTableWidget* StrGr_ConjMaq1 = nullptr;
     QTableWidget* StrGr_ConjMaq2 = nullptr;
     QTableWidget* StrGr_PolsJus = nullptr;
@@ -141,6 +106,8 @@ public:
     EditorDocument& document() { return *m_doc; }
     const EditorDocument& document() const { return *m_doc; }
     EditorControls ui;
+    QLineEdit* box(const QString& name) const;      // a box of the form, by control name
+    QComboBox* selector(const QString& name) const; // a coded field's selector
 
     // The load indicator: red no registry, yellow the open dialog is up, green loaded.
     enum class SinalColor { Red, Yellow, Green };
@@ -197,6 +164,14 @@ private:
 
     void buildMenus();
     void buildForm();
+    // A box of the form in its group's grid: label and box in the row's pair of columns.
+    struct BoxPlace {
+        const char* label;
+        const char* box; // none: the label is a heading
+        int row;
+        int pair = 0;
+    };
+    QGridLayout* placeBoxes(std::initializer_list<BoxPlace> places);
     QLayout* buildTopStrip();
     QGroupBox* buildRegistryBox();
     QGroupBox* buildReservoirBox();

@@ -2,8 +2,8 @@
 #include "window/TFRMeditor.h"
 
 #include "registry/PlantFields.h"
-#include "window/LanguageApply.h"
 #include "window/GridColumnLabels.h"
+#include "window/LanguageApply.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -111,7 +111,8 @@ void TFRMeditor::buildMenus() {
     ui.MnFileLoad = action(ui.MnFile, "MnFileLoad", QStringLiteral("&Load..."));
     ui.MnFileExp = action(ui.MnFile, "MnFileExp", QStringLiteral("&Export..."));
     ui.MnFilePrint = menu(ui.MnFile, nullptr, "MnFilePrint", QStringLiteral("&Print..."));
-    ui.MnFilePrintCurScr = action(ui.MnFilePrint, "MnFilePrintCurScr", QStringLiteral("&Screen..."));
+    ui.MnFilePrintCurScr =
+        action(ui.MnFilePrint, "MnFilePrintCurScr", QStringLiteral("&Screen..."));
     ui.MnFilePrintCurData =
         action(ui.MnFilePrint, "MnFilePrintCurData", QStringLiteral("&Hydroplant Data..."));
     ui.MnFilePrintAllData =
@@ -150,13 +151,6 @@ void TFRMeditor::buildMenus() {
 
     ui.MnHelp = menu(nullptr, bar, "MnHelp", QStringLiteral("&Help"));
     ui.MnHelpAbout = action(ui.MnHelp, "MnHelpAbout", QStringLiteral("&About Velarin..."));
-}
-
-// A box with its selector in the same place: only one of them is ever shown.
-static void pair(QGridLayout* grid, int row, int column, QWidget* box, QWidget* selector) {
-    grid->addWidget(box, row, column);
-    if (selector)
-        grid->addWidget(selector, row, column);
 }
 
 QLayout* TFRMeditor::buildTopStrip() {
@@ -234,49 +228,49 @@ QLayout* TFRMeditor::buildTopStrip() {
     ui.TXT_Nome->setMinimumWidth(180);
     ui.TXT_Data->setMaximumWidth(120);
     return top;
+}
 
+// One grid of the form's boxes: each box behind its label, a coded box with its selector in
+// the same place (only one of them is ever shown), a label without a box a heading. Made from
+// the names, in the order given, which is also the order the focus takes through them.
+QGridLayout* TFRMeditor::placeBoxes(std::initializer_list<BoxPlace> places) {
+    auto* g = new QGridLayout;
+    g->setVerticalSpacing(4);
+    for (const BoxPlace& place : places) {
+        QLineEdit* box = place.box ? makeBox(place.box) : nullptr;
+        g->addWidget(makeLabel(place.label, box), place.row, 2 * place.pair);
+        if (!box)
+            continue;
+        g->addWidget(box, place.row, 2 * place.pair + 1);
+        if (const char* selector = plantField(box->objectName())->selector; *selector)
+            g->addWidget(makeSelector(selector), place.row, 2 * place.pair + 1);
+    }
+    return g;
+}
+
+QLineEdit* TFRMeditor::box(const QString& name) const {
+    return findChild<QLineEdit*>(name);
+}
+
+QComboBox* TFRMeditor::selector(const QString& name) const {
+    return findChild<QComboBox*>(name);
 }
 
 // The plant's codes and its place in the cascade.
 QGroupBox* TFRMeditor::buildRegistryBox() {
     ui.GroupBox1 = new QGroupBox(QStringLiteral("Hydro Cadastre"));
     ui.GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    auto* g = new QGridLayout(ui.GroupBox1);
-    g->setVerticalSpacing(4);
-    ui.TXT_SistUsi = makeBox("TXT_SistUsi");
-    ui.CMBsistema = makeSelector("CMBsistema");
-    QLabel* LBLsystem = makeLabel("LBLsystem", ui.TXT_SistUsi);
-    ui.TXT_Empresa = makeBox("TXT_Empresa");
-    ui.CMBempresa = makeSelector("CMBempresa");
-    QLabel* LBLgencoID = makeLabel("LBLgencoID", ui.TXT_Empresa);
-    ui.TXT_Posto = makeBox("TXT_Posto");
-    QLabel* LBLgaugenum = makeLabel("LBLgaugenum", ui.TXT_Posto);
-    ui.TXT_Posto_BDH = makeBox("TXT_Posto_BDH");
-    QLabel* LBLaltgaugeid = makeLabel("LBLaltgaugeid", ui.TXT_Posto_BDH);
-    ui.TXT_Jusante = makeBox("TXT_Jusante");
-    ui.CMBjusante = makeSelector("CMBjusante");
-    QLabel* LBLdowngauge = makeLabel("LBLdowngauge", ui.TXT_Jusante);
-    ui.TXT_Desvio = makeBox("TXT_Desvio");
-    ui.CMBdesvio = makeSelector("CMBdesvio");
-    QLabel* LBLdeviation = makeLabel("LBLdeviation", ui.TXT_Desvio);
-    ui.TXT_SistUsi->setToolTip(QStringLiteral("Subsystem of the plant"));
-    const struct {
-        QLabel* label;
-        QLineEdit* box;
-        QComboBox* selector;
-    } rows[] = {
-        {LBLsystem, ui.TXT_SistUsi, ui.CMBsistema},    {LBLgencoID, ui.TXT_Empresa, ui.CMBempresa},
-        {LBLgaugenum, ui.TXT_Posto, nullptr},       {LBLaltgaugeid, ui.TXT_Posto_BDH, nullptr},
-        {LBLdowngauge, ui.TXT_Jusante, ui.CMBjusante}, {LBLdeviation, ui.TXT_Desvio, ui.CMBdesvio},
-    };
-    int r = 0;
-    for (const auto& row : rows) {
-        g->addWidget(row.label, r, 0);
-        pair(g, r, 1, row.box, row.selector);
-        ++r;
-    }
+    QGridLayout* g = placeBoxes({{"LBLsystem", "TXT_SistUsi", 0},
+                                 {"LBLgencoID", "TXT_Empresa", 1},
+                                 {"LBLgaugenum", "TXT_Posto", 2},
+                                 {"LBLaltgaugeid", "TXT_Posto_BDH", 3},
+                                 {"LBLdowngauge", "TXT_Jusante", 4},
+                                 {"LBLdeviation", "TXT_Desvio", 5}});
+    ui.GroupBox1->setLayout(g);
+    ui.GroupBox1->findChild<QLineEdit*>(QStringLiteral("TXT_SistUsi"))
+        ->setToolTip(QStringLiteral("Subsystem of the plant"));
     g->setColumnStretch(1, 1);
-    g->setRowStretch(r, 1);
+    g->setRowStretch(6, 1);
     return ui.GroupBox1;
 }
 
@@ -286,41 +280,14 @@ QGroupBox* TFRMeditor::buildReservoirBox() {
     ui.GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     auto* v = new QVBoxLayout(ui.GroupBox2);
     v->setSpacing(3);
-    auto* g = new QGridLayout;
-    g->setVerticalSpacing(4);
-    ui.TXT_reg = makeBox("TXT_reg");
-    ui.CMBreg = makeSelector("CMBreg");
-    QLabel* LBLregul = makeLabel("LBLregul", ui.TXT_reg);
-    ui.TXT_V_Ref = makeBox("TXT_V_Ref");
-    QLabel* lblvolref = makeLabel("lblvolref", ui.TXT_V_Ref);
-    ui.TXT_VMax = makeBox("TXT_VMax");
-    QLabel* LBLmaxvol = makeLabel("LBLmaxvol", ui.TXT_VMax);
-    ui.TXT_Ymax = makeBox("TXT_Ymax");
-    QLabel* LBLmaxlev = makeLabel("LBLmaxlev", ui.TXT_Ymax);
-    ui.TXT_V_Vert = makeBox("TXT_V_Vert");
-    QLabel* Lblvolspill = makeLabel("Lblvolspill", ui.TXT_V_Vert);
-    ui.TXT_VMin = makeBox("TXT_VMin");
-    QLabel* LBLminvol = makeLabel("LBLminvol", ui.TXT_VMin);
-    ui.TXT_YMin = makeBox("TXT_YMin");
-    QLabel* LBLminlev = makeLabel("LBLminlev", ui.TXT_YMin);
-    ui.TXT_V_CDesv = makeBox("TXT_V_CDesv");
-    QLabel* LBLvoldev = makeLabel("LBLvoldev", ui.TXT_V_CDesv);
-    g->addWidget(LBLregul, 0, 0);
-    pair(g, 0, 1, ui.TXT_reg, ui.CMBreg);
-    g->addWidget(lblvolref, 0, 2);
-    g->addWidget(ui.TXT_V_Ref, 0, 3);
-    g->addWidget(LBLmaxvol, 1, 0);
-    g->addWidget(ui.TXT_VMax, 1, 1);
-    g->addWidget(LBLmaxlev, 1, 2);
-    g->addWidget(ui.TXT_Ymax, 1, 3);
-    g->addWidget(Lblvolspill, 1, 4);
-    g->addWidget(ui.TXT_V_Vert, 1, 5);
-    g->addWidget(LBLminvol, 2, 0);
-    g->addWidget(ui.TXT_VMin, 2, 1);
-    g->addWidget(LBLminlev, 2, 2);
-    g->addWidget(ui.TXT_YMin, 2, 3);
-    g->addWidget(LBLvoldev, 2, 4);
-    g->addWidget(ui.TXT_V_CDesv, 2, 5);
+    QGridLayout* g = placeBoxes({{"LBLregul", "TXT_reg", 0, 0},
+                                 {"lblvolref", "TXT_V_Ref", 0, 1},
+                                 {"LBLmaxvol", "TXT_VMax", 1, 0},
+                                 {"LBLmaxlev", "TXT_Ymax", 1, 1},
+                                 {"Lblvolspill", "TXT_V_Vert", 1, 2},
+                                 {"LBLminvol", "TXT_VMin", 2, 0},
+                                 {"LBLminlev", "TXT_YMin", 2, 1},
+                                 {"LBLvoldev", "TXT_V_CDesv", 2, 2}});
     for (int c : {1, 3, 5})
         g->setColumnStretch(c, 1);
     v->addLayout(g);
@@ -367,8 +334,8 @@ QGroupBox* TFRMeditor::buildReservoirBox() {
     ui.StrGr_EvapM->setFixedHeight(rowHeight + 2 * frame);
     ui.StrGr_EvapM->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QList<QLabel*> monthLabels;
-    for (const char* month : {"LBLjan", "LBLfev", "LBLmar", "LBLabr", "LBLmai", "LBLjun",
-                              "LBLjul", "LBLago", "LBLset", "LBLout", "LBLnov", "LBLdez"})
+    for (const char* month : {"LBLjan", "LBLfev", "LBLmar", "LBLabr", "LBLmai", "LBLjun", "LBLjul",
+                              "LBLago", "LBLset", "LBLout", "LBLnov", "LBLdez"})
         monthLabels << makeLabel(month);
     v->addWidget(new GridColumnLabels(ui.StrGr_EvapM, monthLabels));
     v->addWidget(ui.StrGr_EvapM);
@@ -384,97 +351,41 @@ QGroupBox* TFRMeditor::buildPlantBox() {
     v->setSpacing(3);
     auto* fields = new QHBoxLayout;
     fields->setSpacing(14);
-    struct Row {
-        QLabel* label;
-        QWidget* box;
-        QComboBox* selector = nullptr;
-    };
-    auto column = [&](std::initializer_list<Row> rows) {
-        auto* g = new QGridLayout;
-        g->setVerticalSpacing(4);
-        int r = 0;
-        for (const Row& row : rows) {
-            if (row.label)
-                g->addWidget(row.label, r, 0);
-            if (row.box)
-                pair(g, r, 1, row.box, row.selector);
-            ++r;
-        }
+    // Four columns: the form fits a 1280-pixel screen while editing.
+    const auto column = [&](std::initializer_list<BoxPlace> places) {
+        QGridLayout* g = placeBoxes(places);
         g->setColumnStretch(1, 1);
-        g->setRowStretch(r, 1);
+        g->setRowStretch(int(places.size()), 1);
         fields->addLayout(g, 1);
     };
-    ui.TXT_Resp = makeBox("TXT_Resp");
-    QLabel* LBLprodesp = makeLabel("LBLprodesp", ui.TXT_Resp);
-    ui.TXT_JusNom = makeBox("TXT_JusNom");
-    QLabel* LBLmedtail = makeLabel("LBLmedtail", ui.TXT_JusNom);
-    ui.TXT_TxSForc = makeBox("TXT_TxSForc");
-    QLabel* LBLteif = makeLabel("LBLteif", ui.TXT_TxSForc);
-    ui.TXT_TxIndProg = makeBox("TXT_TxIndProg");
-    QLabel* LBLip = makeLabel("LBLip", ui.TXT_TxIndProg);
-    ui.TXT_Tipo_Turb = makeBox("TXT_Tipo_Turb");
-    ui.CMBtipo_turb = makeSelector("CMBtipo_turb");
-    QLabel* LBLturbtype = makeLabel("LBLturbtype", ui.TXT_Tipo_Turb);
-    ui.TXT_NGrMaq = makeBox("TXT_NGrMaq");
-    QLabel* LBLnumtunit = makeLabel("LBLnumtunit", ui.TXT_NGrMaq);
-    ui.TXT_NKeyCur = makeBox("TXT_NKeyCur");
-    QLabel* LBLndownpols =
-        makeLabel("LBLndownpols", ui.TXT_NKeyCur);
-    QLabel* LBLperdas = makeLabel("LBLperdas");
+    column({{"LBLprodesp", "TXT_Resp", 0},
+            {"LBLmedtail", "TXT_JusNom", 1},
+            {"LBLteif", "TXT_TxSForc", 2},
+            {"LBLip", "TXT_TxIndProg", 3}});
+    column({{"LBLturbtype", "TXT_Tipo_Turb", 0},
+            {"LBLnumtunit", "TXT_NGrMaq", 1},
+            {"LBLndownpols", "TXT_NKeyCur", 2},
+            {"LBLminhistflow", "TXT_QNaMH", 3},
+            {"LBLnumbaseunits", "TXT_N_UBase", 4}});
+    column({{"LBLperdas", nullptr, 0}, {"LBLtipo", "TXT_TpPerda", 1}, {"LBLvalor", "TXT_Phd", 2}});
+    column({{"LBLmaxfatcarga", "TXT_FatCgMax", 0},
+            {"LBLminfatcarga", "TXT_FatCgMin", 1},
+            {"LBLinflspill", "TXT_VICF", 2},
+            {"LBLrepset", "TXT_RepGrGer", 3}});
+    v->addLayout(fields);
+    auto* LBLperdas = ui.GroupBox3->findChild<QLabel*>(QStringLiteral("LBLperdas"));
     QFont heading = LBLperdas->font();
     heading.setBold(true);
     LBLperdas->setFont(heading);
-    ui.TXT_TpPerda = makeBox("TXT_TpPerda");
-    ui.CMBtp_perda = makeSelector("CMBtp_perda");
-    QLabel* LBLtipo = makeLabel("LBLtipo", ui.TXT_TpPerda);
-    ui.TXT_Phd = makeBox("TXT_Phd");
-    QLabel* LBLvalor = makeLabel("LBLvalor", ui.TXT_Phd);
-    ui.TXT_FatCgMax = makeBox("TXT_FatCgMax");
-    QLabel* LBLmaxfatcarga =
-        makeLabel("LBLmaxfatcarga", ui.TXT_FatCgMax);
-    ui.TXT_FatCgMin = makeBox("TXT_FatCgMin");
-    QLabel* LBLminfatcarga =
-        makeLabel("LBLminfatcarga", ui.TXT_FatCgMin);
-    ui.TXT_VICF = makeBox("TXT_VICF");
-    ui.CMBvicf = makeSelector("CMBvicf");
-    QLabel* LBLinflspill =
-        makeLabel("LBLinflspill", ui.TXT_VICF);
     // Two lines for the long caption, without making the whole form's height depend on
     // its width (which would keep the form from shrinking into a small screen).
+    auto* LBLinflspill = ui.GroupBox3->findChild<QLabel*>(QStringLiteral("LBLinflspill"));
     LBLinflspill->setWordWrap(true);
-    {
-        QSizePolicy policy = LBLinflspill->sizePolicy();
-        policy.setHeightForWidth(false);
-        LBLinflspill->setSizePolicy(policy);
-        LBLinflspill->setFixedHeight(2 * LBLinflspill->fontMetrics().lineSpacing() + 2);
-    }
-    ui.TXT_RepGrGer = makeBox("TXT_RepGrGer");
-    ui.CMBrepgrger = makeSelector("CMBrepgrger");
-    QLabel* LBLrepset = makeLabel("LBLrepset", ui.TXT_RepGrGer);
-    ui.TXT_QNaMH = makeBox("TXT_QNaMH");
-    QLabel* LBLminhistflow =
-        makeLabel("LBLminhistflow", ui.TXT_QNaMH);
-    ui.TXT_N_UBase = makeBox("TXT_N_UBase");
-    QLabel* LBLnumbaseunits =
-        makeLabel("LBLnumbaseunits", ui.TXT_N_UBase);
-
-    column({{LBLprodesp, ui.TXT_Resp},
-            {LBLmedtail, ui.TXT_JusNom},
-            {LBLteif, ui.TXT_TxSForc},
-            {LBLip, ui.TXT_TxIndProg}});
-    // Four columns: the form fits a 1280-pixel screen while editing.
-    column({{LBLturbtype, ui.TXT_Tipo_Turb, ui.CMBtipo_turb},
-            {LBLnumtunit, ui.TXT_NGrMaq},
-            {LBLndownpols, ui.TXT_NKeyCur},
-            {LBLminhistflow, ui.TXT_QNaMH},
-            {LBLnumbaseunits, ui.TXT_N_UBase}});
-    column({{LBLperdas, nullptr}, {LBLtipo, ui.TXT_TpPerda, ui.CMBtp_perda}, {LBLvalor, ui.TXT_Phd}});
-    column({{LBLmaxfatcarga, ui.TXT_FatCgMax},
-            {LBLminfatcarga, ui.TXT_FatCgMin},
-            {LBLinflspill, ui.TXT_VICF, ui.CMBvicf},
-            {LBLrepset, ui.TXT_RepGrGer, ui.CMBrepgrger}});
+    QSizePolicy policy = LBLinflspill->sizePolicy();
+    policy.setHeightForWidth(false);
+    LBLinflspill->setSizePolicy(policy);
+    LBLinflspill->setFixedHeight(2 * LBLinflspill->fontMetrics().lineSpacing() + 2);
     LBLinflspill->setMaximumWidth(200);
-    v->addLayout(fields);
 
     QLabel* LBLunitypes = makeLabel("LBLunitypes");
     LBLunitypes->setFont(heading);
@@ -511,11 +422,11 @@ QGroupBox* TFRMeditor::buildPlantBox() {
                       QStringLiteral("QEf (m3/s)"), QStringLiteral("HEf (m)")})),
         0, 0);
     machines->addWidget(
-        new GridColumnLabels(
-            ui.StrGr_ConjMaq2, headings("LBLconjmaq2", {QStringLiteral("#"), QStringLiteral("RL"),
-                                                     QStringLiteral("A0"), QStringLiteral("A1"),
-                                                     QStringLiteral("A2"), QStringLiteral("A3"),
-                                                     QStringLiteral("A4")})),
+        new GridColumnLabels(ui.StrGr_ConjMaq2,
+                             headings("LBLconjmaq2", {QStringLiteral("#"), QStringLiteral("RL"),
+                                                      QStringLiteral("A0"), QStringLiteral("A1"),
+                                                      QStringLiteral("A2"), QStringLiteral("A3"),
+                                                      QStringLiteral("A4")})),
         0, 1);
     machines->addWidget(ui.StrGr_ConjMaq1, 1, 0);
     machines->addWidget(ui.StrGr_ConjMaq2, 1, 1);
@@ -535,8 +446,8 @@ QGroupBox* TFRMeditor::buildPlantBox() {
     pols->addWidget(new GridColumnLabels(
         ui.StrGr_PolsJus,
         headings("LBLpolsjus", {QStringLiteral("#"), QStringLiteral("A0"), QStringLiteral("A1"),
-                                QStringLiteral("A2"), QStringLiteral("A3"),
-                                QStringLiteral("A4"), QStringLiteral("Refer (m):")})));
+                                QStringLiteral("A2"), QStringLiteral("A3"), QStringLiteral("A4"),
+                                QStringLiteral("Refer (m):")})));
     pols->addWidget(ui.StrGr_PolsJus);
     v->addLayout(pols, 2);
     return ui.GroupBox3;
@@ -597,11 +508,11 @@ void TFRMeditor::buildForm() {
     auto atLeast = [&](QLineEdit* box, const char* widest) {
         box->setMinimumWidth(metrics.horizontalAdvance(QString::fromLatin1(widest)) + 8);
     };
-    atLeast(ui.TXT_Resp, "-0.000000 MW/m3/s/m");
-    for (QLineEdit* box : {ui.TXT_VMin, ui.TXT_VMax, ui.TXT_V_Vert, ui.TXT_V_CDesv, ui.TXT_V_Ref})
-        atLeast(box, "-000000.00   hm3");
-    for (QLineEdit* box : {ui.TXT_YMin, ui.TXT_Ymax})
-        atLeast(box, "-0000.00   m");
+    atLeast(box(QStringLiteral("TXT_Resp")), "-0.000000 MW/m3/s/m");
+    for (const char* name : {"TXT_VMin", "TXT_VMax", "TXT_V_Vert", "TXT_V_CDesv", "TXT_V_Ref"})
+        atLeast(box(QString::fromLatin1(name)), "-000000.00   hm3");
+    for (const char* name : {"TXT_YMin", "TXT_Ymax"})
+        atLeast(box(QString::fromLatin1(name)), "-0000.00   m");
     atLeast(ui.TXT_Nome, "WWWWWWWWWWWW");
     atLeast(ui.TXT_Obs, "Observation of forty-three characters, wide.");
     // The design's hints: the English of the language table.
@@ -623,7 +534,7 @@ void TFRMeditor::fitGridColumns() {
         QTableWidget* grid = strip->grid();
         const char* widest = grid == ui.StrGr_EvapM      ? "-00000"
                              : grid == ui.StrGr_ConjMaq1 ? "-00000.00"
-                                                      : "-0.000000E+00";
+                                                         : "-0.000000E+00";
         int need = metrics.horizontalAdvance(QString::fromLatin1(widest)) + 12;
         for (const QLabel* label : strip->labels())
             need = std::max(need, label->sizeHint().width() + 6);
@@ -640,7 +551,8 @@ void TFRMeditor::fitGridColumns() {
 
 void TFRMeditor::connectHandlers() {
     const auto on = [this](auto* sender, auto signal, void (TFRMeditor::*handler)()) {
-        connect(sender, signal, this, [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); });
+        connect(sender, signal, this,
+                [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); });
     };
     on(ui.MnFile, &QMenu::aboutToShow, &TFRMeditor::MnFileClick);
     on(ui.MnFileLoad, &QAction::triggered, &TFRMeditor::MnFileLoadClick);

@@ -80,12 +80,12 @@ void fillNewPlant(TFRMeditor& w, const QString& code, const QString& name) {
     w.ui.TXT_Cod->setText(code);
     w.ui.TXT_Nome->setText(name);
     const QList<std::pair<QLineEdit*, const char*>> boxes = {
-        {w.ui.TXT_Posto, "77"},       {w.ui.TXT_Posto_BDH, "123"},  {w.ui.TXT_VMax, "500"},
-        {w.ui.TXT_VMin, "100"},       {w.ui.TXT_V_Vert, "450"},     {w.ui.TXT_V_CDesv, "100"},
-        {w.ui.TXT_V_Ref, "300"},      {w.ui.TXT_Ymax, "220"},       {w.ui.TXT_YMin, "210.5"},
-        {w.ui.TXT_JusNom, "150"},     {w.ui.TXT_Resp, "0.0091"},    {w.ui.TXT_Phd, "1.2"},
-        {w.ui.TXT_FatCgMax, "100"},   {w.ui.TXT_FatCgMin, "30"},    {w.ui.TXT_TxSForc, "1.5"},
-        {w.ui.TXT_TxIndProg, "3.25"}, {w.ui.TXT_QNaMH, "12"},       {w.ui.TXT_N_UBase, "0"},
+        {w.box("TXT_Posto"), "77"},       {w.box("TXT_Posto_BDH"), "123"},  {w.box("TXT_VMax"), "500"},
+        {w.box("TXT_VMin"), "100"},       {w.box("TXT_V_Vert"), "450"},     {w.box("TXT_V_CDesv"), "100"},
+        {w.box("TXT_V_Ref"), "300"},      {w.box("TXT_Ymax"), "220"},       {w.box("TXT_YMin"), "210.5"},
+        {w.box("TXT_JusNom"), "150"},     {w.box("TXT_Resp"), "0.0091"},    {w.box("TXT_Phd"), "1.2"},
+        {w.box("TXT_FatCgMax"), "100"},   {w.box("TXT_FatCgMin"), "30"},    {w.box("TXT_TxSForc"), "1.5"},
+        {w.box("TXT_TxIndProg"), "3.25"}, {w.box("TXT_QNaMH"), "12"},       {w.box("TXT_N_UBase"), "0"},
         {w.ui.TXT_Data, "07/2026"},   {w.ui.TXT_Obs, "nova usina"},
     };
     for (const auto& [box, text] : boxes)
@@ -103,15 +103,15 @@ void fillNewPlant(TFRMeditor& w, const QString& code, const QString& name) {
     setCell(w.ui.StrGr_ConjMaq1, 0, 3, "40");
     setCell(w.ui.StrGr_ConjMaq1, 0, 4, "45.25");
     setCell(w.ui.StrGr_PolsJus, 0, 1, "148");
-    pick(w.ui.CMBreg, "D");
+    pick(w.selector("CMBreg"), "D");
 }
 
 // The window's look while editing, or while browsing.
 void verifyLook(TFRMeditor& w, bool editable) {
     QCOMPARE(!w.ui.BTNsavechange->isHidden(), editable);
     QCOMPARE(!w.ui.BTNcancelchange->isHidden(), editable);
-    QCOMPARE(w.ui.TXT_VMax->isReadOnly(), !editable);
-    QCOMPARE(w.ui.TXT_VMax->hasFrame(), editable);
+    QCOMPARE(w.box("TXT_VMax")->isReadOnly(), !editable);
+    QCOMPARE(w.box("TXT_VMax")->hasFrame(), editable);
     QCOMPARE(w.ui.TXT_Nome->isReadOnly(), !editable);
     for (const auto& [selector, box] : codedSelectorBoxes()) {
         QCOMPARE(!w.findChild<QComboBox*>(selector)->isHidden(), editable);
@@ -178,7 +178,7 @@ private slots:
         EditorHarness h;
         TFRMeditor& w = start(h);
         select(w, 2);
-        QCOMPARE(w.ui.TXT_VMin->text(), QString("1974.50   hm3"));
+        QCOMPARE(w.box("TXT_VMin")->text(), QString("1974.50   hm3"));
         const QString dest = h.path("HIDR_A.DAT");
         h.dialogs.saveFileAnswers.enqueue(dest);
         w.ui.MnEditPlantChange->trigger();
@@ -188,13 +188,13 @@ private slots:
         QCOMPARE(w.document().destFileName(), dest);
         verifyLook(w, true);
         QVERIFY(!w.ui.TXT_Cod->isEnabled());
-        QCOMPARE(w.ui.TXT_VMin->text(), QString("1974.50"));
-        QCOMPARE(w.ui.TXT_Ymax->text(), QString("768.00"));
-        QCOMPARE(w.ui.TXT_Resp->text(), QString("0.008700"));
-        QCOMPARE(w.ui.TXT_JusNom->text(), QString("667.45"));
-        QCOMPARE(w.ui.TXT_TxSForc->text(), QString("2.345"));
-        QCOMPARE(w.ui.TXT_QNaMH->text(), QString("187"));
-        QCOMPARE(w.ui.TXT_Phd->text(), QString("1.50"));
+        QCOMPARE(w.box("TXT_VMin")->text(), QString("1974.50"));
+        QCOMPARE(w.box("TXT_Ymax")->text(), QString("768.00"));
+        QCOMPARE(w.box("TXT_Resp")->text(), QString("0.008700"));
+        QCOMPARE(w.box("TXT_JusNom")->text(), QString("667.45"));
+        QCOMPARE(w.box("TXT_TxSForc")->text(), QString("2.345"));
+        QCOMPARE(w.box("TXT_QNaMH")->text(), QString("187"));
+        QCOMPARE(w.box("TXT_Phd")->text(), QString("1.50"));
         QCOMPARE(w.ui.StrGr_ConjMaq1->rowCount(), 5);
         QCOMPARE(w.ui.StrGr_ConjMaq2->rowCount(), 15);
         QCOMPARE(w.ui.StrGr_PolsJus->rowCount(), 6);
@@ -202,13 +202,13 @@ private slots:
         QCOMPARE(cellText(w.ui.StrGr_ConjMaq2, 13, 1), QString("QHG"));
         QCOMPARE(cellText(w.ui.StrGr_PolsJus, 4, 0), QString("5"));
         QCOMPARE(cellText(w.ui.StrGr_PolsJus, 4, 3), QString("0"));
-        QCOMPARE(w.ui.CMBjusante->currentText(), QString("6 - FOZ CLARA"));
-        QCOMPARE(w.ui.CMBsistema->currentText(), QString("1 - Sudeste"));
-        QCOMPARE(w.ui.CMBreg->currentText(), QString("M - Mensal"));
-        QCOMPARE(w.ui.CMBrepgrger->currentText(), QString("1 - Det."));
+        QCOMPARE(w.selector("CMBjusante")->currentText(), QString("6 - FOZ CLARA"));
+        QCOMPARE(w.selector("CMBsistema")->currentText(), QString("1 - Sudeste"));
+        QCOMPARE(w.selector("CMBreg")->currentText(), QString("M - Mensal"));
+        QCOMPARE(w.selector("CMBrepgrger")->currentText(), QString("1 - Det."));
 
-        w.ui.TXT_VMax->setText("23000.00");
-        pick(w.ui.CMBreg, "S");
+        w.box("TXT_VMax")->setText("23000.00");
+        pick(w.selector("CMBreg"), "S");
         QTest::mouseClick(w.ui.BTNsavechange, Qt::LeftButton);
         QCOMPARE(h.dialogs.messageLines(), QStringList{"information: " + savedText(w)});
         verifyLook(w, false);
@@ -226,7 +226,7 @@ private slots:
         QVERIFY(w.windowTitle().startsWith("Velarin - "));
         QCOMPARE(w.document().registryFileName(), h.path("AuxCad.cad"));
         QCOMPARE(w.ui.ComboBox1->currentText(), QString("2 - RIO FUNDO"));
-        QCOMPARE(w.ui.TXT_VMax->text(), QString("23000.00   hm3"));
+        QCOMPARE(w.box("TXT_VMax")->text(), QString("23000.00   hm3"));
         QCOMPARE(w.document().currentCode(), 2);
         QVERIFY(w.ui.MnEditSearchCode->isChecked());
 
@@ -234,7 +234,7 @@ private slots:
         select(w, 5);
         w.ui.MnEditPlantChange->trigger();
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 1);
-        w.ui.TXT_Posto->setText("999");
+        w.box("TXT_Posto")->setText("999");
         QTest::mouseClick(w.ui.BTNsavechange, Qt::LeftButton);
         const QByteArray out2 = readFile(dest);
         decodePlant(recordOf(out2, 5).constData(), RecordSize, stored);
@@ -273,7 +273,7 @@ private slots:
         verifyLook(w, false);
         h.dialogs.saveFileAnswers.enqueue(h.path("D2.DAT"));
         w.ui.MnEditPlantChange->trigger();
-        w.ui.TXT_Posto->setText("8");
+        w.box("TXT_Posto")->setText("8");
         w.ui.BTNsavechange->click();
         TUsinaHd stored;
         decodePlant(recordOf(readFile(h.path("D2.DAT")), 5).constData(), RecordSize, stored);
@@ -318,7 +318,7 @@ private slots:
         select(w, 2);
         h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
         w.ui.MnEditPlantChange->trigger();
-        w.ui.TXT_Posto->setText("3");
+        w.box("TXT_Posto")->setText("3");
         w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.count(Kind::Information), 1);
         QCOMPARE(readFile(aux), m_loadedBytes);
@@ -385,9 +385,9 @@ private slots:
         select(w, 3);
         h.dialogs.saveFileAnswers.enqueue(h.path("DEST.DAT"));
         w.ui.MnEditPlantChange->trigger();
-        QCOMPARE(w.ui.CMBsistema->currentText(), QString("0 - "));
-        QCOMPARE(w.ui.CMBempresa->currentText(), QString("7 - "));
-        QCOMPARE(w.ui.CMBreg->currentText(), QString("  - "));
+        QCOMPARE(w.selector("CMBsistema")->currentText(), QString("0 - "));
+        QCOMPARE(w.selector("CMBempresa")->currentText(), QString("7 - "));
+        QCOMPARE(w.selector("CMBreg")->currentText(), QString("  - "));
         w.ui.TXT_Nome->setText("ODDITY");
         w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.messageLines(), QStringList{"information: " + savedText(w)});
@@ -409,9 +409,9 @@ private slots:
         verifyLook(w, true);
         QVERIFY(w.ui.TXT_Cod->isEnabled());
         QCOMPARE(w.ui.TXT_Nome->text(), QString());
-        QCOMPARE(w.ui.TXT_VMax->text(), QString());
-        QCOMPARE(w.ui.TXT_NGrMaq->text(), QString("1"));
-        QCOMPARE(w.ui.TXT_NKeyCur->text(), QString("1"));
+        QCOMPARE(w.box("TXT_VMax")->text(), QString());
+        QCOMPARE(w.box("TXT_NGrMaq")->text(), QString("1"));
+        QCOMPARE(w.box("TXT_NKeyCur")->text(), QString("1"));
         for (int r = 0; r < 5; ++r) {
             QCOMPARE(cellText(w.ui.StrGr_ConjMaq1, r, 0), QString::number(r + 1));
             QCOMPARE(cellText(w.ui.StrGr_ConjMaq1, r, 4), QString("0"));
@@ -424,15 +424,15 @@ private slots:
         QCOMPARE(cellText(w.ui.StrGr_PolsJus, 5, 6), QString("0"));
         QCOMPARE(cellText(w.ui.StrGr_PCVA, 0, 0), QString());
         QCOMPARE(cellText(w.ui.StrGr_EvapM, 0, 11), QString());
-        QCOMPARE(w.ui.CMBjusante->currentText(), QString("0 - NÃO HÁ"));
-        QCOMPARE(w.ui.CMBdesvio->currentText(), QString("0 - NÃO HÁ"));
-        QCOMPARE(w.ui.CMBreg->currentText(), QString("M - Mensal"));
-        QCOMPARE(w.ui.CMBvicf->currentText(), QString("0 - No"));
-        QCOMPARE(w.ui.CMBtp_perda->currentText(), QString("1 - %"));
-        QCOMPARE(w.ui.CMBrepgrger->currentText(), QString("0 - Aprox."));
-        QCOMPARE(w.ui.CMBsistema->currentText(), QString("1 - Sudeste"));
-        QCOMPARE(w.ui.CMBempresa->currentText(), QString("11 - Escelsa"));
-        QCOMPARE(w.ui.CMBtipo_turb->currentText(), QString("0 - NÃO HÁ"));
+        QCOMPARE(w.selector("CMBjusante")->currentText(), QString("0 - NÃO HÁ"));
+        QCOMPARE(w.selector("CMBdesvio")->currentText(), QString("0 - NÃO HÁ"));
+        QCOMPARE(w.selector("CMBreg")->currentText(), QString("M - Mensal"));
+        QCOMPARE(w.selector("CMBvicf")->currentText(), QString("0 - No"));
+        QCOMPARE(w.selector("CMBtp_perda")->currentText(), QString("1 - %"));
+        QCOMPARE(w.selector("CMBrepgrger")->currentText(), QString("0 - Aprox."));
+        QCOMPARE(w.selector("CMBsistema")->currentText(), QString("1 - Sudeste"));
+        QCOMPARE(w.selector("CMBempresa")->currentText(), QString("11 - Escelsa"));
+        QCOMPARE(w.selector("CMBtipo_turb")->currentText(), QString("0 - NÃO HÁ"));
 
         fillNewPlant(w, "7", "nova");
         QCOMPARE(w.ui.TXT_Nome->text(), QString("nova")); // setText is no typing
@@ -455,7 +455,7 @@ private slots:
         QCOMPARE(stored.EvapMen[11], 11);
         QCOMPARE(w.document().currentCode(), 7);
         QCOMPARE(w.ui.ComboBox1->currentText(), QString("7 - NOVATA"));
-        QCOMPARE(w.ui.TXT_VMax->text(), QString("500.00   hm3"));
+        QCOMPARE(w.box("TXT_VMax")->text(), QString("500.00   hm3"));
         QCOMPARE(readFile(m_loaded), m_loadedBytes);
     }
 
@@ -493,8 +493,8 @@ private slots:
         h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
         w.ui.MnEditPlantChange->trigger();
         w.ui.TXT_Nome->setText("ABC");
-        w.ui.TXT_VMin->setText("30000");
-        w.ui.TXT_Posto->setText("");
+        w.box("TXT_VMin")->setText("30000");
+        w.box("TXT_Posto")->setText("");
         for (int i = 0; i < 3; ++i)
             w.ui.BTNsavechange->click();
         const QString warn = "warning: ";
@@ -505,14 +505,14 @@ private slots:
         QCOMPARE(w.ui.TXT_Nome->text(), "ABC" + QString(33, u' '));
         verifyLook(w, true);
         QVERIFY(!QFile::exists(h.path("D.DAT")));
-        w.ui.TXT_Posto->setText("156");
+        w.box("TXT_Posto")->setText("156");
         h.dialogs.clear();
         w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.messageLines(),
                  QStringList({warn + EditingSupport::validationText(2, 6),
                               warn + EditingSupport::validationText(2, 7),
                               warn + EditingSupport::validationText(2, 46)}));
-        w.ui.TXT_VMin->setText("1974.50");
+        w.box("TXT_VMin")->setText("1974.50");
         h.dialogs.clear();
         w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.count(Kind::Information), 1);
@@ -542,11 +542,11 @@ private slots:
         select(w, 5);
         h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
         w.ui.MnEditPlantChange->trigger();
-        w.ui.TXT_VMax->setText("1");
+        w.box("TXT_VMax")->setText("1");
         w.ui.BTNcancelchange->click();
         verifyLook(w, false);
         QCOMPARE(w.ui.ComboBox1->currentText(), QString("1 - PEDRA ALTA"));
-        QCOMPARE(w.ui.TXT_VMax->text(), QString("22950.00   hm3"));
+        QCOMPARE(w.box("TXT_VMax")->text(), QString("22950.00   hm3"));
         w.ui.MnEditPlantCreate->trigger(); // the destination stays chosen
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 1);
         QVERIFY(w.ui.MnEditPlantCreate->isChecked());
@@ -648,12 +648,12 @@ private slots:
         w.ui.MnEditPlantChange->trigger();
         QVERIFY(QDir(h.path("")).rmdir("out")); // the folder went away
         const QString titleBefore = w.windowTitle();
-        w.ui.TXT_Posto->setText("321");
+        w.box("TXT_Posto")->setText("321");
         w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.messageLines(),
                  QStringList{"plain: Novo Cadastro de Usinas: Arquivo não pode ser gravado!"});
         verifyLook(w, true);
-        QCOMPARE(w.ui.TXT_Posto->text(), QString("321"));
+        QCOMPARE(w.box("TXT_Posto")->text(), QString("321"));
         QVERIFY(w.document().destFileName().isEmpty());
         QCOMPARE(w.document().registryFileName(), m_loaded);
         QCOMPARE(w.windowTitle(), titleBefore);
@@ -679,7 +679,7 @@ private slots:
         const QString dest = h.path("D.DAT");
         h.dialogs.saveFileAnswers.enqueue(dest);
         w.ui.MnEditPlantChange->trigger();
-        w.ui.TXT_Posto->setText("4");
+        w.box("TXT_Posto")->setText("4");
         w.ui.BTNsavechange->click();
         QCOMPARE(
             h.dialogs.messageLines(),
@@ -690,7 +690,7 @@ private slots:
         QVERIFY(w.windowTitle().endsWith(dest));
         select(w, 5);
         w.ui.MnEditPlantChange->trigger();
-        w.ui.TXT_Posto->setText("55");
+        w.box("TXT_Posto")->setText("55");
         w.ui.BTNsavechange->click();
         const QByteArray out = readFile(dest);
         TUsinaHd stored;
@@ -717,7 +717,7 @@ private slots:
         QCOMPARE(w.ui.ComboBox1->currentText(), QString("6 - FOZ CLARA DO"));
         QCOMPARE(w.ui.TXT_Nome->text(), QString("FOZ CLARA DO"));
         QCOMPARE(w.ui.TXT_Nome->text().size(), 12);
-        QCOMPARE(w.ui.TXT_VMax->text(), QString("22950.00   hm3"));
+        QCOMPARE(w.box("TXT_VMax")->text(), QString("22950.00   hm3"));
         QCOMPARE(w.document().currentCode(), 6);
     }
 
@@ -732,11 +732,11 @@ private slots:
         w.ui.TXT_Nome->setText(" OCULTA");
         w.ui.BTNsavechange->click();
         QCOMPARE(w.ui.ComboBox1->currentIndex(), -1);
-        QCOMPARE(w.ui.TXT_VMin->text(), QString("1974.50"));
+        QCOMPARE(w.box("TXT_VMin")->text(), QString("1974.50"));
         w.ui.MnEditPlantChange->trigger();
-        QCOMPARE(w.ui.TXT_VMin->text(), QString("1974.50"));
-        QCOMPARE(w.ui.TXT_Ymax->text(), QString("768.00"));
-        QCOMPARE(w.ui.TXT_QNaMH->text(), QString("187"));
+        QCOMPARE(w.box("TXT_VMin")->text(), QString("1974.50"));
+        QCOMPARE(w.box("TXT_Ymax")->text(), QString("768.00"));
+        QCOMPARE(w.box("TXT_QNaMH")->text(), QString("187"));
         w.ui.BTNcancelchange->click();
     }
 

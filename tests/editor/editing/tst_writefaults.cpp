@@ -70,7 +70,7 @@ void select(TFRMeditor& w, int code) {
 }
 
 bool editing(const TFRMeditor& w) {
-    return !w.ui.BTNsavechange->isHidden() && !w.ui.TXT_Posto->isReadOnly();
+    return !w.ui.BTNsavechange->isHidden() && !w.box("TXT_Posto")->isReadOnly();
 }
 
 QStringList entries(const QString& dir) {
@@ -171,7 +171,7 @@ class TestWriteFaults : public QObject {
         w.ui.MnEditPlantChange->trigger();
     }
     static void save(TFRMeditor& w, int posto) {
-        w.ui.TXT_Posto->setText(QString::number(posto));
+        w.box("TXT_Posto")->setText(QString::number(posto));
         w.ui.BTNsavechange->click();
     }
 
@@ -218,7 +218,7 @@ private slots:
 
         QCOMPARE(h.dialogs.messageLines(), QStringList{CannotWrite});
         QVERIFY(editing(w));
-        QCOMPARE(w.ui.TXT_Posto->text(), QString("66"));
+        QCOMPARE(w.box("TXT_Posto")->text(), QString("66"));
         QVERIFY(w.document().destFileName().isEmpty());
         QCOMPARE(w.document().registryFileName(), inUse);
         QCOMPARE(readFile(inUse), inUseBytes);

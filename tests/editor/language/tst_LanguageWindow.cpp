@@ -239,16 +239,16 @@ void TstLanguageWindow::leavesEverythingElse() {
                         3, {{1, RegistryFixtures::fullPlant(QStringLiteral("ALFA"))},
                             {3, RegistryFixtures::fullPlant(QStringLiteral("GAMA"))}}));
     TFRMeditor& w = h.start({registry});
-    QVERIFY(!w.ui.TXT_VMax->text().isEmpty());
+    QVERIFY(!w.box("TXT_VMax")->text().isEmpty());
     if (editing) {
         // The form as the change mode leaves it: open boxes, a selector in a box's place,
         // the save buttons shown, and the user's unsaved input.
         for (QLineEdit* box : plantBoxes(w))
             box->setReadOnly(false);
-        w.ui.TXT_VMax->setText(QStringLiteral("999,5"));
+        w.box("TXT_VMax")->setText(QStringLiteral("999,5"));
         w.ui.TXT_Nome->setText(QStringLiteral("ALFA NOVA"));
-        w.ui.TXT_reg->hide();
-        w.ui.CMBreg->show();
+        w.box("TXT_reg")->hide();
+        w.selector("CMBreg")->show();
         w.ui.BTNsavechange->show();
         w.ui.BTNcancelchange->show();
         w.ui.StrGr_PolsJus->item(0, 1)->setText(QStringLiteral("1,5"));

@@ -115,7 +115,7 @@ void TestReportWindow::printPlantShown() {
     emit w.ui.ComboBox1->activated(w.ui.ComboBox1->currentIndex());
     QCOMPARE(w.ui.TXT_Nome->text(), QString("SERRA AZUL  "));
     // The controls as they stand, saved or not.
-    w.ui.TXT_VMax->setText("4321.00   hm3");
+    w.box("TXT_VMax")->setText("4321.00   hm3");
     w.reportPrinter().printer().setPageOrientation(QPageLayout::Portrait);
     const QString pdf = harness.path("sheet.pdf");
     harness.dialogs.clear();

@@ -156,7 +156,7 @@ void TestEditorWindow::start() {
     } else {
         QCOMPARE(w.ui.ComboBox1->count(), 0);
         QCOMPARE(w.ui.ComboBox2->count(), 0);
-        QCOMPARE(w.ui.TXT_Posto->text(), QString());
+        QCOMPARE(w.box("TXT_Posto")->text(), QString());
         QCOMPARE(cellText(w.ui.StrGr_PCVA, 0, 0), QString());
     }
     QVERIFY(w.isMaximized());
@@ -181,8 +181,8 @@ void TestEditorWindow::vacatedRecordsKeepTheirNames() {
     const QString file = h.writeFile("HIDR.DAT", registryOneSix320());
     TFRMeditor& w = h.start({file});
     // Plant 1 points at records 2 (blank first byte) and 3 (NUL first byte).
-    QCOMPARE(w.ui.TXT_Jusante->text(), QStringLiteral("2 -  OCULTA     "));
-    QCOMPARE(w.ui.TXT_Desvio->text(), QStringLiteral("3 - NULA       ")); // a NUL adds nothing
+    QCOMPARE(w.box("TXT_Jusante")->text(), QStringLiteral("2 -  OCULTA     "));
+    QCOMPARE(w.box("TXT_Desvio")->text(), QStringLiteral("3 - NULA       ")); // a NUL adds nothing
 }
 
 void TestEditorWindow::registrySizes_data() {
@@ -222,9 +222,9 @@ void TestEditorWindow::registrySizes() {
     QCOMPARE(items(w.ui.ComboBox2), entries);
     w.ui.ComboBox1->setCurrentIndex(w.ui.ComboBox1->count() - 1);
     emit w.ui.ComboBox1->activated(w.ui.ComboBox1->currentIndex());
-    QCOMPARE(w.ui.TXT_Jusante->text(), lastEntryDownstream);
+    QCOMPARE(w.box("TXT_Jusante")->text(), lastEntryDownstream);
     if (entries.size() > 1)
-        QCOMPARE(w.ui.TXT_Posto->text(), QStringLiteral("77"));
+        QCOMPARE(w.box("TXT_Posto")->text(), QStringLiteral("77"));
     QCOMPARE(h.dialogs.messageLines(), QStringList());
 }
 
@@ -254,7 +254,7 @@ void TestEditorWindow::userChoiceShowsThePlant() {
     const QString file = h.writeFile(
         "HIDR.DAT", registryBytes(8, {{1, plantNamed(QStringLiteral("ALFA"))}, {6, six}}));
     TFRMeditor& w = h.start({file});
-    QCOMPARE(w.ui.TXT_Posto->text(), QStringLiteral("0"));
+    QCOMPARE(w.box("TXT_Posto")->text(), QStringLiteral("0"));
 
     // A programmatic index change is no user choice: nothing is read.
     w.ui.ComboBox1->setCurrentIndex(1);
@@ -263,7 +263,7 @@ void TestEditorWindow::userChoiceShowsThePlant() {
 
     emit w.ui.ComboBox1->activated(1);
     QCOMPARE(w.ui.TXT_Nome->text(), QStringLiteral("SÃO SIMÃO   "));
-    QCOMPARE(w.ui.TXT_Posto->text(), QStringLiteral("66"));
+    QCOMPARE(w.box("TXT_Posto")->text(), QStringLiteral("66"));
     QCOMPARE(w.ui.TXT_Cod->text(), QStringLiteral("6"));
     QCOMPARE(w.document().currentCode(), 6);
     QCOMPARE(h.dialogs.messageLines(), QStringList());
@@ -280,7 +280,7 @@ void TestEditorWindow::byNameEntryReadsItsRecord() {
     QCOMPARE(w.ui.ComboBox1->itemText(0), QStringLiteral("ALFA (12)"));
     w.ui.ComboBox1->setCurrentIndex(0);
     emit w.ui.ComboBox1->activated(0);
-    QCOMPARE(w.ui.TXT_Posto->text(), QStringLiteral("1212"));
+    QCOMPARE(w.box("TXT_Posto")->text(), QStringLiteral("1212"));
     QCOMPARE(w.ui.TXT_Cod->text(), QStringLiteral("12"));
     QCOMPARE(w.document().currentCode(), 12);
 }
@@ -338,9 +338,9 @@ void TestEditorWindow::registryGoneWhileBrowsing() {
     QCOMPARE(h.dialogs.messageLines(),
              QStringList{QStringLiteral("plain: Arquivo <Usinas.Dat> não encontrado")});
     // The fresh, all-zero plant is shown and its code kept.
-    QCOMPARE(w.ui.TXT_Posto->text(), QStringLiteral("0"));
-    QCOMPARE(w.ui.TXT_SistUsi->text(), QStringLiteral("0 - "));
-    QCOMPARE(w.ui.TXT_Jusante->text(), QStringLiteral("0 - NÃO HÁ"));
+    QCOMPARE(w.box("TXT_Posto")->text(), QStringLiteral("0"));
+    QCOMPARE(w.box("TXT_SistUsi")->text(), QStringLiteral("0 - "));
+    QCOMPARE(w.box("TXT_Jusante")->text(), QStringLiteral("0 - NÃO HÁ"));
     QCOMPARE(w.ui.TXT_Nome->text(), QString());
     QCOMPARE(w.document().currentCode(), 6);
 }
@@ -476,9 +476,9 @@ void TestEditorWindow::configIni() {
         "atualizadas.";
     QCOMPARE(h.dialogs.messageLines(),
              warned ? QStringList{"warning: " + expectedWarning} : QStringList());
-    QCOMPARE(w.ui.TXT_SistUsi->text(), system);
-    QCOMPARE(w.ui.TXT_Empresa->text(), company);
-    QCOMPARE(w.ui.TXT_Tipo_Turb->text(), turbine);
+    QCOMPARE(w.box("TXT_SistUsi")->text(), system);
+    QCOMPARE(w.box("TXT_Empresa")->text(), company);
+    QCOMPARE(w.box("TXT_Tipo_Turb")->text(), turbine);
 }
 
 void TestEditorWindow::doubleClickOnTheIndicatorLoads() {

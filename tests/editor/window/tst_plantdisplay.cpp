@@ -76,37 +76,37 @@ void TestPlantDisplay::everyField() {
     const std::pair<QLineEdit*, QString> boxes[] = {
         {w.ui.TXT_Cod, "1"},
         {w.ui.TXT_Nome, "SÃO SIMÃO   "},
-        {w.ui.TXT_Posto, "156"},
-        {w.ui.TXT_Posto_BDH, "6135000 "},
-        {w.ui.TXT_SistUsi, "1 - Sudeste"},
-        {w.ui.TXT_Empresa, "19 - Furnas"},
-        {w.ui.TXT_Jusante, "6 - ILHA-ALTA   "},
-        {w.ui.TXT_Desvio, "0 - NÃO HÁ"},
-        {w.ui.TXT_VMin, x("1974{}50   hm3")},
-        {w.ui.TXT_VMax, x("22950{}00   hm3")},
-        {w.ui.TXT_V_Vert, x("22950{}00   hm3")},
-        {w.ui.TXT_V_CDesv, x("0{}00   hm3")},
-        {w.ui.TXT_V_Ref, x("22950{}00   hm3")},
-        {w.ui.TXT_YMin, x("750{}00   m")},
-        {w.ui.TXT_Ymax, x("768{}00   m")},
-        {w.ui.TXT_Resp, x("0{}008700 MW/m3/s/m")},
-        {w.ui.TXT_Phd, x("1{}50")},
-        {w.ui.TXT_JusNom, x("667{}45 m")},
-        {w.ui.TXT_VICF, "1 - Yes"},
-        {w.ui.TXT_FatCgMax, x("100{}00 %")},
-        {w.ui.TXT_FatCgMin, x("35{}50 %")},
-        {w.ui.TXT_QNaMH, "187 m3/s"},
-        {w.ui.TXT_N_UBase, "4"},
-        {w.ui.TXT_Tipo_Turb, "1 - Francis"},
-        {w.ui.TXT_RepGrGer, "1 - Det."},
-        {w.ui.TXT_TxSForc, x("2{}345 %")},
-        {w.ui.TXT_TxIndProg, x("6{}789 %")},
-        {w.ui.TXT_TpPerda, "2 - m"},
-        {w.ui.TXT_NKeyCur, "4"},
-        {w.ui.TXT_NGrMaq, "3"},
+        {w.box("TXT_Posto"), "156"},
+        {w.box("TXT_Posto_BDH"), "6135000 "},
+        {w.box("TXT_SistUsi"), "1 - Sudeste"},
+        {w.box("TXT_Empresa"), "19 - Furnas"},
+        {w.box("TXT_Jusante"), "6 - ILHA-ALTA   "},
+        {w.box("TXT_Desvio"), "0 - NÃO HÁ"},
+        {w.box("TXT_VMin"), x("1974{}50   hm3")},
+        {w.box("TXT_VMax"), x("22950{}00   hm3")},
+        {w.box("TXT_V_Vert"), x("22950{}00   hm3")},
+        {w.box("TXT_V_CDesv"), x("0{}00   hm3")},
+        {w.box("TXT_V_Ref"), x("22950{}00   hm3")},
+        {w.box("TXT_YMin"), x("750{}00   m")},
+        {w.box("TXT_Ymax"), x("768{}00   m")},
+        {w.box("TXT_Resp"), x("0{}008700 MW/m3/s/m")},
+        {w.box("TXT_Phd"), x("1{}50")},
+        {w.box("TXT_JusNom"), x("667{}45 m")},
+        {w.box("TXT_VICF"), "1 - Yes"},
+        {w.box("TXT_FatCgMax"), x("100{}00 %")},
+        {w.box("TXT_FatCgMin"), x("35{}50 %")},
+        {w.box("TXT_QNaMH"), "187 m3/s"},
+        {w.box("TXT_N_UBase"), "4"},
+        {w.box("TXT_Tipo_Turb"), "1 - Francis"},
+        {w.box("TXT_RepGrGer"), "1 - Det."},
+        {w.box("TXT_TxSForc"), x("2{}345 %")},
+        {w.box("TXT_TxIndProg"), x("6{}789 %")},
+        {w.box("TXT_TpPerda"), "2 - m"},
+        {w.box("TXT_NKeyCur"), "4"},
+        {w.box("TXT_NGrMaq"), "3"},
         {w.ui.TXT_Data, "03/11/26"},
         {w.ui.TXT_Obs, QStringLiteral("Dados revisados após a cheia de março").leftJustified(43)},
-        {w.ui.TXT_reg, "M - Mensal"},
+        {w.box("TXT_reg"), "M - Mensal"},
     };
     for (const auto& [box, expected] : boxes) {
         if (box->text() != expected)
@@ -289,8 +289,8 @@ void TestPlantDisplay::codedFieldsOutsideTheirLists() {
     const QString file = h.writeFile(
         "HIDR.DAT", registryBytes(2, {{1, p}, {2, plantNamed(QStringLiteral("BETA"))}}));
     TFRMeditor& w = h.start({file});
-    QCOMPARE(QStringList({w.ui.TXT_SistUsi->text(), w.ui.TXT_Empresa->text(), w.ui.TXT_Jusante->text(),
-                          w.ui.TXT_Tipo_Turb->text()})
+    QCOMPARE(QStringList({w.box("TXT_SistUsi")->text(), w.box("TXT_Empresa")->text(), w.box("TXT_Jusante")->text(),
+                          w.box("TXT_Tipo_Turb")->text()})
                  .join('|'),
              shown);
 }
@@ -365,7 +365,7 @@ void TestPlantDisplay::hyphenatedName() {
     choose(w, "SALTO-ALTO (5)");
     QCOMPARE(w.ui.TXT_Cod->text(), QStringLiteral("5"));
     QCOMPARE(w.ui.TXT_Nome->text(), QStringLiteral("SALTO-ALTO  "));
-    QCOMPARE(w.ui.TXT_Posto->text(), QStringLiteral("55"));
+    QCOMPARE(w.box("TXT_Posto")->text(), QStringLiteral("55"));
     QCOMPARE(w.document().currentCode(), 5);
 }
 
