@@ -80,13 +80,16 @@ void fillNewPlant(TFRMeditor& w, const QString& code, const QString& name) {
     w.ui.TXT_Cod->setText(code);
     w.ui.TXT_Nome->setText(name);
     const QList<std::pair<QLineEdit*, const char*>> boxes = {
-        {w.box("TXT_Posto"), "77"},       {w.box("TXT_Posto_BDH"), "123"},  {w.box("TXT_VMax"), "500"},
-        {w.box("TXT_VMin"), "100"},       {w.box("TXT_V_Vert"), "450"},     {w.box("TXT_V_CDesv"), "100"},
-        {w.box("TXT_V_Ref"), "300"},      {w.box("TXT_Ymax"), "220"},       {w.box("TXT_YMin"), "210.5"},
-        {w.box("TXT_JusNom"), "150"},     {w.box("TXT_Resp"), "0.0091"},    {w.box("TXT_Phd"), "1.2"},
-        {w.box("TXT_FatCgMax"), "100"},   {w.box("TXT_FatCgMin"), "30"},    {w.box("TXT_TxSForc"), "1.5"},
-        {w.box("TXT_TxIndProg"), "3.25"}, {w.box("TXT_QNaMH"), "12"},       {w.box("TXT_N_UBase"), "0"},
-        {w.ui.TXT_Data, "07/2026"},   {w.ui.TXT_Obs, "nova usina"},
+        {w.box("TXT_Posto"), "77"},     {w.box("TXT_Posto_BDH"), "123"},
+        {w.box("TXT_VMax"), "500"},     {w.box("TXT_VMin"), "100"},
+        {w.box("TXT_V_Vert"), "450"},   {w.box("TXT_V_CDesv"), "100"},
+        {w.box("TXT_V_Ref"), "300"},    {w.box("TXT_Ymax"), "220"},
+        {w.box("TXT_YMin"), "210.5"},   {w.box("TXT_JusNom"), "150"},
+        {w.box("TXT_Resp"), "0.0091"},  {w.box("TXT_Phd"), "1.2"},
+        {w.box("TXT_FatCgMax"), "100"}, {w.box("TXT_FatCgMin"), "30"},
+        {w.box("TXT_TxSForc"), "1.5"},  {w.box("TXT_TxIndProg"), "3.25"},
+        {w.box("TXT_QNaMH"), "12"},     {w.box("TXT_N_UBase"), "0"},
+        {w.ui.TXT_Data, "07/2026"},     {w.ui.TXT_Obs, "nova usina"},
     };
     for (const auto& [box, text] : boxes)
         box->setText(QString::fromLatin1(text));

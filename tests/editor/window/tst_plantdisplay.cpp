@@ -289,8 +289,8 @@ void TestPlantDisplay::codedFieldsOutsideTheirLists() {
     const QString file = h.writeFile(
         "HIDR.DAT", registryBytes(2, {{1, p}, {2, plantNamed(QStringLiteral("BETA"))}}));
     TFRMeditor& w = h.start({file});
-    QCOMPARE(QStringList({w.box("TXT_SistUsi")->text(), w.box("TXT_Empresa")->text(), w.box("TXT_Jusante")->text(),
-                          w.box("TXT_Tipo_Turb")->text()})
+    QCOMPARE(QStringList({w.box("TXT_SistUsi")->text(), w.box("TXT_Empresa")->text(),
+                          w.box("TXT_Jusante")->text(), w.box("TXT_Tipo_Turb")->text()})
                  .join('|'),
              shown);
 }
