@@ -4,17 +4,8 @@
 
 #include "core/Dialogs.h"
 
-class StderrDialogs : public Dialogs {
+class StderrDialogs : public NoDialogs {
 public:
     void message(MessageKind kind, const QString& text) override;
     bool confirm(const QString& text) override;
-    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&,
-                     bool) override {
-        return {};
-    }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    bool choosePrinter(QPrinter&, const PrintRequest&) override { return false; }
 };

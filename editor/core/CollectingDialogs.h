@@ -8,7 +8,7 @@
 #include <QList>
 #include <QString>
 
-class CollectingDialogs : public Dialogs {
+class CollectingDialogs : public NoDialogs {
 public:
     struct Box {
         MessageKind kind;
@@ -19,16 +19,6 @@ public:
     void clear() { m_boxes.clear(); }
 
     void message(MessageKind kind, const QString& text) override { m_boxes.append({kind, text}); }
-    bool confirm(const QString&) override { return false; }
-    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&,
-                     bool) override {
-        return {};
-    }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    bool choosePrinter(QPrinter&, const PrintRequest&) override { return false; }
 
 private:
     QList<Box> m_boxes;

@@ -46,6 +46,22 @@ public:
     virtual bool choosePrinter(QPrinter& printer, const PrintRequest& request) = 0;
 };
 
+// A seam that opens no dialog: every question is answered as a cancel. The command line and
+// the registry check show or keep the messages their own way.
+class NoDialogs : public Dialogs {
+public:
+    bool confirm(const QString&) override { return false; }
+    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFile(const QString&, const QString&, const QString&, const QString&,
+                     bool) override {
+        return {};
+    }
+    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    bool choosePrinter(QPrinter&, const PrintRequest&) override { return false; }
+};
+
 // The editor's name: the caption of every box and the window's design title.
 inline const QString ApplicationName = QStringLiteral("Hydro Plant\u00B4s Cadastre Editor");
 // The short name, the title of the window from a load on.

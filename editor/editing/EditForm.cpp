@@ -5,7 +5,10 @@
 
 #include <algorithm>
 
-QString emptyConjMaq1Cell(int row, int column) {
+namespace {
+
+// A machine set's or downstream polynomial's row: its number, then "0".
+QString emptyNumberedCell(int row, int column) {
     return column == 0 ? QString::number(row + 1) : QStringLiteral("0");
 }
 
@@ -18,9 +21,7 @@ QString emptyConjMaq2Cell(int row, int column) {
     return QStringLiteral("0");
 }
 
-QString emptyPolsJusCell(int row, int column) {
-    return column == 0 ? QString::number(row + 1) : QStringLiteral("0");
-}
+} // namespace
 
 void fillEmptyRows(FormTexts& f, int sets, int polynomials) {
     const auto fill = [](GridTexts& grid, int fromRow, QString (*cell)(int, int)) {
@@ -28,9 +29,9 @@ void fillEmptyRows(FormTexts& f, int sets, int polynomials) {
             for (int c = 0; c < grid.columns; ++c)
                 grid.set(r, c, cell(r, c));
     };
-    fill(f.ConjMaq1, sets, &emptyConjMaq1Cell);
+    fill(f.ConjMaq1, sets, &emptyNumberedCell);
     fill(f.ConjMaq2, 3 * std::max(0, sets), &emptyConjMaq2Cell);
-    fill(f.PolsJus, polynomials, &emptyPolsJusCell);
+    fill(f.PolsJus, polynomials, &emptyNumberedCell);
 }
 
 void toEditRows(FormTexts& f) {
@@ -42,9 +43,10 @@ void toEditRows(FormTexts& f) {
                 resized.set(r, c, grid.at(r, c));
         grid = resized;
     };
-    setRows(f.ConjMaq1, EditConjMaq1Rows);
-    setRows(f.ConjMaq2, EditConjMaq2Rows);
-    setRows(f.PolsJus, EditPolsJusRows);
+    const FormTexts edit; // the edit row counts
+    setRows(f.ConjMaq1, edit.ConjMaq1.rows);
+    setRows(f.ConjMaq2, edit.ConjMaq2.rows);
+    setRows(f.PolsJus, edit.PolsJus.rows);
     fillEmptyRows(f, NumberInput::toInteger(f.box(QStringLiteral("TXT_NGrMaq"))).value_or(0),
                   NumberInput::toInteger(f.box(QStringLiteral("TXT_NKeyCur"))).value_or(0));
 }

@@ -16,21 +16,11 @@
 #include <cstdint>
 #include <utility>
 
-// Cells of the empty-plant layout of the machine-set and downstream grids.
-QString emptyConjMaq1Cell(int row, int column); // set number, then "0"
-QString emptyConjMaq2Cell(int row, int column); // set number, "QHT"/"QHG"/"PH", then "0"
-QString emptyPolsJusCell(int row, int column);  // polynomial number, then "0"
-
-// Edit-mode row counts of the machine-set and downstream grids.
-constexpr int EditConjMaq1Rows = 5;
-constexpr int EditConjMaq2Rows = 15;
-constexpr int EditPolsJusRows = 6;
-
 // The machine-set and downstream grids at their edit row counts (a row kept keeps its cells),
 // the rows past the counts in TXT_NGrMaq and TXT_NKeyCur in the empty-plant layout.
 void toEditRows(FormTexts& f);
 // The rows from `sets` machine sets and from `polynomials` downstream polynomials on in the
-// empty-plant layout.
+// empty-plant layout: the set's or polynomial's number (and "QHT", "QHG", "PH"), then "0".
 void fillEmptyRows(FormTexts& f, int sets, int polynomials);
 
 // The form's texts as an edit mode shows a plant's display: the unit suffixes cut (Change),

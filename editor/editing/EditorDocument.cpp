@@ -90,15 +90,8 @@ void EditorDocument::removeScratchCopy() const {
     if (m_startDir.isEmpty())
         return;
     const QString auxCad = scratchPath();
-    const QFileInfo aux(auxCad);
-    if (!aux.exists())
-        return;
-    if (!m_registry.isEmpty()) {
-        const QFileInfo loaded(m_registry);
-        if (loaded.exists() && loaded.canonicalFilePath() == aux.canonicalFilePath())
-            return;
-    }
-    QFile::remove(auxCad);
+    if (QFileInfo::exists(auxCad) && !sameFile(m_registry, auxCad))
+        QFile::remove(auxCad);
 }
 
 void EditorDocument::firstActivation(const QString& registry,

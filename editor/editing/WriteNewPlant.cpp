@@ -6,6 +6,7 @@
 #include "registry/PlantTexts.h"
 
 #include <algorithm>
+#include <type_traits>
 
 void storeText(const QString& text, char* field, int width) {
     // The encoding gives one byte per character (a pair of surrogates is one '?'), so cutting
@@ -22,18 +23,6 @@ struct ConversionError {
     QString text;
 };
 
-// Which stored value a text stands for, so that an untouched text keeps its bits.
-struct Source {
-    enum Kind { None, Box, Grid };
-    Kind kind = None;
-    QString name;                    // box name
-    const GridTexts* now = nullptr;  // grid of the form
-    const GridTexts* then = nullptr; // same grid as first shown
-    int row = 0;
-    int column = 0;
-    bool shownFromPlant = false; // the cell displayed a stored value (within the stored counts)
-};
-
 class Builder {
 public:
     Builder(const FormSnapshot& form, const QLocale& locale) : m_form(form), m_locale(locale) {}
@@ -42,57 +31,42 @@ public:
 private:
     const ShownPlant* shown() const { return m_form.shown ? &*m_form.shown : nullptr; }
 
-    // True when the text is the one first shown for the stored plant.
-    bool untouched(const QString& text, const Source& src) const {
-        if (!shown())
-            return false;
-        if (src.kind == Source::Box)
-            return shown()->texts.boxes.contains(src.name) && shown()->texts.box(src.name) == text;
-        if (src.kind == Source::Grid)
-            return src.shownFromPlant && src.then->at(src.row, src.column) == text;
-        return false;
+    // A text still the one first shown for the stored plant was not touched: the field keeps
+    // the stored value's bits. Any other text is read with Save's number rules.
+    template <class T> void take(const QString& text, bool untouched, T& field, T stored) const {
+        if (untouched) {
+            field = stored;
+        } else if constexpr (std::is_same_v<T, float>) {
+            const auto v = NumberInput::toReal(text, m_locale);
+            if (!v)
+                throw ConversionError{NumberInput::invalidRealText(text)};
+            field = *v;
+        } else {
+            const auto v = NumberInput::toInteger(text);
+            if (!v)
+                throw ConversionError{NumberInput::invalidIntegerText(text)};
+            field = *v;
+        }
+    }
+    template <class T> void box(const QString& name, T& field, T stored) const {
+        const QString text = m_form.box(name);
+        take(text,
+             shown() && shown()->texts.boxes.contains(name) && shown()->texts.box(name) == text,
+             field, stored);
+    }
+    // `was`: the cell showed a stored value (within the stored counts).
+    template <class T>
+    void cell(GridTexts PlantGrids::*grid, int row, int column, bool was, T& field,
+              T stored) const {
+        const QString text = (m_form.*grid).at(row, column);
+        take(text, shown() && was && (shown()->texts.*grid).at(row, column) == text, field, stored);
+    }
+    std::int32_t code(const QString& text) const {
+        std::int32_t v = 0;
+        take(text, false, v, 0);
+        return v;
     }
 
-    std::int32_t toInt(const QString& text) const {
-        const auto v = NumberInput::toInteger(text);
-        if (!v)
-            throw ConversionError{NumberInput::invalidIntegerText(text)};
-        return *v;
-    }
-    float toReal(const QString& text) const {
-        const auto v = NumberInput::toReal(text, m_locale);
-        if (!v)
-            throw ConversionError{NumberInput::invalidRealText(text)};
-        return *v;
-    }
-
-    void intBox(const QString& name, std::int32_t& field, std::int32_t stored) {
-        const QString text = m_form.box(name);
-        field = untouched(text, {Source::Box, name}) ? stored : toInt(text);
-    }
-    void realBox(const QString& name, float& field, float stored) {
-        const QString text = m_form.box(name);
-        field = untouched(text, {Source::Box, name}) ? stored : toReal(text);
-    }
-    Source cell(const GridTexts& now, const GridTexts& then, int row, int column,
-                bool fromPlant) const {
-        Source s;
-        s.kind = Source::Grid;
-        s.now = &now;
-        s.then = &then;
-        s.row = row;
-        s.column = column;
-        s.shownFromPlant = fromPlant;
-        return s;
-    }
-    void intCell(const Source& src, std::int32_t& field, std::int32_t stored) {
-        const QString text = src.now->at(src.row, src.column);
-        field = untouched(text, src) ? stored : toInt(text);
-    }
-    void realCell(const Source& src, float& field, float stored) {
-        const QString text = src.now->at(src.row, src.column);
-        field = untouched(text, src) ? stored : toReal(text);
-    }
     const FormSnapshot& m_form;
     const QLocale& m_locale;
 };
@@ -100,7 +74,6 @@ private:
 TUsinaHd Builder::build() {
     static const TUsinaHd zero{};
     const TUsinaHd& old = shown() ? shown()->plant : zero;
-    const FormTexts& then = shown() ? shown()->texts : static_cast<const FormTexts&>(m_form);
     const int oldSets = shown() ? usedMachineSets(old.NumConjMaq) : 0;
     const int oldPols = shown() ? usedDownstreamPolynomials(old.NumPolsJus) : 0;
 
@@ -115,10 +88,10 @@ TUsinaHd Builder::build() {
                       f.width);
             break;
         case FieldKind::Integer:
-            intBox(name, p.*f.integer, old.*f.integer);
+            box(name, p.*f.integer, old.*f.integer);
             break;
         case FieldKind::Real:
-            realBox(name, p.*f.real, old.*f.real);
+            box(name, p.*f.real, old.*f.real);
             break;
         case FieldKind::Coded: {
             const QString entry = m_form.selector(QString::fromLatin1(f.selector));
@@ -127,11 +100,11 @@ TUsinaHd Builder::build() {
                 // The code before the first blank: it also reads back an unlisted stored
                 // value ("17 - ") as it was.
                 const qsizetype blank = entry.indexOf(u' ');
-                p.*f.integer = toInt(blank < 0 ? entry : entry.left(blank));
+                p.*f.integer = code(blank < 0 ? entry : entry.left(blank));
                 break;
             }
             case PlantField::Entry::FirstDigit: // "1 - Yes" gives 1
-                p.*f.integer = toInt(entry.left(1));
+                p.*f.integer = code(entry.left(1));
                 break;
             case PlantField::Entry::Letter:
                 p.Reg = entry.isEmpty() ? ' ' : AnsiText::encodeChar(entry.at(0));
@@ -142,21 +115,22 @@ TUsinaHd Builder::build() {
         }
     }
 
+    using G = PlantGrids;
     for (int k = 0; k < 5; ++k) {
-        realCell(cell(m_form.PCVA, then.PCVA, 0, k, true), p.PCV[k], old.PCV[k]);
-        realCell(cell(m_form.PCVA, then.PCVA, 1, k, true), p.PAC[k], old.PAC[k]);
+        cell(&G::PCVA, 0, k, true, p.PCV[k], old.PCV[k]);
+        cell(&G::PCVA, 1, k, true, p.PAC[k], old.PAC[k]);
     }
     for (int m = 0; m < 12; ++m)
-        intCell(cell(m_form.EvapM, then.EvapM, 0, m, true), p.EvapMen[m], old.EvapMen[m]);
+        cell(&G::EvapM, 0, m, true, p.EvapMen[m], old.EvapMen[m]);
 
     // Elements past the counts stay zero (the new plant starts all zero).
     const int sets = usedMachineSets(p.NumConjMaq);
     for (int s = 0; s < sets; ++s) {
         const bool was = s < oldSets;
-        intCell(cell(m_form.ConjMaq1, then.ConjMaq1, s, 1, was), p.NumMaq[s], old.NumMaq[s]);
-        realCell(cell(m_form.ConjMaq1, then.ConjMaq1, s, 2, was), p.PotEf[s], old.PotEf[s]);
-        intCell(cell(m_form.ConjMaq1, then.ConjMaq1, s, 3, was), p.QEf[s], old.QEf[s]);
-        realCell(cell(m_form.ConjMaq1, then.ConjMaq1, s, 4, was), p.HEf[s], old.HEf[s]);
+        cell(&G::ConjMaq1, s, 1, was, p.NumMaq[s], old.NumMaq[s]);
+        cell(&G::ConjMaq1, s, 2, was, p.PotEf[s], old.PotEf[s]);
+        cell(&G::ConjMaq1, s, 3, was, p.QEf[s], old.QEf[s]);
+        cell(&G::ConjMaq1, s, 4, was, p.HEf[s], old.HEf[s]);
     }
     for (int s = 0; s < sets; ++s) {
         const bool was = s < oldSets;
@@ -164,16 +138,14 @@ TUsinaHd Builder::build() {
         const Coeffs5* stored[3] = {&old.QHT[s], &old.QHG[s], &old.PH[s]};
         for (int c = 0; c < 3; ++c)
             for (int k = 0; k < 5; ++k)
-                realCell(cell(m_form.ConjMaq2, then.ConjMaq2, 3 * s + c, 2 + k, was),
-                         (*curves[c])[k], (*stored[c])[k]);
+                cell(&G::ConjMaq2, 3 * s + c, 2 + k, was, (*curves[c])[k], (*stored[c])[k]);
     }
     const int pols = usedDownstreamPolynomials(p.NumPolsJus);
     for (int q = 0; q < pols; ++q) {
         const bool was = q < oldPols;
         for (int k = 0; k < 5; ++k)
-            realCell(cell(m_form.PolsJus, then.PolsJus, q, 1 + k, was), p.PolJus[q][k],
-                     old.PolJus[q][k]);
-        realCell(cell(m_form.PolsJus, then.PolsJus, q, 6, was), p.PolJusRef[q], old.PolJusRef[q]);
+            cell(&G::PolsJus, q, 1 + k, was, p.PolJus[q][k], old.PolJus[q][k]);
+        cell(&G::PolsJus, q, 6, was, p.PolJusRef[q], old.PolJusRef[q]);
     }
     return p;
 }

@@ -6,16 +6,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QWidget>
+#include <optional>
+#include <utility>
 
 namespace {
 
-QAction* findAction(QWidget& window, const QString& name) {
-    return window.findChild<QAction*>(name);
-}
-
 // A menu is reached through its own action when that carries the name, else as a QMenu.
 bool setMenuCaption(QWidget& window, const QString& name, const QString& text) {
-    if (QAction* action = findAction(window, name)) {
+    if (QAction* action = window.findChild<QAction*>(name)) {
         action->setText(text);
         return true;
     }
@@ -51,29 +49,25 @@ bool setHint(QWidget& window, const QString& name, const QString& text) {
     return true;
 }
 
+// The check mark on the language chosen; Spanish and French are offered but can never be chosen.
 void setLanguageChecks(QWidget& window, Language language, QStringList& missing) {
-    const struct {
-        const char* name;
-        bool checked;
-    } items[] = {
-        {"MnEditLanPort", language == Language::Portuguese},
-        {"MnEditLanEng", language == Language::English},
-        {"MnEditLanFran", false},
-        {"MnEditLanEsp", false},
+    const std::pair<const char*, std::optional<Language>> items[] = {
+        {"MnEditLanPort", Language::Portuguese},
+        {"MnEditLanEng", Language::English},
+        {"MnEditLanFran", std::nullopt},
+        {"MnEditLanEsp", std::nullopt},
     };
-    for (const auto& item : items) {
-        QAction* action = findAction(window, QString::fromLatin1(item.name));
+    for (const auto& [name, itemLanguage] : items) {
+        QAction* action = window.findChild<QAction*>(QString::fromLatin1(name));
         if (!action) {
-            missing << QString::fromLatin1(item.name);
+            missing << QString::fromLatin1(name);
             continue;
         }
         action->setCheckable(true);
-        action->setChecked(item.checked);
-    }
-    // Spanish and French are offered but can never be chosen.
-    for (const char* name : {"MnEditLanEsp", "MnEditLanFran"})
-        if (QAction* action = findAction(window, QString::fromLatin1(name)))
+        action->setChecked(itemLanguage == language);
+        if (!itemLanguage)
             action->setEnabled(false);
+    }
 }
 
 } // namespace
@@ -86,7 +80,7 @@ QStringList applyLanguage(QWidget& window, Language language, const QString& tit
     setLanguageChecks(window, language, missing);
 
     if (!registryLoaded) {
-        if (QAction* exportItem = findAction(window, QStringLiteral("MnFileExp")))
+        if (QAction* exportItem = window.findChild<QAction*>(QStringLiteral("MnFileExp")))
             exportItem->setEnabled(false);
         else
             missing << QStringLiteral("MnFileExp");

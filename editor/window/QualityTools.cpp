@@ -87,18 +87,24 @@ void QualityTools::showPlant(int code) {
 // ---------------------------------------------------------------------------------------------
 // Check Registry
 
-void QualityTools::check() {
-    if (!m_checkWindow) {
-        m_checkWindow = std::make_unique<ResultWindow>(QStringLiteral("FRMcheck"));
-        m_checkWindow->refreshRequested = [this] {
-            m_window.runGuarded([this] { refreshCheck(); });
+// A result window, made at its first use, filled anew and brought up.
+void QualityTools::present(std::unique_ptr<ResultWindow>& window, const QString& name,
+                           void (QualityTools::*refresh)()) {
+    if (!window) {
+        window = std::make_unique<ResultWindow>(name);
+        window->refreshRequested = [this, refresh] {
+            m_window.runGuarded([this, refresh] { (this->*refresh)(); });
         };
-        m_checkWindow->plantRequested = [this](int code) { showPlant(code); };
+        window->plantRequested = [this](int code) { showPlant(code); };
     }
-    refreshCheck();
-    m_checkWindow->show();
-    m_checkWindow->raise();
-    m_checkWindow->activateWindow();
+    (this->*refresh)();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void QualityTools::check() {
+    present(m_checkWindow, QStringLiteral("FRMcheck"), &QualityTools::refreshCheck);
 }
 
 void QualityTools::refreshCheck() {
@@ -130,17 +136,7 @@ void QualityTools::compareWith() {
     if (chosen.isEmpty())
         return;
     m_other = chosen;
-    if (!m_compareWindow) {
-        m_compareWindow = std::make_unique<ResultWindow>(QStringLiteral("FRMcompare"));
-        m_compareWindow->refreshRequested = [this] {
-            m_window.runGuarded([this] { refreshComparison(); });
-        };
-        m_compareWindow->plantRequested = [this](int code) { showPlant(code); };
-    }
-    refreshComparison();
-    m_compareWindow->show();
-    m_compareWindow->raise();
-    m_compareWindow->activateWindow();
+    present(m_compareWindow, QStringLiteral("FRMcompare"), &QualityTools::refreshComparison);
 }
 
 void QualityTools::refreshComparison() {

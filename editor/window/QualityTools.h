@@ -35,6 +35,8 @@ private:
     void compareWith();
     void refreshCheck();
     void refreshComparison();
+    void present(std::unique_ptr<ResultWindow>& window, const QString& name,
+                 void (QualityTools::*refresh)());
     void showPlant(int code);
     Language language() const;
     // The registry in use as the user knows it: for the scratch copy, the destination it copies.

@@ -238,12 +238,10 @@ void TFRMeditor::FormActivate() {
     const QString first = m_arguments.value(0);
     if (!first.trimmed().isEmpty()) {
         m_doc->firstActivation(first, {});
-        ui.MnFileExp->setEnabled(true);
-        ui.MnEditSearch->menuAction()->setEnabled(true);
+        enableRegistryCommands(true);
         showSignal(SinalColor::Green);
     } else {
-        ui.MnFileExp->setEnabled(false);
-        ui.MnEditSearch->menuAction()->setEnabled(false);
+        enableRegistryCommands(false);
         m_doc->firstActivation(first, [this] {
             showSignal(SinalColor::Yellow);
             render();
@@ -251,17 +249,21 @@ void TFRMeditor::FormActivate() {
         const bool loaded = !m_doc->registryFileName().isEmpty();
         if (loaded) {
             ui.TXT_Nome->setFocus();
-            ui.MnFileExp->setEnabled(true);
-            ui.MnEditSearch->menuAction()->setEnabled(true);
+            enableRegistryCommands(true);
         }
         showSignal(loaded ? SinalColor::Green : SinalColor::Red);
     }
     render();
 }
 
+// Export and Search need a registry loaded.
+void TFRMeditor::enableRegistryCommands(bool enabled) {
+    ui.MnFileExp->setEnabled(enabled);
+    ui.MnEditSearch->menuAction()->setEnabled(enabled);
+}
+
 void TFRMeditor::MnFileLoadClick() {
-    ui.MnFileExp->setEnabled(false);
-    ui.MnEditSearch->menuAction()->setEnabled(false);
+    enableRegistryCommands(false);
     const bool chosen = m_doc->load([this] {
         showSignal(SinalColor::Yellow);
         render();
@@ -272,8 +274,7 @@ void TFRMeditor::MnFileLoadClick() {
         return;
     }
     ui.TXT_Nome->setFocus();
-    ui.MnFileExp->setEnabled(true);
-    ui.MnEditSearch->menuAction()->setEnabled(true);
+    enableRegistryCommands(true);
     showSignal(SinalColor::Green);
 }
 

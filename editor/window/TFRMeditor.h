@@ -152,6 +152,7 @@ private:
     void MnFilePrintAllDataClick();
 
     void showSignal(SinalColor color);
+    void enableRegistryCommands(bool enabled);
     // The document's state on the controls.
     void render();
     void renderList();

@@ -24,8 +24,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-// The load indicator's pictures: a lit lamp of the given colour.
-static QPixmap lampPicture(const QColor& color) {
+// One of the load indicator's pictures, hidden: a lit lamp of the given colour.
+static QLabel* lamp(const char* name, const QColor& color) {
     const int size = 33;
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
@@ -38,7 +38,17 @@ static QPixmap lampPicture(const QColor& color) {
     painter.setPen(QPen(QColor(60, 60, 60), 1.5));
     painter.setBrush(light);
     painter.drawEllipse(QRectF(2, 2, size - 4, size - 4));
-    return pixmap;
+    painter.end();
+    auto* image = new QLabel;
+    image->setObjectName(QString::fromLatin1(name));
+    image->setPixmap(pixmap);
+    image->hide();
+    return image;
+}
+
+static QFont bold(QFont font) {
+    font.setBold(true);
+    return font;
 }
 
 QLineEdit* TFRMeditor::makeBox(const char* name) {
@@ -135,8 +145,8 @@ void TFRMeditor::buildMenus() {
     ui.MnEditSearch = menu(ui.MnEdit, nullptr, "MnEditSearch", QStringLiteral("&Search"));
     ui.MnEditSearchCode = action(ui.MnEditSearch, "MnEditSearchCode", QStringLiteral("by &Code"));
     ui.MnEditSearchName = action(ui.MnEditSearch, "MnEditSearchName", QStringLiteral("by &Name"));
-    ui.MnEditSearchCode->setCheckable(true);
-    ui.MnEditSearchName->setCheckable(true);
+    for (QAction* a : {ui.MnEditSearchCode, ui.MnEditSearchName})
+        a->setCheckable(true);
     ui.MnEditSearchCode->setChecked(true);
     ui.MnEditSearch->menuAction()->setEnabled(false);
 
@@ -159,17 +169,9 @@ QLayout* TFRMeditor::buildTopStrip() {
     ui.Sinal->setFixedSize(33, 33);
     ui.Sinal->setToolTip(QStringLiteral("Cadastre status (double-click to load a cadastre)"));
     ui.Sinal->installEventFilter(this);
-    ui.ImgRed = new QLabel;
-    ui.ImgRed->setObjectName(QStringLiteral("ImgRed"));
-    ui.ImgRed->setPixmap(lampPicture(QColor(210, 30, 30)));
-    ui.ImgYellow = new QLabel;
-    ui.ImgYellow->setObjectName(QStringLiteral("ImgYellow"));
-    ui.ImgYellow->setPixmap(lampPicture(QColor(235, 200, 20)));
-    ui.ImgGreen = new QLabel;
-    ui.ImgGreen->setObjectName(QStringLiteral("ImgGreen"));
-    ui.ImgGreen->setPixmap(lampPicture(QColor(30, 170, 50)));
-    for (QLabel* img : {ui.ImgRed, ui.ImgYellow, ui.ImgGreen})
-        img->hide();
+    ui.ImgRed = lamp("ImgRed", QColor(210, 30, 30));
+    ui.ImgYellow = lamp("ImgYellow", QColor(235, 200, 20));
+    ui.ImgGreen = lamp("ImgGreen", QColor(30, 170, 50));
 
     ui.ComboBox1 = new QComboBox;
     ui.ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -189,11 +191,7 @@ QLayout* TFRMeditor::buildTopStrip() {
     ui.TXT_Cod->installEventFilter(this);
     ui.TXT_Nome = makeBox("TXT_Nome");
     ui.TXT_Nome->setAccessibleName(QStringLiteral("Plant name"));
-    {
-        QFont bold = ui.TXT_Nome->font();
-        bold.setBold(true);
-        ui.TXT_Nome->setFont(bold);
-    }
+    ui.TXT_Nome->setFont(bold(ui.TXT_Nome->font()));
     ui.TXT_Data = makeBox("TXT_Data");
     QLabel* LBLdata = makeLabel("LBLdata", ui.TXT_Data, QStringLiteral("Date: "));
     ui.TXT_Obs = makeBox("TXT_Obs");
@@ -293,8 +291,7 @@ QGroupBox* TFRMeditor::buildReservoirBox() {
     v->addLayout(g);
 
     QLabel* LBLpolin = makeLabel("LBLpolin");
-    QFont heading = LBLpolin->font();
-    heading.setBold(true);
+    const QFont heading = bold(LBLpolin->font());
     LBLpolin->setFont(heading);
     v->addWidget(LBLpolin);
     ui.StrGr_PCVA = makeGrid("StrGr_PCVA", 5, 2);
@@ -374,8 +371,7 @@ QGroupBox* TFRMeditor::buildPlantBox() {
             {"LBLrepset", "TXT_RepGrGer", 3}});
     v->addLayout(fields);
     auto* LBLperdas = ui.GroupBox3->findChild<QLabel*>(QStringLiteral("LBLperdas"));
-    QFont heading = LBLperdas->font();
-    heading.setBold(true);
+    const QFont heading = bold(LBLperdas->font());
     LBLperdas->setFont(heading);
     // Two lines for the long caption, without making the whole form's height depend on
     // its width (which would keep the form from shrinking into a small screen).
