@@ -270,8 +270,8 @@ std::optional<Options> parse(const QStringList& arguments, QString& error) {
     const QCommandLineOption mltText(QStringLiteral("mlt-text"));
     const QCommandLineOption postos(QStringLiteral("postos"), QString(), QStringLiteral("ARQUIVO"));
     const QCommandLineOption postosText(QStringLiteral("postos-text"));
-    parser.addOptions({help, version, force, stations, text, from, to, mlt, mltText, postos,
-                       postosText});
+    parser.addOptions(
+        {help, version, force, stations, text, from, to, mlt, mltText, postos, postosText});
     if (!parser.parse(QStringList{QStringLiteral("torvane")} + arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         error = unknown.isEmpty() ? parser.errorText()
@@ -306,7 +306,8 @@ std::optional<Options> parse(const QStringList& arguments, QString& error) {
         (year == &from ? options.from : options.to) = y;
     }
     if (options.from && options.to && *options.from > *options.to) {
-        error = QStringLiteral("--from (%1) depois de --to (%2).").arg(*options.from).arg(*options.to);
+        error =
+            QStringLiteral("--from (%1) depois de --to (%2).").arg(*options.from).arg(*options.to);
         return std::nullopt;
     }
     options.text = parser.isSet(text);
@@ -369,7 +370,8 @@ int runSeriesCommand(const Options& o, PlotRenderer renderer) {
                                   .arg(pos[3]));
         format = chartFormatOf(output);
         if (!format)
-            return usageError(QStringLiteral("SAIDA de vazoes plot termina em .png, .svg ou .pdf."));
+            return usageError(
+                QStringLiteral("SAIDA de vazoes plot termina em .png, .svg ou .pdf."));
     }
 
     const SeriesFiles files{input, o.text, o.postos, o.postosText, o.mlt, o.mltText};
@@ -387,28 +389,28 @@ int runSeriesCommand(const Options& o, PlotRenderer renderer) {
         }
         const InflowHistory& history = data->history;
         if (!plot)
-            return QByteArray::fromStdString(
-                statsCsv(history, o.from, o.to, data->mlt ? &*data->mlt : nullptr,
-                         data->names ? &*data->names : nullptr,
-                         decimalSeparatorBytes(QLocale::system())));
+            return QByteArray::fromStdString(statsCsv(
+                history, o.from, o.to, data->mlt ? &*data->mlt : nullptr,
+                data->names ? &*data->names : nullptr, decimalSeparatorBytes(QLocale::system())));
         if (!history.hasData(posto)) {
-            dialogs.message(BoxKind::Warning,
-                            QStringLiteral("Posto %1 sem vazões no arquivo \"%2\".")
-                                .arg(posto)
-                                .arg(input));
+            dialogs.message(
+                BoxKind::Warning,
+                QStringLiteral("Posto %1 sem vazões no arquivo \"%2\".").arg(posto).arg(input));
             return std::nullopt;
         }
         Period period = defaultPeriod(history, posto);
         period.from = o.from.value_or(period.from);
         period.to = o.to.value_or(period.to);
         if (period.years() == 0) {
-            dialogs.message(BoxKind::Warning,
-                            QStringLiteral("Período de %1 a %2 sem anos.").arg(period.from).arg(period.to));
+            dialogs.message(
+                BoxKind::Warning,
+                QStringLiteral("Período de %1 a %2 sem anos.").arg(period.from).arg(period.to));
             return std::nullopt;
         }
         const QByteArray bytes = renderer ? renderer(*data, posto, period, *format) : QByteArray();
         if (bytes.isEmpty()) {
-            dialogs.message(BoxKind::Error, QStringLiteral("Os gráficos não puderam ser desenhados."));
+            dialogs.message(BoxKind::Error,
+                            QStringLiteral("Os gráficos não puderam ser desenhados."));
             return std::nullopt;
         }
         return bytes;

@@ -149,8 +149,7 @@ std::array<MonthStats, 12> monthStats(const InflowHistory& history, int posto, P
         std::int32_t max = 0;
         for (int i = 0; i < n; ++i) {
             const int year = period.from + i;
-            const std::int32_t v =
-                values[std::size_t(year - kFirstYear) * 12 + std::size_t(m - 1)];
+            const std::int32_t v = values[std::size_t(year - kFirstYear) * 12 + std::size_t(m - 1)];
             column[std::size_t(i)] = v;
             sum += v;
             out.zeros += int(v == 0);

@@ -4,6 +4,7 @@
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QBuffer>
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QLineSeries>
@@ -48,6 +49,10 @@ QChart* newChart(const QString& title) {
     chart->setTitle(title);
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->setAlignment(Qt::AlignBottom);
+    // The room goes to the data: no frame of blank around the plot.
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
     return chart;
 }
 
@@ -178,7 +183,8 @@ QByteArray renderCharts(const std::vector<QChart*>& charts, ChartFormat format, 
     QGraphicsScene scene;
     for (std::size_t i = 0; i < charts.size(); ++i) {
         scene.addItem(charts[i]);
-        charts[i]->setGeometry(0, qreal(i) * eachSize.height(), eachSize.width(), eachSize.height());
+        charts[i]->setGeometry(0, qreal(i) * eachSize.height(), eachSize.width(),
+                               eachSize.height());
     }
     const QSize whole(eachSize.width(), eachSize.height() * int(charts.size()));
     const QRectF area(QPointF(0, 0), whole);
@@ -223,8 +229,8 @@ QByteArray renderCharts(const std::vector<QChart*>& charts, ChartFormat format, 
         QPainter painter;
         drawn = painter.begin(&pdf);
         if (drawn) {
-            scene.render(&painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(96).size()),
-                         area);
+            scene.render(&painter,
+                         QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(96).size()), area);
             drawn = painter.end();
         }
         break;

@@ -34,7 +34,9 @@ class SeriesChartView : public QChartView {
     Q_OBJECT
 public:
     explicit SeriesChartView(QWidget* parent = nullptr);
-    void setReadOut(std::function<QString(QPointF value)> readOut) { m_readOut = std::move(readOut); }
+    void setReadOut(std::function<QString(QPointF value)> readOut) {
+        m_readOut = std::move(readOut);
+    }
     // The chart shown from now on; the one before is deleted.
     void replaceChart(QChart* chart);
     // The text for a point given in the chart's values, as the pointer would give it.

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableWidget>
@@ -20,11 +21,17 @@ namespace Torvane {
 
 namespace {
 
-const QStringList kStatsColumns = {
-    QStringLiteral("Anos"),        QStringLiteral("Média"),  QStringLiteral("Desvio padrão"),
-    QStringLiteral("Mínimo"),      QStringLiteral("Ano do mín."), QStringLiteral("Máximo"),
-    QStringLiteral("Ano do máx."), QStringLiteral("Zeros"),  QStringLiteral("Suspeitos"),
-    QStringLiteral("MLT"),         QStringLiteral("Dif. %")};
+const QStringList kStatsColumns = {QStringLiteral("Anos"),
+                                   QStringLiteral("Média"),
+                                   QStringLiteral("Desvio\npadrão"),
+                                   QStringLiteral("Mínimo"),
+                                   QStringLiteral("Ano do\nmínimo"),
+                                   QStringLiteral("Máximo"),
+                                   QStringLiteral("Ano do\nmáximo"),
+                                   QStringLiteral("Meses\ncom 0"),
+                                   QStringLiteral("Anos\nsuspeitos"),
+                                   QStringLiteral("MLT"),
+                                   QStringLiteral("Dif. %")};
 
 template <typename T> T* named(T* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
@@ -81,6 +88,7 @@ SeriesPage::SeriesPage(Dialogs& dialogs, std::function<int()> horizon, QWidget* 
         row.kind->setAccessibleName(QString::fromUtf8(row.kindName));
         row.kind->setItemIndex(1);
         row.kind->setFlat(true);
+        row.kind->layout()->setContentsMargins(4, 0, 4, 0);
         inputs->addWidget(row.label, r, 0);
         inputs->addWidget(row.edit, r, 1);
         inputs->addWidget(row.seek, r, 2);
@@ -156,8 +164,8 @@ SeriesPage::SeriesPage(Dialogs& dialogs, std::function<int()> horizon, QWidget* 
     auto* lowerRow = new QSplitter(Qt::Horizontal);
     lowerRow->addWidget(chartPanel(CHTprofile, LBLvalue_profile, BTNsave_profile));
     lowerRow->addWidget(statsPanel);
-    lowerRow->setStretchFactor(0, 2);
-    lowerRow->setStretchFactor(1, 3);
+    lowerRow->setStretchFactor(0, 1);
+    lowerRow->setStretchFactor(1, 2);
     auto* charts = new QSplitter(Qt::Vertical);
     charts->addWidget(chartPanel(CHTseries, LBLvalue_series, BTNsave_series));
     charts->addWidget(lowerRow);
@@ -165,12 +173,26 @@ SeriesPage::SeriesPage(Dialogs& dialogs, std::function<int()> horizon, QWidget* 
     body->addWidget(stations);
     body->addWidget(charts);
     body->setStretchFactor(1, 1);
-    body->setSizes({170, 800});
+    body->setSizes({160, 1000});
+    charts->setSizes({330, 330});
 
+    // In a scroll area: the page's room for the charts does not become the whole window's
+    // minimum, so the other pages keep their size.
+    auto* content = new QWidget;
+    content->setMinimumSize(920, 600);
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(6, 6, 6, 6);
+    inputs->setVerticalSpacing(2);
+    contentLayout->addLayout(inputs);
+    contentLayout->addLayout(periodRow);
+    contentLayout->addWidget(body, 1);
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(inputs);
-    layout->addLayout(periodRow);
-    layout->addWidget(body, 1);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
     clearStation();
 
     CHTseries->setReadOut([this](QPointF v) { return seriesReadOut(v); });
@@ -324,18 +346,18 @@ void SeriesPage::fillTable(const std::array<MonthStats, 12>& months) {
         for (const int year : s.suspectYears)
             suspects << QString::number(year);
         const QString mark = s.mltDiffers ? QStringLiteral(" *") : QString();
-        const QString texts[] = {
-            QString::number(s.years),
-            s.mean ? number(*s.mean) : QString(),
-            s.stdDev ? number(*s.stdDev) : QString(),
-            s.min ? QString::number(*s.min) : QString(),
-            any ? QString::number(s.minYear) : QString(),
-            s.max ? QString::number(*s.max) : QString(),
-            any ? QString::number(s.maxYear) : QString(),
-            QString::number(s.zeros),
-            suspects.join(QLatin1Char(' ')),
-            s.mlt ? QString::number(*s.mlt) + mark : QString(),
-            s.differencePercent ? number(*s.differencePercent) + mark : QString()};
+        const QString texts[] = {QString::number(s.years),
+                                 s.mean ? number(*s.mean) : QString(),
+                                 s.stdDev ? number(*s.stdDev) : QString(),
+                                 s.min ? QString::number(*s.min) : QString(),
+                                 any ? QString::number(s.minYear) : QString(),
+                                 s.max ? QString::number(*s.max) : QString(),
+                                 any ? QString::number(s.maxYear) : QString(),
+                                 QString::number(s.zeros),
+                                 suspects.join(QLatin1Char(' ')),
+                                 s.mlt ? QString::number(*s.mlt) + mark : QString(),
+                                 s.differencePercent ? number(*s.differencePercent) + mark
+                                                     : QString()};
         for (int c = 0; c < int(std::size(texts)); ++c) {
             auto* cell = new QTableWidgetItem(texts[c]);
             cell->setTextAlignment(Qt::AlignVCenter | (c == 8 ? Qt::AlignLeft : Qt::AlignRight));
@@ -389,10 +411,10 @@ void SeriesPage::BTNsave_profileClick() {
 void SeriesPage::saveChart(bool profile) {
     if (!m_data || m_posto == 0)
         return;
-    const QString path = m_dialogs.saveFile(
-        profile ? QStringLiteral("Salvar gráfico do perfil sazonal")
-                : QStringLiteral("Salvar gráfico da série"),
-        QStringLiteral("Gráfico PNG, SVG ou PDF|*.png;*.svg;*.pdf"));
+    const QString path =
+        m_dialogs.saveFile(profile ? QStringLiteral("Salvar gráfico do perfil sazonal")
+                                   : QStringLiteral("Salvar gráfico da série"),
+                           QStringLiteral("Gráfico PNG, SVG ou PDF|*.png;*.svg;*.pdf"));
     if (path.isEmpty())
         return;
     const std::optional<ChartFormat> format = chartFormatOf(path);

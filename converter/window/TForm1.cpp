@@ -100,7 +100,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
         if (PageControl1->currentWidget() != TSHseries || isMaximized() || isFullScreen())
             return;
-        QSize room(1040, 760);
+        QSize room(1200, 880);
         if (const QScreen* s = screen())
             room = room.boundedTo(s->availableSize());
         resize(size().expandedTo(room));

@@ -90,14 +90,14 @@ Outcome saveOutput(Dialogs& dialogs, const QString& outputPath, const QStringLis
     const std::optional<QByteArray> bytes = produce();
     if (!bytes)
         return Outcome::Failed;
-    const QString error =
-        writeWholeFile(outputPath, std::string_view(bytes->constData(), std::size_t(bytes->size())));
+    const QString error = writeWholeFile(
+        outputPath, std::string_view(bytes->constData(), std::size_t(bytes->size())));
     if (!error.isEmpty()) {
         dialogs.message(BoxKind::Error, error);
         return Outcome::Failed;
     }
-    dialogs.message(BoxKind::Information,
-                    what + QStringLiteral(" \"") + outputPath + QStringLiteral("\" gerado com sucesso !"));
+    dialogs.message(BoxKind::Information, what + QStringLiteral(" \"") + outputPath +
+                                              QStringLiteral("\" gerado com sucesso !"));
     return Outcome::Succeeded;
 }
 
