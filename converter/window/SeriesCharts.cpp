@@ -183,6 +183,7 @@ QByteArray renderCharts(const std::vector<QChart*>& charts, ChartFormat format, 
     QGraphicsScene scene;
     for (std::size_t i = 0; i < charts.size(); ++i) {
         scene.addItem(charts[i]);
+        charts[i]->setMargins(QMargins(16, 12, 16, 12)); // a file has no window frame around it
         charts[i]->setGeometry(0, qreal(i) * eachSize.height(), eachSize.width(),
                                eachSize.height());
     }
