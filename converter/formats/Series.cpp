@@ -173,18 +173,29 @@ std::array<MonthStats, 12> monthStats(const InflowHistory& history, int posto, P
             out.stdDev = std::sqrt(squares / (n - 1));
         }
 
-        // The median: the middle value, or the mean of the two middle ones.
-        std::copy_n(column.begin(), n, sorted.begin());
-        const auto middle = sorted.begin() + n / 2;
-        std::nth_element(sorted.begin(), middle, sorted.begin() + n);
-        double median = *middle;
-        if (n % 2 == 0)
-            median = (median + *std::max_element(sorted.begin(), middle)) / 2;
-        for (int i = 0; i < n; ++i) {
-            const std::int32_t v = column[std::size_t(i)];
-            if (v < 0 || (median > 0 && v > 5 * median))
-                out.suspectYears.push_back(period.from + i);
+        // A value is suspect above 5 x the median (the middle value, or the mean of the two
+        // middle ones). When fewer than half the values lie below max / 5, the median is at
+        // least max / 5 and nothing is above 5 x it: the count costs far less than finding the
+        // median, which is then needed only for a month that may hold a suspect value.
+        const double fifthOfMax = max / 5.0;
+        int belowFifth = 0;
+        for (int i = 0; i < n; ++i)
+            belowFifth += int(column[std::size_t(i)] < fifthOfMax);
+        double median = 0; // 0: no value is suspect for being large
+        if (max > 0 && belowFifth >= (n + 1) / 2) {
+            std::copy_n(column.begin(), n, sorted.begin());
+            const auto middle = sorted.begin() + n / 2;
+            std::nth_element(sorted.begin(), middle, sorted.begin() + n);
+            median = *middle;
+            if (n % 2 == 0)
+                median = (median + *std::max_element(sorted.begin(), middle)) / 2;
         }
+        if (min < 0 || median > 0)
+            for (int i = 0; i < n; ++i) {
+                const std::int32_t v = column[std::size_t(i)];
+                if (v < 0 || (median > 0 && v > 5 * median))
+                    out.suspectYears.push_back(period.from + i);
+            }
 
         if (out.mlt) {
             const double difference = *out.mlt - mean;

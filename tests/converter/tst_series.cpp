@@ -133,6 +133,13 @@ private slots:
         QTest::newRow("a value ten times too large")
             << 320 << "3 1931 100 1; 3 1932 110 1; 3 1933 1000 1; 3 1934 90 1; 3 1935 105 1"
             << false << "" << 0 << 3 << 1 << "5|281.00|402.00|90@1934|1000@1933|0|1933|||";
+        // An even count: the median is (100 + 100) / 2, and only what passes 5 x it is suspect.
+        QTest::newRow("five times the median")
+            << 320 << "4 1931 100 1; 4 1932 100 1; 4 1933 100 1; 4 1934 500 1" << false << "" << 0
+            << 4 << 1 << "4|200.00|200.00|100@1931|500@1934|0||||";
+        QTest::newRow("six times the median")
+            << 320 << "4 1931 100 1; 4 1932 100 1; 4 1933 100 1; 4 1934 600 1" << false << "" << 0
+            << 4 << 1 << "4|225.00|250.00|100@1931|600@1934|0|1934|||";
         QTest::newRow("a negative value") << 320 << "4 1931 10 1; 4 1932 -3 1" << true << "" << 0
                                           << 4 << 1 << "2|3.50|9.19|-3@1932|10@1931|0|1932|||";
         // Mean 101: a difference of 1 is within 1 % (1.01), one of 2 is not.
