@@ -130,8 +130,18 @@ Period defaultPeriod(const InflowHistory& history, int posto) {
     return {kFirstYear, history.lastCompleteYear(posto)};
 }
 
+namespace {
+
+// The years of the period that the file holds.
+Period within(const InflowHistory& history, Period period) {
+    return {std::max(period.from, kFirstYear), std::min(period.to, history.lastYear())};
+}
+
+} // namespace
+
 std::array<MonthStats, 12> monthStats(const InflowHistory& history, int posto, Period period,
                                       const MltValues* mlt) {
+    period = within(history, period);
     std::array<MonthStats, 12> months{};
     const int n = period.years();
     const std::span<const std::int32_t> values = history.station(posto);
@@ -208,6 +218,7 @@ std::array<MonthStats, 12> monthStats(const InflowHistory& history, int posto, P
 }
 
 std::optional<double> periodMean(const InflowHistory& history, int posto, Period period) {
+    period = within(history, period);
     if (period.years() == 0)
         return std::nullopt;
     const std::span<const std::int32_t> values = history.station(posto);

@@ -114,7 +114,7 @@ struct MonthStats {
     bool mltDiffers = false;                 // |MLT - mean| > max(1 % of the mean, 0.5 m3/s)
 };
 
-// Per calendar month over the period (which must lie within the file); mlt may be null.
+// Per calendar month over the years of the period that the file holds; mlt may be null.
 std::array<MonthStats, 12> monthStats(const InflowHistory& history, int posto, Period period,
                                       const MltValues* mlt);
 
@@ -127,7 +127,7 @@ std::string twoDecimals(double x, std::string_view separator);
 // The statistics as CSV: a header, then for each station with data and each month one line of
 // station, name, month, years, mean, standard deviation, minimum, its year, maximum, its year,
 // zeros, MLT, difference % and the suspect years; ';' between fields, CR LF, Windows-1252.
-// from/to override the period's ends (to must not pass the file's last year).
+// from/to override the period's ends.
 std::string statsCsv(const InflowHistory& history, std::optional<int> from, std::optional<int> to,
                      const MltValues* mlt, const PostoNames* names, std::string_view separator);
 
