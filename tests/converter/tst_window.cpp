@@ -416,6 +416,26 @@ private slots:
         QCOMPARE(cell(0, 9), QStringLiteral("250 *"));
     }
 
+    void seriesWithoutStations() {
+        // After a station was shown, a file of zeros leaves nothing to show or save.
+        showSeries();
+        dialogs.events.clear();
+        get<QLineEdit>("TXTseries_v")->clear();
+        get<QPushButton>("BTNshow_s")->click();
+        QVERIFY(writeBytes(path("ZERO"), QByteArray(28800, '\0')));
+        get<QLineEdit>("TXTseries_v")->setText(path("ZERO"));
+        chooseDirection("RGRseries_v", 1);
+        get<QPushButton>("BTNshow_s")->click();
+        QCOMPARE(dialogs.boxes(),
+                 QStringList({"warning: Informe o arquivo de VAZÕES.",
+                              "information: Nenhum posto com vazões diferentes de 0 no arquivo " +
+                                  path("ZERO") + "."}));
+        QCOMPARE(get<QListWidget>("LSTstations")->count(), 0);
+        QVERIFY(get<SeriesChartView>("CHTseries")->chart()->series().isEmpty());
+        QVERIFY(cell(0, 0).isEmpty());
+        QVERIFY(!get<QPushButton>("BTNsave_series")->isEnabled());
+    }
+
     void seriesChartSaved_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("start");
