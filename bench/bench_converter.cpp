@@ -1,5 +1,7 @@
 // The largest VAZOES (600 stations, 200 years, values up to 999999) text to binary and back,
-// in memory and file to file. bench/run times the whole processes beside their floor.
+// in memory and file to file, and the statistics of that file. bench/run times the whole
+// processes beside their floor.
+#include "formats/Series.h"
 #include "formats/Vazoes.h"
 #include "workflow/Workflow.h"
 
@@ -83,10 +85,24 @@ void BinToTextFileToFile(benchmark::State& state) {
     fileToFile(state, largestBinary(), false);
 }
 
+// The statistics of every station of the same file, beside BinToTextInMemory: the read into
+// stations and the CSV of all 600 x 12 months.
+void StatsInMemory(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto history = readVazoesHistory(largestBinary(), false, 600, "bench");
+        const std::string csv =
+            statsCsv(history.value, std::nullopt, std::nullopt, nullptr, nullptr, ",");
+        benchmark::DoNotOptimize(csv.data());
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) *
+                            std::int64_t(largestBinary().size()));
+}
+
 } // namespace
 
 BENCHMARK(TextToBinInMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(BinToTextInMemory)->Unit(benchmark::kMillisecond);
+BENCHMARK(StatsInMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(TextToBinFileToFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BinToTextFileToFile)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -29,6 +29,19 @@ int runWindow(int& argc, char** argv) {
     return entry(&argc, argv);
 }
 
+// "vazoes plot" from the window's module, where the chart library is.
+int runChartCommand(int& argc, char** argv, const QStringList& arguments) {
+    QLibrary module(programFolder(argv[0]) + QStringLiteral("/" TORVANE_WINDOW_MODULE));
+    using Entry = int (*)(int*, char**, const QStringList*);
+    const auto entry = reinterpret_cast<Entry>(module.resolve("torvaneRunChartCommand"));
+    if (!entry) {
+        std::fprintf(stderr, "torvane: os gráficos não puderam ser desenhados: %s\n",
+                     module.errorString().toUtf8().constData());
+        return Torvane::kExitFailure;
+    }
+    return entry(&argc, argv, &arguments);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -36,6 +49,8 @@ int main(int argc, char** argv) {
     const QStringList arguments = Torvane::argumentsFromBytes(argc, argv);
     if (!Torvane::wantsCommandLine(arguments))
         return runWindow(argc, argv);
+    if (Torvane::needsCharts(arguments))
+        return runChartCommand(argc, argv, arguments);
     // No display needed: the command line never opens a window.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(Torvane::applicationTitle());

@@ -195,6 +195,12 @@ QString helpText() {
         "  torvane postos to-bin|to-text ENTRADA SAIDA [--stations 320|600] [--force]\n"
         "  torvane vazoes to-bin|to-text ENTRADA SAIDA --stations 320|600 [--force]\n"
         "  torvane mlt    to-bin|to-text ENTRADA SAIDA --stations 320|600 [--force]\n"
+        "  torvane vazoes stats ENTRADA SAIDA --stations 320|600 [--text] [--from ANO]\n"
+        "                 [--to ANO] [--mlt ARQUIVO [--mlt-text]] [--postos ARQUIVO\n"
+        "                 [--postos-text]] [--force]   estatísticas por posto e mês (CSV)\n"
+        "  torvane vazoes plot ENTRADA POSTO SAIDA --stations 320|600 [--text]\n"
+        "                 [--from ANO] [--to ANO] [--mlt ARQUIVO [--mlt-text]] [--force]\n"
+        "                 gráficos do posto em SAIDA .png, .svg ou .pdf\n"
         "  torvane energiaf to-text ENTRADA SAIDA [--force]   ENERGIAF (NEWAVE) em texto\n"
         "  torvane energia filter  ENTRADA SAIDA [--force]   filtra ENERGIA (DECOMP)\n"
         "  torvane --help             esta lista\n"
@@ -205,6 +211,9 @@ QString helpText() {
         "             vazoes e mlt, cujos binários não guardam o número de postos;\n"
         "             para postos vale 600 se omitido\n"
         "  --force    substitui SAIDA se já existir\n"
+        "  --text, --mlt-text, --postos-text  o arquivo é texto (senão, binário)\n"
+        "  --from, --to  período; por padrão de 1931 ao último ano com dezembro\n"
+        "             diferente de 0 de cada posto\n"
         "  --         o que segue não é opção (para um nome que começa com \"-\")\n"
         "\n"
         "As opções do Qt (-platform, -style, -stylesheet, -qwindowgeometry...) sem\n"
@@ -223,6 +232,15 @@ struct Options {
     QStringList positional;
     std::optional<int> stations;
     bool force = false;
+    // Of the series commands only.
+    bool text = false;
+    std::optional<int> from;
+    std::optional<int> to;
+    QString mlt;
+    bool mltText = false;
+    QString postos;
+    bool postosText = false;
+    QStringList seriesOptions; // those given, as written, for the refusal elsewhere
     bool help = false;
     bool version = false;
 };
@@ -245,7 +263,15 @@ std::optional<Options> parse(const QStringList& arguments, QString& error) {
     const QCommandLineOption force(QStringLiteral("force"));
     const QCommandLineOption stations(QStringLiteral("stations"), QString(),
                                       QStringLiteral("320|600"));
-    parser.addOptions({help, version, force, stations});
+    const QCommandLineOption text(QStringLiteral("text"));
+    const QCommandLineOption from(QStringLiteral("from"), QString(), QStringLiteral("ANO"));
+    const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("ANO"));
+    const QCommandLineOption mlt(QStringLiteral("mlt"), QString(), QStringLiteral("ARQUIVO"));
+    const QCommandLineOption mltText(QStringLiteral("mlt-text"));
+    const QCommandLineOption postos(QStringLiteral("postos"), QString(), QStringLiteral("ARQUIVO"));
+    const QCommandLineOption postosText(QStringLiteral("postos-text"));
+    parser.addOptions(
+        {help, version, force, stations, text, from, to, mlt, mltText, postos, postosText});
     if (!parser.parse(QStringList{QStringLiteral("torvane")} + arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         error = unknown.isEmpty() ? parser.errorText()
@@ -266,12 +292,151 @@ std::optional<Options> parse(const QStringList& arguments, QString& error) {
         }
         options.stations = value.toInt();
     }
+    for (const QCommandLineOption* year : {&from, &to}) {
+        if (!parser.isSet(*year))
+            continue;
+        const QString value = parser.value(*year);
+        bool number = false;
+        const int y = value.toInt(&number);
+        if (!number || value.trimmed() != value || y < kFirstYear || y > kLastYear) {
+            error = QStringLiteral("--%1 pede um ano de 1931 a 2130, não \"%2\".")
+                        .arg(year->names().constFirst(), value);
+            return std::nullopt;
+        }
+        (year == &from ? options.from : options.to) = y;
+    }
+    if (options.from && options.to && *options.from > *options.to) {
+        error =
+            QStringLiteral("--from (%1) depois de --to (%2).").arg(*options.from).arg(*options.to);
+        return std::nullopt;
+    }
+    options.text = parser.isSet(text);
+    options.mlt = parser.value(mlt);
+    options.mltText = parser.isSet(mltText);
+    options.postos = parser.value(postos);
+    options.postosText = parser.isSet(postosText);
+    for (const QCommandLineOption* option :
+         {&text, &from, &to, &mlt, &mltText, &postos, &postosText})
+        if (parser.isSet(*option))
+            options.seriesOptions << QStringLiteral("--") + option->names().constFirst();
+    if (options.mltText && !parser.isSet(mlt)) {
+        error = QStringLiteral("--mlt-text pede --mlt ARQUIVO.");
+        return std::nullopt;
+    }
+    if (options.postosText && !parser.isSet(postos)) {
+        error = QStringLiteral("--postos-text pede --postos ARQUIVO.");
+        return std::nullopt;
+    }
     return options;
+}
+
+// A name that is not UTF-8 would open or create a file of another name: refused.
+bool refusedName(const QString& name, const char* role) {
+    if (!hasStrayBytes(name))
+        return false;
+    printErr(QStringLiteral("torvane: o nome dado como %1, \"%2\", não é UTF-8 válido; "
+                            "esse nome não pode ser usado.")
+                 .arg(QLatin1String(role), name));
+    return true;
+}
+
+// vazoes stats and vazoes plot: the series read as the window reads them, then one output.
+int runSeriesCommand(const Options& o, PlotRenderer renderer) {
+    const QStringList& pos = o.positional;
+    const bool plot = pos[1] == QLatin1String("plot");
+    if (pos.size() != (plot ? 5 : 4))
+        return usageError(plot ? QStringLiteral("esperados vazoes plot ENTRADA POSTO SAIDA.")
+                               : QStringLiteral("esperados vazoes stats ENTRADA SAIDA."));
+    const QString& input = pos[2];
+    const QString& output = pos.last();
+    if (input.isEmpty() || output.isEmpty())
+        return usageError(QStringLiteral("ENTRADA e SAIDA não podem ser vazios."));
+    if (refusedName(input, "ENTRADA") || refusedName(output, "SAIDA") ||
+        refusedName(o.mlt, "--mlt") || refusedName(o.postos, "--postos"))
+        return kExitUsage;
+    if (!o.stations)
+        return usageError(QStringLiteral("--stations 320|600 é obrigatório para vazoes."));
+    if (plot && !o.postos.isEmpty())
+        return usageError(QStringLiteral("--postos não se aplica a vazoes plot."));
+    const int numPostos = *o.stations;
+    int posto = 0;
+    std::optional<ChartFormat> format;
+    if (plot) {
+        bool number = false;
+        posto = pos[3].toInt(&number);
+        if (!number || pos[3].trimmed() != pos[3] || posto < 1 || posto > numPostos)
+            return usageError(QStringLiteral("POSTO deve ser um número de 1 a %1, não \"%2\".")
+                                  .arg(numPostos)
+                                  .arg(pos[3]));
+        format = chartFormatOf(output);
+        if (!format)
+            return usageError(
+                QStringLiteral("SAIDA de vazoes plot termina em .png, .svg ou .pdf."));
+    }
+
+    const SeriesFiles files{input, o.text, o.postos, o.postosText, o.mlt, o.mltText};
+    CommandLineDialogs dialogs(input, output, o.force);
+    const auto produce = [&]() -> std::optional<QByteArray> {
+        const std::optional<SeriesData> data = readSeries(dialogs, files, numPostos);
+        if (!data)
+            return std::nullopt;
+        if (o.to) {
+            const QString beyond = periodBeyondFile(*data, input, *o.to);
+            if (!beyond.isEmpty()) {
+                dialogs.message(BoxKind::Warning, beyond);
+                return std::nullopt;
+            }
+        }
+        const InflowHistory& history = data->history;
+        if (!plot)
+            return QByteArray::fromStdString(statsCsv(
+                history, o.from, o.to, data->mlt ? &*data->mlt : nullptr,
+                data->names ? &*data->names : nullptr, decimalSeparatorBytes(QLocale::system())));
+        if (!history.hasData(posto)) {
+            dialogs.message(
+                BoxKind::Warning,
+                QStringLiteral("Posto %1 sem vazões no arquivo \"%2\".").arg(posto).arg(input));
+            return std::nullopt;
+        }
+        Period period = defaultPeriod(history, posto);
+        period.from = o.from.value_or(period.from);
+        period.to = o.to.value_or(period.to);
+        if (period.years() == 0) {
+            dialogs.message(
+                BoxKind::Warning,
+                QStringLiteral("Período de %1 a %2 sem anos.").arg(period.from).arg(period.to));
+            return std::nullopt;
+        }
+        const QByteArray bytes = renderer ? renderer(*data, posto, period, *format) : QByteArray();
+        if (bytes.isEmpty()) {
+            dialogs.message(BoxKind::Error,
+                            QStringLiteral("Os gráficos não puderam ser desenhados."));
+            return std::nullopt;
+        }
+        return bytes;
+    };
+    const Outcome outcome =
+        saveOutput(dialogs, output, files.paths(), produce,
+                   plot ? QStringLiteral("Arquivo de gráficos do posto %1").arg(posto)
+                        : QStringLiteral("Arquivo de estatísticas de vazões"));
+    return outcome == Outcome::Succeeded ? kExitOk : kExitFailure;
+}
+
+bool isSeriesCommand(const QStringList& pos) {
+    return pos.size() >= 2 && pos[0] == QLatin1String("vazoes") &&
+           (pos[1] == QLatin1String("stats") || pos[1] == QLatin1String("plot"));
 }
 
 } // namespace
 
-int runCommandLine(const QStringList& arguments) {
+bool needsCharts(const QStringList& arguments) {
+    QString error;
+    const auto options = parse(withoutQtOptions(arguments), error);
+    return options && !options->help && !options->version && isSeriesCommand(options->positional) &&
+           options->positional[1] == QLatin1String("plot");
+}
+
+int runCommandLine(const QStringList& arguments, PlotRenderer renderer) {
     QString error;
     const auto options = parse(withoutQtOptions(arguments), error);
     if (!options)
@@ -288,6 +453,11 @@ int runCommandLine(const QStringList& arguments) {
         return kExitOk;
     }
     const QStringList& pos = options->positional;
+    if (isSeriesCommand(pos))
+        return runSeriesCommand(*options, renderer);
+    if (!options->seriesOptions.isEmpty())
+        return usageError(QStringLiteral("%1 só se aplica a vazoes stats e vazoes plot.")
+                              .arg(options->seriesOptions.constFirst()));
     if (pos.size() != 4)
         return usageError(QStringLiteral("esperados TIPO DIREÇÃO ENTRADA SAIDA."));
     if (pos[2].isEmpty() || pos[3].isEmpty())

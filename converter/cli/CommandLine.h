@@ -2,6 +2,8 @@
 // The conversions without the window: torvane KIND DIRECTION INPUT OUTPUT [options].
 // Messages go to stderr as UTF-8; 0 on success, 1 on any failure, 2 on a usage error.
 
+#include "workflow/Series.h"
+
 #include <QStringList>
 
 namespace Torvane {
@@ -24,8 +26,13 @@ QStringList withoutQtOptions(const QStringList& arguments);
 // True when the arguments ask for the command line: anything but Qt's own options.
 bool wantsCommandLine(const QStringList& arguments);
 
-// Runs one command; Qt's own options among the arguments are ignored.
-int runCommandLine(const QStringList& arguments);
+// True for "vazoes plot", which draws with the chart library: torvane runs it from the window's
+// module, never on the conversions' path.
+bool needsCharts(const QStringList& arguments);
+
+// Runs one command; Qt's own options among the arguments are ignored. renderer draws the charts
+// of "vazoes plot" (null where the chart library is not loaded).
+int runCommandLine(const QStringList& arguments, PlotRenderer renderer = nullptr);
 
 QString helpText();
 

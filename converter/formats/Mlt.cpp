@@ -26,16 +26,23 @@ ConvResult mltTextToBin(std::string_view text, int numPostos, TabMlt& tab, std::
     return ConvResult::success(std::move(out));
 }
 
+std::optional<Failure> checkMltBinary(std::string_view binary, int numPostos,
+                                      std::string_view path) {
+    const std::size_t blockBytes = std::size_t(12) * std::size_t(numPostos) * 4;
+    if (binary.size() % blockBytes != 0)
+        return Failure{FailureKind::PlatformError, kReadBeyondEnd};
+    // Several blocks used to leave only the last one's values: refuse rather than guess.
+    if (binary.size() > blockBytes)
+        return Failure{FailureKind::Warning,
+                       "Arquivo \"" + std::string(path) + "\" tem mais de um bloco de MLT."};
+    return std::nullopt;
+}
+
 ConvResult mltBinToText(std::string_view binary, int numPostos, TabMlt& tab,
                         std::string_view path) {
     tab.clear(numPostos);
-    const std::size_t blockBytes = std::size_t(12) * std::size_t(numPostos) * 4;
-    if (binary.size() % blockBytes != 0)
-        return ConvResult::platformError(kReadBeyondEnd);
-    // Several blocks used to leave only the last one's values: refuse rather than guess.
-    if (binary.size() > blockBytes)
-        return ConvResult::warning("Arquivo \"" + std::string(path) +
-                                   "\" tem mais de um bloco de MLT.");
+    if (auto failure = checkMltBinary(binary, numPostos, path))
+        return {{}, std::move(failure)};
     if (!binary.empty()) {
         const char* p = binary.data();
         for (int m = 1; m <= 12; ++m)

@@ -28,4 +28,8 @@ ConvResult mltTextToBin(std::string_view text, int numPostos, TabMlt& tab,
 ConvResult mltBinToText(std::string_view binary, int numPostos, TabMlt& tab,
                         std::string_view pathForMessages);
 
+// What an MLT binary must be before it is read: one whole block, or nothing.
+std::optional<Failure> checkMltBinary(std::string_view binary, int numPostos,
+                                      std::string_view pathForMessages);
+
 } // namespace Torvane

@@ -155,15 +155,22 @@ ConvResult vazoesTextToBin(std::string_view text, int numPostos, std::string_vie
     return ConvResult::success(std::move(out));
 }
 
-ConvResult vazoesBinToText(std::string_view binary, int numPostos, std::string_view path) {
-    const std::size_t stations = std::size_t(numPostos);
-    const std::size_t blockBytes = std::size_t(12) * stations * 4;
+std::optional<Failure> checkVazoesBinary(std::string_view binary, int numPostos,
+                                         std::string_view path) {
+    const std::size_t blockBytes = std::size_t(12) * std::size_t(numPostos) * 4;
     if (binary.size() % blockBytes != 0)
-        return ConvResult::platformError(kReadBeyondEnd);
-    const std::size_t years = binary.size() / blockBytes;
-    if (years > std::size_t(kMaxYears))
-        return ConvResult::warning("Arquivo \"" + std::string(path) +
-                                   "\" tem mais de 200 anos de vazões.");
+        return Failure{FailureKind::PlatformError, kReadBeyondEnd};
+    if (binary.size() / blockBytes > std::size_t(kMaxYears))
+        return Failure{FailureKind::Warning,
+                       "Arquivo \"" + std::string(path) + "\" tem mais de 200 anos de vazões."};
+    return std::nullopt;
+}
+
+ConvResult vazoesBinToText(std::string_view binary, int numPostos, std::string_view path) {
+    if (auto failure = checkVazoesBinary(binary, numPostos, path))
+        return {{}, std::move(failure)};
+    const std::size_t stations = std::size_t(numPostos);
+    const std::size_t years = binary.size() / (std::size_t(12) * stations * 4);
 
     // A station with any value not 0 is written, every year of it; the others are left out.
     // (Most stations show a value in their first month: the search stops there.)

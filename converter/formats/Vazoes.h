@@ -24,6 +24,10 @@ ConvResult vazoesTextToBin(std::string_view text, int numPostos, std::string_vie
 ConvResult vazoesBinToText(std::string_view binary, int numPostos,
                            std::string_view pathForMessages);
 
+// What a VAZOES binary must be before it is read: whole year blocks, at most 200 of them.
+std::optional<Failure> checkVazoesBinary(std::string_view binary, int numPostos,
+                                         std::string_view pathForMessages);
+
 // The whole history in one flat block (600 x 200 x 12 values). The conversions above no longer
 // need it; it stays for callers written against the table, whose overloads below ignore it.
 class TabVazoes {

@@ -1,6 +1,7 @@
 #include "window/TForm1.h"
 
 #include "window/RadioGroup.h"
+#include "window/SeriesPage.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -89,7 +91,20 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     PageControl1->addTab(TSHpostos, QStringLiteral("Postos"));
     PageControl1->addTab(TSHvazoes, QStringLiteral("Vazões"));
     PageControl1->addTab(TSHmlt, QStringLiteral("MLT"));
+    // The series read the horizon checked when "Mostrar" is pressed, as the conversions do.
+    TSHseries = new SeriesPage(m_dialogs, [this] { return RBTplan->isChecked() ? 600 : 320; });
+    PageControl1->addTab(TSHseries, QStringLiteral("Séries"));
     PageControl1->setCurrentWidget(TSHvazoes);
+    // The charts need more room than the conversions: the window grows the first time the
+    // page is shown, within the screen.
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+        if (PageControl1->currentWidget() != TSHseries || isMaximized() || isFullScreen())
+            return;
+        QSize room(1200, 880);
+        if (const QScreen* s = screen())
+            room = room.boundedTo(s->availableSize());
+        resize(size().expandedTo(room));
+    });
 
     Image1 = new LogoImage(this);
     setWindowIcon(QIcon(QStringLiteral(":/torvane/logo.svg")));
@@ -249,6 +264,11 @@ void TForm1::BTNgenerate_mClick() {
         Mlt_TextToBin();
     else
         Mlt_BinToText();
+}
+
+void TForm1::setNumberLocale(const QLocale& locale) {
+    m_locale = locale;
+    TSHseries->setNumberLocale(locale);
 }
 
 void TForm1::BTNcloseClick() {

@@ -20,6 +20,7 @@ class QGroupBox;
 namespace Torvane {
 
 class RadioGroup;
+class SeriesPage;
 
 // The logo: the picture stretched over its place; a double-click shows the credit.
 class LogoImage : public QSvgWidget {
@@ -53,7 +54,7 @@ public:
     // Where "Metodologia.mdb" is looked for (the executable's folder unless set) and the
     // notation of the ENERGIAF listing's numbers (the user's own unless set).
     void setMethodologyDir(const QString& dir) { m_methodologyDir = dir; }
-    void setNumberLocale(const QLocale& locale) { m_locale = locale; }
+    void setNumberLocale(const QLocale& locale);
 
 private:
     void FormCreate();
@@ -93,6 +94,7 @@ private:
     QWidget* TSHpostos;
     QWidget* TSHvazoes;
     QWidget* TSHmlt;
+    SeriesPage* TSHseries;
     RadioGroup* RGRpostos;
     RadioGroup* RGRvazoes;
     RadioGroup* RGRmlt;

@@ -137,6 +137,56 @@ bool inputExists(const QString& path) {
 
 } // namespace
 
+std::optional<Outcome> refuseOutput(Dialogs& dialogs, const QString& outputPath,
+                                    const QStringList& inputPaths) {
+    // Replacing the output would destroy the input before it is read.
+    for (const QString& inputPath : inputPaths)
+        if (sameFile(outputPath, inputPath)) {
+            dialogs.message(
+                BoxKind::Warning,
+                QStringLiteral("Arquivo de saída não pode ser igual ao arquivo de entrada !"));
+            return Outcome::SameFile;
+        }
+    // A FIFO, a device, a socket or a folder would be replaced by a regular file (a device
+    // node even as root): only a regular file is ever an output.
+    const QFileInfo output(outputPath);
+    if (output.exists() && !output.isFile()) {
+        dialogs.message(BoxKind::Warning, notRegularFileMessage(outputPath));
+        return Outcome::NotRegularFile;
+    }
+    if (output.exists() && !dialogs.confirm(overwriteQuestion(outputPath)))
+        return Outcome::Declined;
+    return std::nullopt;
+}
+
+InputRead readInput(Dialogs& dialogs, const QString& inputPath, InputCheck check) {
+    if (check == InputCheck::Warning && !inputExists(inputPath)) {
+        dialogs.message(BoxKind::Warning,
+                        QStringLiteral("Arquivo ") + inputPath + QStringLiteral(" inexistente."));
+        return {std::nullopt, Outcome::MissingInput};
+    }
+    QFile input(inputPath);
+    if (!inputExists(inputPath)) {
+        dialogs.message(BoxKind::Error, QStringLiteral("File not found"));
+        return {std::nullopt, Outcome::MissingInput};
+    }
+    // Unbuffered: the whole size in one read (see readWhole).
+    if (!input.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        dialogs.message(
+            BoxKind::Error,
+            QStringLiteral("Cannot open file \"%1\". %2").arg(inputPath, input.errorString()));
+        return {std::nullopt, Outcome::Failed};
+    }
+    ByteBuffer bytes = readWhole(input);
+    if (input.error() != QFileDevice::NoError) {
+        dialogs.message(
+            BoxKind::Error,
+            QStringLiteral("Cannot read file \"%1\". %2").arg(inputPath, input.errorString()));
+        return {std::nullopt, Outcome::Failed};
+    }
+    return {std::move(bytes), Outcome::Succeeded};
+}
+
 Outcome runConversion(Dialogs& dialogs, const QString& givenInput, const ConversionDef& def) {
     QString inputPath = givenInput;
     if (!def.openTitle.isEmpty()) {
@@ -147,48 +197,12 @@ Outcome runConversion(Dialogs& dialogs, const QString& givenInput, const Convers
     const QString outputPath = dialogs.saveFile(def.saveTitle, def.saveFilter);
     if (outputPath.isEmpty())
         return Outcome::Cancelled;
-    // Replacing the output would destroy the input before it is read.
-    if (sameFile(outputPath, inputPath)) {
-        dialogs.message(
-            BoxKind::Warning,
-            QStringLiteral("Arquivo de saída não pode ser igual ao arquivo de entrada !"));
-        return Outcome::SameFile;
-    }
-    // A FIFO, a device, a socket or a folder would be replaced by a regular file (a device
-    // node even as root): only a regular file is ever an output.
-    const QFileInfo output(outputPath);
-    if (output.exists() && !output.isFile()) {
-        dialogs.message(BoxKind::Warning, notRegularFileMessage(outputPath));
-        return Outcome::NotRegularFile;
-    }
-    if (output.exists() && !dialogs.confirm(overwriteQuestion(outputPath)))
-        return Outcome::Declined;
-
-    if (def.inputCheck == InputCheck::Warning && !inputExists(inputPath)) {
-        dialogs.message(BoxKind::Warning,
-                        QStringLiteral("Arquivo ") + inputPath + QStringLiteral(" inexistente."));
-        return Outcome::MissingInput;
-    }
-    QFile input(inputPath);
-    if (!inputExists(inputPath)) {
-        dialogs.message(BoxKind::Error, QStringLiteral("File not found"));
-        return Outcome::MissingInput;
-    }
-    // Unbuffered: the whole size in one read (see readWhole).
-    if (!input.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        dialogs.message(
-            BoxKind::Error,
-            QStringLiteral("Cannot open file \"%1\". %2").arg(inputPath, input.errorString()));
-        return Outcome::Failed;
-    }
-    ByteBuffer bytes = readWhole(input);
-    if (input.error() != QFileDevice::NoError) {
-        dialogs.message(
-            BoxKind::Error,
-            QStringLiteral("Cannot read file \"%1\". %2").arg(inputPath, input.errorString()));
-        return Outcome::Failed;
-    }
-    input.close();
+    if (const auto refused = refuseOutput(dialogs, outputPath, {inputPath}))
+        return *refused;
+    InputRead input = readInput(dialogs, inputPath, def.inputCheck);
+    if (!input.bytes)
+        return input.outcome;
+    const ByteBuffer& bytes = *input.bytes;
 
     const ConvResult result = def.convert(bytes.view(), inputPath.toStdString());
     if (!result.ok()) {

@@ -7,7 +7,9 @@
 #include "workflow/Dialogs.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,6 +45,18 @@ enum class Outcome {
 
 // inputPath is used when the definition has no open dialog of its own.
 Outcome runConversion(Dialogs& dialogs, const QString& inputPath, const ConversionDef& def);
+
+// The refusals of an output before anything is read: one of the inputs, no regular file, or an
+// existing file whose overwrite question is not answered Yes. nullopt when it may be written.
+std::optional<Outcome> refuseOutput(Dialogs& dialogs, const QString& outputPath,
+                                    const QStringList& inputPaths);
+
+// An input read whole, or the outcome after its message (missing, unreadable).
+struct InputRead {
+    std::optional<ByteBuffer> bytes;
+    Outcome outcome = Outcome::Succeeded;
+};
+InputRead readInput(Dialogs& dialogs, const QString& path, InputCheck check = InputCheck::Warning);
 
 // The overwrite question; LF before CR, as the users' scripts expect.
 QString overwriteQuestion(const QString& path);

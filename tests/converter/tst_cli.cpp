@@ -102,7 +102,7 @@ private slots:
         QVERIFY(p.waitForFinished(60000));
         const QByteArray libraries = p.readAllStandardOutput();
         QVERIFY2(libraries.contains("libQt6Core"), libraries.constData());
-        for (const char* window : {"libQt6Gui", "libQt6Widgets", "libQt6Svg"})
+        for (const char* window : {"libQt6Gui", "libQt6Widgets", "libQt6Svg", "libQt6Charts"})
             QVERIFY2(!libraries.contains(window), libraries.constData());
     }
 
@@ -376,7 +376,102 @@ private slots:
             << QStringList{"postos", "to-bin", "-IN", "OUT"} << "-I";
         QTest::newRow("a value for --force")
             << QStringList{"postos", "to-bin", "IN", "OUT", "--force=yes"} << "--force";
+        QTest::newRow("a series option on a conversion")
+            << QStringList{"vazoes", "to-bin", "IN", "OUT", "--stations", "320", "--text"}
+            << "--text";
+        QTest::newRow("stats without stations")
+            << QStringList{"vazoes", "stats", "IN", "OUT"} << "--stations";
+        QTest::newRow("a year before 1931")
+            << QStringList{"vazoes", "stats", "IN", "OUT", "--stations", "320", "--from", "1930"}
+            << "1930";
+        QTest::newRow("--from after --to")
+            << QStringList{"vazoes", "stats",  "IN",   "OUT",  "--stations",
+                           "320",    "--from", "1950", "--to", "1940"}
+            << "--from";
+        QTest::newRow("--mlt-text alone")
+            << QStringList{"vazoes", "stats", "IN", "OUT", "--stations", "320", "--mlt-text"}
+            << "--mlt";
+        QTest::newRow("plot, station beyond the horizon")
+            << QStringList{"vazoes", "plot", "IN", "321", "OUT.png", "--stations", "320"} << "321";
+        QTest::newRow("plot, no chart format")
+            << QStringList{"vazoes", "plot", "IN", "2", "OUT", "--stations", "320"} << ".png";
+        QTest::newRow("plot with names")
+            << QStringList{"vazoes",     "plot", "IN",       "2", "OUT.png",
+                           "--stations", "320",  "--postos", "IN"}
+            << "--postos";
     }
+    void seriesCommands_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QByteArray>("outputStart"); // null: output not written
+        const QStringList stats{"vazoes", "stats", "IN", "OUT", "--stations", "320", "--text"};
+        const QByteArray header = "Posto;Nome;M\xEAs;Anos;M\xE9"
+                                  "dia;Desvio padr\xE3o;M\xEDnimo;Ano do m\xEDnimo;M\xE1ximo;Ano "
+                                  "do m\xE1ximo;Meses com zero;MLT;Diferen\xE7"
+                                  "a %;Anos suspeitos\r\n";
+        const QString statsDone =
+            QStringLiteral("Arquivo de estatísticas de vazões \"OUT\" gerado com sucesso !\n");
+        QTest::newRow("stats") << stats << 0 << statsDone << "OUT"
+                               << header + "2;;1;1;123.00;;123;1931;123;1931;0;;;\r\n";
+        // MLT 456 against a mean of 123: 100 x 333 / 123.
+        QTest::newRow("stats with the MLT")
+            << stats + QStringList{"--mlt", "MLT", "--mlt-text"} << 0 << statsDone << "OUT"
+            << header + "2;;1;1;123.00;;123;1931;123;1931;0;456;270.73;\r\n";
+        QTest::newRow("stats, a period past the file")
+            << stats + QStringList{"--to", "1932"} << 1
+            << "Período até 1932 além do último ano do arquivo \"IN\" (1931).\n"
+            << "OUT" << QByteArray();
+        QTest::newRow("stats, MLT missing")
+            << stats + QStringList{"--mlt", "NADA"} << 1 << "Arquivo NADA inexistente.\n"
+            << "OUT" << QByteArray();
+        QTest::newRow("stats over its MLT")
+            << QStringList{"vazoes", "stats",  "IN",    "MLT", "--stations",
+                           "320",    "--text", "--mlt", "MLT", "--force"}
+            << 1 << "Arquivo de saída não pode ser igual ao arquivo de entrada !\n"
+            << "MLT" << kMlt;
+        const QStringList plot{"vazoes", "plot", "IN", "2", "--stations", "320", "--text"};
+        for (const char* name : {"G.png", "G.svg", "G.pdf"})
+            QTest::newRow(name) << plot + QStringList{"--mlt", "MLT", "--mlt-text", name} << 0
+                                << "Arquivo de gráficos do posto 2 \"" + QString(name) +
+                                       "\" gerado com sucesso !\n"
+                                << name
+                                << QByteArray(name[2] == 'p' && name[3] == 'n' ? "\x89PNG"
+                                              : name[2] == 's'                 ? "<?xml"
+                                                                               : "%PDF");
+        QTest::newRow("plot, a station without data")
+            << QStringList{"vazoes", "plot", "IN", "3", "G.png", "--stations", "320", "--text"} << 1
+            << "Posto 3 sem vazões no arquivo \"IN\".\n"
+            << "G.png" << QByteArray();
+    }
+    void seriesCommands() {
+        // No display: torvane() removes DISPLAY and QT_QPA_PLATFORM.
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        QFETCH(QString, output);
+        QFETCH(QByteArray, outputStart);
+        QVERIFY(writeBytes(path("IN"), kVazoes));
+        QVERIFY(writeBytes(path("MLT"), kMlt));
+        const Run r = torvane(args, dir.path());
+        QCOMPARE(r.err, err);
+        QCOMPARE(r.exitCode, exitCode);
+        QCOMPARE(QFile::exists(path(output)), !outputStart.isNull());
+        if (outputStart.isNull())
+            return;
+        QVERIFY(readBytes(path(output)).startsWith(outputStart));
+        if (output.endsWith(".pdf")) {
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"), {path(output), QStringLiteral("-")});
+            QVERIFY(text.waitForFinished(60000));
+            const QString words = QString::fromUtf8(text.readAllStandardOutput());
+            for (const char* expected : {"Posto 2: vazões mensais de 1931 a 1931",
+                                         "sazonal de 1931", "Vazão (m³/s)", "MLT"})
+                QVERIFY2(words.contains(QString::fromUtf8(expected)), expected);
+        }
+    }
+
     void usageErrors() {
         QFETCH(QStringList, args);
         QFETCH(QString, mentions);

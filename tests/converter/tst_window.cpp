@@ -2,7 +2,9 @@
 // at each press, and each conversion's dialogs and messages through the scripted seam.
 #include "ScriptedDialogs.h"
 #include "TestData.h"
+#include "formats/Postos.h"
 #include "window/RadioGroup.h"
+#include "window/SeriesCharts.h"
 #include "window/TForm1.h"
 #include "window/WindowApplication.h"
 
@@ -12,9 +14,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -40,6 +46,45 @@ class TstWindow : public QObject {
     void chooseDirection(const char* group, int index) {
         get<RadioGroup>(group)->findChildren<QRadioButton*>().at(index)->click();
     }
+    // Station 1 flat at 10; station 6 with January 100, 200, 300 and an MLT of 250 beside it;
+    // chosen with the page's dialogs, VAZOES as text, and shown.
+    void showSeries() {
+        std::string vazoes;
+        for (int year = 1931; year <= 1933; ++year) {
+            std::string flat;
+            std::string six = sixColumns(100 * (year - 1930));
+            for (int m = 1; m <= 12; ++m)
+                flat += sixColumns(10);
+            for (int m = 2; m <= 12; ++m)
+                six += sixColumns(50);
+            const std::string y = std::to_string(year);
+            vazoes += vazoesLine("  1", y.c_str(), flat) + "\r\n" +
+                      vazoesLine("  6", y.c_str(), six) + "\r\n";
+        }
+        QVERIFY(writeBytes(path("V.txt"), QByteArray::fromStdString(vazoes)));
+        const ConvResult postos = postosTextToBin("   1  FURNAS        1001  2001\r\n"
+                                                  "   6  \xC9"
+                                                  "BANO         1006  2006\r\n",
+                                                  600, "P");
+        QVERIFY(writeBytes(path("P.bin"), QByteArray::fromStdString(postos.output.str())));
+        std::vector<std::int32_t> mlt(12 * 600, 0);
+        mlt[5] = 250;
+        QVERIFY(writeBytes(path("M.bin"), QByteArray::fromStdString(int32Records(mlt))));
+        form->setNumberLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        dialogs.fileAnswers << path("V.txt") << path("P.bin") << path("M.bin");
+        for (const char* seek : {"BTNseek_sv", "BTNseek_sp", "BTNseek_sm"})
+            get<QPushButton>(seek)->click();
+        chooseDirection("RGRseries_v", 0);
+        get<QPushButton>("BTNshow_s")->click();
+    }
+    QLineSeries* monthlyFlows() {
+        return qobject_cast<QLineSeries*>(
+            get<SeriesChartView>("CHTseries")->chart()->series().value(0));
+    }
+    QString cell(int row, int column) {
+        const QTableWidgetItem* item = get<QTableWidget>("GRDstats")->item(row, column);
+        return item ? item->text() : QString();
+    }
 
 private slots:
     void init() {
@@ -64,10 +109,14 @@ private slots:
         QVERIFY(!get<QRadioButton>("RBTop")->isChecked());
 
         auto* pages = get<QTabWidget>("PageControl1");
-        QCOMPARE(pages->count(), 3);
+        QCOMPARE(pages->count(), 4);
         QCOMPARE(pages->tabText(0), QStringLiteral("Postos"));
         QCOMPARE(pages->tabText(1), QStringLiteral("Vazões"));
         QCOMPARE(pages->tabText(2), QStringLiteral("MLT"));
+        QCOMPARE(pages->tabText(3), QStringLiteral("Séries"));
+        QCOMPARE(pages->widget(3), get<QWidget>("TSHseries"));
+        for (const char* group : {"RGRseries_v", "RGRseries_p", "RGRseries_m"})
+            QCOMPARE(get<RadioGroup>(group)->itemIndex(), 1); // BINÁRIO
         QCOMPARE(pages->currentWidget(), get<QWidget>("TSHvazoes"));
         QCOMPARE(pages->widget(0), get<QWidget>("TSHpostos"));
         QCOMPARE(pages->widget(2), get<QWidget>("TSHmlt"));
@@ -288,6 +337,132 @@ private slots:
         dialogs.fileAnswers << path("SAIDA");
         get<QPushButton>(("BTNgenerate_" + page).toLatin1())->click();
         QCOMPARE(readBytes(path("SAIDA")), first);
+    }
+
+    void seriesPageShowsAStation() {
+        showSeries();
+        QCOMPARE(dialogs.log(),
+                 QStringList({"open: Abrir arquivo de VAZÕES", "open: Abrir arquivo de POSTOS",
+                              "open: Abrir arquivo de MLT"}));
+        for (const DialogEvent& e : dialogs.events)
+            QCOMPARE(e.filter, QStringLiteral("(*)"));
+        auto* list = get<QListWidget>("LSTstations");
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("1 - FURNAS"));
+        QCOMPARE(list->item(1)->text(), QStringLiteral("6 - ÉBANO"));
+        QCOMPARE(get<QSpinBox>("SPNfrom")->value(), 1931);
+        QCOMPARE(get<QSpinBox>("SPNto")->value(), 1933);
+        QCOMPARE(monthlyFlows()->count(), 36);
+        QCOMPARE(monthlyFlows()->at(0).y(), 10.0);
+
+        // Another station: the chart, the profile and the table are drawn again for it.
+        list->setCurrentRow(1);
+        QCOMPARE(get<SeriesChartView>("CHTseries")->chart()->title(),
+                 QStringLiteral("Posto 6 - ÉBANO: vazões mensais de 1931 a 1933"));
+        QCOMPARE(monthlyFlows()->at(12).y(), 200.0);
+        QStringList profile;
+        for (const QAbstractSeries* series : get<SeriesChartView>("CHTprofile")->chart()->series())
+            profile << series->name();
+        QCOMPARE(profile, QStringList({"Mínimo a máximo", "Média", "MLT"}));
+        // January: 3 years, mean 200, spread 100, MLT 25 % above; February: 50 and no MLT.
+        QCOMPARE(QStringList({cell(0, 0), cell(0, 1), cell(0, 2), cell(0, 3), cell(0, 4),
+                              cell(0, 9), cell(0, 10)}),
+                 QStringList({"3", "200,00", "100,00", "100", "1931", "250 *", "25,00 *"}));
+        QCOMPARE(cell(1, 9), QStringLiteral("0 *"));
+        QCOMPARE(get<SeriesChartView>("CHTseries")->readOutAt(QPointF(1932.02, 0)),
+                 QStringLiteral("Jan/1932: 200 m³/s"));
+        QCOMPARE(
+            get<SeriesChartView>("CHTprofile")->readOutAt(QPointF(0.1, 0)),
+            QStringLiteral("Jan: média 200,00; mín. 100 (1931); máx. 300 (1933); MLT 250 m³/s"));
+
+        // A period of the user's own holds when the station changes.
+        get<QSpinBox>("SPNto")->setValue(1932);
+        QCOMPARE(monthlyFlows()->count(), 24);
+        QCOMPARE(cell(0, 1), QStringLiteral("150,00"));
+        list->setCurrentRow(0);
+        QCOMPARE(get<QSpinBox>("SPNto")->value(), 1932);
+        QCOMPARE(monthlyFlows()->count(), 24);
+        QVERIFY(dialogs.boxes().isEmpty());
+    }
+
+    void seriesReadFailureChangesNothing_data() {
+        QTest::addColumn<QString>("mltBytes");
+        QTest::addColumn<bool>("operation"); // the horizon of 320 checked before the press
+        QTest::addColumn<QString>("message");
+        QTest::newRow("MLT of two blocks")
+            << "two blocks" << false << "warning: Arquivo \"%1\" tem mais de um bloco de MLT.";
+        QTest::newRow("MLT missing") << "" << false << "warning: Arquivo %1 inexistente.";
+        // The MLT of 600 stations under 320 is not whole blocks.
+        QTest::newRow("horizon changed") << "kept" << true << "error: Read beyond end of file";
+    }
+    void seriesReadFailureChangesNothing() {
+        QFETCH(QString, mltBytes);
+        QFETCH(bool, operation);
+        QFETCH(QString, message);
+        showSeries();
+        QFile::remove(path("M.bin"));
+        if (mltBytes == "two blocks")
+            QVERIFY(writeBytes(path("M.bin"), QByteArray(2 * 28800, '\0')));
+        else if (mltBytes == "kept")
+            QVERIFY(writeBytes(path("M.bin"), QByteArray(28800, '\0')));
+        if (operation)
+            get<QRadioButton>("RBTop")->click();
+        get<QListWidget>("LSTstations")->setCurrentRow(1);
+        dialogs.events.clear();
+        get<QPushButton>("BTNshow_s")->click();
+        QCOMPARE(dialogs.boxes(), QStringList{message.arg(path("M.bin"))});
+        QCOMPARE(get<QListWidget>("LSTstations")->count(), 2);
+        QCOMPARE(get<QListWidget>("LSTstations")->currentRow(), 1);
+        QCOMPARE(cell(0, 9), QStringLiteral("250 *"));
+    }
+
+    void seriesWithoutStations() {
+        // After a station was shown, a file of zeros leaves nothing to show or save.
+        showSeries();
+        dialogs.events.clear();
+        get<QLineEdit>("TXTseries_v")->clear();
+        get<QPushButton>("BTNshow_s")->click();
+        QVERIFY(writeBytes(path("ZERO"), QByteArray(28800, '\0')));
+        get<QLineEdit>("TXTseries_v")->setText(path("ZERO"));
+        chooseDirection("RGRseries_v", 1);
+        get<QPushButton>("BTNshow_s")->click();
+        QCOMPARE(dialogs.boxes(),
+                 QStringList({"warning: Informe o arquivo de VAZÕES.",
+                              "information: Nenhum posto com vazões diferentes de 0 no arquivo " +
+                                  path("ZERO") + "."}));
+        QCOMPARE(get<QListWidget>("LSTstations")->count(), 0);
+        QVERIFY(get<SeriesChartView>("CHTseries")->chart()->series().isEmpty());
+        QVERIFY(cell(0, 0).isEmpty());
+        QVERIFY(!get<QPushButton>("BTNsave_series")->isEnabled());
+    }
+
+    void seriesChartSaved_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("png") << "G.png" << QByteArray("\x89PNG");
+        QTest::newRow("svg") << "G.SVG" << QByteArray("<?xml");
+        QTest::newRow("pdf") << "G.pdf" << QByteArray("%PDF");
+    }
+    void seriesChartSaved() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, start);
+        showSeries();
+        dialogs.events.clear();
+        dialogs.fileAnswers << path(name);
+        get<QPushButton>("BTNsave_profile")->click();
+        QCOMPARE(dialogs.log(),
+                 QStringList({"save: Salvar gráfico do perfil sazonal",
+                              "information: Gráfico \"" + path(name) + "\" gerado com sucesso !"}));
+        QVERIFY(readBytes(path(name)).startsWith(start));
+        // Only in the three formats.
+        dialogs.events.clear();
+        dialogs.fileAnswers << path("G.txt");
+        get<QPushButton>("BTNsave_series")->click();
+        QCOMPARE(dialogs.boxes(),
+                 QStringList{"warning: O gráfico é salvo em PNG, SVG ou PDF: o "
+                             "nome \"" +
+                             path("G.txt") + "\" deve terminar em .png, .svg ou .pdf."});
+        QVERIFY(!QFile::exists(path("G.txt")));
     }
 
     void horizonIsReadAtEachPress() {

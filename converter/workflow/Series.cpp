@@ -1,0 +1,113 @@
+#include "workflow/Series.h"
+
+#include "formats/Text.h"
+
+#include <QFileInfo>
+
+namespace Torvane {
+
+QStringList SeriesFiles::paths() const {
+    QStringList list{vazoes};
+    for (const QString& optional : {postos, mlt})
+        if (!optional.isEmpty())
+            list << optional;
+    return list;
+}
+
+namespace {
+
+// The bytes of one file read by its reader, or nullopt after the message.
+template <typename T, typename Reader>
+std::optional<T> readWith(Dialogs& dialogs, const QString& path, Reader reader) {
+    InputRead input = readInput(dialogs, path);
+    if (!input.bytes)
+        return std::nullopt;
+    ReadResult<T> result = reader(input.bytes->view(), path.toStdString());
+    if (!result.ok()) {
+        dialogs.message(result.failure->kind == FailureKind::Warning ? BoxKind::Warning
+                                                                     : BoxKind::Error,
+                        QString::fromStdString(result.failure->message));
+        return std::nullopt;
+    }
+    return std::move(result.value);
+}
+
+} // namespace
+
+std::optional<SeriesData> readSeries(Dialogs& dialogs, const SeriesFiles& files, int numPostos) {
+    SeriesData data;
+    auto history = readWith<InflowHistory>(
+        dialogs, files.vazoes, [&](std::string_view bytes, const std::string& path) {
+            return readVazoesHistory(bytes, files.vazoesText, numPostos, path);
+        });
+    if (!history)
+        return std::nullopt;
+    data.history = std::move(*history);
+    if (!files.postos.isEmpty()) {
+        data.names = readWith<PostoNames>(
+            dialogs, files.postos, [&](std::string_view bytes, const std::string& path) {
+                return readPostoNames(bytes, files.postosText, numPostos, path);
+            });
+        if (!data.names)
+            return std::nullopt;
+    }
+    if (!files.mlt.isEmpty()) {
+        data.mlt = readWith<MltValues>(
+            dialogs, files.mlt, [&](std::string_view bytes, const std::string& path) {
+                return readMltValues(bytes, files.mltText, numPostos, path);
+            });
+        if (!data.mlt)
+            return std::nullopt;
+    }
+    return data;
+}
+
+QString stationLabel(const SeriesData& data, int posto) {
+    const QString number = QString::number(posto);
+    if (!data.names)
+        return number;
+    const std::string_view name = data.names->name(posto);
+    if (name.empty())
+        return number;
+    return number + QStringLiteral(" - ") + QString::fromStdString(ansiToUtf8(name));
+}
+
+std::optional<ChartFormat> chartFormatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return ChartFormat::Png;
+    if (suffix == QLatin1String("svg"))
+        return ChartFormat::Svg;
+    if (suffix == QLatin1String("pdf"))
+        return ChartFormat::Pdf;
+    return std::nullopt;
+}
+
+Outcome saveOutput(Dialogs& dialogs, const QString& outputPath, const QStringList& inputPaths,
+                   const std::function<std::optional<QByteArray>()>& produce, const QString& what) {
+    if (const auto refused = refuseOutput(dialogs, outputPath, inputPaths))
+        return *refused;
+    const std::optional<QByteArray> bytes = produce();
+    if (!bytes)
+        return Outcome::Failed;
+    const QString error = writeWholeFile(
+        outputPath, std::string_view(bytes->constData(), std::size_t(bytes->size())));
+    if (!error.isEmpty()) {
+        dialogs.message(BoxKind::Error, error);
+        return Outcome::Failed;
+    }
+    dialogs.message(BoxKind::Information, what + QStringLiteral(" \"") + outputPath +
+                                              QStringLiteral("\" gerado com sucesso !"));
+    return Outcome::Succeeded;
+}
+
+QString periodBeyondFile(const SeriesData& data, const QString& vazoesPath, int to) {
+    if (to <= data.history.lastYear())
+        return {};
+    return QStringLiteral("Período até %1 além do último ano do arquivo \"%2\" (%3).")
+        .arg(to)
+        .arg(vazoesPath)
+        .arg(data.history.lastYear());
+}
+
+} // namespace Torvane
