@@ -76,8 +76,7 @@ int summary(const QStringList& args, const char* usage) {
         return 1;
     }
     StderrDialogs dialogs;
-    return PlantCurves::writeSummary(names.at(0), names.at(1), QLocale::system(), dialogs) ? 0
-                                                                                          : 1;
+    return PlantCurves::writeSummary(names.at(0), names.at(1), QLocale::system(), dialogs) ? 0 : 1;
 }
 
 int curves(const QStringList& args, const char* usage) {
@@ -91,10 +90,10 @@ int curves(const QStringList& args, const char* usage) {
     const QString& output = names.at(2);
     const std::optional<std::int32_t> code = NumberInput::toInteger(names.at(1));
     if (!code) {
-        std::fprintf(stderr, "%s\n%s",
-                     qPrintable(QStringLiteral("The plant code must be a whole number: ") +
-                                names.at(1)),
-                     usage);
+        std::fprintf(
+            stderr, "%s\n%s",
+            qPrintable(QStringLiteral("The plant code must be a whole number: ") + names.at(1)),
+            usage);
         return 1;
     }
     if (!isCurveFileName(output)) {

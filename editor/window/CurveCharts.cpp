@@ -290,8 +290,8 @@ void CurveCharts::showTailrace(const Figures& f, Language language, const QLocal
                                QStringList& notes) {
     const TUsinaHd& p = f.source.plant;
     Range ys;
-    const QString rangeUnread = !f.qmaxUnread.isEmpty() ? f.qmaxUnread
-                                                        : f.unreadOf({Input::NumPolsJus});
+    const QString rangeUnread =
+        !f.qmaxUnread.isEmpty() ? f.qmaxUnread : f.unreadOf({Input::NumPolsJus});
     if (!rangeUnread.isEmpty())
         notes << rangeUnread;
     for (int q = 0; q < 6; ++q) {
@@ -344,8 +344,9 @@ QString CurveCharts::readout(Which which, double x, Language language,
         QStringList levels;
         for (int q = 0; q < 6; ++q)
             if (m_tailrace[std::size_t(q)]->count() > 0)
-                levels << QStringLiteral("%1: %2 m").arg(q + 1).arg(
-                              n(Polynomial::of(p.PolJus[q]).at(x)));
+                levels << QStringLiteral("%1: %2 m")
+                              .arg(q + 1)
+                              .arg(n(Polynomial::of(p.PolJus[q]).at(x)));
         if (levels.isEmpty())
             return {};
         return curveText(CurveText::ReadoutTailrace, language)
@@ -378,8 +379,8 @@ void paintCurvePage(QPainter& painter, const QSizeF& size, const Figures& figure
 
     painter.setPen(Qt::black);
     painter.setFont(pixelFont(18, true));
-    const QString heading = curveText(CurveText::WindowTitle, page.language) +
-                            QStringLiteral(" - ") + page.title;
+    const QString heading =
+        curveText(CurveText::WindowTitle, page.language) + QStringLiteral(" - ") + page.title;
     const QRectF headRect(area.left(), area.top(), area.width(), 26);
     painter.drawText(headRect, Qt::AlignLeft | Qt::AlignVCenter, heading);
 
@@ -431,8 +432,7 @@ void paintCurvePage(QPainter& painter, const QSizeF& size, const Figures& figure
     if (warnings.isEmpty())
         warnings << curveText(CurveText::NoWarnings, page.language);
     const QRectF rest(table.left(), y, table.width(), table.bottom() - y);
-    painter.drawText(rest, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     warnings.join(u'\n'));
+    painter.drawText(rest, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, warnings.join(u'\n'));
     painter.restore();
 }
 
@@ -448,16 +448,16 @@ bool writeCurveFile(const QString& path, const Figures& figures, const CurvePage
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    const QString title = curveText(CurveText::WindowTitle, page.language) +
-                          QStringLiteral(" - ") + page.title;
+    const QString title =
+        curveText(CurveText::WindowTitle, page.language) + QStringLiteral(" - ") + page.title;
     bool painted = false;
     if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         QPdfWriter pdf(&buffer);
         pdf.setTitle(title);
         pdf.setCreator(applicationCaption());
         pdf.setResolution(300);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                      QMarginsF(0, 0, 0, 0)));
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
         QPainter painter;
         if ((painted = painter.begin(&pdf))) {
             paintCurvePage(painter, QSizeF(pdf.width(), pdf.height()), figures, page);

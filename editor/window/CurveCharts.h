@@ -78,7 +78,7 @@ void paintCurvePage(QPainter& painter, const QSizeF& size, const PlantCurves::Fi
 
 // Writes the page to path as a PDF, PNG or SVG, by its extension, in one step (nothing is
 // left behind on a failure). false with the reason in error.
-bool writeCurveFile(const QString& path, const PlantCurves::Figures& figures,
-                    const CurvePage& page, QString& error);
+bool writeCurveFile(const QString& path, const PlantCurves::Figures& figures, const CurvePage& page,
+                    QString& error);
 // True when path ends in .pdf, .png or .svg (any letter case).
 bool isCurveFileName(const QString& path);
