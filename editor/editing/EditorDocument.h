@@ -36,7 +36,7 @@ struct ExportRequest;
 // rows, and the nine selectors of the coded fields.
 struct FormState : FormTexts {
     QHash<QString, SelectorChoice> choices; // by selector name
-    FormTexts texts() const;                // with each selector's chosen text
+    FormTexts texts() const;                 // with each selector's chosen text
 };
 
 class EditorDocument {
