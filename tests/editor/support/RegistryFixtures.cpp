@@ -79,6 +79,11 @@ TUsinaHd validPlant(const QString& name, std::int32_t jusante) {
     TUsinaHd p = fullPlant(name);
     p.PH[0][0] = 1.0f;
     p.Jusante = jusante;
+    // Curves that agree with the levels: a straight level x volume from CotaMin at VolMin to
+    // CotaMax at VolMax, and a positive, growing area, so the check has no warning to give.
+    const double slope = (768.0 - 750.0) / (22950.0 - 1974.5);
+    p.PCV = {float(750.0 - slope * 1974.5), float(slope), 0.0f, 0.0f, 0.0f};
+    p.PAC = {-700.0f, 1.0f, 0.0f, 0.0f, 0.0f};
     return p;
 }
 

@@ -16,7 +16,7 @@ TUsinaHd plantNamed(const QString& name);
 // A plant with every field filled: three machine sets, four downstream polynomials.
 TUsinaHd fullPlant(const QString& name);
 // The full plant passing every rule of Save (its first power curve no longer starts at zero),
-// flowing into the given plant.
+// flowing into the given plant, with curves that raise no warning.
 TUsinaHd validPlant(const QString& name, std::int32_t jusante = 0);
 
 // The bytes of a registry of `records` records: the given plants at their codes, the other
