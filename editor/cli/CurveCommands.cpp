@@ -96,13 +96,13 @@ int curves(const QStringList& args, const char* usage) {
             usage);
         return 1;
     }
+    StderrDialogs dialogs;
+    if (refused(registryFile, output, dialogs))
+        return 1;
     if (!isCurveFileName(output)) {
         say(curveText(CurveText::SaveExtension, Language::Portuguese).arg(output));
         return 1;
     }
-    StderrDialogs dialogs;
-    if (refused(registryFile, output, dialogs))
-        return 1;
     QByteArray registry;
     if (!readWholeFile(registryFile, registry)) {
         dialogs.message(MessageKind::Plain, RegistryTexts::ReadProblem);

@@ -16,37 +16,6 @@ using namespace PlantCurves;
 
 namespace {
 
-// Level = 300 + V/8 - V²/8192 over [100, 500] (rising: its slope is 0 at 512); area = h - 300;
-// two sets giving Qt = 3x100 + 2x50 = 400 m3/s and 3x40 + 2x20.5 = 161 MW; losses 1.5 m.
-// The third set and the third polynomial lie past the counts and must not count.
-TUsinaHd exactPlant() {
-    TUsinaHd p = RegistryFixtures::plantNamed(QStringLiteral("EXATA"));
-    p.VolMin = 100;
-    p.VolMax = 500;
-    p.VolRef = 400;
-    p.VolVert = 500;
-    p.CotaMin = 311.25f;
-    p.CotaMax = 332;
-    p.PCV = {300, 0.125f, -1.0f / 8192, 0, 0};
-    p.PAC = {-300, 1, 0, 0, 0};
-    p.NumConjMaq = 2;
-    p.NumMaq = {3, 2, 9, 0, 0};
-    p.QEf = {100, 50, 999, 0, 0};
-    p.PotEf = {40, 20.5f, 999, 0, 0};
-    p.CanalFugaMed = 280;
-    p.TipoPerdas = 2;
-    p.ValorPerdas = 1.5f;
-    p.ProdEsp = 1.0f / 128;
-    for (int m = 0; m < 12; ++m)
-        p.EvapMen[m] = 10 * (m + 1);
-    p.NumPolsJus = 2;
-    p.PolJus[0] = {270, 1.0f / 128, 0, 0, 0};
-    p.PolJus[1] = {271, 1.0f / 256, 0, 0, 0};
-    p.PolJus[2] = {999, -1, 0, 0, 0};
-    p.PolJusRef = {272, 273, 0, 0, 0, 0};
-    return p;
-}
-
 using Change = std::function<void(TUsinaHd&)>;
 using Edit = std::function<void(FormTexts&)>;
 
@@ -175,7 +144,7 @@ void TestPlantCurves::figures() {
     QFETCH(Figure, figure);
     QFETCH(double, value);
     QFETCH(QString, text);
-    TUsinaHd plant = exactPlant();
+    TUsinaHd plant = RegistryFixtures::curvesPlant();
     change(plant);
     const Figures f = computeFigures(storedSource(plant));
     if (std::isnan(value)) {
@@ -252,7 +221,7 @@ void TestPlantCurves::warnings_data() {
 void TestPlantCurves::warnings() {
     QFETCH(Change, change);
     QFETCH(QStringList, expected);
-    TUsinaHd plant = exactPlant();
+    TUsinaHd plant = RegistryFixtures::curvesPlant();
     change(plant);
     QCOMPARE(warningTexts(computeFigures(storedSource(plant))), expected);
 }
@@ -310,7 +279,7 @@ void TestPlantCurves::formSource() {
     QFETCH(Figure, figure);
     QFETCH(double, value);
     QFETCH(QString, unread);
-    TUsinaHd plant = exactPlant();
+    TUsinaHd plant = RegistryFixtures::curvesPlant();
     plant.VolMax = 500.004f;
     LookupLists lists;
     lists.setDefaults();
@@ -338,12 +307,12 @@ void TestPlantCurves::formSource() {
 // The export's conventions: semicolons, the locale's separator, Windows-1252, CR LF; a
 // figure not computed is an empty cell.
 void TestPlantCurves::summary() {
-    TUsinaHd odd = exactPlant();
+    TUsinaHd odd = RegistryFixtures::curvesPlant();
     odd.TipoPerdas = 9;
     odd.PAC[0] = -320;
-    const QByteArray csv =
-        summaryCsv(RegistryFixtures::registryBytes(4, {{2, exactPlant()}, {4, odd}}),
-                   QLocale(QLocale::Portuguese, QLocale::Brazil));
+    const QByteArray csv = summaryCsv(
+        RegistryFixtures::registryBytes(4, {{2, RegistryFixtures::curvesPlant()}, {4, odd}}),
+        QLocale(QLocale::Portuguese, QLocale::Brazil));
     const QList<QByteArray> lines = csv.split('\n');
     QCOMPARE(lines.size(), 4);
     QVERIFY(lines[0].startsWith("CodUsina;Usina;Volume \xfatil (hm3);Cota no volume m\xednimo"));
