@@ -180,10 +180,11 @@ void CurveCharts::texts(Language language) {
 void CurveCharts::setTitle(Which which, Language language, const QStringList& notes) {
     static const CurveText titles[Count] = {CurveText::LevelVolumeTitle, CurveText::AreaLevelTitle,
                                             CurveText::TailraceTitle};
-    QStringList lines{curveText(titles[which], language)};
+    m_charts[which]->setTitle(curveText(titles[which], language));
+    QStringList& lines = m_notes[which];
+    lines.clear();
     for (const QString& unread : notes)
         lines << curveText(CurveText::NotDrawn, language).arg(unread);
-    m_charts[which]->setTitle(lines.join(QStringLiteral("<br>")));
 }
 
 void CurveCharts::clear(Language language) {
@@ -405,6 +406,14 @@ void paintCurvePage(QPainter& painter, const QSizeF& size, const Figures& figure
     for (int c = 0; c < CurveCharts::Count; ++c) {
         QChart* chart = charts.chart(CurveCharts::Which(c));
         scene.render(&painter, cells[c].adjusted(3, 3, -3, -3), chart->sceneBoundingRect());
+        // What the chart leaves out, over its lower edge.
+        if (const QStringList& notes = charts.notes(CurveCharts::Which(c)); !notes.isEmpty()) {
+            painter.setPen(Qt::darkRed);
+            painter.setFont(pixelFont(11));
+            painter.drawText(cells[c].adjusted(12, 0, -6, -4), Qt::AlignLeft | Qt::AlignBottom,
+                             notes.join(u'\n'));
+            painter.setPen(Qt::black);
+        }
     }
 
     // The figures, then the warnings.

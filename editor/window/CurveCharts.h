@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 class QChart;
@@ -34,6 +35,9 @@ public:
     // No plant: empty charts with their titles and axes.
     void clear(Language language);
 
+    // What a chart leaves out ("Not drawn: PCV(2) does not read."), one line each.
+    const QStringList& notes(Which which) const { return m_notes[which]; }
+
     // The value under the pointer: the x of a chart and the curves' values there, as text.
     QString readout(Which which, double x, Language language, const QLocale& locale) const;
 
@@ -52,6 +56,7 @@ private:
 
     std::array<QChart*, Count> m_charts{};
     std::array<Axes, Count> m_axes{};
+    std::array<QStringList, Count> m_notes;
     QLineSeries* m_pcv = nullptr;
     std::array<QScatterSeries*, 5> m_marks{}; // VolMin, VolMax, VolRef, VolVert, V65
     QLineSeries* m_cotaMin = nullptr;

@@ -61,6 +61,8 @@ CurvesWindow::CurvesWindow(TFRMeditor& main, Dialogs& dialogs)
                                                               "CHTtailrace"};
     static const char* const readoutNames[CurveCharts::Count] = {
         "LBLreadLevelVolume", "LBLreadAreaLevel", "LBLreadTailrace"};
+    static const char* const noteNames[CurveCharts::Count] = {
+        "LBLnotesLevelVolume", "LBLnotesAreaLevel", "LBLnotesTailrace"};
     for (int c = 0; c < CurveCharts::Count; ++c) {
         const auto which = CurveCharts::Which(c);
         auto* view = new CurveChartView(m_charts.chart(which),
@@ -70,8 +72,14 @@ CurvesWindow::CurvesWindow(TFRMeditor& main, Dialogs& dialogs)
         auto* readout = new QLabel;
         readout->setObjectName(QLatin1String(readoutNames[c]));
         m_readouts[std::size_t(c)] = readout;
+        auto* notes = new QLabel;
+        notes->setObjectName(QLatin1String(noteNames[c]));
+        notes->setStyleSheet(QStringLiteral("color: darkred"));
+        notes->hide();
+        m_notes[std::size_t(c)] = notes;
         auto* cell = new QVBoxLayout;
         cell->addWidget(view, 1);
+        cell->addWidget(notes);
         cell->addWidget(readout);
         grid->addLayout(cell, c / 2, c % 2);
     }
@@ -86,6 +94,9 @@ CurvesWindow::CurvesWindow(TFRMeditor& main, Dialogs& dialogs)
     for (int r = 0; r < FigureCount; ++r)
         for (int c = 0; c < 2; ++c)
             m_table->setItem(r, c, new QTableWidgetItem);
+    m_table->setMinimumHeight(m_table->horizontalHeader()->sizeHint().height() +
+                              FigureCount * m_table->verticalHeader()->defaultSectionSize() +
+                              2 * m_table->frameWidth() + 2);
     m_warningsTitle = new QLabel;
     m_warningsTitle->setObjectName(QStringLiteral("LBLwarningsTitle"));
     m_warnings = new QLabel;
@@ -199,6 +210,11 @@ void CurvesWindow::redraw() {
     m_print->setEnabled(m_hasPlant);
     for (QLabel* readout : m_readouts)
         readout->clear();
+    for (int c = 0; c < CurveCharts::Count; ++c) {
+        const QStringList& notes = m_charts.notes(CurveCharts::Which(c));
+        m_notes[std::size_t(c)]->setText(notes.join(u'\n'));
+        m_notes[std::size_t(c)]->setVisible(!notes.isEmpty());
+    }
 }
 
 void CurvesWindow::showReadout(CurveCharts::Which which, double x) {

@@ -48,6 +48,7 @@ private:
     Dialogs& m_dialogs;
     CurveCharts m_charts; // the views own the charts
     std::array<QLabel*, CurveCharts::Count> m_readouts{};
+    std::array<QLabel*, CurveCharts::Count> m_notes{};
     QTableWidget* m_table = nullptr;
     QLabel* m_warningsTitle = nullptr;
     QLabel* m_warnings = nullptr;

@@ -79,6 +79,9 @@ void TestCurvesWindow::followsPlantAndTyping() {
     w.ui.TXT_VMax->setText("10x");
     QTRY_COMPARE(figure(curves, 0), QStringLiteral("Vol.Máx.(hm3) ilegível"));
     QCOMPARE(figure(curves, 1), QStringLiteral("311.28"));
+    QCOMPARE(curves->findChild<QLabel*>("LBLnotesLevelVolume")->text(),
+             QStringLiteral("Não desenhado: Vol.Máx.(hm3) ilegível."));
+    QVERIFY(curves->findChild<QLabel*>("LBLnotesAreaLevel")->isHidden());
     QVERIFY(curves->figures().source.plant.CotaMin == 311.25f); // untouched: stored
     setCell(w.ui.StrGr_PCVA, 0, 2, "0"); // a straight level: 300 + 100/8 at VolMin
     QTRY_COMPARE(figure(curves, 1), QStringLiteral("312.50"));
