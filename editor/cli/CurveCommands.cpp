@@ -76,6 +76,8 @@ int summary(const QStringList& args, const char* usage) {
         return 1;
     }
     StderrDialogs dialogs;
+    if (refused(names.at(0), names.at(1), dialogs))
+        return 1;
     return PlantCurves::writeSummary(names.at(0), names.at(1), QLocale::system(), dialogs) ? 0 : 1;
 }
 

@@ -11,8 +11,6 @@
 #include "registry/TCadHd.h"
 #include "reports/CsvExport.h"
 
-#include <QDir>
-
 namespace PlantCurves {
 
 QByteArray summaryCsv(const QByteArray& registry, const QLocale& locale) {
@@ -52,16 +50,6 @@ QByteArray summaryCsv(const QByteArray& registry, const QLocale& locale) {
 
 bool writeSummary(const QString& registryFile, const QString& output, const QLocale& locale,
                   Dialogs& dialogs) {
-    QString why;
-    if (isSpecialFile(output))
-        why = notRegularFileText(output);
-    else if (sameFile(output, registryFile))
-        why = languageMessage(LanguageMessage::OutputIsRegistry, int(Language::Portuguese))
-                  .arg(QDir::toNativeSeparators(registryFile));
-    if (!why.isEmpty()) {
-        dialogs.message(MessageKind::Warning, why);
-        return false;
-    }
     QByteArray registry;
     if (!readWholeFile(registryFile, registry)) {
         dialogs.message(MessageKind::Plain, RegistryTexts::ReadProblem);

@@ -15,8 +15,8 @@ namespace PlantCurves {
 QByteArray summaryCsv(const QByteArray& registry, const QLocale& locale);
 
 // Reads the registry and writes its summary to output in one step (nothing written on a
-// failure, which is told through the dialogs). Refuses an output that is the registry or no
-// regular file. true when written.
+// failure, which is told through the dialogs); true when written. The caller refuses an output
+// that is the registry.
 bool writeSummary(const QString& registryFile, const QString& output, const QLocale& locale,
                   Dialogs& dialogs);
 
