@@ -11,10 +11,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
 
 namespace {
 
@@ -108,6 +111,16 @@ void TestCurvesWindow::savesAndPrints() {
     w.findChild<QAction*>("MnToolsCurves")->trigger();
     CurvesWindow* curves = curvesWindow();
     QVERIFY(curves);
+    // The pointer over the plot reads the curve under it.
+    QTRY_VERIFY(curves->findChild<QChartView*>("CHTlevelVolume")->chart()->plotArea().width() > 50);
+    auto* view = curves->findChild<QChartView*>("CHTlevelVolume");
+    const QPointF middle = view->chart()->mapToScene(view->chart()->plotArea().center());
+    const QPoint at = view->mapFromScene(middle);
+    QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
+    const QString read = curves->findChild<QLabel*>("LBLreadLevelVolume")->text();
+    QVERIFY2(read.startsWith("Volume ") && read.contains(" hm3: cota "), qPrintable(read));
     auto* save = curves->findChild<QPushButton*>("BTNsaveCurves");
     // Onto the registry: refused, nothing written.
     h.dialogs.saveFileAnswers.enqueue(path);
