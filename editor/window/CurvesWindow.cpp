@@ -56,6 +56,8 @@ private:
 CurvesWindow::CurvesWindow(TFRMeditor& main, Dialogs& dialogs)
     : m_main(main), m_doc(main.document()), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("FRMcurves"));
+    // Closing the main window ends the program, this one open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
     auto* grid = new QGridLayout;
     static const char* const viewNames[CurveCharts::Count] = {"CHTlevelVolume", "CHTareaLevel",
                                                               "CHTtailrace"};
