@@ -71,6 +71,7 @@ CurvesWindow::CurvesWindow(TFRMeditor& main, Dialogs& dialogs)
                                         [this, which](double x) { showReadout(which, x); });
         view->setObjectName(QLatin1String(viewNames[c]));
         view->setMinimumSize(360, 260);
+        m_views[std::size_t(c)] = view;
         auto* readout = new QLabel;
         readout->setObjectName(QLatin1String(readoutNames[c]));
         m_readouts[std::size_t(c)] = readout;
@@ -212,7 +213,10 @@ void CurvesWindow::redraw() {
     m_print->setEnabled(m_hasPlant);
     for (QLabel* readout : m_readouts)
         readout->clear();
+    // The charts and the table stand without labels: they name themselves.
+    m_table->setAccessibleName(curveText(CurveText::ColumnFigure, lang));
     for (int c = 0; c < CurveCharts::Count; ++c) {
+        m_views[std::size_t(c)]->setAccessibleName(m_charts.chart(CurveCharts::Which(c))->title());
         const QStringList& notes = m_charts.notes(CurveCharts::Which(c));
         m_notes[std::size_t(c)]->setText(notes.join(u'\n'));
         m_notes[std::size_t(c)]->setVisible(!notes.isEmpty());

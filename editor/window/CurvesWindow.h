@@ -49,6 +49,7 @@ private:
     CurveCharts m_charts; // the views own the charts
     std::array<QLabel*, CurveCharts::Count> m_readouts{};
     std::array<QLabel*, CurveCharts::Count> m_notes{};
+    std::array<QWidget*, CurveCharts::Count> m_views{};
     QTableWidget* m_table = nullptr;
     QLabel* m_warningsTitle = nullptr;
     QLabel* m_warnings = nullptr;
