@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/CurveCommands.h"
 #include "cli/QualityCommands.h"
 #include "cli/StderrDialogs.h"
 #include "language/LanguageTexts.h"
@@ -31,6 +32,10 @@ const char* const Usage =
     "  quillmark --check REGISTRY [--lang pt|en]   check every plant in use: Save's rules and\n"
     "                                              the rules across plants\n"
     "  quillmark --diff OLD NEW [--lang pt|en]     list what differs between two registries\n"
+    "  quillmark --curves REGISTRY CODE OUTPUT     draw the curves and figures of a plant to\n"
+    "                                              OUTPUT, a .pdf, .png or .svg file\n"
+    "  quillmark --summary REGISTRY OUTPUT         write the figures of every plant in use as\n"
+    "                                              CSV to OUTPUT\n"
     "Options of these modes:\n"
     "  --config FILE    read the turbine, subsystem and company names from FILE instead of\n"
     "                   the config.ini beside the program\n"
@@ -246,6 +251,8 @@ QString unusableArgument(int argc, char** argv) {
 std::optional<int> runCommandLine(int argc, char** argv) {
     if (isQualityCommand(argc, argv))
         return runQualityCommand(argc, argv, Usage);
+    if (isCurveCommand(argc, argv))
+        return runCurveCommand(argc, argv, Usage);
     if (argc < 2 || !isOption(argv[1]))
         return std::nullopt;
     // A name changed on its way in would read or write another file.

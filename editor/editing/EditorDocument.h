@@ -109,6 +109,8 @@ public:
     Mode mode() const { return m_mode; }
     bool editing() const { return m_mode != Mode::Browse; }
     const FormState& form() const { return m_form; }
+    // Change: the plant and the texts first shown for editing; empty otherwise.
+    const std::optional<ShownPlant>& shownForEdit() const { return m_shown; }
     int displays() const { return m_displays; } // counts the plants displayed
     // The boxes the operations wrote since the last call (the window sets them anew).
     QSet<QString> takeWritten();

@@ -29,6 +29,7 @@ constexpr LanguageText kMenuCaptions[] = {
     {"MnTools", "&Ferramentas", "&Tools"},
     {"MnToolsCheck", "&Verificar Cadastro...", "&Check Registry..."},
     {"MnToolsCompare", "Co&mparar com...", "Co&mpare with..."},
+    {"MnToolsCurves", "C&urvas da Usina...", "Plant C&urves..."},
     {"MnHelp", "A&juda", "&Help"},
     {"MnHelpAbout", "&Sobre o Velarin...", "&About Velarin..."},
     // The language items read the same in every language.
@@ -248,4 +249,85 @@ static_assert(std::size(kQualityTexts) == std::size_t(QualityText::UsageArgument
 
 QString qualityText(QualityText text, Language language) {
     return kQualityTexts[int(text)].in(language);
+}
+
+namespace {
+
+// In the order of CurveText.
+constexpr LanguageText kCurveTexts[] = {
+    {"UsefulVolume", "Volume útil (hm3)", "Useful volume (hm3)"},
+    {"LevelAtVolMin", "Cota no volume mínimo (m)", "Level at the minimum volume (m)"},
+    {"LevelAtVolMax", "Cota no volume máximo (m)", "Level at the maximum volume (m)"},
+    {"LevelAtV65", "Cota no V65 (m)", "Level at V65 (m)"},
+    {"EquivalentLevel", "Cota equivalente (m)", "Equivalent level (m)"},
+    {"TurbinedFlow", "Vazão turbinada máxima (m3/s)", "Maximum turbined flow (m3/s)"},
+    {"InstalledPower", "Potência instalada (MW)", "Installed power (MW)"},
+    {"NetHeadEquivalent", "Queda líquida na cota equivalente (m)",
+     "Net head at the equivalent level (m)"},
+    {"NetHeadV65", "Queda líquida no V65 (m)", "Net head at V65 (m)"},
+    {"ProductivityEquivalent", "Produtibilidade equivalente (MW/(m3/s))",
+     "Equivalent productivity (MW/(m3/s))"},
+    {"ProductivityV65", "Produtibilidade no V65 (MW/(m3/s))", "Productivity at V65 (MW/(m3/s))"},
+    {"AreaAtCotaMin", "Área na cota mínima (km2)", "Area at the minimum level (km2)"},
+    {"AreaAtCotaMax", "Área na cota máxima (km2)", "Area at the maximum level (km2)"},
+    {"YearlyEvaporation", "Evaporação anual (mm)", "Yearly evaporation (mm)"},
+    {"Unread", "%1 ilegível", "%1 does not read"},
+    {"LossType", "não calculada: tipo de perdas %1", "not computed: loss type %1"},
+    {"NotFinite", "não calculada: valor não finito", "not computed: not a finite value"},
+    {"NotDrawn", "Não desenhado: %1 ilegível.", "Not drawn: %1 does not read."},
+    {"WarningPrefix", "Aviso: ", "Warning: "},
+    {"LevelVolumeFalls", "Cota x Volume decrescente entre %1 e %2 hm3.",
+     "Level x volume decreasing between %1 and %2 hm3."},
+    {"LevelAtVolMinFar", "Cota no volume mínimo %1 m a mais de 0,5 m da cota mínima %2 m.",
+     "Level at the minimum volume %1 m is more than 0.5 m from the minimum level %2 m."},
+    {"LevelAtVolMaxFar", "Cota no volume máximo %1 m a mais de 0,5 m da cota máxima %2 m.",
+     "Level at the maximum volume %1 m is more than 0.5 m from the maximum level %2 m."},
+    {"AreaNotPositive", "Área x Cota não positiva na cota %1 m: %2 km2.",
+     "Area x level not positive at the level %1 m: %2 km2."},
+    {"AreaFalls", "Área x Cota decrescente entre %1 e %2 m.",
+     "Area x level decreasing between %1 and %2 m."},
+    {"TailraceFalls", "Polinômio de jusante %1 decrescente entre %2 e %3 m3/s.",
+     "Tailrace polynomial %1 decreasing between %2 and %3 m3/s."},
+    {"TailraceHigh",
+     "Polinômio de jusante %1: cota %2 m na vazão %3 m3/s, não abaixo da cota mínima %4 m.",
+     "Tailrace polynomial %1: level %2 m at the outflow %3 m3/s, not below the minimum level "
+     "%4 m."},
+    {"NetHeadEquivalentLow", "Queda líquida na cota equivalente não positiva: %1 m.",
+     "Net head at the equivalent level not positive: %1 m."},
+    {"NetHeadV65Low", "Queda líquida no V65 não positiva: %1 m.",
+     "Net head at V65 not positive: %1 m."},
+    {"WindowTitle", "Curvas da Usina", "Plant Curves"},
+    {"NoPlant", "Nenhuma usina mostrada.", "No plant shown."},
+    {"LevelVolumeTitle", "Cota x Volume", "Level x Volume"},
+    {"AreaLevelTitle", "Área x Cota", "Area x Level"},
+    {"TailraceTitle", "Polinômios de Jusante", "Tailrace Polynomials"},
+    {"AxisVolume", "Volume (hm3)", "Volume (hm3)"},
+    {"AxisLevel", "Cota (m)", "Level (m)"},
+    {"AxisArea", "Área (km2)", "Area (km2)"},
+    {"AxisOutflow", "Vazão defluente (m3/s)", "Outflow (m3/s)"},
+    {"AxisTailrace", "Cota de jusante (m)", "Tailrace level (m)"},
+    {"TailraceLabel", "Ref. %1 m", "Ref. %1 m"},
+    {"ColumnFigure", "Grandeza", "Figure"},
+    {"ColumnValue", "Valor", "Value"},
+    {"Warnings", "Avisos", "Warnings"},
+    {"NoWarnings", "Nenhum aviso.", "No warnings."},
+    {"ReadoutLevelVolume", "Volume %1 hm3: cota %2 m", "Volume %1 hm3: level %2 m"},
+    {"ReadoutAreaLevel", "Cota %1 m: área %2 km2", "Level %1 m: area %2 km2"},
+    {"ReadoutTailrace", "Vazão %1 m3/s: %2", "Outflow %1 m3/s: %2"},
+    {"Save", "&Salvar...", "&Save..."},
+    {"Print", "&Imprimir...", "&Print..."},
+    {"SaveTitle", "Salvar Curvas da Usina", "Save Plant Curves"},
+    {"SaveFilter", "PDF (*.pdf);;PNG (*.png);;SVG (*.svg)",
+     "PDF (*.pdf);;PNG (*.png);;SVG (*.svg)"},
+    {"SaveExtension", "O arquivo %1 deve terminar em .pdf, .png ou .svg.",
+     "The file %1 must end in .pdf, .png or .svg."},
+    {"SummaryWarnings", "Avisos", "Warnings"},
+};
+
+static_assert(std::size(kCurveTexts) == std::size_t(CurveText::SummaryWarnings) + 1);
+
+} // namespace
+
+QString curveText(CurveText text, Language language) {
+    return kCurveTexts[int(text)].in(language);
 }

@@ -81,3 +81,65 @@ enum class QualityText {
     UsageArgument,      // %1 an argument too many
 };
 QString qualityText(QualityText text, Language language);
+
+// The texts of the plant curves: their window, charts and files, the figures and the
+// warnings. %1, %2 … are filled in by the caller.
+enum class CurveText {
+    // The figures, in the order of their table (and of the summary's columns).
+    UsefulVolume,
+    LevelAtVolMin,
+    LevelAtVolMax,
+    LevelAtV65,
+    EquivalentLevel,
+    TurbinedFlow,
+    InstalledPower,
+    NetHeadEquivalent,
+    NetHeadV65,
+    ProductivityEquivalent,
+    ProductivityV65,
+    AreaAtCotaMin,
+    AreaAtCotaMax,
+    YearlyEvaporation,
+    // Why a figure or a curve is missing.
+    Unread,   // %1 the box or cell
+    LossType, // %1 the stored loss type
+    NotFinite,
+    NotDrawn, // %1 the box or cell
+    // The warnings.
+    WarningPrefix,
+    LevelVolumeFalls,     // %1, %2 the volumes
+    LevelAtVolMinFar,     // %1 the level at VolMin, %2 CotaMin
+    LevelAtVolMaxFar,     // %1 the level at VolMax, %2 CotaMax
+    AreaNotPositive,      // %1 the level, %2 the area there
+    AreaFalls,            // %1, %2 the levels
+    TailraceFalls,        // %1 the polynomial, %2, %3 the outflows
+    TailraceHigh,         // %1 the polynomial, %2 its level at %3 the outflow, %4 CotaMin
+    NetHeadEquivalentLow, // %1 the net head
+    NetHeadV65Low,        // %1 the net head
+    // The window and the files.
+    WindowTitle,
+    NoPlant,
+    LevelVolumeTitle,
+    AreaLevelTitle,
+    TailraceTitle,
+    AxisVolume,
+    AxisLevel,
+    AxisArea,
+    AxisOutflow,
+    AxisTailrace,
+    TailraceLabel, // %1 the reference level
+    ColumnFigure,
+    ColumnValue,
+    Warnings,
+    NoWarnings,
+    ReadoutLevelVolume, // %1 the volume, %2 the level
+    ReadoutAreaLevel,   // %1 the level, %2 the area
+    ReadoutTailrace,    // %1 the outflow, %2 "1: level m; 2: ..."
+    Save,
+    Print,
+    SaveTitle,
+    SaveFilter,
+    SaveExtension, // %1 the file chosen
+    SummaryWarnings,
+};
+QString curveText(CurveText text, Language language);

@@ -1,6 +1,7 @@
 #include "tools/RegistryCheck.h"
 
 #include "core/CollectingDialogs.h"
+#include "curves/CurveSources.h"
 #include "editing/ConsistOk.h"
 #include "editing/EditForm.h"
 #include "language/TMsg.h"
@@ -163,6 +164,12 @@ CheckReport checkRegistry(const QByteArray& registry, const LookupLists& lists,
 
         if (report.findings.size() > before)
             ++report.withProblems;
+        const PlantCurves::Figures figures =
+            PlantCurves::computeFigures(PlantCurves::storedSource(p.record));
+        const QString prefix = curveText(CurveText::WarningPrefix, language);
+        for (const PlantCurves::CurveWarning& w : figures.warnings)
+            report.findings.append(
+                {p.code, p.name, prefix + PlantCurves::warningText(w, language, locale), true});
     }
     return report;
 }

@@ -19,12 +19,14 @@ struct CheckFinding {
     std::int32_t code = 0;
     QString name; // as the plant list shows it
     QString message;
+    bool warning = false; // a curve warning ("Aviso: ..."): no problem, only a heuristic
 };
 
 struct CheckReport {
     int checked = 0;      // plants in use
-    int withProblems = 0; // of them, the plants with a finding
-    // In code order; for one code, Save's rules in their order, then the rules across plants.
+    int withProblems = 0; // of them, the plants with a finding other than a warning
+    // In code order; for one code, Save's rules in their order, then the rules across plants,
+    // then the warnings of the plant's curves.
     QList<CheckFinding> findings;
 };
 

@@ -7,6 +7,7 @@
 #include "registry/TCadHd.h"
 #include "tools/RegistryCheck.h"
 #include "tools/RegistryDiff.h"
+#include "window/CurvesWindow.h"
 #include "window/ResultWindow.h"
 #include "window/TFRMeditor.h"
 
@@ -27,18 +28,25 @@ QualityTools::QualityTools(TFRMeditor& window, Dialogs& dialogs, std::function<v
     m_check->setObjectName(QStringLiteral("MnToolsCheck"));
     m_compare = m_menu->addAction(QStringLiteral("Co&mpare with..."));
     m_compare->setObjectName(QStringLiteral("MnToolsCompare"));
+    m_curves = m_menu->addAction(QStringLiteral("Plant C&urves..."));
+    m_curves->setObjectName(QStringLiteral("MnToolsCurves"));
     const auto guarded = [this](void (QualityTools::*handler)()) {
         return [this, handler] { m_window.runGuarded([this, handler] { (this->*handler)(); }); };
     };
     connect(m_check, &QAction::triggered, this, guarded(&QualityTools::check));
     connect(m_compare, &QAction::triggered, this, guarded(&QualityTools::compareWith));
+    connect(m_curves, &QAction::triggered, this, guarded(&QualityTools::curves));
     updateMenu();
 }
 
 QualityTools::~QualityTools() = default;
 
 void QualityTools::updateMenu() {
-    m_menu->menuAction()->setEnabled(!m_doc.registryFileName().isEmpty() && !m_doc.editing());
+    m_menu->menuAction()->setEnabled(!m_doc.registryFileName().isEmpty());
+    m_check->setEnabled(!m_doc.editing());
+    m_compare->setEnabled(!m_doc.editing());
+    if (m_curvesWindow)
+        m_curvesWindow->scheduleRedraw(); // the plant shown or the edit may have changed
 }
 
 void QualityTools::languageChanged() {
@@ -46,6 +54,8 @@ void QualityTools::languageChanged() {
         refreshCheck();
     if (m_compareWindow && m_compareWindow->isVisible())
         refreshComparison();
+    if (m_curvesWindow)
+        m_curvesWindow->scheduleRedraw();
 }
 
 Language QualityTools::language() const {
@@ -160,4 +170,16 @@ void QualityTools::refreshComparison() {
         contents.summary = diffSummary(report, lang);
     }
     m_compareWindow->setContents(contents);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Plant Curves
+
+void QualityTools::curves() {
+    if (!m_curvesWindow)
+        m_curvesWindow = std::make_unique<CurvesWindow>(m_window, m_dialogs);
+    m_curvesWindow->show();
+    m_curvesWindow->redraw();
+    m_curvesWindow->raise();
+    m_curvesWindow->activateWindow();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The Tools menu of the main window: Check Registry and Compare with..., each opening a
-// window of its own (not modal) with the findings of the registry check or comparison. The
-// menu is on only while a registry is loaded and no edit is under way.
+// window of its own (not modal) with the findings of the registry check or comparison, and
+// Plant Curves. The menu is on while a registry is loaded; Check and Compare are off while an
+// edit is under way, the curves follow the edit.
 
 #include "language/LanguageTexts.h"
 
@@ -14,6 +15,7 @@ class Dialogs;
 class EditorDocument;
 class QAction;
 class QMenu;
+class CurvesWindow;
 class ResultWindow;
 class TFRMeditor;
 
@@ -33,6 +35,7 @@ public:
 private:
     void check();
     void compareWith();
+    void curves();
     void refreshCheck();
     void refreshComparison();
     void present(std::unique_ptr<ResultWindow>& window, const QString& name,
@@ -51,7 +54,9 @@ private:
     QMenu* m_menu;
     QAction* m_check;
     QAction* m_compare;
+    QAction* m_curves;
     QString m_other; // the registry the last comparison read as the new one
     std::unique_ptr<ResultWindow> m_checkWindow;
     std::unique_ptr<ResultWindow> m_compareWindow;
+    std::unique_ptr<CurvesWindow> m_curvesWindow;
 };

@@ -79,6 +79,42 @@ TUsinaHd validPlant(const QString& name, std::int32_t jusante) {
     TUsinaHd p = fullPlant(name);
     p.PH[0][0] = 1.0f;
     p.Jusante = jusante;
+    // Curves that agree with the levels: a straight level x volume from CotaMin at VolMin to
+    // CotaMax at VolMax, and a positive, growing area, so the check has no warning to give.
+    const double slope = (768.0 - 750.0) / (22950.0 - 1974.5);
+    p.PCV = {float(750.0 - slope * 1974.5), float(slope), 0.0f, 0.0f, 0.0f};
+    p.PAC = {-700.0f, 1.0f, 0.0f, 0.0f, 0.0f};
+    return p;
+}
+
+// Level = 300 + V/8 - V²/8192 over [100, 500] (rising: its slope is 0 at 512); area = h - 300;
+// two sets giving Qt = 3x100 + 2x50 = 400 m3/s and 3x40 + 2x20.5 = 161 MW; losses 1.5 m.
+// The third set and the third polynomial lie past the counts and must not count.
+TUsinaHd curvesPlant() {
+    TUsinaHd p = plantNamed(QStringLiteral("EXATA"));
+    p.VolMin = 100;
+    p.VolMax = 500;
+    p.VolRef = 400;
+    p.VolVert = 500;
+    p.CotaMin = 311.25f;
+    p.CotaMax = 332;
+    p.PCV = {300, 0.125f, -1.0f / 8192, 0, 0};
+    p.PAC = {-300, 1, 0, 0, 0};
+    p.NumConjMaq = 2;
+    p.NumMaq = {3, 2, 9, 0, 0};
+    p.QEf = {100, 50, 999, 0, 0};
+    p.PotEf = {40, 20.5f, 999, 0, 0};
+    p.CanalFugaMed = 280;
+    p.TipoPerdas = 2;
+    p.ValorPerdas = 1.5f;
+    p.ProdEsp = 1.0f / 128;
+    for (int m = 0; m < 12; ++m)
+        p.EvapMen[m] = 10 * (m + 1);
+    p.NumPolsJus = 2;
+    p.PolJus[0] = {270, 1.0f / 128, 0, 0, 0};
+    p.PolJus[1] = {271, 1.0f / 256, 0, 0, 0};
+    p.PolJus[2] = {999, -1, 0, 0, 0};
+    p.PolJusRef = {272, 273, 0, 0, 0, 0};
     return p;
 }
 

@@ -16,8 +16,12 @@ TUsinaHd plantNamed(const QString& name);
 // A plant with every field filled: three machine sets, four downstream polynomials.
 TUsinaHd fullPlant(const QString& name);
 // The full plant passing every rule of Save (its first power curve no longer starts at zero),
-// flowing into the given plant.
+// flowing into the given plant, with curves that raise no warning.
 TUsinaHd validPlant(const QString& name, std::int32_t jusante = 0);
+
+// A plant named EXATA whose curves have exact integrals and roots (its figures are worked out
+// by hand in the curves' tests) and that raises no curve warning.
+TUsinaHd curvesPlant();
 
 // The bytes of a registry of `records` records: the given plants at their codes, the other
 // records 792 blanks (vacated slots).

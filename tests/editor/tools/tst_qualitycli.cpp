@@ -85,6 +85,15 @@ void TestQualityCli::run_data() {
         << QStringList{"--check", "A"} << registryBytes(1, {{1, validPlant("BOA")}}) << QByteArray()
         << C << 0 << "1 usinas verificadas, 0 com problemas.\n"
         << QString();
+    // A curve's warning is listed, yet no problem: status 0.
+    TUsinaHd warned = validPlant("AVISO");
+    warned.PAC[0] = -800;
+    QTest::newRow("check, a warning only")
+        << QStringList{"--check", "A", "--lang", "en"} << registryBytes(1, {{1, warned}})
+        << QByteArray() << C << 0
+        << "1\tAVISO\tWarning: Area x level not positive at the level 750.00 m: -50.00 km2.\n"
+           "1 plants checked, 0 with problems.\n"
+        << QString();
     QTest::newRow("check, unreadable")
         << QStringList{"--check", "missing.dat"} << QByteArray() << QByteArray() << C << 2
         << QString() << "O Cadastro missing.dat não pode ser lido.";

@@ -75,25 +75,29 @@ void TestQualityWindow::menuState_data() {
     QTest::addColumn<bool>("load");
     QTest::addColumn<Step>("step");
     QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("checkEnabled"); // Check and Compare
     const Step none = [](EditorHarness&, TFRMeditor&) {};
-    QTest::newRow("no registry") << false << none << false;
-    QTest::newRow("loaded") << true << none << true;
+    QTest::newRow("no registry") << false << none << false << true;
+    QTest::newRow("loaded") << true << none << true << true;
+    // The curves follow an edit: the menu stays on, Check and Compare go off.
     QTest::newRow("changing") << true << Step([](EditorHarness& h, TFRMeditor& w) {
         h.dialogs.saveFileAnswers.enqueue(h.path("DEST.DAT"));
         w.ui.MnEditPlantChange->trigger();
-    }) << false;
+    }) << true << false;
     QTest::newRow("creating, then cancelled") << true << Step([](EditorHarness& h, TFRMeditor& w) {
         h.dialogs.saveFileAnswers.enqueue(h.path("DEST.DAT"));
         w.ui.MnEditPlantCreate->trigger();
-        QVERIFY(!w.findChild<QMenu*>("MnTools")->menuAction()->isEnabled());
+        QVERIFY(!w.findChild<QAction*>("MnToolsCheck")->isEnabled());
+        QVERIFY(w.findChild<QAction*>("MnToolsCurves")->isEnabled());
         w.ui.BTNcancelchange->click();
-    }) << true;
+    }) << true << true;
 }
 
 void TestQualityWindow::menuState() {
     QFETCH(bool, load);
     QFETCH(Step, step);
     QFETCH(bool, enabled);
+    QFETCH(bool, checkEnabled);
     EditorHarness h;
     const QString path = h.writeFile("HIDR.DAT", registry());
     TFRMeditor& w = h.start(load ? QStringList{path} : QStringList{});
@@ -101,6 +105,9 @@ void TestQualityWindow::menuState() {
     QMenu* tools = w.findChild<QMenu*>("MnTools");
     QVERIFY(tools);
     QCOMPARE(tools->menuAction()->isEnabled(), enabled);
+    for (const char* name : {"MnToolsCheck", "MnToolsCompare"})
+        QCOMPARE(w.findChild<QAction*>(name)->isEnabled(), checkEnabled);
+    QVERIFY(w.findChild<QAction*>("MnToolsCurves")->isEnabled());
     // After Edit, before Help.
     const QList<QAction*> bar = w.menuBar()->actions();
     QCOMPARE(bar.indexOf(tools->menuAction()), bar.indexOf(w.ui.MnEdit->menuAction()) + 1);

@@ -102,8 +102,12 @@ void TestRegistryCheck::saveRules_data() {
     QTest::addColumn<QStringList>("messages");
     const Language p = Language::Portuguese;
     QTest::newRow("valid") << Change([](TUsinaHd&) {}) << p << QStringList();
+    // The curves' warning comes after Save's rules and makes no problem of its own.
     QTest::newRow("minimum above maximum")
-        << Change([](TUsinaHd& u) { u.VolMin = 30000; }) << p << QStringList{pt(6), pt(7), pt(46)};
+        << Change([](TUsinaHd& u) { u.VolMin = 30000; }) << p
+        << QStringList{pt(6), pt(7), pt(46),
+                       "Aviso: Cota no volume mínimo 774.05 m a mais de 0,5 m da cota mínima "
+                       "750.00 m."};
     // The display shows "NAN", which no number box accepts: the check stops there.
     QTest::newRow("NaN volume") << Change([](TUsinaHd& u) {
         u.VolMax = std::numeric_limits<float>::quiet_NaN();
@@ -222,7 +226,7 @@ void TestRegistryCheck::sameAsSave() {
     QVERIFY(!saved.isEmpty());
     QHash<std::int32_t, QStringList> checked;
     for (const CheckFinding& f : check(registry, Language::Portuguese, locale).findings)
-        if (!fromAcrossPlants(f.message))
+        if (!fromAcrossPlants(f.message) && !f.warning)
             checked[f.code] << f.message;
     int failing = 0;
     for (auto it = saved.cbegin(); it != saved.cend(); ++it) {

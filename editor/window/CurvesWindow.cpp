@@ -1,0 +1,270 @@
+#include "window/CurvesWindow.h"
+
+#include "core/Dialogs.h"
+#include "curves/CurveSources.h"
+#include "editing/EditorDocument.h"
+#include "registry/PlantFields.h"
+#include "reports/PrintJobs.h"
+#include "reports/ReportPrinter.h"
+#include "window/TFRMeditor.h"
+
+#include <QAbstractItemModel>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <functional>
+
+using namespace PlantCurves;
+
+namespace {
+
+// A chart view that tells where the pointer is, in the chart's values.
+class CurveChartView : public QChartView {
+public:
+    CurveChartView(QChart* chart, std::function<void(double)> moved)
+        : QChartView(chart), m_moved(std::move(moved)) {
+        setRenderHint(QPainter::Antialiasing);
+        setMouseTracking(true);
+    }
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override {
+        const QPointF inChart = chart()->mapFromScene(mapToScene(event->position().toPoint()));
+        if (chart()->plotArea().contains(inChart))
+            m_moved(chart()->mapToValue(inChart).x());
+        QChartView::mouseMoveEvent(event);
+    }
+
+private:
+    std::function<void(double)> m_moved;
+};
+
+} // namespace
+
+CurvesWindow::CurvesWindow(TFRMeditor& main, Dialogs& dialogs)
+    : m_main(main), m_doc(main.document()), m_dialogs(dialogs) {
+    setObjectName(QStringLiteral("FRMcurves"));
+    // Closing the main window ends the program, this one open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto* grid = new QGridLayout;
+    static const char* const viewNames[CurveCharts::Count] = {"CHTlevelVolume", "CHTareaLevel",
+                                                              "CHTtailrace"};
+    static const char* const readoutNames[CurveCharts::Count] = {
+        "LBLreadLevelVolume", "LBLreadAreaLevel", "LBLreadTailrace"};
+    static const char* const noteNames[CurveCharts::Count] = {
+        "LBLnotesLevelVolume", "LBLnotesAreaLevel", "LBLnotesTailrace"};
+    for (int c = 0; c < CurveCharts::Count; ++c) {
+        const auto which = CurveCharts::Which(c);
+        auto* view = new CurveChartView(m_charts.chart(which),
+                                        [this, which](double x) { showReadout(which, x); });
+        view->setObjectName(QLatin1String(viewNames[c]));
+        view->setMinimumSize(360, 260);
+        m_views[std::size_t(c)] = view;
+        auto* readout = new QLabel;
+        readout->setObjectName(QLatin1String(readoutNames[c]));
+        m_readouts[std::size_t(c)] = readout;
+        auto* notes = new QLabel;
+        notes->setObjectName(QLatin1String(noteNames[c]));
+        notes->setStyleSheet(QStringLiteral("color: darkred"));
+        notes->hide();
+        m_notes[std::size_t(c)] = notes;
+        auto* cell = new QVBoxLayout;
+        cell->addWidget(view, 1);
+        cell->addWidget(notes);
+        cell->addWidget(readout);
+        grid->addLayout(cell, c / 2, c % 2);
+    }
+    m_table = new QTableWidget(FigureCount, 2);
+    m_table->setObjectName(QStringLiteral("GRDfigures"));
+    m_table->verticalHeader()->hide();
+    // Every figure in sight at once.
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    for (int r = 0; r < FigureCount; ++r)
+        for (int c = 0; c < 2; ++c)
+            m_table->setItem(r, c, new QTableWidgetItem);
+    m_table->setMinimumHeight(m_table->horizontalHeader()->sizeHint().height() +
+                              FigureCount * m_table->verticalHeader()->defaultSectionSize() +
+                              2 * m_table->frameWidth() + 2);
+    m_warningsTitle = new QLabel;
+    m_warningsTitle->setObjectName(QStringLiteral("LBLwarningsTitle"));
+    m_warnings = new QLabel;
+    m_warnings->setObjectName(QStringLiteral("LBLwarnings"));
+    m_warnings->setWordWrap(true);
+    m_warnings->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_warnings->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* side = new QVBoxLayout;
+    side->addWidget(m_table, 4);
+    side->addWidget(m_warningsTitle);
+    side->addWidget(m_warnings, 1);
+    grid->addLayout(side, 1, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+
+    m_save = new QPushButton;
+    m_save->setObjectName(QStringLiteral("BTNsaveCurves"));
+    m_print = new QPushButton;
+    m_print->setObjectName(QStringLiteral("BTNprintCurves"));
+    connect(m_save, &QPushButton::clicked, this,
+            [this] { m_main.runGuarded([this] { saveFile(); }); });
+    connect(m_print, &QPushButton::clicked, this,
+            [this] { m_main.runGuarded([this] { print(); }); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_save);
+    buttons->addWidget(m_print);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid, 1);
+    layout->addLayout(buttons);
+    resize(1100, 760);
+
+    m_timer = new QTimer(this);
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(0);
+    connect(m_timer, &QTimer::timeout, this, [this] { m_main.runGuarded([this] { redraw(); }); });
+    followForm(main);
+}
+
+CurvesWindow::~CurvesWindow() = default;
+
+// The main window hands what is typed to the document first (its connections were made
+// before these), so a redraw on the next turn reads the form as it now stands.
+void CurvesWindow::followForm(TFRMeditor& main) {
+    const auto later = [this] { scheduleRedraw(); };
+    for (const PlantField& f : plantFields())
+        if (auto* box = main.findChild<QLineEdit*>(f.name()))
+            connect(box, &QLineEdit::textChanged, this, later);
+    for (QTableWidget* grid :
+         {main.ui.StrGr_PCVA, main.ui.StrGr_EvapM, main.ui.StrGr_ConjMaq1, main.ui.StrGr_PolsJus})
+        connect(grid->model(), &QAbstractItemModel::dataChanged, this, later);
+    if (auto* losses = main.findChild<QComboBox*>(QStringLiteral("CMBtp_perda")))
+        connect(losses, &QComboBox::currentIndexChanged, this, later);
+}
+
+void CurvesWindow::scheduleRedraw() {
+    if (isVisible() && !m_timer->isActive())
+        m_timer->start();
+}
+
+Language CurvesWindow::language() const {
+    return m_doc.lingua() == int(Language::English) ? Language::English : Language::Portuguese;
+}
+
+CurvePage CurvesWindow::page() const {
+    return {m_title, language(), m_doc.locale()};
+}
+
+void CurvesWindow::redraw() {
+    ++m_redraws;
+    const Language lang = language();
+    const FormState& form = m_doc.form();
+    const QString code = form.box(CodeBox).trimmed();
+    const QString name = form.box(QStringLiteral("TXT_Nome")).trimmed();
+    m_hasPlant = m_doc.editing() || !name.isEmpty();
+    m_title = code + QStringLiteral(" - ") + name;
+    if (m_hasPlant) {
+        const CurveSource source =
+            m_doc.editing() ? formSource(form.texts(), m_doc.shownForEdit(), m_doc.locale())
+                            : storedSource(m_doc.currentPlant());
+        m_figures = computeFigures(source);
+        m_charts.show(m_figures, lang, m_doc.locale());
+    } else {
+        m_figures = {};
+        m_charts.clear(lang);
+    }
+    const QString title = curveText(CurveText::WindowTitle, lang);
+    setWindowTitle(m_hasPlant ? title + QStringLiteral(" - ") + m_title : title);
+    m_table->setHorizontalHeaderLabels(
+        {curveText(CurveText::ColumnFigure, lang), curveText(CurveText::ColumnValue, lang)});
+    for (int r = 0; r < FigureCount; ++r) {
+        const Figure f = Figure(r);
+        m_table->item(r, 0)->setText(figureLabel(f, lang));
+        const QString value =
+            m_hasPlant ? figureText(m_figures[f], f, lang, m_doc.locale()) : QString();
+        m_table->item(r, 1)->setText(value);
+        m_table->item(r, 1)->setTextAlignment(m_figures[f].value
+                                                  ? Qt::AlignRight | Qt::AlignVCenter
+                                                  : Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    m_warningsTitle->setText(QStringLiteral("<b>%1</b>").arg(curveText(CurveText::Warnings, lang)));
+    QStringList warnings;
+    for (const CurveWarning& w : m_figures.warnings)
+        warnings << warningText(w, lang, m_doc.locale());
+    m_warnings->setText(!m_hasPlant          ? curveText(CurveText::NoPlant, lang)
+                        : warnings.isEmpty() ? curveText(CurveText::NoWarnings, lang)
+                                             : warnings.join(u'\n'));
+    m_save->setText(curveText(CurveText::Save, lang));
+    m_print->setText(curveText(CurveText::Print, lang));
+    m_save->setEnabled(m_hasPlant);
+    m_print->setEnabled(m_hasPlant);
+    for (QLabel* readout : m_readouts)
+        readout->clear();
+    // The charts and the table stand without labels: they name themselves.
+    m_table->setAccessibleName(curveText(CurveText::ColumnFigure, lang));
+    for (int c = 0; c < CurveCharts::Count; ++c) {
+        m_views[std::size_t(c)]->setAccessibleName(m_charts.chart(CurveCharts::Which(c))->title());
+        const QStringList& notes = m_charts.notes(CurveCharts::Which(c));
+        m_notes[std::size_t(c)]->setText(notes.join(u'\n'));
+        m_notes[std::size_t(c)]->setVisible(!notes.isEmpty());
+    }
+}
+
+void CurvesWindow::showReadout(CurveCharts::Which which, double x) {
+    m_readouts[std::size_t(which)]->setText(m_charts.readout(which, x, language(), m_doc.locale()));
+}
+
+void CurvesWindow::saveFile() {
+    const Language lang = language();
+    const QString code = m_doc.form().box(CodeBox).trimmed();
+    const QString chosen = m_dialogs.saveFile(
+        curveText(CurveText::SaveTitle, lang), curveText(CurveText::SaveFilter, lang),
+        m_doc.startDir(), QStringLiteral("Curvas_%1.pdf").arg(code), true);
+    if (chosen.isEmpty())
+        return;
+    if (!isCurveFileName(chosen)) {
+        m_dialogs.message(MessageKind::Warning,
+                          curveText(CurveText::SaveExtension, lang).arg(chosen));
+        return;
+    }
+    if (const QString why = m_doc.reportRefusal(chosen); !why.isEmpty()) {
+        m_dialogs.message(MessageKind::Warning, why);
+        return;
+    }
+    QString error;
+    if (!writeCurveFile(chosen, m_figures, page(), error))
+        m_dialogs.message(MessageKind::Error, error);
+}
+
+void CurvesWindow::print() {
+    QPrinter& printer = m_main.reportPrinter().printer();
+    PrintRequest request;
+    if (!m_dialogs.choosePrinter(printer, request))
+        return;
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        if (const QString why = m_doc.reportRefusal(printer.outputFileName()); !why.isEmpty()) {
+            m_dialogs.message(MessageKind::Warning, why);
+            return;
+        }
+    const LandscapeScope landscape(printer);
+    PrintJob job(printer, curveText(CurveText::WindowTitle, language()));
+    if (job.begin()) {
+        paintCurvePage(job.painter(), job.pageSize(), m_figures, page());
+        if (job.finish())
+            return;
+    }
+    m_dialogs.message(MessageKind::Error, job.error());
+}
