@@ -134,7 +134,7 @@ void redrawAfterKeystroke(benchmark::State& state) {
         int i = 0;
         for (auto _ : state) {
             const int before = curves->redraws();
-            window.ui.TXT_VMax->setText(QString::number(5000 + (++i % 7) * 100));
+            window.box("TXT_VMax")->setText(QString::number(5000 + (++i % 7) * 100));
             while (curves->redraws() == before)
                 QCoreApplication::processEvents();
             for (QChartView* view : views)

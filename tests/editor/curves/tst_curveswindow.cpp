@@ -73,13 +73,13 @@ void TestCurvesWindow::followsPlantAndTyping() {
     QVERIFY(!w.findChild<QAction*>("MnToolsCheck")->isEnabled());
     QTest::qWait(20); // the redraw of the edit layout
     const int before = curves->redraws();
-    w.ui.TXT_VMax->setText("1");
-    w.ui.TXT_VMax->setText("10");
-    w.ui.TXT_VMax->setText("1000");
+    w.box("TXT_VMax")->setText("1");
+    w.box("TXT_VMax")->setText("10");
+    w.box("TXT_VMax")->setText("1000");
     QTRY_COMPARE(figure(curves, 0), QStringLiteral("900.00"));
     QCOMPARE(curves->redraws(), before + 1);
     // A text that does not read hides what needs it, and names its box.
-    w.ui.TXT_VMax->setText("10x");
+    w.box("TXT_VMax")->setText("10x");
     QTRY_COMPARE(figure(curves, 0), QStringLiteral("Vol.Máx.(hm3) ilegível"));
     QCOMPARE(figure(curves, 1), QStringLiteral("311.28"));
     QCOMPARE(curves->findChild<QLabel*>("LBLnotesLevelVolume")->text(),
@@ -88,7 +88,7 @@ void TestCurvesWindow::followsPlantAndTyping() {
     QVERIFY(curves->figures().source.plant.CotaMin == 311.25f); // untouched: stored
     setCell(w.ui.StrGr_PCVA, 0, 2, "0"); // a straight level: 300 + 100/8 at VolMin
     QTRY_COMPARE(figure(curves, 1), QStringLiteral("312.50"));
-    w.ui.TXT_YMin->setText("300");
+    w.box("TXT_YMin")->setText("300");
     QTRY_VERIFY(warnings(curves).startsWith("Cota no volume mínimo 312.50 m"));
 
     // The language follows the menu.
