@@ -72,7 +72,7 @@ def integer(rng, lo=-5, hi=400):
 
 
 def text(rng, width):
-    alphabet = b"ABCDEFGHIJKLMNOPQRSTUVWXYZabcxyz0123456789 ;.-/\xc1\xc9\xe3\xe7\xf5\xd4\x80\x9f"
+    alphabet = b"ABCDEFGHIJKLMNOPQRSTUVWXYZabcxyz0123456789 ;.-/\xc1\xc9\xe3\xe7\xf5\xd4\x80\x9f\xad\xa0\x89\x81"
     if rng.random() < 0.05:
         alphabet += b"\x00\x01\x1f"
     return bytes(rng.choice(alphabet) for _ in range(width))

@@ -1,7 +1,5 @@
 #include "reports/SheetPainter.h"
 
-#include "registry/AnsiText.h"
-
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QHash>
@@ -58,12 +56,13 @@ TextWidth textWidthOn(QPaintDevice* device) {
 
 namespace {
 
-// A text whose every character is one cell of the sheet's monospaced face: the code page's
-// characters, the ones the sheet's values are made of. Anything else is set whole by Qt.
+// A text whose every character is one cell of the sheet's monospaced face: printable
+// ASCII and Latin-1, what the sheet's values are made of, but the soft hyphen (which Qt
+// sets with no width). Anything else is left to drawText().
 bool isPlainCells(const QString& text) {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c.unicode() >= 0x20 && (c == u'?' || AnsiText::encodeChar(c) != '?') &&
-               c.category() != QChar::Mark_NonSpacing;
+        const char16_t u = c.unicode();
+        return (u >= 0x20 && u < 0x7F) || (u >= 0xA0 && u <= 0xFF && u != 0xAD);
     });
 }
 

@@ -113,6 +113,10 @@ void TestPrintJobs::textsLookAsDrawText_data() {
     QTest::newRow("blanks only") << int(SheetFont::Body) << "      ";
     QTest::newRow("title, code page letters") << int(SheetFont::Title) << "12 - ÉBANO € ÇÃ ";
     QTest::newRow("underlined heading") << int(SheetFont::Heading) << "RESERVATóRIO  X";
+    QTest::newRow("soft hyphen, no-break space")
+        << int(SheetFont::Body) << QString::fromUtf8("ABC\u00adDEF\u00a0G H");
+    QTest::newRow("a Windows-1252 symbol")
+        << int(SheetFont::Body) << QString::fromUtf8("A \u2030 B");
     QTest::newRow("footer, a letter the face lacks")
         << int(SheetFont::Footer) << "Velarin - 水力.DAT - 01/02/2026 10:00:00";
 }
