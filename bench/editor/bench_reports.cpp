@@ -1,11 +1,11 @@
 // The reports at their largest: the CSV export of a 1000-plant registry and the all-plants
 // print of 600 plants to PDF.
 
+#include "cli/StderrDialogs.h"
 #include "registry/LookupLists.h"
 #include "registry/PlantCodec.h"
 #include "reports/CsvExport.h"
 #include "reports/PrintJobs.h"
-#include "cli/StderrDialogs.h"
 
 #include <QApplication>
 #include <QDateTime>
