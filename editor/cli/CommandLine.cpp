@@ -6,19 +6,20 @@
 #include "language/LanguageTexts.h"
 
 #include "registry/LookupLists.h"
+#include "registry/SafeWrite.h"
 #include "reports/CsvExport.h"
 #include "reports/PrintJobs.h"
-#include "registry/SafeWrite.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPrinter>
 #include <QStringList>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -104,8 +105,10 @@ bool parseArguments(const QStringList& args, Arguments& out, QString& error) {
         return false;
     }
     int modes = 0;
-    for (const auto& [option, mode] : {std::pair{&help, Mode::Help}, {&version, Mode::Version},
-                                       {&exportCsv, Mode::ExportCsv}, {&printPdf, Mode::PrintPdf}})
+    for (const auto& [option, mode] : {std::pair{&help, Mode::Help},
+                                       {&version, Mode::Version},
+                                       {&exportCsv, Mode::ExportCsv},
+                                       {&printPdf, Mode::PrintPdf}})
         if (parser.isSet(*option)) {
             out.mode = mode;
             modes += int(parser.optionNames().count(option->names().constFirst()));
@@ -239,9 +242,10 @@ QString unusableArgument(int argc, char** argv) {
         for (char c : bytes)
             shown += (c & 0x80) ? QStringLiteral("\\x%1").arg(uchar(c), 2, 16, QChar(u'0'))
                                 : QString(QChar(c));
-        return QStringLiteral("Argument %1 (\"%2\") cannot be used: its bytes are not valid text in "
-                              "the system's encoding, so no file of that name can be opened or "
-                              "written.")
+        return QStringLiteral(
+                   "Argument %1 (\"%2\") cannot be used: its bytes are not valid text in "
+                   "the system's encoding, so no file of that name can be opened or "
+                   "written.")
             .arg(i)
             .arg(shown);
     }
@@ -266,16 +270,24 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
 
-    // The reports open no window: the offscreen platform serves with or without a display
-    // (a display that cannot be reached would stop the program before it starts).
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(ApplicationName);
-
     Arguments parsed;
     QString error;
-    if (!parseArguments(args, parsed, error)) {
+    const bool understood = parseArguments(args, parsed, error);
+    // Each mode starts no more of Qt than it uses: the sheets need Qt Gui for their fonts and
+    // the PDF writer, everything else QtCore alone. Widgets are never started here.
+    std::unique_ptr<QCoreApplication> app;
+    if (understood && parsed.mode == Mode::PrintPdf) {
+        // No window is opened: the offscreen platform serves with or without a display
+        // (a display that cannot be reached would stop the program before it starts).
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(ApplicationName);
+
+    if (!understood) {
         std::fprintf(stderr, "%s\n%s", error.toLocal8Bit().constData(), Usage);
         return 1;
     }

@@ -7,8 +7,9 @@
 
 // Runs the command-line modes when the first argument is one of their options (matched
 // exactly) and answers the exit status; nullopt for any other first argument, which then
-// names the registry of the window. Creates its own application object, on Qt's offscreen
-// platform unless QT_QPA_PLATFORM names another.
+// names the registry of the window. Creates its own application object, the least each mode
+// needs: QtCore alone for the CSV, the check, the comparison, help and version; Qt Gui for the
+// sheets, on Qt's offscreen platform unless QT_QPA_PLATFORM names another.
 std::optional<int> runCommandLine(int argc, char** argv);
 
 // The message for the first argument whose bytes the system's encoding cannot hold as a file

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 
 namespace NumberTexts {
@@ -17,5 +18,12 @@ QString Fixed(double value, int decimals, const QLocale& locale);
 QString Exponent(double value, const QLocale& locale);
 // Plain decimal.
 QString Integer(std::int64_t value);
+
+// The same texts as bytes, for writers of bytes (the CSV): ASCII, `separator` for the
+// decimal separator, written at out, which has room for MaxChars; the count written.
+inline constexpr std::size_t MaxChars = 32;
+std::size_t fixedChars(char* out, double value, int decimals, char separator);
+std::size_t exponentChars(char* out, double value, char separator);
+std::size_t integerChars(char* out, std::int64_t value);
 
 } // namespace NumberTexts

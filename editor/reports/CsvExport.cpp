@@ -1,14 +1,18 @@
 #include "reports/CsvExport.h"
 
+#include "core/Dialogs.h"
 #include "registry/AnsiText.h"
 #include "registry/NumberTexts.h"
 #include "registry/PlantCodec.h"
 #include "registry/PlantList.h"
 #include "registry/RecordColumns.h"
 #include "registry/TCadHd.h"
-#include "core/Dialogs.h"
 
 #include "registry/SafeWrite.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
 
 using namespace NumberTexts;
 
@@ -16,34 +20,94 @@ namespace CsvExport {
 
 namespace {
 
-// Appends one value and its ';'.
-class LineWriter {
-public:
-    LineWriter() { m_line.reserve(2048); }
+// What every line of one export shares, worked out once: the separator's byte and the
+// names of the coded columns already in Windows-1252.
+struct LineContext {
+    char separator = '.';
+    std::array<QList<QByteArray>, 5> names; // by RecordColumns::Names
+    qsizetype longestLine = 0;
 
-    // Numbers go through the encoder too: a locale's separator need not be ASCII.
-    void text(const QString& value) { add(AnsiText::encode(value)); }
-    void bytes(const char* data, std::size_t size) {
-        m_line.append(data, qsizetype(size));
-        m_line.append(';');
+    LineContext(const QStringList& plantNames, const LookupLists& lists, const QLocale& locale) {
+        // A decimal separator that Windows-1252 cannot hold (Arabic, Persian) would be written
+        // as "?" and the numbers lost: those locales get the point.
+        const QByteArray sep = AnsiText::encode(QString(decimalSeparator(locale)));
+        separator = sep == "?" ? '.' : sep.at(0);
+        using RecordColumns::Names;
+        for (Names n : {Names::Systems, Names::Companies, Names::Plants, Names::Turbines}) {
+            QList<QByteArray>& encoded = names[std::size_t(n)];
+            for (const QString& name : RecordColumns::namesOf(n, lists, plantNames))
+                encoded.append(AnsiText::encode(name));
+        }
+        // Room for the longest line these names allow: a line is written straight into
+        // the output with no check per value.
+        const auto longest = [&](Names n) {
+            qsizetype size = 0;
+            for (const QByteArray& name : names[std::size_t(n)])
+                size = std::max(size, name.size());
+            return size;
+        };
+        longestLine = qsizetype(MaxChars) + 3;
+        for (const RecordColumns::Column* c : RecordColumns::inCsvOrder())
+            longestLine += 1 + (c->format == RecordColumns::Format::Text ? c->size
+                                : c->format == RecordColumns::Format::Coded
+                                    ? qsizetype(MaxChars) + 3 + longest(c->names)
+                                    : qsizetype(MaxChars));
     }
-    void integer(std::int64_t value) { add(Integer(value).toLatin1()); }
-    // Code, " - " and the name as stored.
-    void coded(std::int32_t code, const QStringList& names) {
-        text(Integer(code) + QStringLiteral(" - ") + LookupLists::entry(names, code));
-    }
-    QByteArray finish() {
-        m_line.append("\r\n", 2);
-        return std::move(m_line);
-    }
-
-private:
-    void add(const QByteArray& value) {
-        m_line.append(value);
-        m_line.append(';');
-    }
-    QByteArray m_line;
 };
+
+// Appends one plant's line to out: every value straight into the output's bytes, each
+// followed by ';', and CR LF.
+void appendPlantLine(QByteArray& out, int code, const char* record, const LineContext& context) {
+    using RecordColumns::Format;
+    const qsizetype start = out.size();
+    out.resize(start + context.longestLine);
+    char* const begin = out.data() + start;
+    char* p = begin;
+    const auto add = [&p](const char* data, std::size_t size) {
+        std::memcpy(p, data, size);
+        p += size;
+    };
+    p += integerChars(p, code);
+    *p++ = ';';
+    // Every set and polynomial is written, whatever the counts say.
+    for (const RecordColumns::Column* c : RecordColumns::inCsvOrder()) {
+        const char* at = record + c->offset;
+        switch (c->format) {
+        case Format::Text:
+            add(at, std::size_t(c->size));
+            break;
+        case Format::Integer:
+            p += integerChars(p, RecordColumns::integerAt(record, c->offset));
+            break;
+        case Format::Fixed:
+            p += fixedChars(p, RecordColumns::realAt(record, c->offset), c->decimals,
+                            context.separator);
+            break;
+        case Format::Exponent:
+            p += exponentChars(p, RecordColumns::realAt(record, c->offset), context.separator);
+            break;
+        case Format::Coded: {
+            // Code, " - " and the name as stored.
+            const std::int32_t value = RecordColumns::integerAt(record, c->offset);
+            p += integerChars(p, value);
+            add(" - ", 3);
+            const QList<QByteArray>& names = context.names[std::size_t(c->names)];
+            if (value >= 0 && value < names.size())
+                add(names.at(value).constData(), std::size_t(names.at(value).size()));
+            break;
+        }
+        case Format::YesNo:
+            if (RecordColumns::integerAt(record, c->offset) != 0)
+                add("Yes", 3);
+            else
+                add("No", 2);
+            break;
+        }
+        *p++ = ';';
+    }
+    add("\r\n", 2);
+    out.resize(start + (p - begin));
+}
 
 } // namespace
 
@@ -56,40 +120,11 @@ QByteArray headerLine() {
 
 QByteArray plantLine(int code, const TUsinaHd& p, const QStringList& plantNames,
                      const LookupLists& lists, const QLocale& locale) {
-    using RecordColumns::Format;
-    // A decimal separator that Windows-1252 cannot hold (Arabic, Persian) would be written as
-    // "?" and the numbers lost: those locales get the point.
-    const QLocale numbers =
-        AnsiText::encode(QString(decimalSeparator(locale))) == "?" ? QLocale::c() : locale;
     char record[RecordSize];
     encodePlant(p, record);
-    LineWriter w;
-    w.integer(code);
-    // Every set and polynomial is written, whatever the counts say.
-    for (const RecordColumns::Column* c : RecordColumns::inCsvOrder()) {
-        const char* at = record + c->offset;
-        switch (c->format) {
-        case Format::Text:
-            w.bytes(at, std::size_t(c->size));
-            break;
-        case Format::Integer:
-            w.integer(RecordColumns::integerAt(record, c->offset));
-            break;
-        case Format::Fixed:
-        case Format::Exponent:
-            w.text(RecordColumns::realText(*c, RecordColumns::realAt(record, c->offset), numbers));
-            break;
-        case Format::Coded:
-            w.coded(RecordColumns::integerAt(record, c->offset),
-                    RecordColumns::namesOf(c->names, lists, plantNames));
-            break;
-        case Format::YesNo:
-            w.text(RecordColumns::integerAt(record, c->offset) != 0 ? QStringLiteral("Yes")
-                                                                    : QStringLiteral("No"));
-            break;
-        }
-    }
-    return w.finish();
+    QByteArray line;
+    appendPlantLine(line, code, record, LineContext(plantNames, lists, locale));
+    return line;
 }
 
 QByteArray buildCsv(const QByteArray& registry, const QStringList& entries,
@@ -99,19 +134,28 @@ QByteArray buildCsv(const QByteArray& registry, const QStringList& entries,
     if (entries.isEmpty())
         return out;
     const int last = codeTextOfEntry(entries.constLast(), true).toInt();
-    out.reserve(out.size() + qsizetype(last) * 1600);
+    out.reserve(out.size() + qsizetype(last) * 2048);
+    const LineContext context(plantNames, lists, locale);
+    static const FieldSpan nameSpan = plantFieldSpan("Nome");
     for (int code = 1; code <= last; ++code) {
         const qint64 offset = qint64(code - 1) * RecordSize;
         if (offset >= registry.size())
             break; // past the end every record reads as a fresh, nameless plant
-        TUsinaHd plant;
-        decodePlant(registry.constData() + offset,
-                    std::size_t(std::min<qint64>(RecordSize, registry.size() - offset)), plant);
-        // A name that is blank once trimmed is an empty slot; one that only starts with a
-        // blank is not listed but is exported all the same.
-        if (trimControl(AnsiText::decode(plant.Nome.data(), plant.Nome.size())).isEmpty())
+        const char* at = registry.constData() + offset;
+        // A short last record is read as a fresh plant's bytes completed by what there is.
+        char padded[RecordSize];
+        if (registry.size() - offset < RecordSize) {
+            TUsinaHd plant;
+            decodePlant(at, std::size_t(registry.size() - offset), plant);
+            encodePlant(plant, padded);
+            at = padded;
+        }
+        // A name that is blank once trimmed (bytes 0..32 only) is an empty slot; one that only
+        // starts with a blank is not listed but is exported all the same.
+        const char* name = at + nameSpan.offset;
+        if (std::all_of(name, name + nameSpan.size, [](char c) { return uchar(c) <= 32; }))
             continue;
-        out.append(plantLine(code, plant, plantNames, lists, locale));
+        appendPlantLine(out, code, at, context);
     }
     return out;
 }

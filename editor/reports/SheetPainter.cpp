@@ -1,9 +1,12 @@
 #include "reports/SheetPainter.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QHash>
 #include <QPainter>
+#include <QRawFont>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <memory>
 
 // The window's resources live in a static library: nothing else would pull their
@@ -51,23 +54,84 @@ TextWidth textWidthOn(QPaintDevice* device) {
     };
 }
 
+namespace {
+
+// A text whose every character is one cell of the sheet's monospaced face: printable
+// ASCII and Latin-1, what the sheet's values are made of, but the soft hyphen (which Qt
+// sets with no width). Anything else is left to drawText().
+bool isPlainCells(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x20 && u < 0x7F) || (u >= 0xA0 && u <= 0xFF && u != 0xAD);
+    });
+}
+
+// Draws text with its baseline's left end at origin, as drawText() would: each character's
+// glyph of the face, one after the other at its advance. The sheet aligns its columns with
+// blanks, a third of its characters, and a PDF spends as much on a blank as on a letter (its
+// placement, then its compression) though a blank shows nothing: so the glyphs are placed here,
+// blanks left out, with no text shaping (a monospaced face has nothing to shape). An
+// underlined text, and one with a character the face lacks, go through drawText().
+void drawCells(QPainter& painter, const QRawFont& face, QPointF origin, const QString& text) {
+    if (painter.font().underline() || !face.isValid() || !isPlainCells(text)) {
+        painter.drawText(origin, text);
+        return;
+    }
+    const QList<quint32> glyphs = face.glyphIndexesForString(text);
+    if (glyphs.size() != text.size() || glyphs.contains(0u)) {
+        painter.drawText(origin, text);
+        return;
+    }
+    const QList<QPointF> advances = face.advancesForGlyphIndexes(glyphs);
+    QList<quint32> shown;
+    QList<QPointF> positions;
+    shown.reserve(glyphs.size());
+    positions.reserve(glyphs.size());
+    QPointF at;
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        if (text.at(i) != u' ') {
+            shown.append(glyphs.at(i));
+            positions.append(at);
+        }
+        at += advances.at(i);
+    }
+    if (shown.isEmpty())
+        return;
+    QGlyphRun run;
+    run.setRawFont(face);
+    run.setGlyphIndexes(shown);
+    run.setPositions(positions);
+    painter.drawGlyphRun(origin, run);
+}
+
+} // namespace
+
 void paintCommands(QPainter& painter, const DrawList& commands) {
     int current = -1;
+    QRawFont face;
+    // One parse of each picture for the whole job, not one per page.
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> pictures;
     for (const DrawCommand& c : commands) {
         switch (c.kind) {
         case DrawCommand::Kind::Text: {
             if (int(c.font) != current) {
                 painter.setFont(sheetFont(c.font));
+                face = QRawFont::fromFont(painter.font());
                 current = int(c.font);
             }
             // The position is the top-left corner of the first character cell.
-            painter.drawText(QPoint(c.pos.x(), c.pos.y() + painter.fontMetrics().ascent()), c.text);
+            drawCells(painter, face, QPointF(c.pos.x(), c.pos.y() + painter.fontMetrics().ascent()),
+                      c.text);
             break;
         }
-        case DrawCommand::Kind::Svg:
+        case DrawCommand::Kind::Svg: {
+            std::shared_ptr<QSvgRenderer>& renderer = pictures[c.svgPath];
+            if (!renderer)
+                renderer = std::make_shared<QSvgRenderer>(c.svgPath);
             // render() maps the picture onto the rectangle without keeping its proportions.
-            QSvgRenderer(c.svgPath).render(&painter, QRectF(c.rect));
+            renderer->render(&painter, QRectF(c.rect));
             break;
+        }
         case DrawCommand::Kind::Image:
             painter.drawImage(QRectF(c.rect), c.image);
             break;

@@ -67,6 +67,10 @@ void TestNumberTexts::fixed() {
     QFETCH(QString, point);
     QCOMPARE(Fixed(value, decimals, QLocale::c()), point);
     QCOMPARE(Fixed(value, decimals, Brazil), QString(point).replace(u'.', u','));
+    // The CSV's bytes are the same texts.
+    char out[MaxChars];
+    QCOMPARE(QByteArray(out, qsizetype(fixedChars(out, value, decimals, ','))),
+             point.toLatin1().replace('.', ','));
 }
 
 void TestNumberTexts::exponent_data() {
@@ -99,6 +103,8 @@ void TestNumberTexts::exponent() {
     QFETCH(QString, point);
     QCOMPARE(Exponent(value, QLocale::c()), point);
     QCOMPARE(Exponent(value, Brazil), QString(point).replace(u'.', u','));
+    char out[MaxChars];
+    QCOMPARE(QByteArray(out, qsizetype(exponentChars(out, value, '.'))), point.toLatin1());
 }
 
 void TestNumberTexts::integer_data() {
@@ -109,12 +115,15 @@ void TestNumberTexts::integer_data() {
     QTest::newRow("negative") << qint64(-12) << "-12";
     QTest::newRow("blank record") << qint64(538976288) << "538976288";
     QTest::newRow("int32 min") << qint64(INT32_MIN) << "-2147483648";
+    QTest::newRow("int64 min") << std::numeric_limits<qint64>::min() << "-9223372036854775808";
 }
 
 void TestNumberTexts::integer() {
     QFETCH(qint64, value);
     QFETCH(QString, text);
     QCOMPARE(Integer(value), text);
+    char out[MaxChars];
+    QCOMPARE(QByteArray(out, qsizetype(integerChars(out, value))), text.toLatin1());
 }
 
 // Locales with other digits, minus signs or group separators still give ASCII texts with

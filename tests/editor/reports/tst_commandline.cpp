@@ -22,7 +22,7 @@ struct Run {
 
 // Runs quillmark without a display and without a platform chosen: it must pick one itself.
 Run quillmark(const QStringList& args, const QString& lang = QStringLiteral("C"),
-              const QString& display = QString()) {
+              const QString& display = QString(), const QString& platform = QString()) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name :
@@ -31,6 +31,8 @@ Run quillmark(const QStringList& args, const QString& lang = QStringLiteral("C")
     env.insert("LANG", lang);
     if (!display.isEmpty())
         env.insert("DISPLAY", display);
+    if (!platform.isEmpty())
+        env.insert("QT_QPA_PLATFORM", platform);
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(QUILLMARK_EXE), args);
     Run run;
@@ -92,26 +94,32 @@ void TestCommandLine::exportCsv_data() {
     QTest::addColumn<QString>("lang");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("platform");
     QTest::newRow("point") << "C"
-                           << "C" << QString();
+                           << "C" << QString() << QString();
     QTest::newRow("comma from LANG") << "pt_BR.UTF-8"
-                                     << "pt_BR" << QString();
+                                     << "pt_BR" << QString() << QString();
     QTest::newRow("a display that cannot be reached") << "C"
                                                       << "C"
-                                                      << ":93";
+                                                      << ":93" << QString();
+    // The CSV starts QtCore alone: a platform that cannot be loaded is never asked for.
+    QTest::newRow("no platform plugin at all") << "C"
+                                               << "C" << QString() << "no-such-platform";
 }
 
 void TestCommandLine::exportCsv() {
     QFETCH(QString, lang);
     QFETCH(QString, locale);
     QFETCH(QString, display);
+    QFETCH(QString, platform);
     QTemporaryDir dir;
     const QByteArray reg = threePlants();
     QVERIFY(writeFile(dir.filePath("HIDR.DAT"), reg));
     // OUTPUT is written as named: no ".csv" is added.
     const QString out = dir.filePath("plants.txt");
-    const Run run = quillmark(
-        {"--export-csv", dir.filePath("HIDR.DAT"), out, "--config", sampleConfig()}, lang, display);
+    const Run run =
+        quillmark({"--export-csv", dir.filePath("HIDR.DAT"), out, "--config", sampleConfig()}, lang,
+                  display, platform);
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.contains("Arquivo CSV gerado com sucesso !"), qPrintable(run.err));
     LookupLists lists;

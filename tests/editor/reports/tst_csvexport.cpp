@@ -48,6 +48,7 @@ private slots:
     void whichRecords_data();
     void whichRecords();
     void everyLineHas180Semicolons();
+    void longNamesAndCutRecord();
     void targetName_data();
     void targetName();
     void exportFile_data();
@@ -231,6 +232,40 @@ void TestCsvExport::everyLineHas180Semicolons() {
     // NUL bytes are written as NUL bytes.
     QVERIFY(all.at(1).contains(QByteArray(";2026\0\0\0\0;", 10)));
     QVERIFY(all.at(1).endsWith(QByteArray(";\0;\r", 4)));
+}
+
+// Lines are written straight into the output with room made for the longest names of the
+// export: a name of any length arrives whole. A registry cut inside its last record exports
+// that record as a fresh plant completed by the bytes there are, as a line of its own says.
+void TestCsvExport::longNamesAndCutRecord() {
+    LookupLists lists = defaults();
+    const QString longName = QString(5000, u'Ç') + u'€';
+    lists.CompanyNames[19] = longName; // the known plant's company
+    lists.SystemNames[1] = QString(300, u'S');
+    TUsinaHd plant = knownPlant();
+    plant.Jusante = 2;
+    const QByteArray whole = registry({{1, plant}, {2, namedPlant("BETA")}, {3, knownPlant()}});
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::Portuguese, QLocale::Brazil)}) {
+        const PlantList list = plantListFromBytes(whole);
+        const QList<QByteArray> all =
+            lines(CsvExport::buildCsv(whole, list.entries, list.plantNames, lists, locale));
+        QCOMPARE(all.size(), 4);
+        QVERIFY(all.at(1).startsWith("1;Serra Azul  ;1 - " + QByteArray(300, 'S') + ";19 - " +
+                                     AnsiText::encode(longName) + ";123;"));
+        QCOMPARE(all.at(1).count(';'), 180);
+        QCOMPARE(all.at(1) + '\n', CsvExport::plantLine(1, plant, list.plantNames, lists, locale));
+
+        const QByteArray cut = whole.left(whole.size() - 100);
+        TUsinaHd partial;
+        decodePlant(cut.constData() + 2 * RecordSize, RecordSize - 100, partial);
+        const PlantList cutList = plantListFromBytes(cut);
+        const QList<QByteArray> cutLines =
+            lines(CsvExport::buildCsv(cut, cutList.entries, cutList.plantNames, lists, locale));
+        QCOMPARE(cutLines.size(), 4);
+        QCOMPARE(cutLines.at(3) + '\n',
+                 CsvExport::plantLine(3, partial, cutList.plantNames, lists, locale));
+        QVERIFY(cutLines.at(3) != all.at(3)); // the reference volume and the letter are gone
+    }
 }
 
 void TestCsvExport::targetName_data() {

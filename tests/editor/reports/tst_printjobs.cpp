@@ -78,6 +78,8 @@ class TestPrintJobs : public QObject {
 
 private slots:
     void sheetFontIsMonospaced();
+    void textsLookAsDrawText_data();
+    void textsLookAsDrawText();
     void landscapeIsRestored_data();
     void landscapeIsRestored();
     void pageIsThePrintableArea();
@@ -99,6 +101,50 @@ void TestPrintJobs::sheetFontIsMonospaced() {
     QVERIFY2(family == "Courier New" || family == "Liberation Mono", qPrintable(family));
     QVERIFY(sheetFont(SheetFont::Heading).underline());
     QCOMPARE(sheetFont(SheetFont::Footer).pointSize(), 6);
+}
+
+// The sheet's texts are set glyph by glyph with the blanks left out; on paper they must be
+// what QPainter::drawText sets, whatever they hold (a character the face lacks included).
+void TestPrintJobs::textsLookAsDrawText_data() {
+    QTest::addColumn<int>("font");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("columns") << int(SheetFont::Body) << "Volume Máximo: 5000.25      hm3";
+    QTest::newRow("leading and trailing blanks") << int(SheetFont::Body) << "   1 - SUL   ";
+    QTest::newRow("blanks only") << int(SheetFont::Body) << "      ";
+    QTest::newRow("title, code page letters") << int(SheetFont::Title) << "12 - ÉBANO € ÇÃ ";
+    QTest::newRow("underlined heading") << int(SheetFont::Heading) << "RESERVATóRIO  X";
+    QTest::newRow("soft hyphen, no-break space")
+        << int(SheetFont::Body) << QString::fromUtf8("ABC\u00adDEF\u00a0G H");
+    QTest::newRow("a Windows-1252 symbol")
+        << int(SheetFont::Body) << QString::fromUtf8("A \u2030 B");
+    QTest::newRow("footer, a letter the face lacks")
+        << int(SheetFont::Footer) << "Velarin - 水力.DAT - 01/02/2026 10:00:00";
+}
+
+void TestPrintJobs::textsLookAsDrawText() {
+    QFETCH(int, font);
+    QFETCH(QString, text);
+    const auto blank = [] {
+        QImage image(1600, 120, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        return image;
+    };
+    QImage expected = blank();
+    {
+        QPainter painter(&expected);
+        painter.setFont(sheetFont(SheetFont(font)));
+        painter.drawText(QPoint(17, 9 + painter.fontMetrics().ascent()), text);
+    }
+    QImage drawn = blank();
+    {
+        QPainter painter(&drawn);
+        DrawCommand command;
+        command.font = SheetFont(font);
+        command.pos = QPoint(17, 9);
+        command.text = text;
+        paintCommands(painter, {command});
+    }
+    QCOMPARE(drawn, expected);
 }
 
 void TestPrintJobs::landscapeIsRestored_data() {
