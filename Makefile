@@ -57,3 +57,25 @@ fuzz-short: fuzz-deps
 
 clean:
 	rm -rf $(BUILD)
+
+# The two Debian packages, velarin and tobrel, from a Release build of the programs alone,
+# with Debian's build flags (its -O2 and hardening; Release adds only NDEBUG); lintian then
+# reads them (its errors fail the target).
+PACKAGE_BUILD ?= build-package
+PACKAGE_TOOLS := help2man librsvg2-bin lintian desktop-file-utils dpkg-dev file
+
+.PHONY: package-deps package
+
+package-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(PACKAGE_TOOLS)"
+
+package: package-deps
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	ldflags="$$(dpkg-buildflags --get LDFLAGS)"; \
+	cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$ldflags" -DCMAKE_MODULE_LINKER_FLAGS="$$ldflags" \
+	  -DHYDRO_WERROR=$(WERROR) -DHYDRO_TESTS=OFF -DHYDRO_PACKAGE=ON -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack --config CPack-velarin.cmake && cpack --config CPack-tobrel.cmake
+	lintian $(PACKAGE_BUILD)/velarin_*.deb $(PACKAGE_BUILD)/tobrel_*.deb

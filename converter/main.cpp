@@ -1,29 +1,20 @@
 #include "cli/CommandLine.h"
+#include "cli/ModuleLookup.h"
 #include "workflow/Dialogs.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QLibrary>
 #include <cstdio>
 
 namespace {
 
-// The folder of this executable, where the window's module lies beside it.
-QString programFolder(const char* argv0) {
-    const QFileInfo self(QStringLiteral("/proc/self/exe"));
-    if (self.exists())
-        return QFileInfo(self.canonicalFilePath()).absolutePath();
-    return QFileInfo(QFile::decodeName(argv0)).absolutePath();
-}
-
 int runWindow(int& argc, char** argv) {
-    QLibrary module(programFolder(argv[0]) + QStringLiteral("/" TORVANE_WINDOW_MODULE));
+    QString error;
     using Entry = int (*)(int*, char**);
-    const auto entry = reinterpret_cast<Entry>(module.resolve("torvaneRunWindow"));
+    const auto entry = reinterpret_cast<Entry>(Torvane::moduleEntry(
+        QStringLiteral(TORVANE_WINDOW_MODULE), "torvaneRunWindow", error, argv[0]));
     if (!entry) {
         std::fprintf(stderr, "torvane: a janela não pôde ser aberta: %s\n",
-                     module.errorString().toUtf8().constData());
+                     error.toUtf8().constData());
         return Torvane::kExitFailure;
     }
     return entry(&argc, argv);

@@ -39,7 +39,9 @@ const char* const Usage =
     "                                              CSV to OUTPUT\n"
     "Options of these modes:\n"
     "  --config FILE    read the turbine, subsystem and company names from FILE instead of\n"
-    "                   the config.ini beside the program\n"
+    "                   the first config.ini found beside the program, in\n"
+    "                   $XDG_CONFIG_HOME/velarin (~/.config/velarin), in /etc/xdg/velarin\n"
+    "                   or in " VELARIN_DATA_DIR "\n"
     "  --lang pt|en     the language of --check's and --diff's texts (pt when not given)\n"
     "  --help           show this text\n"
     "  --version        show the program's version\n";
@@ -158,10 +160,7 @@ bool parseArguments(const QStringList& args, Arguments& out, QString& error) {
 }
 
 LookupLists readLists(const Arguments& args, Dialogs& dialogs) {
-    const QString path =
-        args.config.isEmpty()
-            ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("config.ini"))
-            : args.config;
+    const QString path = args.config.isEmpty() ? configIniPath() : args.config;
     LookupLists lists;
     const ConfigResult config = readLookupLists(path, lists);
     if (!config.found)

@@ -145,7 +145,34 @@ ConfigResult readLookupLists(const QString& path, LookupLists& lists) {
     return result;
 }
 
+ConfigRoots runningConfigRoots() {
+    ConfigRoots roots;
+    roots.programDir = QCoreApplication::applicationDirPath();
+    roots.xdgConfigHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    roots.home = QDir::homePath();
+    roots.systemConfigDir = QStringLiteral("/etc/xdg");
+    roots.dataDir = QStringLiteral(VELARIN_DATA_DIR);
+    return roots;
+}
+
+QStringList configIniCandidates(const ConfigRoots& roots) {
+    const QString name = QStringLiteral("config.ini");
+    // A relative XDG_CONFIG_HOME is invalid and ignored, as the base directory rules say.
+    const QString userConfig = QDir::isAbsolutePath(roots.xdgConfigHome)
+                                   ? roots.xdgConfigHome
+                                   : QDir(roots.home).filePath(QStringLiteral(".config"));
+    const QString sub = QStringLiteral("velarin/") + name;
+    return {QDir(roots.programDir).filePath(name), QDir(userConfig).filePath(sub),
+            QDir(roots.systemConfigDir).filePath(sub), QDir(roots.dataDir).filePath(name)};
+}
+
+QString firstConfigIni(const QStringList& candidates) {
+    for (const QString& path : candidates)
+        if (QFileInfo(path).isFile())
+            return path;
+    return candidates.value(0);
+}
+
 QString configIniPath() {
-    return QDir::toNativeSeparators(
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("config.ini")));
+    return QDir::toNativeSeparators(firstConfigIni(configIniCandidates(runningConfigRoots())));
 }

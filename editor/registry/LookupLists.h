@@ -1,6 +1,7 @@
 #pragma once
 // The names behind three coded fields of the record: turbine types, subsystems and
-// companies, read from config.ini beside the executable or taken from built-in lists.
+// companies, read from config.ini (beside the executable, or where an installation keeps it)
+// or taken from built-in lists.
 
 #include <QHash>
 #include <QString>
@@ -44,7 +45,27 @@ ConfigResult readLookupLists(const QString& path, LookupLists& lists);
 // The first `count` characters of text (a character outside the BMP counts once).
 QString leftCharacters(const QString& text, int count);
 
-// config.ini in the folder of the running executable, in the platform's notation.
+// The folders config.ini is looked for in when no --config names one.
+struct ConfigRoots {
+    QString programDir;    // the executable's folder: a build or a copied folder
+    QString xdgConfigHome; // $XDG_CONFIG_HOME; when empty or relative, home + "/.config"
+    QString home;
+    QString systemConfigDir; // /etc/xdg
+    QString dataDir;         // the installed program's data, /usr/share/velarin
+};
+
+// The roots of the running program: its folder, its environment, the installed folders.
+ConfigRoots runningConfigRoots();
+
+// config.ini beside the executable, in the user's configuration, in the system's, and the
+// sample the package installs: the order in which they are tried.
+QStringList configIniCandidates(const ConfigRoots& roots);
+
+// The first candidate that is a file; when none is, the first candidate, so that the
+// missing-file warning names the place beside the executable.
+QString firstConfigIni(const QStringList& candidates);
+
+// The config.ini the editor reads when no --config is given, in the platform's notation.
 QString configIniPath();
 
 // "O Arquivo <path> não foi encontrado. As definições de Turbinas, Sistemas e Empresas ..."

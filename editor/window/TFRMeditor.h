@@ -98,7 +98,7 @@ class TFRMeditor : public QMainWindow {
 public:
     // arguments: the command-line arguments without the program name (the first one, when
     // not blank, is the registry to load). configDir: where config.ini is read from; empty
-    // means the executable's folder.
+    // means the first found of configIniPath's places, beside the executable first.
     explicit TFRMeditor(Dialogs& dialogs, QStringList arguments = {}, QString configDir = {},
                         QWidget* parent = nullptr);
     ~TFRMeditor() override;

@@ -1,9 +1,11 @@
-// config.ini: sections and keys, the 20-character cut, encodings, the missing-file warning
-// and the built-in lists.
+// config.ini: sections and keys, the 20-character cut, encodings, the missing-file warning,
+// the built-in lists, and where the file is looked for.
 
 #include "registry/LookupLists.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,6 +32,9 @@ private slots:
     void entryOutOfRange();
     void leftCharacters_data();
     void leftCharacters();
+    void searchOrder_data();
+    void searchOrder();
+    void installedProgramReadsUserConfig();
 };
 
 void TestLookupLists::values_data() {
@@ -223,6 +228,99 @@ void TestLookupLists::leftCharacters() {
     QFETCH(int, count);
     QFETCH(QString, expected);
     QCOMPARE(::leftCharacters(text, count), expected);
+}
+
+// Each place config.ini may be in, under one temporary root: beside the executable, in
+// $XDG_CONFIG_HOME, in ~/.config, in the system's configuration, the installed sample.
+void TestLookupLists::searchOrder_data() {
+    QTest::addColumn<QStringList>("present"); // a trailing "/" makes a folder of that name
+    QTest::addColumn<QString>("xdgConfigHome");
+    QTest::addColumn<QString>("expected");
+    const QString program = "program/config.ini", xdg = "xdg/velarin/config.ini",
+                  home = "home/.config/velarin/config.ini", etc = "etc/velarin/config.ini",
+                  share = "share/config.ini";
+
+    QTest::newRow("none: the place beside the executable, for the warning")
+        << QStringList{} << "xdg" << program;
+    QTest::newRow("beside the executable before all")
+        << QStringList{program, xdg, etc, share} << "xdg" << program;
+    QTest::newRow("the user's before the system's") << QStringList{xdg, etc, share} << "xdg" << xdg;
+    QTest::newRow("XDG_CONFIG_HOME unset: ~/.config") << QStringList{home, etc} << "" << home;
+    QTest::newRow("XDG_CONFIG_HOME set: ~/.config not read")
+        << QStringList{home, etc} << "xdg" << etc;
+    QTest::newRow("XDG_CONFIG_HOME relative: ignored for ~/.config")
+        << QStringList{home} << "relative" << home;
+    QTest::newRow("the system's before the installed sample")
+        << QStringList{etc, share} << "xdg" << etc;
+    QTest::newRow("the installed sample last") << QStringList{share} << "xdg" << share;
+    QTest::newRow("a folder named config.ini is passed over")
+        << QStringList{program + "/", xdg + "/", share} << "xdg" << share;
+}
+
+void TestLookupLists::searchOrder() {
+    QFETCH(QStringList, present);
+    QFETCH(QString, xdgConfigHome);
+    QFETCH(QString, expected);
+
+    QTemporaryDir dir;
+    const QDir root(dir.path());
+    for (const QString& name : present) {
+        if (name.endsWith(u'/')) {
+            QVERIFY(root.mkpath(name));
+            continue;
+        }
+        QVERIFY(root.mkpath(QFileInfo(name).path()));
+        QFile f(root.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[SISTEMAS]\n1=" + name.toUtf8() + "\n");
+    }
+    ConfigRoots roots;
+    roots.programDir = root.filePath("program");
+    roots.xdgConfigHome = xdgConfigHome == "relative" || xdgConfigHome.isEmpty()
+                              ? xdgConfigHome
+                              : root.filePath(xdgConfigHome);
+    roots.home = root.filePath("home");
+    roots.systemConfigDir = root.filePath("etc");
+    roots.dataDir = root.filePath("share");
+
+    const QString path = firstConfigIni(configIniCandidates(roots));
+    QCOMPARE(path, root.filePath(expected));
+    LookupLists lists;
+    const ConfigResult result = readLookupLists(path, lists);
+    QCOMPARE(result.found, present.contains(expected));
+    QCOMPARE(result.warning.isEmpty(), result.found);
+    if (result.found)
+        QCOMPARE(lists.SystemNames.at(1), ::leftCharacters(expected, 20));
+}
+
+// The editor copied away from its build, as installed: with no config.ini beside it, the
+// one in the user's configuration is read and nothing is missing.
+void TestLookupLists::installedProgramReadsUserConfig() {
+    QTemporaryDir dir;
+    const QDir root(dir.path());
+    QVERIFY(root.mkpath("bin") && root.mkpath("xdg/velarin"));
+    const QString program = root.filePath("bin/quillmark");
+    QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_EXE), program));
+    QFile config(root.filePath("xdg/velarin/config.ini"));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("[TURBINAS]\n0=T0 do usuario\n1=T1 do usuario\n2=T2 do usuario\n"
+                 "3=T3 do usuario\n");
+    config.close();
+
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", root.filePath("xdg"));
+    env.insert("LANG", "C");
+    process.setProcessEnvironment(env);
+    const QString csv = root.filePath("out.csv");
+    process.start(program, {"--export-csv", QUILLMARK_SAMPLES_DIR "/HIDR.DAT", csv});
+    QVERIFY(process.waitForFinished(120000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY2(!err.contains(QString::fromUtf8("não foi encontrado")), qPrintable(err));
+    QFile out(csv);
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    QVERIFY(out.readAll().contains(" do usuario"));
 }
 
 QTEST_GUILESS_MAIN(TestLookupLists)
