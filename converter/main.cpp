@@ -22,12 +22,13 @@ int runWindow(int& argc, char** argv) {
 
 // "vazoes plot" from the window's module, where the chart library is.
 int runChartCommand(int& argc, char** argv, const QStringList& arguments) {
-    QLibrary module(programFolder(argv[0]) + QStringLiteral("/" TORVANE_WINDOW_MODULE));
+    QString error;
     using Entry = int (*)(int*, char**, const QStringList*);
-    const auto entry = reinterpret_cast<Entry>(module.resolve("torvaneRunChartCommand"));
+    const auto entry = reinterpret_cast<Entry>(Torvane::moduleEntry(
+        QStringLiteral(TORVANE_WINDOW_MODULE), "torvaneRunChartCommand", error, argv[0]));
     if (!entry) {
         std::fprintf(stderr, "torvane: os gráficos não puderam ser desenhados: %s\n",
-                     module.errorString().toUtf8().constData());
+                     error.toUtf8().constData());
         return Torvane::kExitFailure;
     }
     return entry(&argc, argv, &arguments);
