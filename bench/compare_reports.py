@@ -26,7 +26,7 @@ FIELDS = []
 
 
 def _layout():
-    spec = [("Nome", 12), ("Posto", "i"), ("PostoBDH", 8), ("Sistema", "i"), ("Empresa", "i"),
+    fields = [("Nome", 12), ("Posto", "i"), ("PostoBDH", 8), ("Sistema", "i"), ("Empresa", "i"),
             ("Jusante", "i"), ("Desvio", "i"), ("VolMin", "f"), ("VolMax", "f"),
             ("VolVert", "f"), ("VolDesv", "f"), ("CotaMin", "f"), ("CotaMax", "f"),
             ("PCV", "f", 5), ("PAC", "f", 5), ("EvapMen", "i", 12), ("NumConjMaq", "i"),
@@ -39,7 +39,7 @@ def _layout():
             ("IP", "f"), ("TipoPerdas", "i"), ("Data", 8), ("Obs", 43), ("VolRef", "f"),
             ("Reg", 1)]
     offset = 0
-    for entry in spec:
+    for entry in fields:
         name, kind = entry[0], entry[1]
         count = entry[2] if len(entry) > 2 else 1
         FIELDS.append((name, offset, kind, count))

@@ -19,9 +19,9 @@ struct Row {
 };
 
 // "5 1931 10 7; 5 1932 0 7": station, year, January and December.
-std::vector<Row> rows(const QString& spec) {
+std::vector<Row> rows(const QString& written) {
     std::vector<Row> out;
-    for (const QString& r : spec.split(';', Qt::SkipEmptyParts)) {
+    for (const QString& r : written.split(';', Qt::SkipEmptyParts)) {
         const QStringList f = r.split(' ', Qt::SkipEmptyParts);
         out.push_back({f[0].toInt(), f[1].toInt(), f[2].toInt(), f[3].toInt()});
     }
@@ -60,9 +60,9 @@ std::string vazoesBinary(const std::vector<Row>& rs, int numPostos) {
 }
 
 // "7:103" gives station 7 a January MLT of 103 (the other months 0), as text or binary.
-std::string mltFile(const QString& spec, bool text, int numPostos) {
-    const int posto = spec.section(':', 0, 0).toInt();
-    const int january = spec.section(':', 1).toInt();
+std::string mltFile(const QString& entry, bool text, int numPostos) {
+    const int posto = entry.section(':', 0, 0).toInt();
+    const int january = entry.section(':', 1).toInt();
     if (text) {
         const std::string station = std::to_string(posto);
         std::string line =
