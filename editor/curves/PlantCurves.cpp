@@ -369,6 +369,9 @@ int figureDecimals(Figure figure) {
 }
 
 QString figureLabel(Figure figure, Language language) {
+    // The language table lists the figures' names in the figures' order.
+    static_assert(int(CurveText::YearlyEvaporation) - int(CurveText::UsefulVolume) ==
+                  int(Figure::YearlyEvaporation));
     return curveText(CurveText(int(CurveText::UsefulVolume) + int(figure)), language);
 }
 

@@ -2,51 +2,15 @@
 // (pdftotext reads the figures back), the refused outputs, and nothing written on a failure.
 
 #include "RegistryFixtures.h"
+#include "ReportSamples.h"
 
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString err;
-    QString out;
-};
-
-Run quillmark(const QStringList& args) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name :
-         {"LC_ALL", "LC_NUMERIC", "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        env.remove(QString::fromLatin1(name));
-    env.insert("LANG", "pt_BR.UTF-8");
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(QUILLMARK_EXE), args);
-    Run run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    return run;
-}
-
-QString pdfText(const QString& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
+using ReportSamples::pdfText;
+using ReportSamples::quillmark;
+using ReportSamples::readFile;
+using ReportSamples::Run;
 
 class TestCurvesCli : public QObject {
     Q_OBJECT
@@ -120,26 +84,26 @@ void TestCurvesCli::run() {
     for (QString& arg : args)
         arg = arg == u"R" ? r : arg == u"O" ? o : arg;
     QDir::setCurrent(dir.path());
-    const Run run = quillmark(args);
+    const Run run = quillmark(args, QStringLiteral("pt_BR.UTF-8"));
     QCOMPARE(run.exitCode, exitCode);
-    QCOMPARE(readAll(r), registry);
+    QCOMPARE(readFile(r), registry);
     if (exitCode != 0) {
         QVERIFY2(run.err.contains(QString::fromUtf8(holds)), qPrintable(run.err));
         if (before == "-")
             QVERIFY(output.isEmpty() || !QFileInfo::exists(o));
         else if (before != "dir")
-            QCOMPARE(readAll(o), before);
+            QCOMPARE(readFile(o), before);
         return;
     }
     const QByteArray written =
-        o.endsWith(".pdf", Qt::CaseInsensitive) ? pdfText(o).toUtf8() : readAll(o);
+        o.endsWith(".pdf", Qt::CaseInsensitive) ? pdfText(o).toUtf8() : readFile(o);
     QVERIFY2(written.contains(holds), written.left(300).constData());
     if (o.endsWith(".csv"))
         QVERIFY(written.endsWith(";0;\r\n"));
 }
 
 void TestCurvesCli::help() {
-    const Run run = quillmark({"--help"});
+    const Run run = quillmark({"--help"}, QStringLiteral("pt_BR.UTF-8"));
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.contains("quillmark --curves REGISTRY CODE OUTPUT"));
     QVERIFY(run.out.contains("quillmark --summary REGISTRY OUTPUT"));

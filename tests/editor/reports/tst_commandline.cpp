@@ -6,46 +6,12 @@
 #include "reports/CsvExport.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace ReportSamples;
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// Runs quillmark without a display and without a platform chosen: it must pick one itself.
-Run quillmark(const QStringList& args, const QString& lang = QStringLiteral("C"),
-              const QString& display = QString(), const QString& platform = QString()) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name :
-         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_NUMERIC", "LC_TIME"})
-        env.remove(QString::fromLatin1(name));
-    env.insert("LANG", lang);
-    if (!display.isEmpty())
-        env.insert("DISPLAY", display);
-    if (!platform.isEmpty())
-        env.insert("QT_QPA_PLATFORM", platform);
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(QUILLMARK_EXE), args);
-    Run run;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 QString sampleConfig() {
     return QStringLiteral(QUILLMARK_SAMPLES_DIR "/config.ini");

@@ -114,4 +114,30 @@ int pdfPages(const QString& pdf) {
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
+Run quillmark(const QStringList& args, const QString& lang, const QString& display,
+              const QString& platform) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_NUMERIC", "LC_TIME"})
+        env.remove(QString::fromLatin1(name));
+    env.insert("LANG", lang);
+    if (!display.isEmpty())
+        env.insert("DISPLAY", display);
+    if (!platform.isEmpty())
+        env.insert("QT_QPA_PLATFORM", platform);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(QUILLMARK_EXE), args);
+    Run run;
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
 } // namespace ReportSamples

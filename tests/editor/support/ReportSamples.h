@@ -29,4 +29,14 @@ QByteArray runTool(const QString& program, const QStringList& arguments);
 QString pdfText(const QString& pdf);
 int pdfPages(const QString& pdf);
 
+// A quillmark process as a script runs it: no display and no platform chosen unless given (it
+// must pick one itself), no locale but LANG. exitCode is -1 when it did not end, -2 on a crash.
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+Run quillmark(const QStringList& args, const QString& lang = QStringLiteral("C"),
+              const QString& display = QString(), const QString& platform = QString());
+
 } // namespace ReportSamples

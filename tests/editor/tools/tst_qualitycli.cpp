@@ -3,39 +3,18 @@
 
 #include "EditingSupport.h"
 #include "RegistryFixtures.h"
+#include "ReportSamples.h"
 #include "registry/PlantCodec.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using RegistryFixtures::registryBytes;
 using RegistryFixtures::validPlant;
+using ReportSamples::quillmark;
+using ReportSamples::Run;
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run quillmark(const QStringList& args, const QString& lang) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LC_ALL", "LC_NUMERIC", "QT_QPA_PLATFORM", "DISPLAY"})
-        env.remove(QString::fromLatin1(name));
-    env.insert("LANG", lang);
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(QUILLMARK_EXE), args);
-    Run run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 QByteArray twoPlants() {
     TUsinaHd bad = validPlant(QStringLiteral("RUIM"));
