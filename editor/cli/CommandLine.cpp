@@ -168,21 +168,8 @@ LookupLists readLists(const Arguments& args, Dialogs& dialogs) {
     return lists;
 }
 
-// A report written over its registry would lose it; a FIFO or a device is no report file.
-bool refused(const Arguments& args, Dialogs& dialogs) {
-    QString why;
-    if (isSpecialFile(args.output))
-        why = notRegularFileText(args.output);
-    else if (sameFile(args.output, args.registry))
-        why = languageMessage(LanguageMessage::OutputIsRegistry, int(Language::Portuguese))
-                  .arg(QDir::toNativeSeparators(args.registry));
-    if (!why.isEmpty())
-        dialogs.message(MessageKind::Warning, why);
-    return !why.isEmpty();
-}
-
 int exportCsv(const Arguments& args, Dialogs& dialogs) {
-    if (refused(args, dialogs))
+    if (refusedReportOutput(args.registry, args.output, dialogs))
         return 1;
     const LookupLists lists = readLists(args, dialogs);
     CsvExport::Source source;
@@ -197,7 +184,7 @@ int exportCsv(const Arguments& args, Dialogs& dialogs) {
 }
 
 int printPdf(const Arguments& args, Dialogs& dialogs) {
-    if (refused(args, dialogs))
+    if (refusedReportOutput(args.registry, args.output, dialogs))
         return 1;
     AllPlantsJob job;
     job.lists = readLists(args, dialogs);
@@ -249,6 +236,18 @@ QString unusableArgument(int argc, char** argv) {
             .arg(shown);
     }
     return {};
+}
+
+bool refusedReportOutput(const QString& registry, const QString& output, Dialogs& dialogs) {
+    QString why;
+    if (isSpecialFile(output))
+        why = notRegularFileText(output);
+    else if (sameFile(output, registry))
+        why = languageMessage(LanguageMessage::OutputIsRegistry, int(Language::Portuguese))
+                  .arg(QDir::toNativeSeparators(registry));
+    if (!why.isEmpty())
+        dialogs.message(MessageKind::Warning, why);
+    return !why.isEmpty();
 }
 
 std::optional<int> runCommandLine(int argc, char** argv) {

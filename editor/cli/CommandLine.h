@@ -3,6 +3,8 @@
 // registry check and comparison, --check and --diff (cli/QualityCommands).
 
 #include <QString>
+
+class Dialogs;
 #include <optional>
 
 // Runs the command-line modes when the first argument is one of their options (matched
@@ -15,3 +17,7 @@ std::optional<int> runCommandLine(int argc, char** argv);
 // The message for the first argument whose bytes the system's encoding cannot hold as a file
 // name (it would name another file once decoded); empty when every argument can be used.
 QString unusableArgument(int argc, char** argv);
+
+// A report written over its registry would lose it; a FIFO or a device is no report file. The
+// warning is told, and true answered, when output is either.
+bool refusedReportOutput(const QString& registry, const QString& output, Dialogs& dialogs);

@@ -55,19 +55,6 @@ bool parseNames(const QStringList& args, const QString& option, qsizetype wanted
     return true;
 }
 
-// An output that is the registry, or no regular file, is refused.
-bool refused(const QString& registry, const QString& output, Dialogs& dialogs) {
-    QString why;
-    if (isSpecialFile(output))
-        why = notRegularFileText(output);
-    else if (sameFile(output, registry))
-        why = languageMessage(LanguageMessage::OutputIsRegistry, int(Language::Portuguese))
-                  .arg(QDir::toNativeSeparators(registry));
-    if (!why.isEmpty())
-        dialogs.message(MessageKind::Warning, why);
-    return !why.isEmpty();
-}
-
 int summary(const QStringList& args, const char* usage) {
     QStringList names;
     QString error;
@@ -76,7 +63,7 @@ int summary(const QStringList& args, const char* usage) {
         return 1;
     }
     StderrDialogs dialogs;
-    if (refused(names.at(0), names.at(1), dialogs))
+    if (refusedReportOutput(names.at(0), names.at(1), dialogs))
         return 1;
     return PlantCurves::writeSummary(names.at(0), names.at(1), QLocale::system(), dialogs) ? 0 : 1;
 }
@@ -99,7 +86,7 @@ int curves(const QStringList& args, const char* usage) {
         return 1;
     }
     StderrDialogs dialogs;
-    if (refused(registryFile, output, dialogs))
+    if (refusedReportOutput(registryFile, output, dialogs))
         return 1;
     if (!isCurveFileName(output)) {
         say(curveText(CurveText::SaveExtension, Language::Portuguese).arg(output));
