@@ -1,0 +1,362 @@
+// The deck check: a clean deck made here gives no error and no warning; each row of the table
+// changes it in one way and must give its rule's finding. Then the deck found through its index,
+// the files that stop the check, and the two outputs.
+#include "RegistryFixtures.h"
+#include "cli/DeckCommand.h"
+#include "formats/Text.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+namespace {
+
+constexpr int kPlants = 10;
+constexpr int kYears = 92; // 1931-2022
+
+struct DeckModel {
+    struct Conf {
+        int code, station, downstream;
+        QString name;
+        QString status = QStringLiteral("EX");
+        int modified = 0, from = 1931, to = 2020;
+    };
+    QList<std::pair<int, TUsinaHd>> registry;
+    QList<Conf> confhd;
+    QByteArray modif = " P.CHAVE  MODIFICACOES E INDICES\r\n XXXXXXXX XXXXXXXXXXXXXXXXXXXXX\r\n"
+                       " USINA      1                               USINA 1\r\n"
+                       " VAZMIN         34\r\n";
+    QByteArray exph = "COD  NOME        ENCHIMENTO  VOLUME MORTO    DATA    POT.   MQ CJ\r\n"
+                      "                  INICIO    DUR.MESES  %    ENTRADA\r\n"
+                      "XXXX XXXXXXXXXXXX XX/XXXX      XX     XX.X  XX/XXXX XXXX.X\r\n"
+                      "  10 USINA 10     03/2024       3      0.0\r\n"
+                      "  10                                        01/2025   25.0   1  1\r\n"
+                      "9999\r\n";
+    struct Posto {
+        QByteArray name;
+        int first = 0, last = 0;
+    };
+    QList<Posto> postos = QList<Posto>(320);
+    std::vector<std::int32_t> vazoes = std::vector<std::int32_t>(std::size_t(kYears) * 12 * 320);
+    std::vector<std::int32_t> mlt = std::vector<std::int32_t>(12 * 320);
+
+    DeckModel() {
+        for (int k = 1; k <= kPlants; ++k) {
+            TUsinaHd p = RegistryFixtures::plantNamed(QStringLiteral("USINA %1").arg(k));
+            p.Posto = k;
+            p.Jusante = k == kPlants ? 0 : k + 1;
+            registry.append({k, p});
+            confhd.append({k, k, p.Jusante, QStringLiteral("USINA %1").arg(k)});
+            postos[k - 1] = {QByteArray("POSTO ") + QByteArray::number(k), 1931, 2022};
+            for (int m = 1; m <= 12; ++m) {
+                setFlow(k, 1931, m, 100 * k + m); // every year alike: the mean is the value
+                mlt[std::size_t(m - 1) * 320 + std::size_t(k - 1)] = 100 * k + m;
+            }
+        }
+        for (int y = 1932; y < 1931 + kYears; ++y)
+            for (int k = 1; k <= kPlants; ++k)
+                for (int m = 1; m <= 12; ++m)
+                    setFlow(k, y, m, flow(k, 1931, m));
+        confhd[0].modified = 1;
+        confhd[kPlants - 1].status = QStringLiteral("NE");
+    }
+    // VAZOES: year-major blocks of 12 months x 320 stations.
+    std::int32_t& at(int station, int year, int month) {
+        return vazoes[(std::size_t(year - 1931) * 12 + std::size_t(month - 1)) * 320 +
+                      std::size_t(station - 1)];
+    }
+    std::int32_t flow(int station, int year, int month) { return at(station, year, month); }
+    void setFlow(int station, int year, int month, int v) { at(station, year, month) = v; }
+    TUsinaHd& plant(int code) { return registry[code - 1].second; }
+
+    void write(const QString& dir) const {
+        using RegistryFixtures::writeFile;
+        writeFile(dir, QStringLiteral("HIDR.DAT"), RegistryFixtures::registryBytes(320, registry));
+        QByteArray conf =
+            " NUM  NOME         POSTO JUS   REE V.INIC U.EXIS MODIF INIC.HIST FIM HIST\r\n"
+            " XXXX XXXXXXXXXXXX XXXX  XXXX XXXX XXX.XX XXXX   XXXX     XXXX     XXXX\r\n";
+        for (const Conf& c : confhd)
+            conf +=
+                QString::asprintf(" %4d %-12s %4d  %4d %4d %6.2f   %-2s   %4d     %4d     %4d\r\n",
+                                  c.code, c.name.toLatin1().constData(), c.station, c.downstream, 1,
+                                  50.0, c.status.toLatin1().constData(), c.modified, c.from, c.to)
+                    .toLatin1();
+        writeFile(dir, QStringLiteral("CONFHD.DAT"), conf);
+        writeFile(dir, QStringLiteral("MODIF.DAT"), modif);
+        writeFile(dir, QStringLiteral("EXPH.DAT"), exph);
+        std::string bin;
+        for (const Posto& p : postos) {
+            bin += p.name.leftJustified(12, ' ').toStdString();
+            Torvane::appendInt32LE(bin, p.first);
+            Torvane::appendInt32LE(bin, p.last);
+        }
+        writeFile(dir, QStringLiteral("POSTOS.DAT"), QByteArray::fromStdString(bin));
+        bin.clear();
+        for (const std::int32_t v : vazoes)
+            Torvane::appendInt32LE(bin, v);
+        writeFile(dir, QStringLiteral("VAZOES.DAT"), QByteArray::fromStdString(bin));
+        bin.clear();
+        for (const std::int32_t v : mlt)
+            Torvane::appendInt32LE(bin, v);
+        writeFile(dir, QStringLiteral("MLT.DAT"), QByteArray::fromStdString(bin));
+    }
+};
+
+using Change = std::function<void(DeckModel&)>;
+
+QJsonArray findingsOf(const QString& dir, const QStringList& more = {}) {
+    const DeckCommandOutcome r =
+        runDeckCheck(QStringList{QStringLiteral("--check-deck"), dir, QStringLiteral("--format"),
+                                 QStringLiteral("json")} +
+                     more);
+    return QJsonDocument::fromJson(r.output).object().value(QStringLiteral("findings")).toArray();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Change)
+
+class TstDeckCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanDeckHasNoErrorNorWarning() {
+        QTemporaryDir dir;
+        DeckModel().write(dir.path());
+        const DeckCommandOutcome r = runDeckCheck({QStringLiteral("--check-deck"), dir.path()});
+        QCOMPARE(r.message, QString());
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.output.endsWith(
+                     "0 erros, 0 avisos, 0 infos. Arquivos lidos: CONFHD (" +
+                     QDir::toNativeSeparators(dir.filePath(QStringLiteral("CONFHD.DAT"))).toUtf8() +
+                     "), EXPH (" + dir.filePath(QStringLiteral("EXPH.DAT")).toUtf8() + "), HIDR (" +
+                     dir.filePath(QStringLiteral("HIDR.DAT")).toUtf8() + "), MLT (" +
+                     dir.filePath(QStringLiteral("MLT.DAT")).toUtf8() + "), MODIF (" +
+                     dir.filePath(QStringLiteral("MODIF.DAT")).toUtf8() + "), POSTOS (" +
+                     dir.filePath(QStringLiteral("POSTOS.DAT")).toUtf8() + "), VAZOES (" +
+                     dir.filePath(QStringLiteral("VAZOES.DAT")).toUtf8() + ").\n"),
+                 r.output.constData());
+    }
+
+    void eachRuleOnItsDeck_data() {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("says"); // a piece of the English message
+        auto row = [](const char* name, Change c, const char* rule, const char* level,
+                      const char* file, int code, const char* says) {
+            QTest::newRow(name) << c << QString::fromLatin1(rule) << QString::fromLatin1(level)
+                                << QString::fromLatin1(file) << code << QString::fromUtf8(says);
+        };
+        row(
+            "not in registry",
+            [](DeckModel& d) {
+                d.confhd.append({50, 5, 0, "NOVA"});
+            },
+            "plant-not-in-registry", "error", "CONFHD", 50, "not a plant in use");
+        row(
+            "cycle", [](DeckModel& d) { d.confhd[9].downstream = 8; }, "cascade-cycle", "error",
+            "CONFHD", 8, "8 → 9 → 10 → 8");
+        row(
+            "self cycle", [](DeckModel& d) { d.confhd[3].downstream = 4; }, "cascade-cycle",
+            "error", "CONFHD", 4, "4 → 4");
+        row(
+            "exph not configured",
+            [](DeckModel& d) {
+                d.exph += "  77 FORA         01/2025       2      0.0\r\n9999\r\n";
+            },
+            "exph-plant-not-configured", "error", "EXPH", 77, "plant 77 (line 7)");
+        row(
+            "station past horizon", [](DeckModel& d) { d.confhd[2].station = 321; },
+            "station-out-of-range", "error", "CONFHD", 3, "station 321 is outside 1 to 320");
+        row(
+            "station 0", [](DeckModel& d) { d.confhd[2].station = 0; }, "station-out-of-range",
+            "error", "CONFHD", 3, "station 0");
+        row(
+            "station unnamed", [](DeckModel& d) { d.confhd[2].station = 200; }, "station-unnamed",
+            "error", "POSTOS", 3, "station 200 has no name");
+        row(
+            "history missing", [](DeckModel& d) { d.confhd[1].to = 2030; }, "history-missing",
+            "error", "VAZOES", 0, "ends in 2022, before 2030");
+        row(
+            "name differs", [](DeckModel& d) { d.confhd[3].name = "OUTRA"; }, "name-differs",
+            "warning", "CONFHD", 4, "\"OUTRA\"");
+        row(
+            "downstream outside", [](DeckModel& d) { d.confhd[9].downstream = 99; },
+            "downstream-not-configured", "warning", "CONFHD", 10, "downstream plant 99");
+        row(
+            "deviation outside", [](DeckModel& d) { d.plant(5).Desvio = 99; },
+            "deviation-not-configured", "warning", "HIDR", 5, "deviation plant 99");
+        row(
+            "modif outside", [](DeckModel& d) { d.modif += " USINA 88 FORA\r\n VAZMIN 1\r\n"; },
+            "modif-plant-not-configured", "warning", "MODIF", 88, "plant 88 (line 5)");
+        row(
+            "flag without block", [](DeckModel& d) { d.confhd[1].modified = 1; }, "modif-flag",
+            "warning", "CONFHD", 2, "no USINA block");
+        row(
+            "block without flag", [](DeckModel& d) { d.confhd[0].modified = 0; }, "modif-flag",
+            "warning", "CONFHD", 1, "has a USINA block");
+        row(
+            "new without exph", [](DeckModel& d) { d.confhd[8].status = "EE"; }, "exph-status",
+            "warning", "CONFHD", 9, "EE plant without a block");
+        row(
+            "exph of existing", [](DeckModel& d) { d.confhd[9].status = "EX"; }, "exph-status",
+            "warning", "EXPH", 10, "plant EX");
+        row(
+            "station years", [](DeckModel& d) { d.postos[5].first = 1950; }, "station-years",
+            "warning", "POSTOS", 6, "covers 1950 to 2022");
+        row(
+            "history zero",
+            [](DeckModel& d) {
+                for (int y = 1931; y < 1931 + kYears; ++y)
+                    for (int m = 1; m <= 12; ++m)
+                        d.setFlow(7, y, m, 0);
+            },
+            "history-zero", "warning", "VAZOES", 7, "all 0 from 1931 to 2020");
+        row(
+            "mlt off", [](DeckModel& d) { d.mlt[2 * 320 + 7] = 1000; }, "mlt-mean", "warning",
+            "MLT", 8, "Mar (MLT 1000, 803.0)");
+        row(
+            "station differs", [](DeckModel& d) { d.plant(2).Posto = 9; }, "station-differs",
+            "info", "CONFHD", 2, "station 2 in the configuration, 9 in the registry");
+        row(
+            "downstream differs", [](DeckModel& d) { d.plant(3).Jusante = 0; },
+            "downstream-differs", "info", "CONFHD", 3, "downstream 4 in the configuration, 0");
+        // Not findings: names alike but for blanks and case; an MLT within 1 m3/s.
+        row(
+            "name case", [](DeckModel& d) { d.confhd[3].name = "usina  4"; }, "", "", "", 0, "");
+        row(
+            "mlt near", [](DeckModel& d) { d.mlt[0] = 102; }, "", "", "", 0, "");
+    }
+    void eachRuleOnItsDeck() {
+        QFETCH(Change, change);
+        QFETCH(QString, rule);
+        QFETCH(QString, level);
+        QFETCH(QString, file);
+        QFETCH(int, code);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        DeckModel deck;
+        change(deck);
+        deck.write(dir.path());
+        const QJsonArray findings =
+            findingsOf(dir.path(), {QStringLiteral("--lang"), QStringLiteral("en")});
+        QStringList seen;
+        bool found = false;
+        for (const QJsonValue& v : findings) {
+            const QJsonObject f = v.toObject();
+            seen.append(f.value(QStringLiteral("rule")).toString() + u' ' +
+                        f.value(QStringLiteral("message")).toString());
+            found = found || (f.value(QStringLiteral("rule")).toString() == rule &&
+                              f.value(QStringLiteral("level")).toString() == level &&
+                              f.value(QStringLiteral("file")).toString() == file &&
+                              f.value(QStringLiteral("code")).toInt() == code &&
+                              f.value(QStringLiteral("message")).toString().contains(says));
+        }
+        if (rule.isEmpty())
+            QVERIFY2(findings.isEmpty(), qPrintable(seen.join(u'\n')));
+        else
+            QVERIFY2(found, qPrintable(seen.join(u'\n')));
+    }
+
+    // Through caso.dat and its index, files in another letter case; MODIF and EXPH left out.
+    void deckFoundThroughItsIndex() {
+        QTemporaryDir dir;
+        DeckModel().write(dir.path());
+        QDir d(dir.path());
+        QVERIFY(d.rename(QStringLiteral("CONFHD.DAT"), QStringLiteral("confhd_caso.dat")));
+        QVERIFY(d.rename(QStringLiteral("HIDR.DAT"), QStringLiteral("hidr.dat")));
+        QVERIFY(d.remove(QStringLiteral("MODIF.DAT")) && d.remove(QStringLiteral("EXPH.DAT")));
+        RegistryFixtures::writeFile(dir.path(), QStringLiteral("CASO.DAT"), "ARQUIVOS.DAT    \r\n");
+        RegistryFixtures::writeFile(dir.path(), QStringLiteral("arquivos.dat"),
+                                    "DADOS GERAIS                : dger.dat\r\n"
+                                    "CONFIGURACAO HIDRAULICA     : CONFHD_CASO.DAT\r\n");
+        const DeckCommandOutcome r =
+            runDeckCheck({QStringLiteral("--check-deck"), dir.path(), QStringLiteral("--format"),
+                          QStringLiteral("json")});
+        QCOMPARE(r.message, QString());
+        const QJsonObject root = QJsonDocument::fromJson(r.output).object();
+        QCOMPARE(root.value(QStringLiteral("files"))
+                     .toObject()
+                     .value(QStringLiteral("CONFHD"))
+                     .toString(),
+                 dir.filePath(QStringLiteral("confhd_caso.dat")));
+        QCOMPARE(root.value(QStringLiteral("errors")).toInt(), 0);
+        QCOMPARE(root.value(QStringLiteral("infos")).toInt(), 2); // MODIF and EXPH absent
+        // The same deck without POSTOS: the horizon from --stations.
+        QVERIFY(d.remove(QStringLiteral("POSTOS.DAT")));
+        const QJsonArray without = findingsOf(dir.path());
+        QCOMPARE(without.size(), 4); // MODIF, EXPH, POSTOS absent; the horizon unknown
+        QCOMPARE(
+            findingsOf(dir.path(), {QStringLiteral("--stations"), QStringLiteral("320")}).size(),
+            3);
+    }
+
+    void filesThatStopTheCheck_data() {
+        QTest::addColumn<QString>("remove");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("no HIDR") << "HIDR.DAT"
+                                 << "" << QByteArray() << "HIDR not found in";
+        QTest::newRow("no CONFHD") << "CONFHD.DAT"
+                                   << "" << QByteArray() << "CONFHD not found in";
+        QTest::newRow("CONFHD cut")
+            << ""
+            << "CONFHD.DAT" << QByteArray("h\nh\n   1 USINA 1       12") << "line 3, field station";
+        QTest::newRow("EXPH open")
+            << ""
+            << "EXPH.DAT" << QByteArray("h\nh\nh\n  10 X\n") << "line 4, field block's end (9999)";
+        QTest::newRow("POSTOS size")
+            << ""
+            << "POSTOS.DAT" << QByteArray(21, 'x') << "21 bytes are neither 320 nor 600";
+        QTest::newRow("VAZOES size") << ""
+                                     << "VAZOES.DAT" << QByteArray(7, 'x') << "VAZOES (";
+    }
+    void filesThatStopTheCheck() {
+        QFETCH(QString, remove);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        DeckModel().write(dir.path());
+        if (!remove.isEmpty())
+            QVERIFY(QDir(dir.path()).remove(remove));
+        if (!file.isEmpty())
+            RegistryFixtures::writeFile(dir.path(), file, bytes);
+        const DeckCommandOutcome r = runDeckCheck({QStringLiteral("--check-deck"), dir.path(),
+                                                   QStringLiteral("--lang"), QStringLiteral("en")});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.message.contains(says), qPrintable(r.message));
+        QVERIFY(r.output.isEmpty());
+    }
+
+    void textLinesAndLanguages() {
+        QTemporaryDir dir;
+        DeckModel deck;
+        deck.confhd[3].name = QStringLiteral("OUTRA");
+        deck.confhd.append({50, 5, 0, QStringLiteral("NOVA")});
+        deck.write(dir.path());
+        const DeckCommandOutcome pt = runDeckCheck({QStringLiteral("--check-deck"), dir.path()});
+        QCOMPARE(pt.status, 1);
+        const QList<QByteArray> lines = pt.output.split('\n');
+        QCOMPARE(lines.at(0),
+                 QByteArray("CONFHD\t4\tUSINA 4\taviso: o nome na configuração é \"OUTRA\"."));
+        QCOMPARE(lines.at(1),
+                 QByteArray("CONFHD\t50\tNOVA\terro: a usina não está em uso no cadastro."));
+        QVERIFY(lines.at(2).startsWith("1 erro, 1 aviso, 0 infos."));
+        const DeckCommandOutcome en =
+            runDeckCheck({QStringLiteral("--check-deck"), dir.path(), QStringLiteral("--lang"),
+                          QStringLiteral("en")});
+        QVERIFY(en.output.startsWith("CONFHD\t4\tUSINA 4\twarning: the name in the configuration"));
+        QVERIFY(en.output.contains("\n1 error, 1 warning, 0 infos. Files read: "));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstDeckCheck)
+#include "tst_deckcheck.moc"
