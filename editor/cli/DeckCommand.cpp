@@ -18,23 +18,6 @@ QString tr2(Language language, const char* pt, const char* en) {
 
 const char* const kFileOptions[] = {"hidr", "confhd", "modif", "exph", "postos", "vazoes", "mlt"};
 
-struct Counts {
-    int errors = 0, warnings = 0, infos = 0;
-};
-
-Counts countOf(const QList<Finding>& findings) {
-    Counts c;
-    for (const Finding& f : findings)
-        (f.level == Level::Error ? c.errors : f.level == Level::Warning ? c.warnings : c.infos)++;
-    return c;
-}
-
-QString counted(int n, Language language, const char* pt1, const char* ptN, const char* en1,
-                const char* enN) {
-    return QStringLiteral("%1 %2").arg(n).arg(
-        tr2(language, n == 1 ? pt1 : ptN, n == 1 ? en1 : enN));
-}
-
 QByteArray textReport(const LoadedDeck& deck, const QList<Finding>& findings, Language language) {
     QByteArray out;
     for (const Finding& f : findings)
@@ -43,16 +26,7 @@ QByteArray textReport(const LoadedDeck& deck, const QList<Finding>& findings, La
                    .arg(f.code)
                    .arg(f.name, levelText(f.level, language), f.message)
                    .toUtf8();
-    const Counts c = countOf(findings);
-    QStringList files;
-    for (auto f = deck.files.cbegin(); f != deck.files.cend(); ++f)
-        files.append(QStringLiteral("%1 (%2)").arg(f.key(), QDir::toNativeSeparators(f.value())));
-    out += tr2(language, "%1, %2, %3. Arquivos lidos: %4.\n", "%1, %2, %3. Files read: %4.\n")
-               .arg(counted(c.errors, language, "erro", "erros", "error", "errors"),
-                    counted(c.warnings, language, "aviso", "avisos", "warning", "warnings"),
-                    counted(c.infos, language, "info", "infos", "info", "infos"),
-                    files.join(QStringLiteral(", ")))
-               .toUtf8();
+    out += summaryLine(findings, deck.fileList(), language).toUtf8() + '\n';
     return out;
 }
 

@@ -44,6 +44,8 @@ public:
     // The print dialog; false when cancelled. On true the printer holds the user's choices
     // (and, with a page range, fromPage()/toPage()).
     virtual bool choosePrinter(QPrinter& printer, const PrintRequest& request) = 0;
+    // Full path of the chosen folder, or empty when cancelled (as a seam with no dialogs does).
+    virtual QString chooseFolder(const QString& /*title*/, const QString& /*dir*/) { return {}; }
 };
 
 // A seam that opens no dialog: every question is answered as a cancel. The command line and

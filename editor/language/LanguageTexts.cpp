@@ -30,6 +30,7 @@ constexpr LanguageText kMenuCaptions[] = {
     {"MnToolsCheck", "&Verificar Cadastro...", "&Check Registry..."},
     {"MnToolsCompare", "Co&mparar com...", "Co&mpare with..."},
     {"MnToolsCurves", "C&urvas da Usina...", "Plant C&urves..."},
+    {"MnToolsCheckDeck", "Verificar &Deck...", "Check &Deck..."},
     {"MnHelp", "A&juda", "&Help"},
     {"MnHelpAbout", "&Sobre o Velarin...", "&About Velarin..."},
     // The language items read the same in every language.

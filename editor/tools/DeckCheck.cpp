@@ -2,6 +2,7 @@
 
 #include "registry/AnsiText.h"
 
+#include <QDir>
 #include <QSet>
 #include <algorithm>
 #include <cmath>
@@ -370,6 +371,34 @@ private:
 
 QList<Finding> check(const Inputs& deck, Language language) {
     return Checker(deck, language).run();
+}
+
+Counts countOf(const QList<Finding>& findings) {
+    Counts c;
+    for (const Finding& f : findings)
+        (f.level == Level::Error ? c.errors : f.level == Level::Warning ? c.warnings : c.infos)++;
+    return c;
+}
+
+QString summaryLine(const QList<Finding>& findings, const QList<std::pair<QString, QString>>& files,
+                    Language language) {
+    const auto counted = [&](int n, Texts one, Texts many) {
+        return QStringLiteral("%1 %2").arg(n).arg(say(language, n == 1 ? one : many));
+    };
+    const Counts c = countOf(findings);
+    QStringList read;
+    for (const auto& [label, path] : files)
+        read.append(QStringLiteral("%1 (%2)").arg(label, QDir::toNativeSeparators(path)));
+    return say(language, {"%1, %2, %3. Arquivos lidos: %4.", "%1, %2, %3. Files read: %4."})
+        .arg(counted(c.errors, {"erro", "error"}, {"erros", "errors"}),
+             counted(c.warnings, {"aviso", "warning"}, {"avisos", "warnings"}),
+             counted(c.infos, {"info", "info"}, {"infos", "infos"}),
+             read.join(QStringLiteral(", ")));
+}
+
+QStringList findingCells(const Finding& finding, Language language) {
+    return {QString::number(finding.code), finding.name, fileLabel(finding.file),
+            levelText(finding.level, language), finding.message};
 }
 
 QString fileLabel(DeckFile file) {

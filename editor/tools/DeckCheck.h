@@ -10,6 +10,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -59,6 +60,16 @@ struct Inputs {
 // Every finding, by code (the findings about whole files first), each plant's in the order of
 // the rules.
 QList<Finding> check(const Inputs& deck, Language language);
+
+struct Counts {
+    int errors = 0, warnings = 0, infos = 0;
+};
+Counts countOf(const QList<Finding>& findings);
+// "1 erro, 2 avisos, 0 infos. Arquivos lidos: HIDR (/deck/HIDR.DAT), ..."; files: label, path.
+QString summaryLine(const QList<Finding>& findings, const QList<std::pair<QString, QString>>& files,
+                    Language language);
+// A finding's columns in the window: code, plant, file, level, message.
+QStringList findingCells(const Finding& finding, Language language);
 
 QString fileLabel(DeckFile file);                  // "HIDR", "CONFHD", ...
 QString levelText(Level level, Language language); // "erro" / "error", ...

@@ -23,6 +23,12 @@ struct DeckPaths {
 struct LoadedDeck {
     Inputs inputs;
     QMap<QString, QString> files; // label -> path of every file read
+    QList<std::pair<QString, QString>> fileList() const {
+        QList<std::pair<QString, QString>> list;
+        for (auto f = files.cbegin(); f != files.cend(); ++f)
+            list.append({f.key(), f.value()});
+        return list;
+    }
     std::unique_ptr<Torvane::InflowHistory> vazoes;
     std::unique_ptr<Torvane::MltValues> mlt;
 };

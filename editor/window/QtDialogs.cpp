@@ -42,6 +42,10 @@ QString QtDialogs::openFile(const QString& title, const QString& filter, const Q
     return QFileDialog::getOpenFileName(m_parent, title, dir, filter);
 }
 
+QString QtDialogs::chooseFolder(const QString& title, const QString& dir) {
+    return QFileDialog::getExistingDirectory(m_parent, title, dir);
+}
+
 QString QtDialogs::saveFile(const QString& title, const QString& filter, const QString& dir,
                             const QString& proposedName, bool confirmOverwrite) {
     QFileDialog dialog(m_parent, title, dir, filter);

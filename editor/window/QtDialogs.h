@@ -13,6 +13,7 @@ public:
     void message(MessageKind kind, const QString& text) override;
     bool confirm(const QString& text) override;
     QString openFile(const QString& title, const QString& filter, const QString& dir) override;
+    QString chooseFolder(const QString& title, const QString& dir) override;
     QString saveFile(const QString& title, const QString& filter, const QString& dir,
                      const QString& proposedName, bool confirmOverwrite) override;
     std::optional<QString> inputText(const QString& title, const QString& prompt,

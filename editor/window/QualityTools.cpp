@@ -5,6 +5,7 @@
 #include "editing/EditorDocument.h"
 #include "registry/PlantList.h"
 #include "registry/TCadHd.h"
+#include "tools/DeckLoad.h"
 #include "tools/RegistryCheck.h"
 #include "tools/RegistryDiff.h"
 #include "window/CurvesWindow.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -30,12 +32,15 @@ QualityTools::QualityTools(TFRMeditor& window, Dialogs& dialogs, std::function<v
     m_compare->setObjectName(QStringLiteral("MnToolsCompare"));
     m_curves = m_menu->addAction(QStringLiteral("Plant C&urves..."));
     m_curves->setObjectName(QStringLiteral("MnToolsCurves"));
+    m_checkDeck = m_menu->addAction(QStringLiteral("Check &Deck..."));
+    m_checkDeck->setObjectName(QStringLiteral("MnToolsCheckDeck"));
     const auto guarded = [this](void (QualityTools::*handler)()) {
         return [this, handler] { m_window.runGuarded([this, handler] { (this->*handler)(); }); };
     };
     connect(m_check, &QAction::triggered, this, guarded(&QualityTools::check));
     connect(m_compare, &QAction::triggered, this, guarded(&QualityTools::compareWith));
     connect(m_curves, &QAction::triggered, this, guarded(&QualityTools::curves));
+    connect(m_checkDeck, &QAction::triggered, this, guarded(&QualityTools::checkDeck));
     updateMenu();
 }
 
@@ -45,6 +50,7 @@ void QualityTools::updateMenu() {
     m_menu->menuAction()->setEnabled(!m_doc.registryFileName().isEmpty());
     m_check->setEnabled(!m_doc.editing());
     m_compare->setEnabled(!m_doc.editing());
+    m_checkDeck->setEnabled(!m_doc.editing());
     if (m_curvesWindow)
         m_curvesWindow->scheduleRedraw(); // the plant shown or the edit may have changed
 }
@@ -54,6 +60,8 @@ void QualityTools::languageChanged() {
         refreshCheck();
     if (m_compareWindow && m_compareWindow->isVisible())
         refreshComparison();
+    if (m_deckWindow && m_deckWindow->isVisible())
+        refreshDeck();
     if (m_curvesWindow)
         m_curvesWindow->scheduleRedraw();
 }
@@ -182,4 +190,61 @@ void QualityTools::curves() {
     m_curvesWindow->redraw();
     m_curvesWindow->raise();
     m_curvesWindow->activateWindow();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Check Deck
+
+namespace {
+
+QString deckText(Language language, const char* pt, const char* en) {
+    return QString::fromUtf8(language == Language::English ? en : pt);
+}
+
+} // namespace
+
+void QualityTools::checkDeck() {
+    const Language lang = language();
+    const QString start =
+        m_deckDir.isEmpty() ? QFileInfo(shownRegistry()).absolutePath() : m_deckDir;
+    const QString chosen =
+        m_dialogs.chooseFolder(deckText(lang, "Pasta do deck", "Deck folder"), start);
+    if (chosen.isEmpty())
+        return;
+    m_deckDir = chosen;
+    present(m_deckWindow, QStringLiteral("FRMcheckDeck"), &QualityTools::refreshDeck);
+}
+
+void QualityTools::refreshDeck() {
+    using namespace DeckCheck;
+    const Language lang = language();
+    ResultWindow::Contents contents;
+    contents.title = deckText(lang, "Verificação do Deck", "Deck Check");
+    contents.headers = {qualityText(QualityText::ColumnCode, lang),
+                        qualityText(QualityText::ColumnPlant, lang),
+                        deckText(lang, "Arquivo", "File"), deckText(lang, "Nível", "Level"),
+                        qualityText(QualityText::ColumnMessage, lang)};
+    contents.refresh = qualityText(QualityText::Refresh, lang);
+    DeckPaths paths;
+    paths.dir = m_deckDir;
+    // The registry in use stands for the deck's HIDR when the deck is its folder.
+    if (QFileInfo(shownRegistry()).absoluteDir() == QDir(m_deckDir))
+        paths.given[QStringLiteral("HIDR")] = m_doc.registryFileName();
+    const LoadResult loaded = loadDeck(paths, lang);
+    if (!loaded.deck) {
+        contents.files = {QDir::toNativeSeparators(m_deckDir)};
+        contents.summary = loaded.error;
+        m_dialogs.message(MessageKind::Plain, loaded.error);
+    } else {
+        for (const auto& [label, path] : loaded.deck->fileList())
+            contents.files.append(QStringLiteral("%1: %2").arg(
+                label, label == u"HIDR" && path == m_doc.registryFileName()
+                           ? shownRegistry()
+                           : QDir::toNativeSeparators(path)));
+        const QList<Finding> findings = DeckCheck::check(loaded.deck->inputs, lang);
+        for (const Finding& f : findings)
+            contents.rows.append(findingCells(f, lang));
+        contents.summary = summaryLine(findings, loaded.deck->fileList(), lang);
+    }
+    m_deckWindow->setContents(contents);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The Tools menu of the main window: Check Registry and Compare with..., each opening a
-// window of its own (not modal) with the findings of the registry check or comparison, and
-// Plant Curves. The menu is on while a registry is loaded; Check and Compare are off while an
+// window of its own (not modal) with the findings of the registry check or comparison, Plant
+// Curves, and Check Deck (the registry against the rest of its planning deck). The menu is on while a registry is loaded; Check and Compare are off while an
 // edit is under way, the curves follow the edit.
 
 #include "language/LanguageTexts.h"
@@ -36,7 +36,9 @@ private:
     void check();
     void compareWith();
     void curves();
+    void checkDeck();
     void refreshCheck();
+    void refreshDeck();
     void refreshComparison();
     void present(std::unique_ptr<ResultWindow>& window, const QString& name,
                  void (QualityTools::*refresh)());
@@ -55,8 +57,11 @@ private:
     QAction* m_check;
     QAction* m_compare;
     QAction* m_curves;
+    QAction* m_checkDeck;
+    QString m_deckDir; // the folder of the deck last checked
     QString m_other; // the registry the last comparison read as the new one
     std::unique_ptr<ResultWindow> m_checkWindow;
     std::unique_ptr<ResultWindow> m_compareWindow;
+    std::unique_ptr<ResultWindow> m_deckWindow;
     std::unique_ptr<CurvesWindow> m_curvesWindow;
 };

@@ -28,6 +28,7 @@ const std::vector<ExpectedLanguageText>& expectedMenuCaptions() {
         T("MnToolsCheck", "&Verificar Cadastro...", "&Check Registry..."),
         T("MnToolsCompare", "Co&mparar com...", "Co&mpare with..."),
         T("MnToolsCurves", "C&urvas da Usina...", "Plant C&urves..."),
+        T("MnToolsCheckDeck", "Verificar &Deck...", "Check &Deck..."),
         T("MnHelp", "A&juda", "&Help"),
         T("MnHelpAbout", "&Sobre o Velarin...", "&About Velarin..."),
         T("MnEditLanPort", "&Português", "&Português"),

@@ -22,6 +22,8 @@ QString ScriptedDialogs::kindName(Kind kind) {
         return QStringLiteral("inputText");
     case Kind::ChoosePrinter:
         return QStringLiteral("choosePrinter");
+    case Kind::ChooseFolder:
+        return QStringLiteral("chooseFolder");
     }
     return {};
 }
@@ -70,6 +72,11 @@ bool ScriptedDialogs::confirm(const QString& text) {
 QString ScriptedDialogs::openFile(const QString& title, const QString& filter, const QString&) {
     boxes.append({Kind::OpenFile, title, filter});
     return openFileAnswers.isEmpty() ? QString() : openFileAnswers.dequeue();
+}
+
+QString ScriptedDialogs::chooseFolder(const QString& title, const QString& dir) {
+    boxes.append({Kind::ChooseFolder, title, dir});
+    return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
 }
 
 QString ScriptedDialogs::saveFile(const QString& title, const QString& filter, const QString& dir,

@@ -23,7 +23,8 @@ public:
         OpenFile,
         SaveFile,
         InputText,
-        ChoosePrinter
+        ChoosePrinter,
+        ChooseFolder
     };
 
     struct Box {
@@ -35,6 +36,7 @@ public:
     // Answers, consumed in order.
     QQueue<bool> confirmAnswers;
     QQueue<QString> openFileAnswers;
+    QQueue<QString> folderAnswers;
     QQueue<QString> saveFileAnswers;
     QQueue<std::optional<QString>> inputAnswers;
     // A print dialog's answer: true for OK, after setting up the printer as the user would.
@@ -67,6 +69,7 @@ public:
     void message(MessageKind kind, const QString& text) override;
     bool confirm(const QString& text) override;
     QString openFile(const QString& title, const QString& filter, const QString& dir) override;
+    QString chooseFolder(const QString& title, const QString& dir) override;
     QString saveFile(const QString& title, const QString& filter, const QString& dir,
                      const QString& proposedName, bool confirmOverwrite) override;
     std::optional<QString> inputText(const QString& title, const QString& prompt,

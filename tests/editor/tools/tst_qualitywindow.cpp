@@ -1,6 +1,7 @@
 // The Tools menu and its windows, driven as a user drives them: when the menu is on, what the
 // check and comparison windows show, a double-click, Refresh.
 
+#include "DeckFixtures.h"
 #include "EditorHarness.h"
 #include "RegistryFixtures.h"
 
@@ -69,6 +70,7 @@ private slots:
     void menuState();
     void checkWindow();
     void compareWindow();
+    void checkDeckWindow();
 };
 
 void TestQualityWindow::menuState_data() {
@@ -105,7 +107,7 @@ void TestQualityWindow::menuState() {
     QMenu* tools = w.findChild<QMenu*>("MnTools");
     QVERIFY(tools);
     QCOMPARE(tools->menuAction()->isEnabled(), enabled);
-    for (const char* name : {"MnToolsCheck", "MnToolsCompare"})
+    for (const char* name : {"MnToolsCheck", "MnToolsCompare", "MnToolsCheckDeck"})
         QCOMPARE(w.findChild<QAction*>(name)->isEnabled(), checkEnabled);
     QVERIFY(w.findChild<QAction*>("MnToolsCurves")->isEnabled());
     // After Edit, before Help.
@@ -181,6 +183,33 @@ void TestQualityWindow::compareWindow() {
     QCOMPARE(w.ui.TXT_Cod->text(), QStringLiteral("1"));
     doubleClick(table, 0);
     QCOMPARE(w.ui.TXT_Cod->text(), QStringLiteral("2"));
+}
+
+// The deck of the registry in use: its folder offered first, the registry in use read as HIDR.
+void TestQualityWindow::checkDeckWindow() {
+    EditorHarness h;
+    DeckModel deck;
+    deck.confhd[3].name = QStringLiteral("OUTRA");
+    deck.write(h.path(QString()));
+    TFRMeditor& w = h.start({h.path("HIDR.DAT")});
+    h.dialogs.folderAnswers.enqueue(h.path(QString()));
+    w.findChild<QAction*>("MnToolsCheckDeck")->trigger();
+    QCOMPARE(h.dialogs.boxes.last().text, QStringLiteral("Pasta do deck"));
+    QCOMPARE(QDir(h.dialogs.boxes.last().extra), QDir(h.path(QString())));
+    QWidget* window = topLevel("FRMcheckDeck");
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Verificação do Deck"));
+    auto* table = window->findChild<QTableWidget*>("GRDresults");
+    QCOMPARE(rows(table),
+             QStringList{"4|USINA 4|CONFHD|aviso|o nome na configuração é \"OUTRA\"."});
+    QVERIFY(
+        window->findChild<QLabel*>("LBLsummary")->text().startsWith("0 erros, 1 aviso, 0 infos."));
+    doubleClick(table, 0);
+    QCOMPARE(w.ui.TXT_Cod->text(), QStringLiteral("4"));
+    w.ui.MnEditLanEng->trigger();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Deck Check"));
+    QCOMPARE(rows(table), QStringList{"4|USINA 4|CONFHD|warning|the name in the configuration is "
+                                      "\"OUTRA\"."});
 }
 
 QTEST_MAIN(TestQualityWindow)
