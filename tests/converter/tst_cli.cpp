@@ -185,8 +185,11 @@ private slots:
         QTest::newRow("content error")
             << QStringList{"vazoes", "to-bin", "IN", "OUT", "--stations", "320"}
             << QStringLiteral("Erro no arquivo texto \"IN\", linha 1. Código de posto inválido.\n");
-        QTest::newRow("platform error") << QStringList{"postos", "to-text", "IN", "OUT"}
-                                        << QStringLiteral("Read beyond end of file\n");
+        QTest::newRow("platform error")
+            << QStringList{"postos", "to-text", "IN", "OUT"}
+            << QStringLiteral("Erro no arquivo binário \"IN\": Read beyond end of file. O arquivo "
+                              "tem 10 bytes, que não são um número inteiro de registros de 20 "
+                              "bytes.\n");
         QTest::newRow("missing input")
             << QStringList{"mlt", "to-bin", "NADA", "OUT", "--stations", "320"}
             << QStringLiteral("Arquivo NADA inexistente.\n");

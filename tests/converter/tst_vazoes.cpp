@@ -156,11 +156,17 @@ private slots:
                           "00999999\r\n")
             << QString();
         QTest::newRow("empty") << 320 << QByteArray() << QByteArray() << QString();
-        QTest::newRow("not whole blocks") << 320 << one + QByteArray(4, '\0') << QByteArray()
-                                          << QStringLiteral("Read beyond end of file");
+        QTest::newRow("not whole blocks")
+            << 320 << one + QByteArray(4, '\0') << QByteArray()
+            << QStringLiteral("Erro no arquivo binário \"VAZOES.DAT\": Read beyond end of file. O "
+                              "arquivo tem 15364 bytes, que não são um número inteiro de anos de "
+                              "15360 bytes (320 postos).");
         QTest::newRow("a 600-station block read under 320 is not whole")
             << 320 << QByteArray(28800, '\0') << QByteArray()
-            << QStringLiteral("Read beyond end of file");
+            << QStringLiteral("Erro no arquivo binário \"VAZOES.DAT\": Read beyond end of file. O "
+                              "arquivo tem 28800 bytes, que não são um número inteiro de anos de "
+                              "15360 bytes (320 postos). O tamanho serve ao horizonte de 600 "
+                              "postos (1 anos).");
         std::vector<std::int32_t> wide(3840, 0);
         wide[1 * 320 + 1] = -100000; // station 2, month 2: 7 characters
         wide[3 * 320 + 1] = 1000000; // station 2, month 4
@@ -201,7 +207,7 @@ private slots:
         if (r.ok())
             QCOMPARE(QByteArray::fromStdString(r.output.str()), text);
         else
-            QCOMPARE(r.failure->kind, failure.startsWith(QLatin1String("Read"))
+            QCOMPARE(r.failure->kind, failure.startsWith(QLatin1String("Erro"))
                                           ? FailureKind::PlatformError
                                           : FailureKind::Warning);
     }
@@ -214,7 +220,10 @@ private slots:
         QTest::newRow("201 blocks")
             << 201 << 0 << QStringLiteral("Arquivo \"VAZOES.DAT\" tem mais de 200 anos de vazões.");
         QTest::newRow("201 blocks and a part: the read error first")
-            << 201 << 8 << QStringLiteral("Read beyond end of file");
+            << 201 << 8
+            << QStringLiteral("Erro no arquivo binário \"VAZOES.DAT\": Read beyond end of file. O "
+                              "arquivo tem 3087368 bytes, que não são um número inteiro de anos de "
+                              "15360 bytes (320 postos).");
     }
     void yearBlockLimit() {
         QFETCH(int, blocks);

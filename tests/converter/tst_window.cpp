@@ -393,7 +393,11 @@ private slots:
             << "two blocks" << false << "warning: Arquivo \"%1\" tem mais de um bloco de MLT.";
         QTest::newRow("MLT missing") << "" << false << "warning: Arquivo %1 inexistente.";
         // The MLT of 600 stations under 320 is not whole blocks.
-        QTest::newRow("horizon changed") << "kept" << true << "error: Read beyond end of file";
+        QTest::newRow("horizon changed")
+            << "kept" << true
+            << "error: Erro no arquivo binário \"%1\": Read beyond end of file. O arquivo tem 28800 "
+               "bytes, que não são um bloco de 15360 bytes (320 postos). O tamanho é o do bloco de "
+               "600 postos.";
     }
     void seriesReadFailureChangesNothing() {
         QFETCH(QString, mltBytes);
@@ -411,9 +415,32 @@ private slots:
         dialogs.events.clear();
         get<QPushButton>("BTNshow_s")->click();
         QCOMPARE(dialogs.boxes(), QStringList{message.arg(path("M.bin"))});
+        // nothing of the earlier file stays on the page, nor can be saved.
+        QCOMPARE(get<QListWidget>("LSTstations")->count(), 0);
+        QVERIFY(get<SeriesChartView>("CHTseries")->chart()->series().isEmpty());
+        QVERIFY(cell(0, 9).isEmpty());
+        QVERIFY(!get<QPushButton>("BTNsave_series")->isEnabled());
+        QVERIFY(!get<QPushButton>("BTNsave_profile")->isEnabled());
+    }
+
+    // a change of the inputs takes away what the page showed.
+    void seriesClearedWhenInputsChange() {
+        showSeries();
         QCOMPARE(get<QListWidget>("LSTstations")->count(), 2);
-        QCOMPARE(get<QListWidget>("LSTstations")->currentRow(), 1);
-        QCOMPARE(cell(0, 9), QStringLiteral("250 *"));
+        get<QLineEdit>("TXTseries_m")->setText(path("outro"));
+        QCOMPARE(get<QListWidget>("LSTstations")->count(), 0);
+        QVERIFY(!get<QPushButton>("BTNsave_series")->isEnabled());
+        showSeries();
+        QCOMPARE(get<QListWidget>("LSTstations")->count(), 2);
+        get<QRadioButton>("RBTop")->click();
+        QCOMPARE(get<QListWidget>("LSTstations")->count(), 0);
+    }
+
+    // Qt's own buttons and dialogs speak Portuguese, as the window does.
+    void qtTranslationsLoaded() {
+        QVERIFY(installQtTranslations(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Cancelar"));
     }
 
     void seriesWithoutStations() {

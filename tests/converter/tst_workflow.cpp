@@ -115,9 +115,10 @@ private slots:
         QDir().mkpath(path("pasta"));
         ScriptedDialogs d;
         d.fileAnswers << path("OUT");
-        QCOMPARE(runConversion(d, path("pasta"), postosToBin()), Outcome::MissingInput);
+        // a folder is said to be no regular file, not a missing one.
+        QCOMPARE(runConversion(d, path("pasta"), postosToBin()), Outcome::NotRegularFile);
         QCOMPARE(d.events.last().text,
-                 QStringLiteral("Arquivo %1 inexistente.").arg(path("pasta")));
+                 QStringLiteral("Arquivo de entrada \"%1\" não é um arquivo comum.").arg(path("pasta")));
     }
 
     void outputThatIsNotARegularFile_data() {
@@ -270,7 +271,7 @@ private slots:
         QTest::newRow("open") << "POSTOS|*.*"
                               << "POSTOS (*)";
         QTest::newRow("save") << "VAZOES.DAT(*.*)|*.*"
-                              << "VAZOES.DAT(*.*) (*)";
+                              << "VAZOES.DAT (*)";
         QTest::newRow("named pattern") << "Texto|*.txt"
                                        << "Texto (*.txt)";
     }
