@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -162,20 +163,20 @@ SeriesPage::SeriesPage(Dialogs& dialogs, std::function<int()> horizon, QWidget* 
     statsLayout->addWidget(GRDstats, 1);
     statsLayout->addWidget(LBLstats_note);
 
-    auto* lowerRow = new QSplitter(Qt::Horizontal);
-    lowerRow->addWidget(chartPanel(CHTprofile, LBLvalue_profile, BTNsave_profile));
-    lowerRow->addWidget(statsPanel);
-    lowerRow->setStretchFactor(0, 1);
-    lowerRow->setStretchFactor(1, 2);
-    auto* charts = new QSplitter(Qt::Vertical);
-    charts->addWidget(chartPanel(CHTseries, LBLvalue_series, BTNsave_series));
-    charts->addWidget(lowerRow);
+    // The series, the profile and the table each on a tab of their own: side by side they
+    // did not fit a 1280x720 screen (the table hid months behind a scroll bar, the charts their
+    // axis titles).
+    auto* views = named(new QTabWidget, "TABseries_views");
+    views->addTab(chartPanel(CHTseries, LBLvalue_series, BTNsave_series),
+                  QStringLiteral("Série mensal"));
+    views->addTab(chartPanel(CHTprofile, LBLvalue_profile, BTNsave_profile),
+                  QStringLiteral("Perfil sazonal"));
+    views->addTab(statsPanel, QStringLiteral("Estatísticas por mês"));
     auto* body = new QSplitter(Qt::Horizontal);
     body->addWidget(stations);
-    body->addWidget(charts);
+    body->addWidget(views);
     body->setStretchFactor(1, 1);
-    body->setSizes({160, 1000});
-    charts->setSizes({330, 330});
+    body->setSizes({130, 1000});
 
     // In a scroll area: the page's room for the charts does not become the whole window's
     // minimum, so the other pages keep their size.

@@ -138,7 +138,7 @@ private slots:
         const ConvResult r = postosTextToBin(text.toStdString(), 320, "P");
         QVERIFY(!r.ok());
         QCOMPARE(r.failure->kind, FailureKind::PlatformError);
-        // the file and the line come before the platform's text.
+        // The file and the line come before the platform's text.
         QCOMPARE(failureText(r), QStringLiteral("Erro no arquivo texto \"P\", linha %1. ")
                                          .arg(message.contains("10x2") ? 2 : 1) +
                                      message);

@@ -18,6 +18,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -415,7 +417,7 @@ private slots:
         dialogs.events.clear();
         get<QPushButton>("BTNshow_s")->click();
         QCOMPARE(dialogs.boxes(), QStringList{message.arg(path("M.bin"))});
-        // nothing of the earlier file stays on the page, nor can be saved.
+        // Nothing of the earlier file stays on the page, nor can be saved.
         QCOMPARE(get<QListWidget>("LSTstations")->count(), 0);
         QVERIFY(get<SeriesChartView>("CHTseries")->chart()->series().isEmpty());
         QVERIFY(cell(0, 9).isEmpty());
@@ -423,7 +425,32 @@ private slots:
         QVERIFY(!get<QPushButton>("BTNsave_profile")->isEnabled());
     }
 
-    // a change of the inputs takes away what the page showed.
+    // The series page fits a 1280x720 screen without scroll bars, and the window it grew goes
+    // back to its size on the other pages.
+    void seriesPageFitsAndGivesTheRoomBack() {
+        auto* pages = get<QTabWidget>("PageControl1");
+        form->resize(640, 420);
+        pages->setCurrentIndex(1);
+        pages->setCurrentWidget(form->findChild<QWidget*>(QStringLiteral("TSHseries")));
+        QVERIFY(form->size() != QSize(640, 420));
+        pages->setCurrentIndex(1);
+        QCOMPARE(form->size(), QSize(640, 420));
+
+        form->resize(1280, 690); // a 1280x720 screen less the title bar
+        showSeries();
+        pages->setCurrentWidget(form->findChild<QWidget*>(QStringLiteral("TSHseries")));
+        get<QTabWidget>("TABseries_views")->setCurrentIndex(2);
+        QApplication::processEvents();
+        auto* scroll = form->findChild<QWidget*>(QStringLiteral("TSHseries"))
+                           ->findChild<QScrollArea*>();
+        QCOMPARE(scroll->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+        auto* table = get<QTableWidget>("GRDstats");
+        QCOMPARE(table->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
+    }
+
+    // A change of the inputs takes away what the page showed.
     void seriesClearedWhenInputsChange() {
         showSeries();
         QCOMPARE(get<QListWidget>("LSTstations")->count(), 2);

@@ -115,7 +115,7 @@ private slots:
         QDir().mkpath(path("pasta"));
         ScriptedDialogs d;
         d.fileAnswers << path("OUT");
-        // a folder is said to be no regular file, not a missing one.
+        // A folder is said to be no regular file, not a missing one.
         QCOMPARE(runConversion(d, path("pasta"), postosToBin()), Outcome::NotRegularFile);
         QCOMPARE(d.events.last().text,
                  QStringLiteral("Arquivo de entrada \"%1\" não é um arquivo comum.").arg(path("pasta")));
