@@ -151,8 +151,8 @@ private slots:
             << "Arquivo BINÁRIO de postos" << 6400;
         QTest::newRow("postos to-text")
             << QStringList{"postos", "to-text", "IN", "OUT"}
-            << QByteArray::fromStdString(std::string(12, 'A') + int32LE(1234) + int32LE(1))
-            << "Arquivo TEXTO de postos" << 29;
+            << QByteArray::fromStdString(std::string(12, 'A') + int32LE(1234) + int32LE(2001))
+            << "Arquivo TEXTO de postos" << 32;
         QTest::newRow("vazoes to-bin")
             << QStringList{"vazoes", "to-bin", "--stations=320", "IN", "OUT"} << kVazoes
             << "Arquivo BINÁRIO de vazões" << 15360;
@@ -398,10 +398,6 @@ private slots:
             << QStringList{"vazoes", "plot", "IN", "321", "OUT.png", "--stations", "320"} << "321";
         QTest::newRow("plot, no chart format")
             << QStringList{"vazoes", "plot", "IN", "2", "OUT", "--stations", "320"} << ".png";
-        QTest::newRow("plot with names")
-            << QStringList{"vazoes",     "plot", "IN",       "2", "OUT.png",
-                           "--stations", "320",  "--postos", "IN"}
-            << "--postos";
     }
     void seriesCommands_data() {
         QTest::addColumn<QStringList>("args");

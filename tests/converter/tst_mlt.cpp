@@ -84,7 +84,8 @@ private slots:
         QTest::newRow("twelfth field missing")
             << two + "\r\n" + two.left(70)
             << lineError(2, QStringLiteral("Valor de vazão do mês 12 inválido."));
-        QTest::newRow("twelfth cut short is what is there") << two.left(70) + "  7" << QString();
+        QTest::newRow("twelfth cut short")
+            << two.left(70) + "  7" << lineError(1, QStringLiteral("Valor de vazão do mês 12 inválido."));
         QTest::newRow("negative month 1")
             << QByteArray("  2     -1") + two.mid(10)
             << lineError(1, QStringLiteral("Valor de vazão do mês 1 negativo."));

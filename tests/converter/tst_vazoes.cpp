@@ -115,8 +115,11 @@ private slots:
         QTest::newRow("twelfth missing")
             << 320 << QByteArray::fromStdString(line(1, 1931)).left(74)
             << lineError(1, QStringLiteral("Valor de vazão do mês 12 inválido."));
-        QTest::newRow("twelfth cut short is what is there")
-            << 320 << QByteArray::fromStdString(line(1, 1931)).left(74) + "  7" << QString();
+        // A field must lie wholly inside its line: the one cut short is the damaged one.
+        QTest::newRow("twelfth cut short")
+            << 320 << QByteArray::fromStdString(line(1, 1931)).left(74) + "  7"
+            << QStringLiteral("Erro no arquivo texto \"VAZOES.txt\", linha 1. Valor de vazão do mês "
+                              "12 inválido.");
         QTest::newRow("empty text") << 320 << QByteArray() << QString();
     }
     void textErrors() {
@@ -131,9 +134,10 @@ private slots:
         }
     }
 
-    void cutShortFieldAndReplacedLine() {
+    void replacedLine() {
         const std::string first = line(2, 1931);
-        const std::string second = line(2, 1931, months({5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5})) + "  7";
+        const std::string second =
+            line(2, 1931, months({5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5})) + "     7";
         const ConvResult r = vazoesTextToBin(first + "\r\n" + second, 320, "V");
         QVERIFY(r.ok());
         QCOMPARE(int32At(r.output, 0 * 320 + 1), 5);
@@ -174,7 +178,7 @@ private slots:
         QTest::newRow("too wide: the first in output order")
             << 320 << QByteArray::fromStdString(int32Records(wide)) << QByteArray()
             << QStringLiteral(
-                   "Valor -100000 do posto 2, ano 1931, mês 2 não cabe no arquivo texto.");
+                   "Valor -100000 do posto 2, ano 1931, mês 2 negativo não cabe no arquivo texto.");
         // Every width a value and a station can have, in the 600-station horizon.
         std::vector<std::int32_t> widths(7200, 0);
         const std::int32_t samples[12] = {7,    10,    99,    100,    999,    1000,
@@ -191,11 +195,12 @@ private slots:
         std::vector<std::int32_t> negative(3840, 0);
         negative[2 * 320] = -99999;
         negative[3 * 320] = -5;
-        QTest::newRow("negatives that fit")
+        // The text takes no negative value back: refused rather than written.
+        QTest::newRow("negatives that fit the columns")
             << 320 << QByteArray::fromStdString(int32Records(negative))
-            << QByteArray("  1 1931    00    00-99999    -5    00    00    00    00    00    00    "
-                          "00    00\r\n")
-            << QString();
+            << QByteArray()
+            << QStringLiteral("Valor -99999 do posto 1, ano 1931, mês 3 negativo não cabe no "
+                              "arquivo texto.");
     }
     void binaryToText() {
         QFETCH(int, numPostos);

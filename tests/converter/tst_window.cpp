@@ -290,10 +290,10 @@ private slots:
             << "Arquivo BINÁRIO de postos" << 12000;
         QTest::newRow("Postos_BinToText")
             << "p" << 1
-            << QByteArray::fromStdString(std::string(12, 'N') + int32LE(1001) + int32LE(5))
+            << QByteArray::fromStdString(std::string(12, 'N') + int32LE(1001) + int32LE(2005))
             << "Salvar arquivo TEXTO de postos"
             << "POSTOS(*.*)|*.*"
-            << "Arquivo TEXTO de postos" << 29;
+            << "Arquivo TEXTO de postos" << 32;
         QTest::newRow("Vazoes_TextToBin")
             << "v" << 0 << vazoes << "Salvar arquivo BINÁRIO de vazões"
             << "VAZOES.DAT(*.*)|*.*"
@@ -387,7 +387,7 @@ private slots:
         QVERIFY(dialogs.boxes().isEmpty());
     }
 
-    void seriesReadFailureChangesNothing_data() {
+    void seriesReadFailureClearsThePage_data() {
         QTest::addColumn<QString>("mltBytes");
         QTest::addColumn<bool>("operation"); // the horizon of 320 checked before the press
         QTest::addColumn<QString>("message");
@@ -401,7 +401,7 @@ private slots:
                "bytes, que não são um bloco de 15360 bytes (320 postos). O tamanho é o do bloco de "
                "600 postos.";
     }
-    void seriesReadFailureChangesNothing() {
+    void seriesReadFailureClearsThePage() {
         QFETCH(QString, mltBytes);
         QFETCH(bool, operation);
         QFETCH(QString, message);

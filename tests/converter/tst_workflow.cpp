@@ -232,7 +232,10 @@ private slots:
         d.confirmAnswers << true;
         QCOMPARE(runConversion(d, path("POSTOS"), postosToBin()), Outcome::Failed);
         QCOMPARE(d.events.last().kind, QStringLiteral("error"));
-        QCOMPARE(d.events.last().text, QStringLiteral("'1x09' is not a valid integer value"));
+        QCOMPARE(d.events.last().text,
+                 QStringLiteral("Erro no arquivo texto \"%1\", linha 2. '1x09' is not a valid "
+                                "integer value")
+                     .arg(path("POSTOS")));
         QCOMPARE(QFile::exists(path("POSTOS.DAT")), outputExists);
         if (outputExists)
             QCOMPARE(readBytes(path("POSTOS.DAT")), kOld);
