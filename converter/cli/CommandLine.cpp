@@ -199,7 +199,8 @@ QString helpText() {
         "                 [--to ANO] [--mlt ARQUIVO [--mlt-text]] [--postos ARQUIVO\n"
         "                 [--postos-text]] [--force]   estatísticas por posto e mês (CSV)\n"
         "  torvane vazoes plot ENTRADA POSTO SAIDA --stations 320|600 [--text]\n"
-        "                 [--from ANO] [--to ANO] [--mlt ARQUIVO [--mlt-text]] [--force]\n"
+        "                 [--from ANO] [--to ANO] [--mlt ARQUIVO [--mlt-text]]\n"
+        "                 [--postos ARQUIVO [--postos-text]] [--force]\n"
         "                 gráficos do posto em SAIDA .png, .svg ou .pdf\n"
         "  torvane energiaf to-text ENTRADA SAIDA [--force]   ENERGIAF (NEWAVE) em texto\n"
         "  torvane energia filter  ENTRADA SAIDA [--force]   filtra ENERGIA (DECOMP)\n"
@@ -212,8 +213,9 @@ QString helpText() {
         "             para postos vale 600 se omitido\n"
         "  --force    substitui SAIDA se já existir\n"
         "  --text, --mlt-text, --postos-text  o arquivo é texto (senão, binário)\n"
-        "  --from, --to  período; por padrão de 1931 ao último ano com dezembro\n"
-        "             diferente de 0 de cada posto\n"
+        "  --from, --to  período; por padrão do primeiro ano com vazão diferente de 0\n"
+        "             ao último ano com dezembro diferente de 0 de cada posto, ou os\n"
+        "             anos do posto no arquivo de --postos\n"
         "  --         o que segue não é opção (para um nome que começa com \"-\")\n"
         "\n"
         "As opções do Qt (-platform, -style, -stylesheet, -qwindowgeometry...) sem\n"
@@ -245,13 +247,22 @@ struct Options {
     bool version = false;
 };
 
-// The argument as the user wrote it for an unknown option QCommandLineParser names bare.
+// The argument as the user wrote it for an unknown option QCommandLineParser names bare: a
+// long one without its value, or the whole of a single-dash argument (QCommandLineParser reads
+// "-dash.txt" as the letters -d -a -s ..., and names only the first it does not know).
 QString spelledOption(const QStringList& arguments, const QString& name) {
     for (const QString& arg : arguments) {
         if (arg == QLatin1String("--"))
             break;
         if (arg == QLatin1String("--") + name || arg.startsWith(QLatin1String("--") + name + '='))
             return arg.section(QLatin1Char('='), 0, 0);
+    }
+    for (const QString& arg : arguments) {
+        if (arg == QLatin1String("--"))
+            break;
+        if (arg.size() > 1 && arg.startsWith(QLatin1Char('-')) &&
+            !arg.startsWith(QLatin1String("--")) && arg.mid(1).contains(name))
+            return arg;
     }
     return QLatin1Char('-') + name;
 }
@@ -274,11 +285,22 @@ std::optional<Options> parse(const QStringList& arguments, QString& error) {
         {help, version, force, stations, text, from, to, mlt, mltText, postos, postosText});
     if (!parser.parse(QStringList{QStringLiteral("torvane")} + arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        error = unknown.isEmpty() ? parser.errorText()
-                                  : QStringLiteral("opção desconhecida \"%1\".")
-                                        .arg(spelledOption(arguments, unknown.constFirst()));
+        error = unknown.isEmpty()
+                    ? parser.errorText()
+                    : QStringLiteral("opção desconhecida \"%1\"; um nome de arquivo que começa "
+                                     "com \"-\" vai depois de \"--\".")
+                          .arg(spelledOption(arguments, unknown.constFirst()));
         return std::nullopt;
     }
+    // An option given twice would leave one of its values unheard.
+    const QStringList given = parser.optionNames();
+    for (qsizetype i = 0; i < given.size(); ++i)
+        if (given.indexOf(given.at(i), i + 1) > 0) {
+            error = QStringLiteral("opção \"%1%2\" dada mais de uma vez.")
+                        .arg(given.at(i).size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
+                             given.at(i));
+            return std::nullopt;
+        }
     Options options;
     options.positional = parser.positionalArguments();
     options.force = parser.isSet(force);
@@ -356,8 +378,6 @@ int runSeriesCommand(const Options& o, PlotRenderer renderer) {
         return kExitUsage;
     if (!o.stations)
         return usageError(QStringLiteral("--stations 320|600 é obrigatório para vazoes."));
-    if (plot && !o.postos.isEmpty())
-        return usageError(QStringLiteral("--postos não se aplica a vazoes plot."));
     const int numPostos = *o.stations;
     int posto = 0;
     std::optional<ChartFormat> format;
@@ -380,13 +400,13 @@ int runSeriesCommand(const Options& o, PlotRenderer renderer) {
         const std::optional<SeriesData> data = readSeries(dialogs, files, numPostos);
         if (!data)
             return std::nullopt;
-        if (o.to) {
-            const QString beyond = periodBeyondFile(*data, input, *o.to);
+        for (const QString& beyond :
+             {o.from ? periodStartBeyondFile(*data, input, *o.from) : QString(),
+              o.to ? periodBeyondFile(*data, input, *o.to) : QString()})
             if (!beyond.isEmpty()) {
                 dialogs.message(BoxKind::Warning, beyond);
                 return std::nullopt;
             }
-        }
         const InflowHistory& history = data->history;
         if (!plot)
             return QByteArray::fromStdString(statsCsv(
@@ -398,7 +418,7 @@ int runSeriesCommand(const Options& o, PlotRenderer renderer) {
                 QStringLiteral("Posto %1 sem vazões no arquivo \"%2\".").arg(posto).arg(input));
             return std::nullopt;
         }
-        Period period = defaultPeriod(history, posto);
+        Period period = defaultPeriod(history, posto, data->names ? &*data->names : nullptr);
         period.from = o.from.value_or(period.from);
         period.to = o.to.value_or(period.to);
         if (period.years() == 0) {
@@ -421,6 +441,11 @@ int runSeriesCommand(const Options& o, PlotRenderer renderer) {
                         : QStringLiteral("Arquivo de estatísticas de vazões"));
     return outcome == Outcome::Succeeded ? kExitOk : kExitFailure;
 }
+
+// The file kinds a command begins with.
+const QStringList kFileKinds = {QStringLiteral("postos"), QStringLiteral("vazoes"),
+                                QStringLiteral("mlt"), QStringLiteral("energiaf"),
+                                QStringLiteral("energia")};
 
 bool isSeriesCommand(const QStringList& pos) {
     return pos.size() >= 2 && pos[0] == QLatin1String("vazoes") &&
@@ -458,6 +483,8 @@ int runCommandLine(const QStringList& arguments, PlotRenderer renderer) {
     if (!options->seriesOptions.isEmpty())
         return usageError(QStringLiteral("%1 só se aplica a vazoes stats e vazoes plot.")
                               .arg(options->seriesOptions.constFirst()));
+    if (!pos.isEmpty() && !kFileKinds.contains(pos[0]))
+        return usageError(QStringLiteral("tipo desconhecido \"%1\".").arg(pos[0]));
     if (pos.size() != 4)
         return usageError(QStringLiteral("esperados TIPO DIREÇÃO ENTRADA SAIDA."));
     if (pos[2].isEmpty() || pos[3].isEmpty())

@@ -31,5 +31,7 @@ ConvResult mltBinToText(std::string_view binary, int numPostos, TabMlt& tab,
 // What an MLT binary must be before it is read: one whole block, or nothing.
 std::optional<Failure> checkMltBinary(std::string_view binary, int numPostos,
                                       std::string_view pathForMessages);
+std::optional<Failure> checkMltBinarySize(std::uint64_t size, int numPostos,
+                                          std::string_view pathForMessages);
 
 } // namespace Torvane

@@ -17,9 +17,17 @@ std::string tooWide(std::int64_t value, std::int64_t posto) {
            " não cabe no arquivo texto.";
 }
 
+std::string tooNarrow(std::int64_t value, std::int64_t posto, const char* field, int first,
+                      int last) {
+    return "Valor " + decimal(value) + " do posto " + decimal(posto) + " (" + field +
+           ", colunas " + decimal(first) + " a " + decimal(last) +
+           ") tem menos de 4 caracteres e não volta do arquivo texto.";
+}
+
 } // namespace
 
 ConvResult postosTextToBin(std::string_view text, int numPostos, std::string_view pathForMessages) {
+    text = textContent(text);
     std::string out;
     out.reserve(std::size_t(numPostos) * kPostoRecordSize);
     LineReader lines(text);
@@ -27,11 +35,16 @@ ConvResult postosTextToBin(std::string_view text, int numPostos, std::string_vie
     std::optional<std::string_view> line = text.empty() ? std::string_view() : lines.next();
     int lineNumber = 1;
     std::int64_t next = 1;
+    // A field that is no integer, or that the line ends inside of: the platform's text, after
+    // the file and the line.
+    const auto notInteger = [&](int first, int last) {
+        return ConvResult::platformError(lineError(
+            pathForMessages, lineNumber, notValidInteger(columns(*line, first, last))));
+    };
     for (; line; line = lines.next(), lineNumber = lines.lineNumber()) {
-        const std::string_view stationField = columns(*line, 1, 4);
-        const auto station = parseInteger(stationField);
+        const auto station = parseField(*line, 1, 4);
         if (!station)
-            return ConvResult::platformError(notValidInteger(stationField));
+            return notInteger(1, 4);
         // A number below the next position would have to go back over written records.
         if (*station < next)
             return ConvResult::warning("Erro no arquivo texto \"" + std::string(pathForMessages) +
@@ -41,14 +54,12 @@ ConvResult postosTextToBin(std::string_view text, int numPostos, std::string_vie
             appendBlankRecord(out);
 
         const std::string_view name = columns(*line, 7, 18);
-        const std::string_view firstField = columns(*line, 21, 24);
-        const auto first = parseInteger(firstField);
+        const auto first = parseField(*line, 21, 24);
         if (!first)
-            return ConvResult::platformError(notValidInteger(firstField));
-        const std::string_view secondField = columns(*line, 27, 30);
-        const auto second = parseInteger(secondField);
+            return notInteger(21, 24);
+        const auto second = parseField(*line, 27, 30);
         if (!second)
-            return ConvResult::platformError(notValidInteger(secondField));
+            return notInteger(27, 30);
 
         // A short line's name is completed with blanks, as in a blank record.
         out.append(name);
@@ -62,10 +73,21 @@ ConvResult postosTextToBin(std::string_view text, int numPostos, std::string_vie
     return ConvResult::success(std::move(out));
 }
 
-ConvResult postosBinToText(std::string_view binary) {
+std::optional<Failure> checkPostosBinarySize(std::uint64_t size, std::string_view path) {
+    if (size % kPostoRecordSize != 0)
+        return Failure{FailureKind::PlatformError,
+                       partialBinaryError(path, size, "um número inteiro de registros de 20 bytes")};
+    return std::nullopt;
+}
+
+std::optional<Failure> checkPostosBinary(std::string_view binary, std::string_view path) {
+    return checkPostosBinarySize(binary.size(), path);
+}
+
+ConvResult postosBinToText(std::string_view binary, std::string_view path) {
     const std::size_t records = binary.size() / kPostoRecordSize;
-    if (binary.size() % kPostoRecordSize != 0)
-        return ConvResult::platformError(kReadBeyondEnd);
+    if (auto failure = checkPostosBinary(binary, path))
+        return {{}, std::move(failure)};
     std::string out;
     out.reserve(records * 34);
     for (std::size_t k = 1; k <= records; ++k) {
@@ -77,10 +99,23 @@ ConvResult postosBinToText(std::string_view binary) {
         const auto posto = std::int64_t(k);
         if (!appendRightJustified(out, posto, 4))
             return ConvResult::warning(tooWide(posto, posto));
-        if (decimal(first).size() > 4)
+        const std::size_t firstWidth = decimal(first).size();
+        const std::size_t secondWidth = decimal(second).size();
+        if (firstWidth > 4)
             return ConvResult::warning(tooWide(first, posto));
-        if (decimal(second).size() > 4)
+        if (secondWidth > 4)
             return ConvResult::warning(tooWide(second, posto));
+        // Written unpadded, a number of fewer than 4 characters would not fill its columns 21
+        // to 24 (or 27 to 30), and the text would not read back.
+        if (firstWidth < 4)
+            return ConvResult::warning(tooNarrow(first, posto, "primeiro número", 21, 24));
+        if (secondWidth < 4)
+            return ConvResult::warning(tooNarrow(second, posto, "segundo número", 27, 30));
+        // A line end inside the name would split the line.
+        const std::string_view name(record, std::size_t(kPostoNameSize));
+        if (name.find_first_of("\r\n") != std::string_view::npos)
+            return ConvResult::warning("Nome do posto " + decimal(posto) +
+                                       " tem uma quebra de linha e não cabe no arquivo texto.");
         out += "  ";
         out.append(record, std::size_t(kPostoNameSize));
         out += "  ";

@@ -4,6 +4,8 @@
 
 #include "formats/Result.h"
 
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace Torvane {
@@ -15,7 +17,13 @@ inline constexpr int kPostoNameSize = 12;
 // A station above numPostos keeps its own position (and no padding follows it).
 ConvResult postosTextToBin(std::string_view text, int numPostos, std::string_view pathForMessages);
 
-// One line per record whose first number is not 0, every record of the file.
-ConvResult postosBinToText(std::string_view binary);
+// One line per record whose first number is not 0, every record of the file. A record whose
+// line would not read back (a number of other than 4 characters, a line end in the name) fails.
+ConvResult postosBinToText(std::string_view binary, std::string_view pathForMessages);
+
+// What a POSTOS binary must be before it is read: whole 20-byte records.
+std::optional<Failure> checkPostosBinary(std::string_view binary,
+                                         std::string_view pathForMessages);
+std::optional<Failure> checkPostosBinarySize(std::uint64_t size, std::string_view pathForMessages);
 
 } // namespace Torvane

@@ -13,7 +13,8 @@ namespace Torvane {
 InflowHistory::InflowHistory(std::string_view binary, int numPostos)
     : m_numPostos(numPostos),
       m_years(int(binary.size() / (std::size_t(12) * std::size_t(numPostos) * 4))),
-      m_values(binary.size() / 4), m_lastDecember(std::size_t(numPostos), kNoData) {
+      m_values(binary.size() / 4), m_lastDecember(std::size_t(numPostos), kNoData),
+      m_firstData(std::size_t(numPostos), kFirstYear) {
     // The binary is year, month, station; one pass in its order puts each station's history
     // in one run.
     const std::size_t stations = std::size_t(numPostos);
@@ -33,7 +34,17 @@ InflowHistory::InflowHistory(std::string_view binary, int numPostos)
                                  [](std::int32_t v) { return v != 0; }))
                 last = kNoDecember;
         }
+        if (last == kNoData)
+            continue;
+        std::size_t first = 0;
+        while (first < run && values[first] == 0)
+            ++first;
+        m_firstData[s] = kFirstYear + int(first / 12);
     }
+}
+
+int InflowHistory::firstDataYear(int posto) const {
+    return m_firstData[std::size_t(posto - 1)];
 }
 
 std::span<const std::int32_t> InflowHistory::station(int posto) const {
@@ -59,10 +70,12 @@ MltValues::MltValues(std::string_view binary, int numPostos)
 PostoNames::PostoNames(std::string_view binary) {
     const std::size_t records = binary.size() / kPostoRecordSize;
     m_names.resize(records);
+    m_years.resize(records);
     for (std::size_t k = 0; k < records; ++k) {
         const char* record = binary.data() + k * kPostoRecordSize;
         if (readInt32LE(record + kPostoNameSize) == 0)
             continue;
+        m_years[k] = {readInt32LE(record + kPostoNameSize), readInt32LE(record + kPostoNameSize + 4)};
         std::string_view name(record, kPostoNameSize);
         while (!name.empty() && name.back() == ' ')
             name.remove_suffix(1);
@@ -74,6 +87,12 @@ std::string_view PostoNames::name(int posto) const {
     if (posto < 1 || std::size_t(posto) > m_names.size())
         return {};
     return m_names[std::size_t(posto - 1)];
+}
+
+std::optional<std::pair<std::int32_t, std::int32_t>> PostoNames::years(int posto) const {
+    if (posto < 1 || std::size_t(posto) > m_years.size() || m_years[std::size_t(posto - 1)].first == 0)
+        return std::nullopt;
+    return m_years[std::size_t(posto - 1)];
 }
 
 namespace {
@@ -121,13 +140,20 @@ ReadResult<PostoNames> readPostoNames(std::string_view bytes, bool text, int num
             return failed<PostoNames>(std::move(*binary.failure));
         return {PostoNames(binary.output.view()), std::nullopt};
     }
-    if (bytes.size() % kPostoRecordSize != 0)
-        return failed<PostoNames>(Failure{FailureKind::PlatformError, kReadBeyondEnd});
+    if (auto failure = checkPostosBinary(bytes, path))
+        return failed<PostoNames>(std::move(*failure));
     return {PostoNames(bytes), std::nullopt};
 }
 
-Period defaultPeriod(const InflowHistory& history, int posto) {
-    return {kFirstYear, history.lastCompleteYear(posto)};
+Period defaultPeriod(const InflowHistory& history, int posto, const PostoNames* names) {
+    if (names)
+        if (const auto years = names->years(posto)) {
+            const Period listed{std::max(years->first, kFirstYear),
+                                std::min(years->second, history.lastYear())};
+            if (listed.years() > 0)
+                return listed;
+        }
+    return {history.firstDataYear(posto), history.lastCompleteYear(posto)};
 }
 
 namespace {
@@ -280,7 +306,7 @@ std::string statsCsv(const InflowHistory& history, std::optional<int> from, std:
     for (int posto = 1; posto <= history.numPostos(); ++posto) {
         if (!history.hasData(posto))
             continue;
-        Period period = defaultPeriod(history, posto);
+        Period period = defaultPeriod(history, posto, names);
         period.from = from.value_or(period.from);
         period.to = to.value_or(period.to);
         const auto months = monthStats(history, posto, period, mlt);

@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace Torvane {
@@ -45,6 +46,8 @@ public:
     // The last year whose December is not 0 (a file's last year is often incomplete), or the
     // file's last year when no December is.
     int lastCompleteYear(int posto) const;
+    // The first year with any value that is not 0 (1931 for a station with no data).
+    int firstDataYear(int posto) const;
 
 private:
     static constexpr int kNoData = -1;
@@ -53,6 +56,7 @@ private:
     int m_years = 0;
     std::vector<std::int32_t> m_values;
     std::vector<int> m_lastDecember; // per station: a year, kNoDecember or kNoData
+    std::vector<int> m_firstData;    // per station: the first year with data, or 1931
 };
 
 // The twelve MLT values of every station.
@@ -77,9 +81,13 @@ public:
     explicit PostoNames(std::string_view binary);
     // Empty for a station the file leaves out (no record, or a first number of 0).
     std::string_view name(int posto) const;
+    // The station's first and second numbers, its first and last years of data; nullopt for
+    // a station the file leaves out.
+    std::optional<std::pair<std::int32_t, std::int32_t>> years(int posto) const;
 
 private:
     std::vector<std::string> m_names;
+    std::vector<std::pair<std::int32_t, std::int32_t>> m_years; // (0, 0) when left out
 };
 
 // Each file as text or binary under the horizon, with the conversions' messages.
@@ -96,8 +104,10 @@ struct Period {
     int years() const { return to >= from ? to - from + 1 : 0; }
 };
 
-// 1931 to the station's last complete year.
-Period defaultPeriod(const InflowHistory& history, int posto);
+// The station's first year with any value that is not 0 to its last year whose December is
+// not 0; with names, the station's first and last years in the POSTOS instead (as far as the
+// file holds them).
+Period defaultPeriod(const InflowHistory& history, int posto, const PostoNames* names = nullptr);
 
 struct MonthStats {
     int years = 0; // every year of the period, zeros included

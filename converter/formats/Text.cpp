@@ -35,6 +35,20 @@ std::string_view columns(std::string_view line, int first, int last) {
     return line.substr(begin, std::size_t(last - first + 1));
 }
 
+std::optional<std::int32_t> parseField(std::string_view line, int first, int last) {
+    if (!reaches(line, last))
+        return std::nullopt;
+    return parseInteger(line.substr(std::size_t(first - 1), std::size_t(last - first + 1)));
+}
+
+std::string_view textContent(std::string_view text) {
+    if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    while (!text.empty() && text.back() == '\x1A')
+        text.remove_suffix(1);
+    return text;
+}
+
 ByteBuffer ByteBuffer::uninitialized(std::size_t size) {
     ByteBuffer buffer;
     if (size == 0)
@@ -114,12 +128,34 @@ std::string lineError(std::string_view path, int line, std::string_view what) {
     return s;
 }
 
+std::string partialBinaryError(std::string_view path, std::size_t size, std::string_view whole,
+                               std::string_view hint) {
+    std::string s = "Erro no arquivo binário \"";
+    s += path;
+    s += "\": ";
+    s += kReadBeyondEnd;
+    s += ". O arquivo tem ";
+    appendDecimal(s, std::int64_t(size));
+    s += " bytes, que não são ";
+    s += whole;
+    s += '.';
+    if (!hint.empty()) {
+        s += ' ';
+        s += hint;
+    }
+    return s;
+}
+
+int otherHorizon(int numPostos) {
+    return numPostos == 320 ? 600 : numPostos == 600 ? 320 : 0;
+}
+
 std::optional<std::string> readMonthlyInflows(std::string_view line, int firstColumn,
                                               std::string_view path, int lineNumber,
                                               std::int32_t (&values)[12]) {
     for (int m = 1; m <= 12; ++m) {
         const int first = firstColumn + 6 * (m - 1);
-        const auto value = parseInteger(columns(line, first, first + 5));
+        const auto value = parseField(line, first, first + 5);
         if (!value)
             return lineError(path, lineNumber,
                              "Valor de vazão do mês " + decimal(m) + " inválido.");

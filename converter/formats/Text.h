@@ -30,6 +30,20 @@ private:
 // The characters of 1-based columns first..last; a line that ends earlier gives what is there.
 std::string_view columns(std::string_view line, int first, int last);
 
+// A numeric field lies wholly inside its line: true when the line reaches column last (a line
+// that ends inside the field, or before it, has no such field).
+inline bool reaches(std::string_view line, int last) {
+    return line.size() >= std::size_t(last);
+}
+
+// A decimal integer field that lies wholly inside the line (nullopt otherwise, as for any field
+// parseInteger refuses).
+std::optional<std::int32_t> parseField(std::string_view line, int first, int last);
+
+// The content of a text input: a UTF-8 byte-order mark at its start and DOS end-of-file bytes
+// (0x1A) at its end are no data.
+std::string_view textContent(std::string_view text);
+
 // A decimal integer field: leading blanks and one sign allowed; trailing blanks, empty and
 // all-blank fields, other characters and values beyond 32 bits refused.
 std::optional<std::int32_t> parseInteger(std::string_view field);
@@ -120,6 +134,14 @@ std::string decimal(std::int64_t value);
 
 // "Erro no arquivo texto "<path>", linha <n>. <what>"
 std::string lineError(std::string_view path, int line, std::string_view what);
+
+// A binary that ends inside a record or a block: "Erro no arquivo binário "<path>": Read beyond
+// end of file. O arquivo tem <size> bytes, que não são <whole>." and the hint, when given.
+std::string partialBinaryError(std::string_view path, std::size_t size, std::string_view whole,
+                               std::string_view hint = {});
+
+// "de 320 postos" / "de 600 postos"; the other horizon of numPostos (320 <-> 600, else 0).
+int otherHorizon(int numPostos);
 
 // The twelve monthly inflows of a text line, six columns each from firstColumn, into
 // values[0..11]; nullopt when all are whole numbers >= 0, otherwise the message of the first

@@ -60,10 +60,10 @@ struct Line {
 // One line as the columns give it, or its message: the checks in their order.
 std::optional<std::string> readLine(std::string_view line, int numPostos, std::string_view path,
                                     int n, Line& out) {
-    const auto posto = parseInteger(columns(line, 1, 3));
+    const auto posto = parseField(line, 1, 3);
     if (!posto || *posto < 1 || *posto > numPostos)
         return lineError(path, n, "Código de posto inválido.");
-    const auto year = parseInteger(columns(line, 5, 8));
+    const auto year = parseField(line, 5, 8);
     if (!year)
         return lineError(path, n, "Campo ano inválido.");
     if (*year < kFirstYear || *year > kLastYear)
@@ -97,6 +97,7 @@ bool readFullLine(const char* p, int numPostos, char* out, std::size_t yearValue
 } // namespace
 
 ConvResult vazoesTextToBin(std::string_view text, int numPostos, std::string_view path) {
+    text = textContent(text);
     // Values go straight to their place in the binary (year, month, station); a station-year
     // that no line gives is zeroed at the end, so every byte is written once.
     const std::size_t yearValues = std::size_t(12) * std::size_t(numPostos);
@@ -155,15 +156,53 @@ ConvResult vazoesTextToBin(std::string_view text, int numPostos, std::string_vie
     return ConvResult::success(std::move(out));
 }
 
+std::size_t vazoesYearBlockBytes(int numPostos) {
+    return std::size_t(12) * std::size_t(numPostos) * 4;
+}
+
 std::optional<Failure> checkVazoesBinary(std::string_view binary, int numPostos,
                                          std::string_view path) {
-    const std::size_t blockBytes = std::size_t(12) * std::size_t(numPostos) * 4;
-    if (binary.size() % blockBytes != 0)
-        return Failure{FailureKind::PlatformError, kReadBeyondEnd};
-    if (binary.size() / blockBytes > std::size_t(kMaxYears))
+    return checkVazoesBinarySize(binary.size(), numPostos, path);
+}
+
+std::optional<Failure> checkVazoesBinarySize(std::uint64_t size, int numPostos,
+                                             std::string_view path) {
+    const std::size_t blockBytes = vazoesYearBlockBytes(numPostos);
+    if (size % blockBytes != 0) {
+        const int other = otherHorizon(numPostos);
+        std::string hint;
+        if (other != 0 && size % vazoesYearBlockBytes(other) == 0)
+            hint = "O tamanho serve ao horizonte de " + decimal(other) + " postos (" +
+                   decimal(std::int64_t(size / vazoesYearBlockBytes(other))) + " anos).";
+        return Failure{FailureKind::PlatformError,
+                       partialBinaryError(path, size,
+                                          "um número inteiro de anos de " +
+                                              decimal(std::int64_t(blockBytes)) + " bytes (" +
+                                              decimal(numPostos) + " postos)",
+                                          hint)};
+    }
+    if (size / blockBytes > std::size_t(kMaxYears))
         return Failure{FailureKind::Warning,
                        "Arquivo \"" + std::string(path) + "\" tem mais de 200 anos de vazões."};
     return std::nullopt;
+}
+
+std::optional<std::string> vazoesHorizonWarning(std::size_t binarySize, int numPostos,
+                                                int thisYear, std::string_view path) {
+    const std::size_t blockBytes = vazoesYearBlockBytes(numPostos);
+    const int other = otherHorizon(numPostos);
+    if (binarySize == 0 || binarySize % blockBytes != 0 || other == 0 ||
+        binarySize % vazoesYearBlockBytes(other) != 0)
+        return std::nullopt;
+    const auto lastYear = std::int64_t(kFirstYear) + std::int64_t(binarySize / blockBytes) - 1;
+    if (lastYear <= std::int64_t(thisYear) + 1)
+        return std::nullopt;
+    const auto otherLast =
+        std::int64_t(kFirstYear) + std::int64_t(binarySize / vazoesYearBlockBytes(other)) - 1;
+    return "Aviso: o arquivo \"" + std::string(path) + "\" lido com " + decimal(numPostos) +
+           " postos traz vazões até " + decimal(lastYear) +
+           "; o horizonte pode estar errado (com " + decimal(other) + " postos iria até " +
+           decimal(otherLast) + ").";
 }
 
 ConvResult vazoesBinToText(std::string_view binary, int numPostos, std::string_view path) {
@@ -209,6 +248,12 @@ ConvResult vazoesBinToText(std::string_view binary, int numPostos, std::string_v
                     putField6(w, std::uint32_t(v));
                     continue;
                 }
+                // The text takes no negative value back: refused as one too wide is.
+                if (v < 0)
+                    return ConvResult::warning("Valor " + decimal(v) + " do posto " +
+                                               decimal(posto) + ", ano " + decimal(year) +
+                                               ", mês " + decimal(std::int64_t(m + 1)) +
+                                               " negativo não cabe no arquivo texto.");
                 std::string field;
                 if (!appendRightJustified(field, v, 6))
                     return ConvResult::warning("Valor " + decimal(v) + " do posto " +

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +29,17 @@ ConvResult vazoesBinToText(std::string_view binary, int numPostos,
 // What a VAZOES binary must be before it is read: whole year blocks, at most 200 of them.
 std::optional<Failure> checkVazoesBinary(std::string_view binary, int numPostos,
                                          std::string_view pathForMessages);
+
+std::optional<Failure> checkVazoesBinarySize(std::uint64_t size, int numPostos,
+                                             std::string_view pathForMessages);
+
+// Bytes of one year block: 12 x numPostos values.
+std::size_t vazoesYearBlockBytes(int numPostos);
+
+// A binary of binarySize bytes that fits both horizons and, read under numPostos, holds years
+// past thisYear + 1: the warning that the horizon may be wrong (the conversion still runs).
+std::optional<std::string> vazoesHorizonWarning(std::size_t binarySize, int numPostos,
+                                                int thisYear, std::string_view pathForMessages);
 
 // The whole history in one flat block (600 x 200 x 12 values). The conversions above no longer
 // need it; it stays for callers written against the table, whose overloads below ignore it.

@@ -52,7 +52,8 @@ QString QtDialogs::saveFile(const QString& title, const QString& filter) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst();
+    // A name typed without an extension takes the chosen type's.
+    return withFilterSuffix(dialog.selectedFiles().constFirst(), dialog.selectedNameFilter());
 }
 
 bool QtDialogs::openDocument(const QString& path) {

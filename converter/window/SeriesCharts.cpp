@@ -41,6 +41,16 @@ QValueAxis* flowAxis(double low, double high) {
         high = low + 1;
     axis->setRange(low, high + (high - low) * 0.05);
     axis->applyNiceNumbers();
+    // The labels are whole numbers: a step below 1 or between whole numbers would print one
+    // label twice ("0, 1, 1, 2"), so the ticks go in whole steps from a whole start.
+    const double step = (axis->max() - axis->min()) / std::max(1, axis->tickCount() - 1);
+    if (step < 1 || step != std::floor(step) || axis->min() != std::floor(axis->min())) {
+        const double wholeStep = std::max(1.0, std::ceil(step));
+        const double first = std::floor(axis->min() / wholeStep) * wholeStep;
+        const int intervals = std::max(1, int(std::ceil((axis->max() - first) / wholeStep)));
+        axis->setRange(first, first + intervals * wholeStep);
+        axis->setTickCount(intervals + 1);
+    }
     return axis;
 }
 
@@ -100,8 +110,10 @@ QChart* makeSeriesChart(const SeriesData& data, int posto, Period period,
     if (!suspects.isEmpty()) {
         marked = new QScatterSeries;
         marked->setName(QStringLiteral("Valores suspeitos"));
-        marked->setMarkerSize(9);
-        marked->setColor(QColor(0xE6, 0x7E, 0x22));
+        // A ring with nothing inside it, so that the tip of the spike it marks shows through.
+        marked->setMarkerSize(13);
+        marked->setBrush(Qt::NoBrush);
+        marked->setPen(QPen(QColor(0xE6, 0x7E, 0x22), 2));
         marked->replace(suspects);
         chart->addSeries(marked);
     }
@@ -222,16 +234,19 @@ QByteArray renderCharts(const std::vector<QChart*>& charts, ChartFormat format, 
         break;
     }
     case ChartFormat::Pdf: {
-        // One page the size of the drawing (at 96 dots per inch), the texts kept as text.
+        // An A4 page in landscape, as it prints; the drawing fills it within 10 mm margins,
+        // keeping its proportions, and its texts stay text.
         QPdfWriter pdf(&buffer);
         pdf.setResolution(96);
-        pdf.setPageSize(QPageSize(QSizeF(whole) * 72.0 / 96.0, QPageSize::Point));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
         QPainter painter;
         drawn = painter.begin(&pdf);
         if (drawn) {
-            scene.render(&painter,
-                         QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(96).size()), area);
+            const QSizeF room = pdf.pageLayout().paintRectPixels(96).size();
+            const QSizeF fitted = QSizeF(whole).scaled(room, Qt::KeepAspectRatio);
+            const QRectF target(QPointF((room.width() - fitted.width()) / 2, 0), fitted);
+            scene.render(&painter, target, area);
             drawn = painter.end();
         }
         break;

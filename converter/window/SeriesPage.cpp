@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -149,7 +150,8 @@ SeriesPage::SeriesPage(Dialogs& dialogs, std::function<int()> horizon, QWidget* 
     GRDstats->setVerticalHeaderLabels(monthNames);
     GRDstats->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GRDstats->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    GRDstats->verticalHeader()->setDefaultSectionSize(GRDstats->fontMetrics().height() + 6);
+    GRDstats->verticalHeader()->setDefaultSectionSize(GRDstats->fontMetrics().height() + 4);
+    GRDstats->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     LBLstats_note = named(
         new QLabel(QStringLiteral("* MLT distante da média do período (mais de 1 % da média e "
                                   "de 0,5 m³/s)")),
@@ -161,25 +163,26 @@ SeriesPage::SeriesPage(Dialogs& dialogs, std::function<int()> horizon, QWidget* 
     statsLayout->addWidget(GRDstats, 1);
     statsLayout->addWidget(LBLstats_note);
 
-    auto* lowerRow = new QSplitter(Qt::Horizontal);
-    lowerRow->addWidget(chartPanel(CHTprofile, LBLvalue_profile, BTNsave_profile));
-    lowerRow->addWidget(statsPanel);
-    lowerRow->setStretchFactor(0, 1);
-    lowerRow->setStretchFactor(1, 2);
-    auto* charts = new QSplitter(Qt::Vertical);
-    charts->addWidget(chartPanel(CHTseries, LBLvalue_series, BTNsave_series));
-    charts->addWidget(lowerRow);
+    // The series, the profile and the table each on a tab of their own: side by side they
+    // did not fit a 1280x720 screen (the table hid months behind a scroll bar, the charts their
+    // axis titles).
+    auto* views = named(new QTabWidget, "TABseries_views");
+    views->addTab(chartPanel(CHTseries, LBLvalue_series, BTNsave_series),
+                  QStringLiteral("Série mensal"));
+    views->addTab(chartPanel(CHTprofile, LBLvalue_profile, BTNsave_profile),
+                  QStringLiteral("Perfil sazonal"));
+    views->addTab(statsPanel, QStringLiteral("Estatísticas por mês"));
     auto* body = new QSplitter(Qt::Horizontal);
     body->addWidget(stations);
-    body->addWidget(charts);
+    body->addWidget(views);
     body->setStretchFactor(1, 1);
-    body->setSizes({160, 1000});
-    charts->setSizes({330, 330});
+    body->setSizes({130, 1000});
 
     // In a scroll area: the page's room for the charts does not become the whole window's
     // minimum, so the other pages keep their size.
     auto* content = new QWidget;
-    content->setMinimumSize(920, 600);
+    // Small enough for a 1280x720 screen with the window's heading, horizon and logo around it.
+    content->setMinimumSize(880, 400);
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(6, 6, 6, 6);
     inputs->setVerticalSpacing(2);
@@ -206,6 +209,16 @@ SeriesPage::SeriesPage(Dialogs& dialogs, std::function<int()> horizon, QWidget* 
     connect(LSTstations, &QListWidget::currentRowChanged, this, &SeriesPage::LSTstationsChange);
     connect(SPNfrom, &QSpinBox::valueChanged, this, &SeriesPage::SPNperiodChange);
     connect(SPNto, &QSpinBox::valueChanged, this, &SeriesPage::SPNperiodChange);
+    for (QLineEdit* edit : {TXTseries_v, TXTseries_p, TXTseries_m})
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            if (m_data)
+                clearShown();
+        });
+    for (RadioGroup* kind : {RGRseries_v, RGRseries_p, RGRseries_m})
+        connect(kind, &RadioGroup::itemIndexChanged, this, [this] {
+            if (m_data)
+                clearShown();
+        });
     connect(BTNsave_series, &QPushButton::clicked, this, &SeriesPage::BTNsave_seriesClick);
     connect(BTNsave_profile, &QPushButton::clicked, this, &SeriesPage::BTNsave_profileClick);
 }
@@ -228,16 +241,19 @@ void SeriesPage::BTNseek_smClick() {
 
 void SeriesPage::BTNshow_sClick() {
     if (TXTseries_v->text().isEmpty()) {
+        clearShown();
         m_dialogs.message(BoxKind::Warning, QStringLiteral("Informe o arquivo de VAZÕES."));
         return;
     }
     const SeriesFiles files{TXTseries_v->text(), RGRseries_v->itemIndex() == 0,
                             TXTseries_p->text(), RGRseries_p->itemIndex() == 0,
                             TXTseries_m->text(), RGRseries_m->itemIndex() == 0};
-    // Read before touching anything: a failed read leaves the page as it was.
+    // A failed read leaves nothing of an earlier file on the page (nor in a chart saved).
     std::optional<SeriesData> data = readSeries(m_dialogs, files, m_horizon());
-    if (!data)
+    if (!data) {
+        clearShown();
         return;
+    }
     const int previous = m_posto;
     m_data = std::move(data);
     m_files = files;
@@ -275,7 +291,8 @@ void SeriesPage::LSTstationsChange() {
     }
     m_posto = item->data(Qt::UserRole).toInt();
     if (!m_periodEdited)
-        setPeriod(defaultPeriod(m_data->history, m_posto));
+        setPeriod(defaultPeriod(m_data->history, m_posto,
+                                m_data->names ? &*m_data->names : nullptr));
     showStation();
 }
 
@@ -319,6 +336,17 @@ void SeriesPage::showStation() {
     fillTable(m_months);
     BTNsave_series->setEnabled(true);
     BTNsave_profile->setEnabled(true);
+}
+
+void SeriesPage::clearShown() {
+    m_data.reset();
+    m_filling = true;
+    LSTstations->clear();
+    m_filling = false;
+    clearStation();
+    for (QSpinBox* box : {SPNfrom, SPNto})
+        box->setEnabled(false);
+    LBLstats_note->setVisible(false);
 }
 
 void SeriesPage::clearStation() {
@@ -414,7 +442,7 @@ void SeriesPage::saveChart(bool profile) {
     const QString path =
         m_dialogs.saveFile(profile ? QStringLiteral("Salvar gráfico do perfil sazonal")
                                    : QStringLiteral("Salvar gráfico da série"),
-                           QStringLiteral("Gráfico PNG, SVG ou PDF|*.png;*.svg;*.pdf"));
+                           QStringLiteral("Gráfico PNG|*.png|Gráfico SVG|*.svg|Gráfico PDF|*.pdf"));
     if (path.isEmpty())
         return;
     const std::optional<ChartFormat> format = chartFormatOf(path);

@@ -31,6 +31,9 @@ public:
     void setNumberLocale(const QLocale& locale) { m_locale = locale; }
     // The station whose charts are shown, 0 for none.
     int currentPosto() const { return m_posto; }
+    // What was shown goes when the inputs change (the files, their formats, the horizon): it
+    // would no longer be what they hold.
+    void clearShown();
 
 private:
     void BTNseek_svClick();

@@ -94,16 +94,30 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     // The series read the horizon checked when "Mostrar" is pressed, as the conversions do.
     TSHseries = new SeriesPage(m_dialogs, [this] { return RBTplan->isChecked() ? 600 : 320; });
     PageControl1->addTab(TSHseries, QStringLiteral("Séries"));
+    // Another horizon reads the files anew: what the page showed goes.
+    connect(RBTplan, &QRadioButton::toggled, TSHseries, &SeriesPage::clearShown);
     PageControl1->setCurrentWidget(TSHvazoes);
     // The charts need more room than the conversions: the window grows the first time the
     // page is shown, within the screen.
+    // The charts need more room than the conversions: the window grows, within the screen
+    // and its frame, while the page is shown, and goes back to its size on the other pages.
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
-        if (PageControl1->currentWidget() != TSHseries || isMaximized() || isFullScreen())
+        if (isMaximized() || isFullScreen())
             return;
+        if (PageControl1->currentWidget() != TSHseries) {
+            if (m_sizeBeforeSeries.isValid() && size() == m_grownSize)
+                resize(m_sizeBeforeSeries);
+            m_sizeBeforeSeries = QSize();
+            return;
+        }
         QSize room(1200, 880);
-        if (const QScreen* s = screen())
-            room = room.boundedTo(s->availableSize());
+        if (const QScreen* s = screen()) {
+            const QSize frame = frameGeometry().size() - geometry().size();
+            room = room.boundedTo(s->availableSize() - frame);
+        }
+        m_sizeBeforeSeries = size();
         resize(size().expandedTo(room));
+        m_grownSize = size();
     });
 
     Image1 = new LogoImage(this);

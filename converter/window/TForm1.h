@@ -115,6 +115,8 @@ private:
     QPushButton* BTNenergiaf;
     QPushButton* BTNenergiadc;
     LogoImage* Image1;
+    QSize m_sizeBeforeSeries; // the size to go back to when another page is shown
+    QSize m_grownSize;
 };
 
 } // namespace Torvane

@@ -4,6 +4,9 @@
 #include "window/TForm1.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace Torvane {
 
@@ -12,9 +15,22 @@ void setUpWindowApplication() {
     QApplication::setApplicationVersion(applicationVersion());
 }
 
+bool installQtTranslations(QCoreApplication& app) {
+    auto* translator = new QTranslator(&app);
+    // qtbase_pt_BR, or qtbase_pt where only that one is installed.
+    if (!translator->load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
+                          QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
 int runWindow(int& argc, char** argv) {
     QApplication app(argc, argv);
     setUpWindowApplication();
+    installQtTranslations(app);
     QtDialogs dialogs;
     TForm1 form(dialogs);
     dialogs.setParent(&form);

@@ -7,6 +7,8 @@
 #include "workflow/Workflow.h"
 
 #include <QLocale>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace Torvane {
@@ -19,6 +21,18 @@ enum class Direction { TextToBin, BinToText };
 struct Tables {
     TabMlt mlt;
 };
+
+// The largest text input of any kind read (a VAZOES of 600 stations and 200 years is under
+// 10 MB): a text may repeat lines, so its size has no exact bound.
+inline constexpr std::uint64_t kMaxTextInputBytes = std::uint64_t(256) << 20;
+
+// An input refused by its size before it is read, larger than any valid file of its kind
+// under the horizon (text: kMaxTextInputBytes); nullopt when it may be read.
+std::optional<Failure> checkInputSize(FileKind kind, bool text, int numPostos, std::uint64_t size,
+                                      const std::string& path);
+
+// The year of the system's clock, which the warning on a VAZOES horizon measures from.
+int currentYear();
 
 // numPostos is read when the conversion runs; tables must outlive the returned definition.
 ConversionDef conversionDef(FileKind kind, Direction direction, int numPostos, Tables& tables);

@@ -29,7 +29,12 @@ public:
 
 // "POSTOS.DAT(*.*)|*.*" as a Qt name filter. "*.*" means every file, which on Linux is "*"
 // (the usual POSTOS, VAZOES and MLT have no dot).
+// Several pairs ("PNG|*.png|SVG|*.svg") become several filters; a description that names its
+// pattern already ("VAZOES.DAT(*.*)") is shown without it ("VAZOES.DAT (*)").
 QString qtFileFilter(const QString& filter);
+
+// A name chosen with no extension under a filter of one "*.ext" pattern, with that extension.
+QString withFilterSuffix(const QString& path, const QString& qtFilter);
 
 // Caption of every box, the application title.
 QString applicationTitle();

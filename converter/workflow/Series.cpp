@@ -1,6 +1,7 @@
 #include "workflow/Series.h"
 
 #include "formats/Text.h"
+#include "workflow/Conversions.h"
 
 #include <QFileInfo>
 
@@ -18,15 +19,22 @@ namespace {
 
 // The bytes of one file read by its reader, or nullopt after the message.
 template <typename T, typename Reader>
-std::optional<T> readWith(Dialogs& dialogs, const QString& path, Reader reader) {
-    InputRead input = readInput(dialogs, path);
+std::optional<T> readWith(Dialogs& dialogs, const QString& path, FileKind kind, bool text,
+                          int numPostos, Reader reader) {
+    InputRead input = readInput(dialogs, path, InputCheck::Warning,
+                                [&](std::uint64_t size, const std::string& p) {
+                                    return checkInputSize(kind, text, numPostos, size, p);
+                                });
     if (!input.bytes)
         return std::nullopt;
+    // A VAZOES binary that fits both horizons and runs past next year: read on, with a word.
+    if (kind == FileKind::Vazoes && !text)
+        if (const auto advice = vazoesHorizonWarning(input.bytes->size(), numPostos,
+                                                     currentYear(), path.toStdString()))
+            dialogs.message(BoxKind::Warning, QString::fromStdString(*advice));
     ReadResult<T> result = reader(input.bytes->view(), path.toStdString());
     if (!result.ok()) {
-        dialogs.message(result.failure->kind == FailureKind::Warning ? BoxKind::Warning
-                                                                     : BoxKind::Error,
-                        QString::fromStdString(result.failure->message));
+        showFailure(dialogs, *result.failure);
         return std::nullopt;
     }
     return std::move(result.value);
@@ -37,7 +45,7 @@ std::optional<T> readWith(Dialogs& dialogs, const QString& path, Reader reader) 
 std::optional<SeriesData> readSeries(Dialogs& dialogs, const SeriesFiles& files, int numPostos) {
     SeriesData data;
     auto history = readWith<InflowHistory>(
-        dialogs, files.vazoes, [&](std::string_view bytes, const std::string& path) {
+        dialogs, files.vazoes, FileKind::Vazoes, files.vazoesText, numPostos, [&](std::string_view bytes, const std::string& path) {
             return readVazoesHistory(bytes, files.vazoesText, numPostos, path);
         });
     if (!history)
@@ -45,7 +53,7 @@ std::optional<SeriesData> readSeries(Dialogs& dialogs, const SeriesFiles& files,
     data.history = std::move(*history);
     if (!files.postos.isEmpty()) {
         data.names = readWith<PostoNames>(
-            dialogs, files.postos, [&](std::string_view bytes, const std::string& path) {
+            dialogs, files.postos, FileKind::Postos, files.postosText, numPostos, [&](std::string_view bytes, const std::string& path) {
                 return readPostoNames(bytes, files.postosText, numPostos, path);
             });
         if (!data.names)
@@ -53,7 +61,7 @@ std::optional<SeriesData> readSeries(Dialogs& dialogs, const SeriesFiles& files,
     }
     if (!files.mlt.isEmpty()) {
         data.mlt = readWith<MltValues>(
-            dialogs, files.mlt, [&](std::string_view bytes, const std::string& path) {
+            dialogs, files.mlt, FileKind::Mlt, files.mltText, numPostos, [&](std::string_view bytes, const std::string& path) {
                 return readMltValues(bytes, files.mltText, numPostos, path);
             });
         if (!data.mlt)
@@ -106,6 +114,15 @@ QString periodBeyondFile(const SeriesData& data, const QString& vazoesPath, int 
         return {};
     return QStringLiteral("Período até %1 além do último ano do arquivo \"%2\" (%3).")
         .arg(to)
+        .arg(vazoesPath)
+        .arg(data.history.lastYear());
+}
+
+QString periodStartBeyondFile(const SeriesData& data, const QString& vazoesPath, int from) {
+    if (from <= data.history.lastYear())
+        return {};
+    return QStringLiteral("Período a partir de %1 além do último ano do arquivo \"%2\" (%3).")
+        .arg(from)
         .arg(vazoesPath)
         .arg(data.history.lastYear());
 }

@@ -49,6 +49,8 @@ Outcome saveOutput(Dialogs& dialogs, const QString& outputPath, const QStringLis
 
 // The period's end must lie within the file: the message for one that does not, else empty.
 QString periodBeyondFile(const SeriesData& data, const QString& vazoesPath, int to);
+// Likewise its start (--from past the file's last year leaves no year).
+QString periodStartBeyondFile(const SeriesData& data, const QString& vazoesPath, int from);
 
 // Both charts of a station in one file; lives where the chart library is loaded.
 using PlotRenderer = QByteArray (*)(const SeriesData& data, int posto, Period period,

@@ -12,15 +12,36 @@
 namespace Torvane {
 
 QString qtFileFilter(const QString& filter) {
-    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
-    if (bar < 0)
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() < 2)
         return filter;
-    const QString description = filter.left(bar);
-    QString pattern = filter.mid(bar + 1);
-    if (pattern == QLatin1String("*.*"))
-        pattern = QStringLiteral("*");
-    pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
-    return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts.at(i);
+        // "VAZOES.DAT(*.*)" names its pattern already; Qt adds it again, so it goes.
+        const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+        if (open > 0 && description.endsWith(QLatin1Char(')')))
+            description = description.left(open).trimmed();
+        QString pattern = parts.at(i + 1);
+        if (pattern == QLatin1String("*.*"))
+            pattern = QStringLiteral("*");
+        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString withFilterSuffix(const QString& path, const QString& qtFilter) {
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    const qsizetype open = qtFilter.lastIndexOf(QLatin1Char('('));
+    if (open < 0 || !qtFilter.endsWith(QLatin1Char(')')))
+        return path;
+    const QString pattern = qtFilter.mid(open + 1, qtFilter.size() - open - 2).trimmed();
+    if (!pattern.startsWith(QLatin1String("*.")) || pattern.contains(QLatin1Char(' ')) ||
+        pattern.indexOf(QLatin1Char('*'), 1) >= 0 || pattern.size() < 3)
+        return path;
+    return path + pattern.mid(1);
 }
 
 QString applicationTitle() {
@@ -38,6 +59,10 @@ QString overwriteQuestion(const QString& path) {
 
 QString notRegularFileMessage(const QString& path) {
     return QStringLiteral("Arquivo de saída \"%1\" não é um arquivo comum.").arg(path);
+}
+
+QString notRegularInputMessage(const QString& path) {
+    return QStringLiteral("Arquivo de entrada \"%1\" não é um arquivo comum.").arg(path);
 }
 
 bool sameFile(const QString& a, const QString& b) {
@@ -130,10 +155,6 @@ ByteBuffer readWhole(QFile& file) {
     return whole;
 }
 
-bool inputExists(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
-}
 
 } // namespace
 
@@ -159,17 +180,35 @@ std::optional<Outcome> refuseOutput(Dialogs& dialogs, const QString& outputPath,
     return std::nullopt;
 }
 
-InputRead readInput(Dialogs& dialogs, const QString& inputPath, InputCheck check) {
-    if (check == InputCheck::Warning && !inputExists(inputPath)) {
-        dialogs.message(BoxKind::Warning,
-                        QStringLiteral("Arquivo ") + inputPath + QStringLiteral(" inexistente."));
+void showFailure(Dialogs& dialogs, const Failure& failure) {
+    dialogs.message(failure.kind == FailureKind::Warning ? BoxKind::Warning : BoxKind::Error,
+                    QString::fromStdString(failure.message));
+}
+
+InputRead readInput(Dialogs& dialogs, const QString& inputPath, InputCheck check,
+                    const SizeCheck& checkSize) {
+    const QFileInfo info(inputPath);
+    if (!info.exists()) {
+        if (check == InputCheck::Warning)
+            dialogs.message(BoxKind::Warning,
+                            QStringLiteral("Arquivo ") + inputPath + QStringLiteral(" inexistente."));
+        else
+            dialogs.message(BoxKind::Error, QStringLiteral("File not found"));
         return {std::nullopt, Outcome::MissingInput};
     }
+    // A FIFO would wait for a writer for ever, a device never end, a folder has no bytes: only
+    // a regular file is ever an input, and it is refused before it is opened.
+    if (!info.isFile()) {
+        dialogs.message(BoxKind::Warning, notRegularInputMessage(inputPath));
+        return {std::nullopt, Outcome::NotRegularFile};
+    }
+    // One larger than any valid file of its kind is not read into memory first.
+    if (checkSize)
+        if (const auto failure = checkSize(std::uint64_t(info.size()), inputPath.toStdString())) {
+            showFailure(dialogs, *failure);
+            return {std::nullopt, Outcome::Failed};
+        }
     QFile input(inputPath);
-    if (!inputExists(inputPath)) {
-        dialogs.message(BoxKind::Error, QStringLiteral("File not found"));
-        return {std::nullopt, Outcome::MissingInput};
-    }
     // Unbuffered: the whole size in one read (see readWhole).
     if (!input.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         dialogs.message(
@@ -199,16 +238,17 @@ Outcome runConversion(Dialogs& dialogs, const QString& givenInput, const Convers
         return Outcome::Cancelled;
     if (const auto refused = refuseOutput(dialogs, outputPath, {inputPath}))
         return *refused;
-    InputRead input = readInput(dialogs, inputPath, def.inputCheck);
+    InputRead input = readInput(dialogs, inputPath, def.inputCheck, def.checkSize);
     if (!input.bytes)
         return input.outcome;
     const ByteBuffer& bytes = *input.bytes;
+    if (def.advise)
+        if (const auto advice = def.advise(bytes.view(), inputPath.toStdString()))
+            dialogs.message(BoxKind::Warning, QString::fromStdString(*advice));
 
     const ConvResult result = def.convert(bytes.view(), inputPath.toStdString());
     if (!result.ok()) {
-        dialogs.message(result.failure->kind == FailureKind::Warning ? BoxKind::Warning
-                                                                     : BoxKind::Error,
-                        QString::fromStdString(result.failure->message));
+        showFailure(dialogs, *result.failure);
         return Outcome::Failed;
     }
     const QString error = writeWholeFile(outputPath, result.output);

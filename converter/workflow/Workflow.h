@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -29,6 +30,13 @@ struct ConversionDef {
     QString successPrefix; // the success text before the quoted output path
     QString successSuffix = QStringLiteral(" gerado com sucesso !");
     InputCheck inputCheck = InputCheck::Warning;
+    // Refuses an input by its size before it is read (one larger than any valid file of its
+    // kind); unset: no limit.
+    std::function<std::optional<Failure>(std::uint64_t size, const std::string& inputPath)>
+        checkSize;
+    // A word of caution on the input read, shown before the conversion runs on; nullopt: none.
+    std::function<std::optional<std::string>(std::string_view input, const std::string& inputPath)>
+        advise;
     // Input bytes and the input path as the messages show it (UTF-8).
     std::function<ConvResult(std::string_view input, const std::string& inputPath)> convert;
 };
@@ -37,7 +45,7 @@ enum class Outcome {
     Succeeded,
     Cancelled,      // a file dialog was cancelled
     SameFile,       // output and input are one file
-    NotRegularFile, // the output exists and is a FIFO, a device, a socket or a folder
+    NotRegularFile, // the output exists, or the input is, a FIFO, a device, a socket or a folder
     Declined,       // the overwrite question was not answered Yes
     MissingInput,   // the input file does not exist
     Failed,         // an error of content or of the platform
@@ -56,13 +64,23 @@ struct InputRead {
     std::optional<ByteBuffer> bytes;
     Outcome outcome = Outcome::Succeeded;
 };
-InputRead readInput(Dialogs& dialogs, const QString& path, InputCheck check = InputCheck::Warning);
+// An input that is no regular file is refused before it is opened, and one that checkSize
+// refuses before it is read.
+using SizeCheck =
+    std::function<std::optional<Failure>(std::uint64_t size, const std::string& inputPath)>;
+InputRead readInput(Dialogs& dialogs, const QString& path, InputCheck check = InputCheck::Warning,
+                    const SizeCheck& checkSize = {});
+
+// The failure shown in its box: a warning or the error box.
+void showFailure(Dialogs& dialogs, const Failure& failure);
 
 // The overwrite question; LF before CR, as the users' scripts expect.
 QString overwriteQuestion(const QString& path);
 
 // The refusal of an output that exists and is not a regular file.
 QString notRegularFileMessage(const QString& path);
+// The refusal of an input that is not a regular file.
+QString notRegularInputMessage(const QString& path);
 
 // True when both paths name one existing file (same canonical path, or same device and inode).
 bool sameFile(const QString& a, const QString& b);

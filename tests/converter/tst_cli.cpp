@@ -151,8 +151,8 @@ private slots:
             << "Arquivo BINÁRIO de postos" << 6400;
         QTest::newRow("postos to-text")
             << QStringList{"postos", "to-text", "IN", "OUT"}
-            << QByteArray::fromStdString(std::string(12, 'A') + int32LE(1234) + int32LE(1))
-            << "Arquivo TEXTO de postos" << 29;
+            << QByteArray::fromStdString(std::string(12, 'A') + int32LE(1234) + int32LE(2001))
+            << "Arquivo TEXTO de postos" << 32;
         QTest::newRow("vazoes to-bin")
             << QStringList{"vazoes", "to-bin", "--stations=320", "IN", "OUT"} << kVazoes
             << "Arquivo BINÁRIO de vazões" << 15360;
@@ -185,8 +185,11 @@ private slots:
         QTest::newRow("content error")
             << QStringList{"vazoes", "to-bin", "IN", "OUT", "--stations", "320"}
             << QStringLiteral("Erro no arquivo texto \"IN\", linha 1. Código de posto inválido.\n");
-        QTest::newRow("platform error") << QStringList{"postos", "to-text", "IN", "OUT"}
-                                        << QStringLiteral("Read beyond end of file\n");
+        QTest::newRow("platform error")
+            << QStringList{"postos", "to-text", "IN", "OUT"}
+            << QStringLiteral("Erro no arquivo binário \"IN\": Read beyond end of file. O arquivo "
+                              "tem 10 bytes, que não são um número inteiro de registros de 20 "
+                              "bytes.\n");
         QTest::newRow("missing input")
             << QStringList{"mlt", "to-bin", "NADA", "OUT", "--stations", "320"}
             << QStringLiteral("Arquivo NADA inexistente.\n");
@@ -395,10 +398,6 @@ private slots:
             << QStringList{"vazoes", "plot", "IN", "321", "OUT.png", "--stations", "320"} << "321";
         QTest::newRow("plot, no chart format")
             << QStringList{"vazoes", "plot", "IN", "2", "OUT", "--stations", "320"} << ".png";
-        QTest::newRow("plot with names")
-            << QStringList{"vazoes",     "plot", "IN",       "2", "OUT.png",
-                           "--stations", "320",  "--postos", "IN"}
-            << "--postos";
     }
     void seriesCommands_data() {
         QTest::addColumn<QStringList>("args");

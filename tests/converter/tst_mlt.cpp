@@ -84,7 +84,8 @@ private slots:
         QTest::newRow("twelfth field missing")
             << two + "\r\n" + two.left(70)
             << lineError(2, QStringLiteral("Valor de vazão do mês 12 inválido."));
-        QTest::newRow("twelfth cut short is what is there") << two.left(70) + "  7" << QString();
+        QTest::newRow("twelfth cut short")
+            << two.left(70) + "  7" << lineError(1, QStringLiteral("Valor de vazão do mês 12 inválido."));
         QTest::newRow("negative month 1")
             << QByteArray("  2     -1") + two.mid(10)
             << lineError(1, QStringLiteral("Valor de vazão do mês 1 negativo."));
@@ -118,9 +119,16 @@ private slots:
         QTest::newRow("one block") << 1 << 0 << QString();
         QTest::newRow("two blocks")
             << 2 << 0 << QStringLiteral("Arquivo \"MLT.DAT\" tem mais de um bloco de MLT.");
-        QTest::newRow("a part of a block") << 0 << 400 << QStringLiteral("Read beyond end of file");
+        QTest::newRow("a part of a block")
+            << 0 << 400
+            << QStringLiteral("Erro no arquivo binário \"MLT.DAT\": Read beyond end of file. O "
+                              "arquivo tem 400 bytes, que não são um bloco de 15360 bytes (320 "
+                              "postos).");
         QTest::newRow("two blocks and a part")
-            << 2 << 4 << QStringLiteral("Read beyond end of file");
+            << 2 << 4
+            << QStringLiteral("Erro no arquivo binário \"MLT.DAT\": Read beyond end of file. O "
+                              "arquivo tem 30724 bytes, que não são um bloco de 15360 bytes (320 "
+                              "postos).");
     }
     void binaryEdges() {
         QFETCH(int, blocks);
@@ -131,7 +139,7 @@ private slots:
                          320, tab, "MLT.DAT");
         QCOMPARE(message(r), failure);
         if (!r.ok())
-            QCOMPARE(r.failure->kind, failure.startsWith(QLatin1String("Read"))
+            QCOMPARE(r.failure->kind, failure.startsWith(QLatin1String("Erro"))
                                           ? FailureKind::PlatformError
                                           : FailureKind::Warning);
     }

@@ -78,7 +78,7 @@ private slots:
         // A record whose first number is 0 is unused, whatever its name says.
         std::string withNamedUnused = bin;
         withNamedUnused.replace(2 * 20, 20, record("NOME SOBRA  ", 0, 77));
-        const ConvResult r = postosBinToText(withNamedUnused);
+        const ConvResult r = postosBinToText(withNamedUnused, "P");
         QVERIFY(r.ok());
         QCOMPARE(QByteArray::fromStdString(r.output.str()),
                  QByteArray("   1  RIO CLARO     1001  2001\r\n"
@@ -91,16 +91,25 @@ private slots:
         const ConvResult bin =
             postosTextToBin("   7xxS\xC3O JOS\xC9 I  xx1234xx5678 comentario\r\n", 320, "P");
         QVERIFY(bin.ok());
-        const ConvResult text = postosBinToText(bin.output.str());
+        const ConvResult text = postosBinToText(bin.output.str(), "P");
         QVERIFY(text.ok());
         QCOMPARE(QByteArray::fromStdString(text.output.str()),
                  QByteArray("   7  S\xC3O JOS\xC9 I    1234  5678\r\n"));
     }
 
-    void numbersAreWrittenWithoutPadding() {
-        const ConvResult r = postosBinToText(record("CURTO       ", 12, 3));
-        QCOMPARE(QByteArray::fromStdString(r.output.str()),
-                 QByteArray("   1  CURTO         12  3\r\n"));
+    // Such numbers were written unpadded, a text that to-bin then refused; the
+    // conversion now fails instead, naming the station and the field.
+    void numbersOfFewerThanFourCharactersAreRefused() {
+        const ConvResult r = postosBinToText(record("CURTO       ", 12, 2003), "P");
+        QVERIFY(!r.ok());
+        QCOMPARE(failureText(r),
+                 QStringLiteral("Valor 12 do posto 1 (primeiro número, colunas 21 a 24) tem menos "
+                                "de 4 caracteres e não volta do arquivo texto."));
+        QVERIFY(r.output.empty());
+        const ConvResult second = postosBinToText(record("CURTO       ", 1200, 3), "P");
+        QCOMPARE(failureText(second),
+                 QStringLiteral("Valor 3 do posto 1 (segundo número, colunas 27 a 30) tem menos "
+                                "de 4 caracteres e não volta do arquivo texto."));
     }
 
     void malformedNumbers_data() {
@@ -129,7 +138,10 @@ private slots:
         const ConvResult r = postosTextToBin(text.toStdString(), 320, "P");
         QVERIFY(!r.ok());
         QCOMPARE(r.failure->kind, FailureKind::PlatformError);
-        QCOMPARE(failureText(r), message);
+        // The file and the line come before the platform's text.
+        QCOMPARE(failureText(r), QStringLiteral("Erro no arquivo texto \"P\", linha %1. ")
+                                         .arg(message.contains("10x2") ? 2 : 1) +
+                                     message);
         QVERIFY(r.output.empty());
     }
 
@@ -163,7 +175,8 @@ private slots:
         QTest::newRow("empty") << QByteArray() << true << QString();
         QTest::newRow("not whole records")
             << QByteArray::fromStdString(record("UM          ", 1001, 1) + "abc") << false
-            << "Read beyond end of file";
+            << QStringLiteral("Erro no arquivo binário \"P\": Read beyond end of file. O arquivo tem 23 "
+                              "bytes, que não são um número inteiro de registros de 20 bytes.");
         QTest::newRow("first number of 5 characters")
             << QByteArray::fromStdString(kBlank + kBlank + record("TRES        ", 10000, 1))
             << false << QStringLiteral("Valor 10000 do posto 3 não cabe no arquivo texto.");
@@ -178,11 +191,11 @@ private slots:
         QFETCH(QByteArray, binary);
         QFETCH(bool, ok);
         QFETCH(QString, result);
-        const ConvResult r = postosBinToText(binary.toStdString());
+        const ConvResult r = postosBinToText(binary.toStdString(), "P");
         QCOMPARE(r.ok(), ok);
         QCOMPARE(ok ? QString::fromLatin1(r.output.str()) : failureText(r), result);
         if (!ok)
-            QCOMPARE(r.failure->kind, result.startsWith(QLatin1String("Read"))
+            QCOMPARE(r.failure->kind, result.startsWith(QLatin1String("Erro"))
                                           ? FailureKind::PlatformError
                                           : FailureKind::Warning);
     }
@@ -193,7 +206,7 @@ private slots:
         for (int k = 1; k < 10000; ++k)
             bin += kBlank;
         bin += record("LONGE       ", 1234, 1);
-        const ConvResult r = postosBinToText(bin);
+        const ConvResult r = postosBinToText(bin, "P");
         QVERIFY(!r.ok());
         QCOMPARE(failureText(r),
                  QStringLiteral("Valor 10000 do posto 10000 não cabe no arquivo texto."));
@@ -226,18 +239,19 @@ private slots:
                     b = 'X';
                 name += char(b);
             }
-            // A written line reads back only when the first number has four characters.
+            // A written line reads back only when both numbers have four characters.
             const std::int32_t first =
                 rng.bounded(2) ? rng.bounded(1000, 10000) : -rng.bounded(100, 1000);
-            const std::int32_t second = rng.bounded(-999, 10000);
+            const std::int32_t second =
+                rng.bounded(2) ? rng.bounded(1000, 10000) : -rng.bounded(100, 1000);
             bin += record(name, first, second);
         }
-        const ConvResult text = postosBinToText(bin);
+        const ConvResult text = postosBinToText(bin, "P");
         QVERIFY(text.ok());
         const ConvResult back = postosTextToBin(text.output.str(), numPostos, "P");
         QVERIFY2(back.ok(), back.ok() ? "" : back.failure->message.c_str());
         QVERIFY(back.output.str() == bin);
-        const ConvResult textAgain = postosBinToText(back.output.str());
+        const ConvResult textAgain = postosBinToText(back.output.str(), "P");
         QVERIFY(textAgain.output.str() == text.output.str());
     }
 };

@@ -199,7 +199,9 @@ private slots:
             << "vazoes" << true << QByteArray::fromStdString(vazoesText({{321, 1931, 1, 1}}))
             << "warning: Erro no arquivo texto \"F\", linha 1. Código de posto inválido.";
         QTest::newRow("VAZOES binary, part of a year")
-            << "vazoes" << false << QByteArray(15361, '\0') << "error: Read beyond end of file";
+            << "vazoes" << false << QByteArray(15361, '\0')
+            << "error: Erro no arquivo binário \"F\": Read beyond end of file. O arquivo tem 15361 "
+               "bytes, que não são um número inteiro de anos de 15360 bytes (320 postos).";
         QTest::newRow("MLT binary, two blocks")
             << "mlt" << false << QByteArray(2 * 15360, '\0')
             << "warning: Arquivo \"F\" tem mais de um bloco de MLT.";
@@ -207,9 +209,11 @@ private slots:
             << "mlt" << true << QByteArray("  1 " + QByteArray("    -1").repeated(12))
             << "warning: Erro no arquivo texto \"F\", linha 1. Valor de vazão do mês 1 negativo.";
         QTest::newRow("POSTOS binary, part of a record")
-            << "postos" << false << QByteArray(21, ' ') << "error: Read beyond end of file";
+            << "postos" << false << QByteArray(21, ' ')
+            << "error: Erro no arquivo binário \"F\": Read beyond end of file. O arquivo tem 21 "
+               "bytes, que não são um número inteiro de registros de 20 bytes.";
         QTest::newRow("POSTOS text, no number") << "postos" << true << QByteArray("   X  NOME")
-                                                << "error: '   X' is not a valid integer value";
+                                                << "error: Erro no arquivo texto \"F\", linha 1. '   X' is not a valid integer value";
     }
     void readersGiveTheConversionsMessages() {
         QFETCH(QString, file);
@@ -253,7 +257,8 @@ private slots:
         QCOMPARE(lines[1],
                  QByteArray("6;\xC9"
                             "BANO;1;2;1250,00;353,55;1000;1931;1500;1932;0;1300;4,00;\r"));
-        QCOMPARE(lines[13], QByteArray("9;\"A;B \"\"C\"\"\";1;1;0,00;;0;1931;0;1931;1;0;;\r"));
+        // The POSTOS bounds the period (1009 to 2009, as far as the file holds: 1931 to 1932).
+        QCOMPARE(lines[13], QByteArray("9;\"A;B \"\"C\"\"\";1;2;0,00;0,00;0;1931;0;1931;2;0;;\r"));
         // A period set from outside holds for every station, empty when it has no year.
         const std::string late = statsCsv(h.value, 1932, 1931, nullptr, nullptr, ".");
         QVERIFY(late.find("\r\n6;;1;0;;;;;;;0;;;\r\n") != std::string::npos);

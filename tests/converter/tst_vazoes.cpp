@@ -115,8 +115,11 @@ private slots:
         QTest::newRow("twelfth missing")
             << 320 << QByteArray::fromStdString(line(1, 1931)).left(74)
             << lineError(1, QStringLiteral("Valor de vazão do mês 12 inválido."));
-        QTest::newRow("twelfth cut short is what is there")
-            << 320 << QByteArray::fromStdString(line(1, 1931)).left(74) + "  7" << QString();
+        // A field must lie wholly inside its line: the one cut short is the damaged one.
+        QTest::newRow("twelfth cut short")
+            << 320 << QByteArray::fromStdString(line(1, 1931)).left(74) + "  7"
+            << QStringLiteral("Erro no arquivo texto \"VAZOES.txt\", linha 1. Valor de vazão do mês "
+                              "12 inválido.");
         QTest::newRow("empty text") << 320 << QByteArray() << QString();
     }
     void textErrors() {
@@ -131,9 +134,10 @@ private slots:
         }
     }
 
-    void cutShortFieldAndReplacedLine() {
+    void replacedLine() {
         const std::string first = line(2, 1931);
-        const std::string second = line(2, 1931, months({5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5})) + "  7";
+        const std::string second =
+            line(2, 1931, months({5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5})) + "     7";
         const ConvResult r = vazoesTextToBin(first + "\r\n" + second, 320, "V");
         QVERIFY(r.ok());
         QCOMPARE(int32At(r.output, 0 * 320 + 1), 5);
@@ -156,11 +160,17 @@ private slots:
                           "00999999\r\n")
             << QString();
         QTest::newRow("empty") << 320 << QByteArray() << QByteArray() << QString();
-        QTest::newRow("not whole blocks") << 320 << one + QByteArray(4, '\0') << QByteArray()
-                                          << QStringLiteral("Read beyond end of file");
+        QTest::newRow("not whole blocks")
+            << 320 << one + QByteArray(4, '\0') << QByteArray()
+            << QStringLiteral("Erro no arquivo binário \"VAZOES.DAT\": Read beyond end of file. O "
+                              "arquivo tem 15364 bytes, que não são um número inteiro de anos de "
+                              "15360 bytes (320 postos).");
         QTest::newRow("a 600-station block read under 320 is not whole")
             << 320 << QByteArray(28800, '\0') << QByteArray()
-            << QStringLiteral("Read beyond end of file");
+            << QStringLiteral("Erro no arquivo binário \"VAZOES.DAT\": Read beyond end of file. O "
+                              "arquivo tem 28800 bytes, que não são um número inteiro de anos de "
+                              "15360 bytes (320 postos). O tamanho serve ao horizonte de 600 "
+                              "postos (1 anos).");
         std::vector<std::int32_t> wide(3840, 0);
         wide[1 * 320 + 1] = -100000; // station 2, month 2: 7 characters
         wide[3 * 320 + 1] = 1000000; // station 2, month 4
@@ -168,7 +178,7 @@ private slots:
         QTest::newRow("too wide: the first in output order")
             << 320 << QByteArray::fromStdString(int32Records(wide)) << QByteArray()
             << QStringLiteral(
-                   "Valor -100000 do posto 2, ano 1931, mês 2 não cabe no arquivo texto.");
+                   "Valor -100000 do posto 2, ano 1931, mês 2 negativo não cabe no arquivo texto.");
         // Every width a value and a station can have, in the 600-station horizon.
         std::vector<std::int32_t> widths(7200, 0);
         const std::int32_t samples[12] = {7,    10,    99,    100,    999,    1000,
@@ -185,11 +195,12 @@ private slots:
         std::vector<std::int32_t> negative(3840, 0);
         negative[2 * 320] = -99999;
         negative[3 * 320] = -5;
-        QTest::newRow("negatives that fit")
+        // The text takes no negative value back: refused rather than written.
+        QTest::newRow("negatives that fit the columns")
             << 320 << QByteArray::fromStdString(int32Records(negative))
-            << QByteArray("  1 1931    00    00-99999    -5    00    00    00    00    00    00    "
-                          "00    00\r\n")
-            << QString();
+            << QByteArray()
+            << QStringLiteral("Valor -99999 do posto 1, ano 1931, mês 3 negativo não cabe no "
+                              "arquivo texto.");
     }
     void binaryToText() {
         QFETCH(int, numPostos);
@@ -201,7 +212,7 @@ private slots:
         if (r.ok())
             QCOMPARE(QByteArray::fromStdString(r.output.str()), text);
         else
-            QCOMPARE(r.failure->kind, failure.startsWith(QLatin1String("Read"))
+            QCOMPARE(r.failure->kind, failure.startsWith(QLatin1String("Erro"))
                                           ? FailureKind::PlatformError
                                           : FailureKind::Warning);
     }
@@ -214,7 +225,10 @@ private slots:
         QTest::newRow("201 blocks")
             << 201 << 0 << QStringLiteral("Arquivo \"VAZOES.DAT\" tem mais de 200 anos de vazões.");
         QTest::newRow("201 blocks and a part: the read error first")
-            << 201 << 8 << QStringLiteral("Read beyond end of file");
+            << 201 << 8
+            << QStringLiteral("Erro no arquivo binário \"VAZOES.DAT\": Read beyond end of file. O "
+                              "arquivo tem 3087368 bytes, que não são um número inteiro de anos de "
+                              "15360 bytes (320 postos).");
     }
     void yearBlockLimit() {
         QFETCH(int, blocks);

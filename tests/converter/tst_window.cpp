@@ -18,6 +18,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -288,10 +290,10 @@ private slots:
             << "Arquivo BINÁRIO de postos" << 12000;
         QTest::newRow("Postos_BinToText")
             << "p" << 1
-            << QByteArray::fromStdString(std::string(12, 'N') + int32LE(1001) + int32LE(5))
+            << QByteArray::fromStdString(std::string(12, 'N') + int32LE(1001) + int32LE(2005))
             << "Salvar arquivo TEXTO de postos"
             << "POSTOS(*.*)|*.*"
-            << "Arquivo TEXTO de postos" << 29;
+            << "Arquivo TEXTO de postos" << 32;
         QTest::newRow("Vazoes_TextToBin")
             << "v" << 0 << vazoes << "Salvar arquivo BINÁRIO de vazões"
             << "VAZOES.DAT(*.*)|*.*"
@@ -385,7 +387,7 @@ private slots:
         QVERIFY(dialogs.boxes().isEmpty());
     }
 
-    void seriesReadFailureChangesNothing_data() {
+    void seriesReadFailureClearsThePage_data() {
         QTest::addColumn<QString>("mltBytes");
         QTest::addColumn<bool>("operation"); // the horizon of 320 checked before the press
         QTest::addColumn<QString>("message");
@@ -393,9 +395,13 @@ private slots:
             << "two blocks" << false << "warning: Arquivo \"%1\" tem mais de um bloco de MLT.";
         QTest::newRow("MLT missing") << "" << false << "warning: Arquivo %1 inexistente.";
         // The MLT of 600 stations under 320 is not whole blocks.
-        QTest::newRow("horizon changed") << "kept" << true << "error: Read beyond end of file";
+        QTest::newRow("horizon changed")
+            << "kept" << true
+            << "error: Erro no arquivo binário \"%1\": Read beyond end of file. O arquivo tem 28800 "
+               "bytes, que não são um bloco de 15360 bytes (320 postos). O tamanho é o do bloco de "
+               "600 postos.";
     }
-    void seriesReadFailureChangesNothing() {
+    void seriesReadFailureClearsThePage() {
         QFETCH(QString, mltBytes);
         QFETCH(bool, operation);
         QFETCH(QString, message);
@@ -411,9 +417,57 @@ private slots:
         dialogs.events.clear();
         get<QPushButton>("BTNshow_s")->click();
         QCOMPARE(dialogs.boxes(), QStringList{message.arg(path("M.bin"))});
+        // Nothing of the earlier file stays on the page, nor can be saved.
+        QCOMPARE(get<QListWidget>("LSTstations")->count(), 0);
+        QVERIFY(get<SeriesChartView>("CHTseries")->chart()->series().isEmpty());
+        QVERIFY(cell(0, 9).isEmpty());
+        QVERIFY(!get<QPushButton>("BTNsave_series")->isEnabled());
+        QVERIFY(!get<QPushButton>("BTNsave_profile")->isEnabled());
+    }
+
+    // The series page fits a 1280x720 screen without scroll bars, and the window it grew goes
+    // back to its size on the other pages.
+    void seriesPageFitsAndGivesTheRoomBack() {
+        auto* pages = get<QTabWidget>("PageControl1");
+        form->resize(640, 420);
+        pages->setCurrentIndex(1);
+        pages->setCurrentWidget(form->findChild<QWidget*>(QStringLiteral("TSHseries")));
+        QVERIFY(form->size() != QSize(640, 420));
+        pages->setCurrentIndex(1);
+        QCOMPARE(form->size(), QSize(640, 420));
+
+        form->resize(1280, 690); // a 1280x720 screen less the title bar
+        showSeries();
+        pages->setCurrentWidget(form->findChild<QWidget*>(QStringLiteral("TSHseries")));
+        get<QTabWidget>("TABseries_views")->setCurrentIndex(2);
+        QApplication::processEvents();
+        auto* scroll = form->findChild<QWidget*>(QStringLiteral("TSHseries"))
+                           ->findChild<QScrollArea*>();
+        QCOMPARE(scroll->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+        auto* table = get<QTableWidget>("GRDstats");
+        QCOMPARE(table->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
+    }
+
+    // A change of the inputs takes away what the page showed.
+    void seriesClearedWhenInputsChange() {
+        showSeries();
         QCOMPARE(get<QListWidget>("LSTstations")->count(), 2);
-        QCOMPARE(get<QListWidget>("LSTstations")->currentRow(), 1);
-        QCOMPARE(cell(0, 9), QStringLiteral("250 *"));
+        get<QLineEdit>("TXTseries_m")->setText(path("outro"));
+        QCOMPARE(get<QListWidget>("LSTstations")->count(), 0);
+        QVERIFY(!get<QPushButton>("BTNsave_series")->isEnabled());
+        showSeries();
+        QCOMPARE(get<QListWidget>("LSTstations")->count(), 2);
+        get<QRadioButton>("RBTop")->click();
+        QCOMPARE(get<QListWidget>("LSTstations")->count(), 0);
+    }
+
+    // Qt's own buttons and dialogs speak Portuguese, as the window does.
+    void qtTranslationsLoaded() {
+        QVERIFY(installQtTranslations(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Cancelar"));
     }
 
     void seriesWithoutStations() {

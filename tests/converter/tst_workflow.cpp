@@ -115,9 +115,10 @@ private slots:
         QDir().mkpath(path("pasta"));
         ScriptedDialogs d;
         d.fileAnswers << path("OUT");
-        QCOMPARE(runConversion(d, path("pasta"), postosToBin()), Outcome::MissingInput);
+        // A folder is said to be no regular file, not a missing one.
+        QCOMPARE(runConversion(d, path("pasta"), postosToBin()), Outcome::NotRegularFile);
         QCOMPARE(d.events.last().text,
-                 QStringLiteral("Arquivo %1 inexistente.").arg(path("pasta")));
+                 QStringLiteral("Arquivo de entrada \"%1\" não é um arquivo comum.").arg(path("pasta")));
     }
 
     void outputThatIsNotARegularFile_data() {
@@ -231,7 +232,10 @@ private slots:
         d.confirmAnswers << true;
         QCOMPARE(runConversion(d, path("POSTOS"), postosToBin()), Outcome::Failed);
         QCOMPARE(d.events.last().kind, QStringLiteral("error"));
-        QCOMPARE(d.events.last().text, QStringLiteral("'1x09' is not a valid integer value"));
+        QCOMPARE(d.events.last().text,
+                 QStringLiteral("Erro no arquivo texto \"%1\", linha 2. '1x09' is not a valid "
+                                "integer value")
+                     .arg(path("POSTOS")));
         QCOMPARE(QFile::exists(path("POSTOS.DAT")), outputExists);
         if (outputExists)
             QCOMPARE(readBytes(path("POSTOS.DAT")), kOld);
@@ -270,7 +274,7 @@ private slots:
         QTest::newRow("open") << "POSTOS|*.*"
                               << "POSTOS (*)";
         QTest::newRow("save") << "VAZOES.DAT(*.*)|*.*"
-                              << "VAZOES.DAT(*.*) (*)";
+                              << "VAZOES.DAT (*)";
         QTest::newRow("named pattern") << "Texto|*.txt"
                                        << "Texto (*.txt)";
     }

@@ -1,6 +1,6 @@
 // POSTOS text and binary of any bytes, under both horizons (first byte). A failed conversion
 // gives nothing to write; a text that converts gives whole records up to the horizon at least;
-// a binary whose used records hold four-character first numbers (and whose blank records are
+// a binary whose used records hold four-character numbers (and whose blank records are
 // truly blank, and one at least is used) comes back byte for byte through the text, and so
 // does such a binary made from a text.
 #include "ConverterFuzz.h"
@@ -36,7 +36,8 @@ bool representable(std::string_view binary, int numPostos) {
                 return false;
             continue;
         }
-        if (decimal(first).size() != 4 || decimal(second).size() > 4)
+        // Written unpadded, a number of other than four characters does not read back.
+        if (decimal(first).size() != 4 || decimal(second).size() != 4)
             return false;
         if (name.find_first_of("\r\n") != std::string_view::npos)
             return false;
@@ -46,7 +47,7 @@ bool representable(std::string_view binary, int numPostos) {
 }
 
 void checkBinary(std::string_view binary, int numPostos) {
-    const ConvResult text = postosBinToText(binary);
+    const ConvResult text = postosBinToText(binary, "fuzz");
     FUZZ_FAILURE_EMPTY(text);
     if (binary.size() % kPostoRecordSize != 0)
         FUZZ_CHECK(!text.ok());
@@ -65,9 +66,8 @@ void checkText(std::string_view text, int numPostos) {
         return;
     FUZZ_CHECK(bin.output.size() % kPostoRecordSize == 0);
     FUZZ_CHECK(bin.output.size() >= std::size_t(numPostos) * kPostoRecordSize);
-    // Every number came from four columns, so the text form holds them all.
-    const ConvResult again = postosBinToText(bin.output);
-    FUZZ_CHECK(again.ok());
+    // A number read from four columns may have fewer characters, which the text form refuses:
+    // checkBinary tells which binaries must come back.
     checkBinary(bin.output, numPostos);
 }
 
@@ -86,7 +86,7 @@ std::string shapedText(fuzz::Bytes& in, int numPostos) {
             name += (c == '\n' || c == '\0') ? ' ' : c;
         }
         const std::int64_t first = (step & 0x40) ? in.range(-999, -100) : in.range(1000, 9999);
-        const std::int64_t second = in.range(-999, 9999);
+        const std::int64_t second = (step & 0x08) ? in.range(-999, -100) : in.range(1000, 9999);
         text +=
             numberIn4(station) + "  " + name + "  " + numberIn4(first) + "  " + numberIn4(second);
         if (step & 0x20)
@@ -114,7 +114,7 @@ std::string shapedBinary(fuzz::Bytes& in, int numPostos) {
             bin += c == '\n' ? ' ' : c;
         }
         appendInt32LE(bin, std::int32_t((flag & 2) ? in.range(-999, -100) : in.range(1000, 9999)));
-        appendInt32LE(bin, std::int32_t(in.range(-999, 9999)));
+        appendInt32LE(bin, std::int32_t((flag & 4) ? in.range(-999, -100) : in.range(1000, 9999)));
     }
     return bin;
 }
