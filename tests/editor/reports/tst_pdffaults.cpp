@@ -62,7 +62,7 @@ public:
     bool untouched() const {
         return readFile(path("OLD.pdf")) == oldBytes() &&
                QDir(m_dir).entryList(QDir::Files | QDir::Hidden) ==
-                   QStringList({"OLD.pdf", "filler"});
+                   QStringList({"filler", "OLD.pdf"});
     }
 
 private:

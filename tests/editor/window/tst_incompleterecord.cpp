@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
