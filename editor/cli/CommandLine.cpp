@@ -14,6 +14,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QStringList>
@@ -171,6 +172,7 @@ LookupLists readLists(const Arguments& args, Dialogs& dialogs) {
 int exportCsv(const Arguments& args, Dialogs& dialogs) {
     if (refusedReportOutput(args.registry, args.output, dialogs))
         return 1;
+    noteIncompleteRecord(args.registry, Language::Portuguese);
     const LookupLists lists = readLists(args, dialogs);
     CsvExport::Source source;
     source.registryFile = args.registry;
@@ -186,6 +188,7 @@ int exportCsv(const Arguments& args, Dialogs& dialogs) {
 int printPdf(const Arguments& args, Dialogs& dialogs) {
     if (refusedReportOutput(args.registry, args.output, dialogs))
         return 1;
+    noteIncompleteRecord(args.registry, Language::Portuguese);
     AllPlantsJob job;
     job.lists = readLists(args, dialogs);
     job.locale = QLocale::system();
@@ -248,6 +251,15 @@ bool refusedReportOutput(const QString& registry, const QString& output, Dialogs
     if (!why.isEmpty())
         dialogs.message(MessageKind::Warning, why);
     return !why.isEmpty();
+}
+
+void noteIncompleteRecord(const QString& registry, Language language) {
+    const QFileInfo info(registry);
+    if (!info.isFile())
+        return; // the reading that follows says what is wrong with it
+    const QString text = incompleteRecordText(registry, info.size(), int(language));
+    if (!text.isEmpty())
+        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
 }
 
 std::optional<int> runCommandLine(int argc, char** argv) {

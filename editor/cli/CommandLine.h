@@ -2,10 +2,12 @@
 // The reports from a script: --export-csv, --print-pdf, --config, --help, --version; and the
 // registry check and comparison, --check and --diff (cli/QualityCommands).
 
+#include "language/LanguageTexts.h"
+
 #include <QString>
+#include <optional>
 
 class Dialogs;
-#include <optional>
 
 // Runs the command-line modes when the first argument is one of their options (matched
 // exactly) and answers the exit status; nullopt for any other first argument, which then
@@ -21,3 +23,7 @@ QString unusableArgument(int argc, char** argv);
 // A report written over its registry would lose it; a FIFO or a device is no report file. The
 // warning is told, and true answered, when output is either.
 bool refusedReportOutput(const QString& registry, const QString& output, Dialogs& dialogs);
+
+// Every command that reads a registry calls this once for it: a size that is no whole number of
+// records is noted on stderr (the command goes on, and the trailing bytes stay as they are).
+void noteIncompleteRecord(const QString& registry, Language language);

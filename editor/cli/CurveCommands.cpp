@@ -65,6 +65,7 @@ int summary(const QStringList& args, const char* usage) {
     StderrDialogs dialogs;
     if (refusedReportOutput(names.at(0), names.at(1), dialogs))
         return 1;
+    noteIncompleteRecord(names.at(0), Language::Portuguese);
     return PlantCurves::writeSummary(names.at(0), names.at(1), QLocale::system(), dialogs) ? 0 : 1;
 }
 
@@ -92,6 +93,7 @@ int curves(const QStringList& args, const char* usage) {
         say(curveText(CurveText::SaveExtension, Language::Portuguese).arg(output));
         return 1;
     }
+    noteIncompleteRecord(registryFile, Language::Portuguese);
     QByteArray registry;
     if (!readWholeFile(registryFile, registry)) {
         dialogs.message(MessageKind::Plain, RegistryTexts::ReadProblem);

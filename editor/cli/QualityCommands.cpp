@@ -1,5 +1,6 @@
 #include "cli/QualityCommands.h"
 
+#include "cli/CommandLine.h"
 #include "cli/StderrDialogs.h"
 #include "language/LanguageTexts.h"
 #include "registry/LookupLists.h"
@@ -80,6 +81,7 @@ bool parseArguments(const QStringList& args, Arguments& out, QString& error) {
 }
 
 bool readRegistry(const QString& path, Language language, QByteArray& bytes) {
+    noteIncompleteRecord(path, language);
     if (readWholeFile(path, bytes))
         return true;
     std::fprintf(stderr, "%s\n",

@@ -24,13 +24,17 @@ QString emptyConjMaq2Cell(int row, int column) {
 } // namespace
 
 void fillEmptyRows(FormTexts& f, int sets, int polynomials) {
+    // The counts come from a record or a typed box: within 0..5 and 0..6 before any
+    // arithmetic (3 x 715827883 overflows an int), which changes no row of the grids.
+    sets = usedMachineSets(sets);
+    polynomials = usedDownstreamPolynomials(polynomials);
     const auto fill = [](GridTexts& grid, int fromRow, QString (*cell)(int, int)) {
         for (int r = std::max(0, fromRow); r < grid.rows; ++r)
             for (int c = 0; c < grid.columns; ++c)
                 grid.set(r, c, cell(r, c));
     };
     fill(f.ConjMaq1, sets, &emptyNumberedCell);
-    fill(f.ConjMaq2, 3 * std::max(0, sets), &emptyConjMaq2Cell);
+    fill(f.ConjMaq2, 3 * sets, &emptyConjMaq2Cell);
     fill(f.PolsJus, polynomials, &emptyNumberedCell);
 }
 

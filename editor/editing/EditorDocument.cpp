@@ -100,7 +100,8 @@ void EditorDocument::firstActivation(const QString& registry,
         m_registry = registry;
         m_loadedFile = registry;
         updateTitle();
-        readPlantList();
+        if (readPlantList())
+            warnIncompleteRecord();
         listByCode();
     } else {
         load(openDialogUp);
@@ -131,7 +132,8 @@ bool EditorDocument::load(const std::function<void()>& openDialogUp) {
     m_registry = chosen;
     m_loadedFile = chosen;
     updateTitle();
-    readPlantList();
+    if (readPlantList())
+        warnIncompleteRecord();
     listByCode();
     return true;
 }
@@ -148,12 +150,21 @@ bool EditorDocument::readPlantList() {
         m_placeholder.clear();
         return false;
     }
+    m_registrySize = bytes.size();
     PlantList list = plantListFromBytes(bytes);
     m_entries = std::move(list.entries);
     m_plantNames = std::move(list.plantNames);
     m_placeholder = NoPlantSelected;
     m_listIndex = -1;
     return true;
+}
+
+// Told at the load only: the scratch copy that replaces the registry after a Save keeps the
+// same trailing bytes (the store copies them as they are) and says nothing new.
+void EditorDocument::warnIncompleteRecord() {
+    const QString text = incompleteRecordText(m_registry, m_registrySize, m_lingua);
+    if (!text.isEmpty())
+        m_dialogs.message(MessageKind::Warning, text);
 }
 
 // ---------------------------------------------------------------------------------------------

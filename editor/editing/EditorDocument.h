@@ -142,6 +142,8 @@ public:
 
 private:
     bool readPlantList();
+    // A registry just loaded whose size is no whole number of records: one warning.
+    void warnIncompleteRecord();
     void clearForm();
     void write(const QString& box, const QString& text);
     void displayPlant(const QString& codeText);
@@ -183,6 +185,7 @@ private:
     QStringList m_listEntries;
     int m_listIndex = -1;
     QString m_placeholder;
+    qint64 m_registrySize = 0; // of the registry in use when its plant list was last read
     ListMode m_listMode = ListMode::ByCode;
 
     TUsinaHd m_plant;

@@ -1,5 +1,8 @@
 #include "language/LanguageTexts.h"
 
+#include "registry/PlantCodec.h"
+
+#include <QDir>
 #include <iterator>
 
 namespace {
@@ -180,6 +183,11 @@ constexpr LanguageText kMessages[] = {
     {"CsvWritten", "Arquivo CSV gerado com sucesso !", "CSV File successfully generated !"},
     {"OutputIsRegistry", "Arquivo de saída não pode ser igual ao Cadastro %1 !",
      "Output file cannot be the registry %1 !"},
+    {"IncompleteRecord",
+     "O Cadastro %1 tem %2 bytes, que não formam um número inteiro de registros de 792 bytes: "
+     "os %3 bytes finais são lidos como um registro incompleto e mantidos como estão.",
+     "The registry %1 has %2 bytes, no whole number of 792-byte records: the last %3 bytes "
+     "are read as an incomplete record and kept as they are."},
 };
 
 // Before the first activation (Lingua 0) the design's English stands.
@@ -191,6 +199,16 @@ Language languageOf(int lingua) {
 
 QString languageMessage(LanguageMessage message, int lingua) {
     return kMessages[int(message)].in(languageOf(lingua));
+}
+
+QString incompleteRecordText(const QString& registry, qint64 size, int lingua) {
+    const qint64 rest = size % RecordSize;
+    if (size <= 0 || rest == 0)
+        return {};
+    return languageMessage(LanguageMessage::IncompleteRecord, lingua)
+        .arg(QDir::toNativeSeparators(registry))
+        .arg(size)
+        .arg(rest);
 }
 
 std::array<QString, 3> sectionCaptions(int lingua) {

@@ -39,10 +39,20 @@ struct OpenDialogCaptions {
 OpenDialogCaptions openDialogTexts(Language language);
 
 // The messages of the edit and report commands.
-enum class LanguageMessage { ChangeNothingShown, Saved, Deleted, CsvWritten, OutputIsRegistry };
+enum class LanguageMessage {
+    ChangeNothingShown,
+    Saved,
+    Deleted,
+    CsvWritten,
+    OutputIsRegistry,
+    IncompleteRecord, // %1 the registry, %2 its size, %3 the bytes past the last whole record
+};
 // In Portuguese for Lingua 1, otherwise in English (the design's, before the first
 // activation).
 QString languageMessage(LanguageMessage message, int lingua);
+// The warning on a registry whose size is no whole number of 792-byte records, in the
+// language of that Lingua; empty when the size is whole.
+QString incompleteRecordText(const QString& registry, qint64 size, int lingua);
 
 // The captions of the three sections (GroupBox1..3) for a Lingua, as above.
 std::array<QString, 3> sectionCaptions(int lingua);

@@ -21,6 +21,17 @@ bool openUnbuffered(QSaveFile& file) {
     return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
 
+qint64 WholeSaveFile::writeData(const char* data, qint64 len) {
+    qint64 done = 0;
+    while (done < len) {
+        const qint64 written = QSaveFile::writeData(data + done, len - done);
+        if (written <= 0)
+            return -1;
+        done += written;
+    }
+    return done;
+}
+
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
     const auto fail = [&] {

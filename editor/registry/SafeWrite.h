@@ -7,10 +7,9 @@
 // the system's reason, and committed only when every byte is down.
 
 #include <QByteArray>
+#include <QSaveFile>
 #include <QString>
 #include <QStringList>
-
-class QSaveFile;
 
 // True when the path names something that exists and is not a regular file (a FIFO, a device,
 // a socket, a folder), through links: no output may replace it and no input is read from it.
@@ -32,3 +31,17 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
 // For streamed writers (a PDF): opens a QSaveFile unbuffered, so that every failing write is
 // seen by the file and its commit() then refuses to replace the target.
 bool openUnbuffered(QSaveFile& file);
+
+// The file a streamed writer (QPdfWriter) writes through. Opened unbuffered, and every write
+// is whole or fails: a full disk takes the bytes that fit and answers that short count
+// without an error, which the writer would not look at, and a document whose last write came
+// out short would then be committed cut. Here the rest is written again, the disk's refusal
+// then reaches the file, and commit() keeps the old file.
+class WholeSaveFile : public QSaveFile {
+public:
+    using QSaveFile::QSaveFile;
+    bool openForWriting() { return openUnbuffered(*this); }
+
+protected:
+    qint64 writeData(const char* data, qint64 len) override;
+};

@@ -26,7 +26,7 @@ LandscapeScope::~LandscapeScope() {
 }
 
 struct PrintJob::Pdf {
-    QSaveFile file;
+    WholeSaveFile file;
     std::unique_ptr<QPdfWriter> writer;
     explicit Pdf(const QString& name) : file(name) {}
 };
@@ -47,7 +47,7 @@ bool PrintJob::begin() {
             return false;
         }
         m_pdf = std::make_unique<Pdf>(name);
-        if (!openUnbuffered(m_pdf->file)) {
+        if (!m_pdf->file.openForWriting()) {
             m_error = cannotWriteText(name, m_pdf->file.errorString());
             m_pdf.reset();
             return false;
@@ -109,8 +109,13 @@ bool PrintJob::finish() {
     }
     if (m_pdf) {
         m_pdf->writer.reset(); // flushes the document's last bytes
+        // The system's reason for a write that failed ("No space left on device"): commit()
+        // refuses the file but leaves only "Unknown error" to tell.
+        const QString reason =
+            m_pdf->file.error() != QFileDevice::NoError ? m_pdf->file.errorString() : QString();
         if (!m_pdf->file.commit()) {
-            m_error = cannotWriteText(m_pdf->file.fileName(), m_pdf->file.errorString());
+            m_error = cannotWriteText(m_pdf->file.fileName(),
+                                      reason.isEmpty() ? m_pdf->file.errorString() : reason);
             return false;
         }
     }
