@@ -6,17 +6,20 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // Decided before the window's application object exists: without a display it would
+    // abort the program, and an option the window does not take is a usage error anyway.
     if (auto rc = runCommandLine(argc, argv))
         return *rc;
     QApplication app(argc, argv);
     QApplication::setApplicationName(ApplicationName);
 
     QtDialogs dialogs;
-    if (const QString bad = unusableArgument(argc, argv); !bad.isEmpty()) {
+    // Shown before the first activation, while the window's design English stands.
+    if (const QString bad = unusableArgument(argc, argv, Language::English); !bad.isEmpty()) {
         dialogs.message(MessageKind::Warning, bad);
         return 1;
     }
-    TFRMeditor window(dialogs, QCoreApplication::arguments().mid(1));
+    TFRMeditor window(dialogs, windowArguments(QCoreApplication::arguments().mid(1)));
     dialogs.setParent(&window);
     window.showMaximized();
     return app.exec();

@@ -1,5 +1,5 @@
 # cmake -DPROGRAM=... -DNAME=... [-DINCLUDE=...] -DOUTPUT=....1 -DPACKAGE_VERSION=...
-#       -DHELP2MAN=... -DGZIP=... -P manpage.cmake
+#       -DHELP2MAN=... -DGZIP=... [-DHELP_OPTION="--help ..."] -P manpage.cmake
 # The manual page of PROGRAM by help2man from its --help, with the version its --version
 # prints last. help2man would take the first word of "Velarin (quillmark) 4.0" for the
 # program's name; the page is named after the command instead.
@@ -17,7 +17,11 @@ set(include)
 if(INCLUDE)
   set(include --include=${INCLUDE})
 endif()
+if(NOT HELP_OPTION)
+  set(HELP_OPTION --help)
+endif()
 execute_process(COMMAND ${HELP2MAN} --no-info --locale=C.UTF-8 --section=1 --name=${NAME}
+                        "--help-option=${HELP_OPTION}"
                         --version-string=${CMAKE_MATCH_1} ${include} --output=${OUTPUT} ${PROGRAM}
                 COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${GZIP} -9nf ${OUTPUT} COMMAND_ERROR_IS_FATAL ANY)

@@ -1,16 +1,16 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CurveCommands.h"
+#include "cli/DeckCommand.h"
 #include "cli/QualityCommands.h"
 #include "cli/StderrDialogs.h"
-#include "language/LanguageTexts.h"
 
 #include "registry/LookupLists.h"
 #include "registry/SafeWrite.h"
 #include "reports/CsvExport.h"
 #include "reports/PrintJobs.h"
 
-#include <QCommandLineParser>
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -24,55 +24,94 @@
 
 namespace {
 
-const char* const Usage =
-    "Usage:\n"
-    "  quillmark [REGISTRY]                        open the editor window\n"
-    "  quillmark --export-csv REGISTRY OUTPUT      write the registry as CSV to OUTPUT\n"
-    "  quillmark --print-pdf REGISTRY OUTPUT [--pages FROM-TO]\n"
-    "                                              print every plant in use to the PDF OUTPUT,\n"
-    "                                              one page per plant (pages FROM to TO only)\n"
-    "  quillmark --check REGISTRY [--lang pt|en]   check every plant in use: Save's rules and\n"
-    "                                              the rules across plants\n"
-    "  quillmark --diff OLD NEW [--lang pt|en]     list what differs between two registries\n"
-    "  quillmark --curves REGISTRY CODE OUTPUT     draw the curves and figures of a plant to\n"
-    "                                              OUTPUT, a .pdf, .png or .svg file\n"
-    "  quillmark --summary REGISTRY OUTPUT         write the figures of every plant in use as\n"
-    "                                              CSV to OUTPUT\n"
-    "Options of these modes:\n"
-    "  --config FILE    read the turbine, subsystem and company names from FILE instead of\n"
-    "                   the first config.ini found beside the program, in\n"
-    "                   $XDG_CONFIG_HOME/velarin (~/.config/velarin), in /etc/xdg/velarin\n"
-    "                   or in " VELARIN_DATA_DIR "\n"
-    "  --lang pt|en     the language of --check's and --diff's texts (pt when not given)\n"
-    "  --help           show this text\n"
-    "  --version        show the program's version\n";
+void say(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+}
+
+QString usageText(Language language) {
+    return commandText(CommandText::Usage, language).arg(QStringLiteral(VELARIN_DATA_DIR));
+}
 
 QString versionText() {
     return ShortName + QStringLiteral(" (quillmark) ") + ApplicationVersion;
 }
 
-// The interface starts in Portuguese, so the sheets carry its title.
-QString portugueseTitle() {
-    return languageTitle(Language::Portuguese);
+// Qt's own options, which the window's application object takes out of the arguments
+// (QGuiApplication, QApplication and the X11 platform), with one dash or two.
+const char* const QtValueOptions[] = {"platform",
+                                      "platformpluginpath",
+                                      "platformtheme",
+                                      "plugin",
+                                      "qwindowgeometry",
+                                      "geometry",
+                                      "qwindowtitle",
+                                      "title",
+                                      "qwindowicon",
+                                      "icon",
+                                      "session",
+                                      "style",
+                                      "stylesheet",
+                                      "display",
+                                      "name",
+                                      "visual"};
+const char* const QtFlagOptions[] = {"reverse", "testability", "widgetcount",
+                                     "dograb",  "nograb",      "sync"};
+const char* const QtJoinedOptions[] = {"style=", "stylesheet=", "qmljsdebugger="};
+
+// 0: no Qt option; otherwise how many arguments it spans (the option and its value).
+int qtOptionSpan(const QString& arg) {
+    if (!arg.startsWith(u'-') || arg == u"-" || arg == u"--")
+        return 0;
+    const QString bare = arg.mid(arg.startsWith(u"--") ? 2 : 1);
+    for (const char* o : QtValueOptions)
+        if (bare == QLatin1String(o))
+            return 2;
+    for (const char* o : QtFlagOptions)
+        if (bare == QLatin1String(o))
+            return 1;
+    for (const char* o : QtJoinedOptions)
+        if (bare.startsWith(QLatin1String(o)))
+            return 1;
+    return 0;
 }
 
-enum class Mode { None, ExportCsv, PrintPdf, Help, Version };
+// True when some argument before "--" is an option that the window does not take.
+bool asksForCommandLine(const QStringList& args) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (arg == u"--")
+            return false;
+        if (const int span = qtOptionSpan(arg)) {
+            i += span - 1;
+            continue;
+        }
+        if (arg.size() > 1 && arg.startsWith(u'-'))
+            return true;
+    }
+    return false;
+}
 
-struct Arguments {
-    Mode mode = Mode::None;
-    QString registry;
-    QString output;
-    QString config;
-    bool hasPages = false;
-    int fromPage = 0;
-    int toPage = 0;
+struct ModeOption {
+    const char* name;
+    CliMode mode;
+    int names; // the file names (and codes) it takes
+};
+constexpr ModeOption Modes[] = {
+    {"--export-csv", CliMode::ExportCsv, 2},
+    {"--print-pdf", CliMode::PrintPdf, 2},
+    {"--check", CliMode::Check, 1},
+    {"--diff", CliMode::Diff, 2},
+    {"--curves", CliMode::Curves, 3},
+    {"--summary", CliMode::Summary, 2},
+    {"--help", CliMode::Help, 0},
+    {"--version", CliMode::Version, 0},
 };
 
-bool isOption(const char* arg) {
-    for (const char* o : {"--export-csv", "--print-pdf", "--config", "--help", "--version"})
-        if (std::strcmp(arg, o) == 0)
-            return true;
-    return false;
+const ModeOption* modeOption(const QString& arg) {
+    for (const ModeOption& m : Modes)
+        if (arg == QLatin1String(m.name))
+            return &m;
+    return nullptr;
 }
 
 bool parsePositive(const QString& text, int& value) {
@@ -91,76 +130,145 @@ bool parsePages(const QString& text, int& from, int& to) {
            parsePositive(text.mid(dash + 1), to) && from <= to;
 }
 
-// The whole argument list: one mode with its two names, --pages with --print-pdf only,
-// --config anywhere; false with the reason on anything else. A name that begins with "-"
-// follows "--".
-bool parseArguments(const QStringList& args, Arguments& out, QString& error) {
-    QCommandLineParser parser;
-    const QCommandLineOption exportCsv(QStringLiteral("export-csv"));
-    const QCommandLineOption printPdf(QStringLiteral("print-pdf"));
-    const QCommandLineOption help(QStringLiteral("help"));
-    const QCommandLineOption version(QStringLiteral("version"));
-    const QCommandLineOption config(QStringLiteral("config"), {}, QStringLiteral("FILE"));
-    const QCommandLineOption pages(QStringLiteral("pages"), {}, QStringLiteral("FROM-TO"));
-    parser.addOptions({exportCsv, printPdf, help, version, config, pages});
-    if (!parser.parse(QStringList{QStringLiteral("quillmark")} + args)) {
-        error = parser.errorText();
-        return false;
-    }
-    int modes = 0;
-    for (const auto& [option, mode] : {std::pair{&help, Mode::Help},
-                                       {&version, Mode::Version},
-                                       {&exportCsv, Mode::ExportCsv},
-                                       {&printPdf, Mode::PrintPdf}})
-        if (parser.isSet(*option)) {
-            out.mode = mode;
-            modes += int(parser.optionNames().count(option->names().constFirst()));
+// The language asked for, taken first so that every complaint speaks it; false when --lang
+// names another.
+bool takeLanguage(const QStringList& args, Language& language, QString& error) {
+    QString value;
+    bool given = false;
+    for (qsizetype i = 0; i < args.size() && args.at(i) != u"--"; ++i) {
+        if (args.at(i) == u"--lang" && i + 1 < args.size()) {
+            value = args.at(++i);
+            given = true;
+        } else if (args.at(i).startsWith(u"--lang=")) {
+            value = args.at(i).mid(7);
+            given = true;
+        } else if (args.at(i) == u"--config" || args.at(i) == u"--pages") {
+            ++i; // a value, whatever it looks like
         }
-    if (modes > 1) {
-        error = QStringLiteral("Only one of --export-csv, --print-pdf, --help and "
-                               "--version can be given.");
+    }
+    if (!given)
+        return true;
+    if (value != u"pt" && value != u"en") {
+        error = qualityText(QualityText::UsageLanguage, language).arg(value);
         return false;
     }
-    const QStringList names = parser.positionalArguments();
-    if (out.mode == Mode::ExportCsv || out.mode == Mode::PrintPdf) {
-        if (names.size() < 2) {
-            error = QStringLiteral("The option --") +
-                    (out.mode == Mode::ExportCsv ? QStringLiteral("export-csv")
-                                                 : QStringLiteral("print-pdf")) +
-                    QStringLiteral(" needs two file names.");
+    language = value == u"en" ? Language::English : Language::Portuguese;
+    return true;
+}
+
+// The whole argument list: one mode with its names, --config and --lang anywhere, --pages with
+// --print-pdf; false with the reason on anything else. A name that begins with "-" follows "--".
+bool parseArguments(const QStringList& args, CliArguments& out, QString& error) {
+    // The mode first too, whose usage status a complaint takes.
+    for (qsizetype i = 0; i < args.size() && args.at(i) != u"--"; ++i)
+        if (const ModeOption* m = modeOption(args.at(i)); m && out.mode == CliMode::None)
+            out.mode = m->mode;
+    if (!takeLanguage(args, out.language, error))
+        return false;
+    const Language lang = out.language;
+    QString modeName, needsMode, pages;
+    int wanted = 0;
+    bool names = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (names || arg == u"-" || !arg.startsWith(u'-')) {
+            out.names << arg;
+            continue;
+        }
+        if (arg == u"--") {
+            names = true;
+            continue;
+        }
+        if (const ModeOption* m = modeOption(arg)) {
+            if (!modeName.isEmpty()) {
+                error = modeName == arg
+                            ? commandText(CommandText::GivenTwice, lang).arg(arg)
+                            : commandText(CommandText::TwoModes, lang).arg(modeName, arg);
+                return false;
+            }
+            out.mode = m->mode;
+            modeName = arg;
+            wanted = m->names;
+            continue;
+        }
+        QString option = arg, value;
+        bool joined = false;
+        if (const qsizetype eq = arg.indexOf(u'='); eq > 2 && arg.startsWith(u"--")) {
+            option = arg.left(eq);
+            value = arg.mid(eq + 1);
+            joined = true;
+        }
+        // Without a mode the arguments were meant for the window, whose Qt options are not
+        // what went wrong.
+        if (const int span = qtOptionSpan(arg); span && out.mode == CliMode::None) {
+            i += span - 1;
+            continue;
+        }
+        if (option != u"--config" && option != u"--lang" && option != u"--pages") {
+            error = commandText(CommandText::UnknownOption, lang).arg(option);
             return false;
         }
-        out.registry = names.at(0);
-        out.output = names.at(1);
+        if (!joined) {
+            if (i + 1 >= args.size()) {
+                error = commandText(CommandText::NeedsValue, lang).arg(option);
+                return false;
+            }
+            value = args.at(++i);
+        }
+        if (needsMode.isEmpty())
+            needsMode = option;
+        if (option == u"--config")
+            out.config = value;
+        else if (option == u"--pages")
+            pages = value;
     }
-    if (names.size() > (out.registry.isNull() ? 0 : 2)) {
-        error = QStringLiteral("Unknown argument: ") + names.value(out.registry.isNull() ? 0 : 2);
+    if (modeName.isEmpty()) {
+        error = commandText(CommandText::NoMode, lang).arg(needsMode);
         return false;
     }
-    if (parser.isSet(config))
-        out.config = parser.values(config).constLast();
-    if (parser.isSet(pages)) {
-        const QString range = parser.values(pages).constLast();
-        if (!parsePages(range, out.fromPage, out.toPage)) {
-            error = QStringLiteral("--pages takes FROM-TO, two page numbers from 1 on, "
-                                   "FROM not above TO: ") +
-                    range;
+    if (out.names.size() < wanted) {
+        error = out.mode == CliMode::Check  ? qualityText(QualityText::UsageCheck, lang)
+                : out.mode == CliMode::Diff ? qualityText(QualityText::UsageDiff, lang)
+                : out.mode == CliMode::Curves
+                    ? commandText(CommandText::CurvesNames, lang)
+                    : commandText(CommandText::TwoNames, lang).arg(modeName);
+        return false;
+    }
+    if (out.names.size() > wanted) {
+        error = qualityText(QualityText::UsageArgument, lang).arg(out.names.at(wanted));
+        return false;
+    }
+    if (!pages.isNull()) {
+        if (!parsePages(pages, out.fromPage, out.toPage)) {
+            error = commandText(CommandText::PagesRange, lang).arg(pages);
+            return false;
+        }
+        if (out.mode != CliMode::PrintPdf) {
+            error = commandText(CommandText::PagesOnlyPrint, lang);
             return false;
         }
         out.hasPages = true;
     }
-    if (out.mode == Mode::None) {
-        error = QStringLiteral("--config goes with --export-csv or --print-pdf.");
-        return false;
-    }
-    if (out.hasPages && out.mode != Mode::PrintPdf) {
-        error = QStringLiteral("--pages goes with --print-pdf.");
-        return false;
-    }
     return true;
 }
 
-LookupLists readLists(const Arguments& args, Dialogs& dialogs) {
+// --check and --diff answer as diff(1) does, 2 when they cannot run; the reports 1.
+int failureStatus(CliMode mode) {
+    return mode == CliMode::Check || mode == CliMode::Diff ? 2 : 1;
+}
+
+// A usage error: the modes keep their statuses; without a mode it is 2, as for diff(1).
+int usageStatus(CliMode mode) {
+    return mode == CliMode::None ? 2 : failureStatus(mode);
+}
+
+// A file the user named must be read: the built-in lists would silently stand for it.
+bool configReadable(const QString& path) {
+    QFile file(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+}
+
+LookupLists readLists(const CliArguments& args, Dialogs& dialogs) {
     const QString path = args.config.isEmpty() ? configIniPath() : args.config;
     LookupLists lists;
     const ConfigResult config = readLookupLists(path, lists);
@@ -169,30 +277,36 @@ LookupLists readLists(const Arguments& args, Dialogs& dialogs) {
     return lists;
 }
 
-int exportCsv(const Arguments& args, Dialogs& dialogs) {
-    if (refusedReportOutput(args.registry, args.output, dialogs))
+int exportCsv(const CliArguments& args, Dialogs& dialogs) {
+    const QString& registry = args.names.at(0);
+    const QString& output = args.names.at(1);
+    if (refusedReportOutput(registry, output, dialogs, args.language))
         return 1;
-    noteIncompleteRecord(args.registry, Language::Portuguese);
+    noteIncompleteRecord(registry, args.language);
     const LookupLists lists = readLists(args, dialogs);
     CsvExport::Source source;
-    source.registryFile = args.registry;
+    source.registryFile = registry;
     source.lists = &lists;
     source.locale = QLocale::system();
-    if (!CsvExport::exportToFile(source, args.output, dialogs))
+    if (!CsvExport::exportToFile(source, output, dialogs))
         return 1;
     dialogs.message(MessageKind::Information,
-                    languageMessage(LanguageMessage::CsvWritten, int(Language::Portuguese)));
+                    languageMessage(LanguageMessage::CsvWritten, int(args.language)));
     return 0;
 }
 
-int printPdf(const Arguments& args, Dialogs& dialogs) {
-    if (refusedReportOutput(args.registry, args.output, dialogs))
+int printPdf(const CliArguments& args, Dialogs& dialogs) {
+    const QString& registry = args.names.at(0);
+    const QString& output = args.names.at(1);
+    if (refusedReportOutput(registry, output, dialogs, args.language))
         return 1;
-    noteIncompleteRecord(args.registry, Language::Portuguese);
+    noteIncompleteRecord(registry, args.language);
     AllPlantsJob job;
     job.lists = readLists(args, dialogs);
     job.locale = QLocale::system();
-    const QString title = portugueseTitle() + QStringLiteral(" - ") + args.registry;
+    // The sheets carry the headings and the title of the window in that language.
+    job.captions = sectionCaptions(int(args.language));
+    const QString title = languageTitle(args.language) + QStringLiteral(" - ") + registry;
     const QLocale locale = job.locale;
     job.footer = [title, locale] {
         return footerLine(title, QDateTime::currentDateTime(), locale);
@@ -202,15 +316,15 @@ int printPdf(const Arguments& args, Dialogs& dialogs) {
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(args.output);
+    printer.setOutputFileName(output);
     const LandscapeScope landscape(printer);
-    const PrintResult result = printAllPlantsFromFile(printer, args.registry, job, dialogs);
+    const PrintResult result = printAllPlantsFromFile(printer, registry, job, dialogs);
     switch (result.status) {
     case PrintResult::Status::Printed:
         return 0;
     case PrintResult::Status::NothingToPrint:
         dialogs.message(MessageKind::Plain,
-                        QStringLiteral("Nenhuma usina a imprimir: nenhuma página foi gerada."));
+                        commandText(CommandText::NothingToPrint, args.language));
         return 1;
     case PrintResult::Status::Failed:
         if (!result.error.isEmpty())
@@ -220,9 +334,46 @@ int printPdf(const Arguments& args, Dialogs& dialogs) {
     return 1;
 }
 
+// Qt warns on stderr that it made its own runtime folder when XDG_RUNTIME_DIR is unset, as it
+// is in a script or a service: noise in a command's output. That one warning is dropped while
+// the command line runs Qt's offscreen platform; every other goes on.
+QtMessageHandler previousHandler = nullptr;
+
+void quietRuntimeDir(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, text);
+    else
+        std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, text).toUtf8().constData());
+}
+
+// No window is opened: the offscreen platform serves with or without a display (a display
+// that cannot be reached would stop the program before it starts).
+void takeOffscreenPlatform() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousHandler = qInstallMessageHandler(quietRuntimeDir);
+}
+
 } // namespace
 
-QString unusableArgument(int argc, char** argv) {
+QStringList windowArguments(const QStringList& args) {
+    if (args.value(0) == u"--")
+        return args.mid(1);
+    QStringList out;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (const int span = qtOptionSpan(args.at(i))) {
+            i += span - 1;
+            continue;
+        }
+        out << args.at(i);
+    }
+    return out;
+}
+
+QString unusableArgument(int argc, char** argv, Language language) {
     for (int i = 1; i < argc; ++i) {
         const QByteArray bytes(argv[i]);
         if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
@@ -231,22 +382,18 @@ QString unusableArgument(int argc, char** argv) {
         for (char c : bytes)
             shown += (c & 0x80) ? QStringLiteral("\\x%1").arg(uchar(c), 2, 16, QChar(u'0'))
                                 : QString(QChar(c));
-        return QStringLiteral(
-                   "Argument %1 (\"%2\") cannot be used: its bytes are not valid text in "
-                   "the system's encoding, so no file of that name can be opened or "
-                   "written.")
-            .arg(i)
-            .arg(shown);
+        return commandText(CommandText::UnusableArgument, language).arg(i).arg(shown);
     }
     return {};
 }
 
-bool refusedReportOutput(const QString& registry, const QString& output, Dialogs& dialogs) {
+bool refusedReportOutput(const QString& registry, const QString& output, Dialogs& dialogs,
+                         Language language) {
     QString why;
     if (isSpecialFile(output))
         why = notRegularFileText(output);
     else if (sameFile(output, registry))
-        why = languageMessage(LanguageMessage::OutputIsRegistry, int(Language::Portuguese))
+        why = languageMessage(LanguageMessage::OutputIsRegistry, int(language))
                   .arg(QDir::toNativeSeparators(registry));
     if (!why.isEmpty())
         dialogs.message(MessageKind::Warning, why);
@@ -263,57 +410,90 @@ void noteIncompleteRecord(const QString& registry, Language language) {
 }
 
 std::optional<int> runCommandLine(int argc, char** argv) {
-    if (isQualityCommand(argc, argv))
-        return runQualityCommand(argc, argv, Usage);
-    if (isCurveCommand(argc, argv))
-        return runCurveCommand(argc, argv, Usage);
-    if (argc < 2 || !isOption(argv[1]))
-        return std::nullopt;
-    // A name changed on its way in would read or write another file.
-    if (const QString bad = unusableArgument(argc, argv); !bad.isEmpty()) {
-        std::fprintf(stderr, "%s\n", bad.toLocal8Bit().constData());
-        return 1;
-    }
-
-    // Taken before the application object, which would take its own options out of argv.
+    // Taken before any application object, which would take Qt's options out of argv.
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
+    if (!asksForCommandLine(args))
+        return std::nullopt;
 
-    Arguments parsed;
+    // The deck check has options of its own.
+    for (qsizetype i = 0; i < args.size() && args.at(i) != u"--"; ++i)
+        if (args.at(i) == u"--check-deck") {
+            QCoreApplication app(argc, argv);
+            QCoreApplication::setApplicationName(ApplicationName);
+            const DeckCommandOutcome outcome = runDeckCheck(args);
+            if (const QString bad = unusableArgument(argc, argv, outcome.language);
+                !bad.isEmpty()) {
+                say(bad);
+                return 2;
+            }
+            if (!outcome.message.isEmpty())
+                say(outcome.message);
+            if (outcome.usageError)
+                std::fputs(usageText(outcome.language).toUtf8().constData(), stderr);
+            return std::fwrite(outcome.output.constData(), 1, std::size_t(outcome.output.size()),
+                               stdout) == std::size_t(outcome.output.size()) &&
+                           std::fflush(stdout) == 0
+                       ? outcome.status
+                       : 2;
+        }
+
+    CliArguments parsed;
     QString error;
-    const bool understood = parseArguments(args, parsed, error);
+    if (!parseArguments(args, parsed, error)) {
+        std::fprintf(stderr, "%s\n%s", error.toUtf8().constData(),
+                     usageText(parsed.language).toUtf8().constData());
+        return usageStatus(parsed.mode);
+    }
+    switch (parsed.mode) {
+    case CliMode::Help:
+        std::fputs(usageText(parsed.language).toUtf8().constData(), stdout);
+        return 0;
+    case CliMode::Version:
+        std::fprintf(stdout, "%s\n", qPrintable(versionText()));
+        return 0;
+    default:
+        break;
+    }
+    // A name changed on its way in would read or write another file.
+    if (const QString bad = unusableArgument(argc, argv, parsed.language); !bad.isEmpty()) {
+        say(bad);
+        return failureStatus(parsed.mode);
+    }
+
     // Each mode starts no more of Qt than it uses: the sheets need Qt Gui for their fonts and
-    // the PDF writer, everything else QtCore alone. Widgets are never started here.
+    // the PDF writer, the charts Qt Widgets' graphics scene; everything else QtCore alone.
     std::unique_ptr<QCoreApplication> app;
-    if (understood && parsed.mode == Mode::PrintPdf) {
-        // No window is opened: the offscreen platform serves with or without a display
-        // (a display that cannot be reached would stop the program before it starts).
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (parsed.mode == CliMode::PrintPdf) {
+        takeOffscreenPlatform();
         app = std::make_unique<QGuiApplication>(argc, argv);
+    } else if (parsed.mode == CliMode::Curves) {
+        takeOffscreenPlatform();
+        app = std::make_unique<QApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(ApplicationName);
 
-    if (!understood) {
-        std::fprintf(stderr, "%s\n%s", error.toLocal8Bit().constData(), Usage);
-        return 1;
+    if (!parsed.config.isEmpty() && !configReadable(parsed.config)) {
+        say(commandText(CommandText::ConfigUnreadable, parsed.language)
+                .arg(QDir::toNativeSeparators(parsed.config)));
+        return failureStatus(parsed.mode);
     }
-    StderrDialogs dialogs;
+    StderrDialogs dialogs(parsed.language);
     switch (parsed.mode) {
-    case Mode::Help:
-        std::fputs(Usage, stdout);
-        return 0;
-    case Mode::Version:
-        std::fprintf(stdout, "%s\n", qPrintable(versionText()));
-        return 0;
-    case Mode::ExportCsv:
+    case CliMode::ExportCsv:
         return exportCsv(parsed, dialogs);
-    case Mode::PrintPdf:
+    case CliMode::PrintPdf:
         return printPdf(parsed, dialogs);
-    case Mode::None:
+    case CliMode::Check:
+    case CliMode::Diff:
+        return runQualityCommand(parsed);
+    case CliMode::Curves:
+    case CliMode::Summary:
+        return runCurveCommand(parsed, usageText(parsed.language));
+    default:
         break;
     }
     return 1;

@@ -1,28 +1,49 @@
 #pragma once
-// The reports from a script: --export-csv, --print-pdf, --config, --help, --version; and the
-// registry check and comparison, --check and --diff (cli/QualityCommands).
+// The editor from a script: the reports --export-csv, --print-pdf, --curves and --summary, the
+// registry check and comparison --check and --diff, --help and --version. Every mode takes
+// --config FILE and --lang pt|en; one parser reads them all (cli/CurveCommands and
+// cli/QualityCommands run their modes).
 
 #include "language/LanguageTexts.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class Dialogs;
 
-// Runs the command-line modes when the first argument is one of their options (matched
-// exactly) and answers the exit status; nullopt for any other first argument, which then
-// names the registry of the window. Creates its own application object, the least each mode
-// needs: QtCore alone for the CSV, the check, the comparison, help and version; Qt Gui for the
-// sheets, on Qt's offscreen platform unless QT_QPA_PLATFORM names another.
+enum class CliMode { None, ExportCsv, PrintPdf, Check, Diff, Curves, Summary, Help, Version };
+
+struct CliArguments {
+    CliMode mode = CliMode::None;
+    QStringList names;                        // the file names (and the plant code) in order
+    QString config;                           // --config; empty: the first config.ini found
+    Language language = Language::Portuguese; // --lang; as the window starts
+    bool hasPages = false;
+    int fromPage = 0;
+    int toPage = 0;
+};
+
+// Runs the command line when an argument asks for it: a mode's option, --config, --lang,
+// --pages, or any other argument beginning with "-" that is no option Qt takes for the window
+// (a usage error, exit status 2 when no mode is given). nullopt leaves the arguments to the
+// window. Creates its own application object, the least each mode needs: QtCore alone for the
+// CSV, the check, the comparison and the summary; Qt Gui for the sheets and the curves, on
+// Qt's offscreen platform unless QT_QPA_PLATFORM names another.
 std::optional<int> runCommandLine(int argc, char** argv);
+
+// The arguments the window reads after the application object took Qt's own options out:
+// a leading "--" and any Qt option Qt left (with its value) are dropped.
+QStringList windowArguments(const QStringList& args);
 
 // The message for the first argument whose bytes the system's encoding cannot hold as a file
 // name (it would name another file once decoded); empty when every argument can be used.
-QString unusableArgument(int argc, char** argv);
+QString unusableArgument(int argc, char** argv, Language language);
 
 // A report written over its registry would lose it; a FIFO or a device is no report file. The
 // warning is told, and true answered, when output is either.
-bool refusedReportOutput(const QString& registry, const QString& output, Dialogs& dialogs);
+bool refusedReportOutput(const QString& registry, const QString& output, Dialogs& dialogs,
+                         Language language);
 
 // Every command that reads a registry calls this once for it: a size that is no whole number of
 // records is noted on stderr (the command goes on, and the trailing bytes stay as they are).

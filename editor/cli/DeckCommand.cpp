@@ -2,11 +2,12 @@
 
 #include "tools/DeckLoad.h"
 
-#include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 
 namespace {
 
@@ -53,69 +54,108 @@ QByteArray jsonReport(const LoadedDeck& deck, const QList<Finding>& findings) {
 
 } // namespace
 
+namespace {
+
+const char* const kValueOptions[] = {"--config", "--format", "--lang",  "--stations",
+                                     "--hidr",   "--confhd", "--modif", "--exph",
+                                     "--postos", "--vazoes", "--mlt"};
+
+bool takesValue(const QString& option) {
+    for (const char* name : kValueOptions)
+        if (option == QLatin1String(name))
+            return true;
+    return false;
+}
+
+} // namespace
+
 DeckCommandOutcome runDeckCheck(const QStringList& args) {
     DeckCommandOutcome outcome;
-    QCommandLineParser parser;
-    const QCommandLineOption checkDeck(QStringLiteral("check-deck"));
-    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("text|json"));
-    const QCommandLineOption lang(QStringLiteral("lang"), {}, QStringLiteral("pt|en"));
-    const QCommandLineOption stations(QStringLiteral("stations"), {}, QStringLiteral("320|600"));
-    parser.addOptions({checkDeck, format, lang, stations});
-    for (const char* name : kFileOptions)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("F")));
-    Language language = Language::Portuguese;
-    const bool parsed = parser.parse(QStringList{QStringLiteral("quillmark")} + args);
-    if (parser.isSet(lang) && parser.value(lang) == u"en")
-        language = Language::English;
-    if (!parsed) {
-        outcome.message = parser.errorText();
+    Language& language = outcome.language;
+    // The language first, so that every complaint speaks it.
+    for (qsizetype i = 0; i + 1 < args.size() && args.at(i) != u"--"; ++i)
+        if (args.at(i) == u"--lang" && args.at(i + 1) == u"en")
+            language = Language::English;
+    const auto usage = [&](const QString& message) {
+        outcome.message = message;
+        outcome.usageError = true;
         return outcome;
-    }
-    for (const QString& name : parser.optionNames())
-        if (parser.optionNames().count(name) > 1) {
-            outcome.message = tr2(language, "A opção --%1 foi dada duas vezes.",
-                                  "The option --%1 is given twice.")
-                                  .arg(name);
-            return outcome;
+    };
+    QMap<QString, QString> values;
+    QStringList names;
+    bool onlyNames = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        QString arg = args.at(i);
+        if (onlyNames || arg == u"-" || !arg.startsWith(u'-')) {
+            names.append(arg);
+            continue;
         }
-    if (parser.isSet(lang) && parser.value(lang) != u"pt" && parser.value(lang) != u"en") {
-        outcome.message = tr2(language, "--lang aceita pt ou en, não \"%1\".",
-                              "--lang takes pt or en, not \"%1\".")
-                              .arg(parser.value(lang));
-        return outcome;
+        if (arg == u"--") {
+            onlyNames = true;
+            continue;
+        }
+        if (arg == u"--check-deck") {
+            if (values.contains(arg))
+                return usage(commandText(CommandText::GivenTwice, language).arg(arg));
+            values.insert(arg, {});
+            continue;
+        }
+        QString value;
+        bool joined = false;
+        if (const qsizetype eq = arg.indexOf(u'='); eq > 2 && arg.startsWith(u"--")) {
+            value = arg.mid(eq + 1);
+            arg = arg.left(eq);
+            joined = true;
+        }
+        if (!takesValue(arg))
+            return usage(commandText(CommandText::UnknownOption, language).arg(arg));
+        if (!joined) {
+            if (i + 1 >= args.size())
+                return usage(commandText(CommandText::NeedsValue, language).arg(arg));
+            value = args.at(++i);
+        }
+        if (values.contains(arg))
+            return usage(commandText(CommandText::GivenTwice, language).arg(arg));
+        values.insert(arg, value);
     }
-    const QString fmt = parser.isSet(format) ? parser.value(format) : QStringLiteral("text");
-    if (fmt != u"text" && fmt != u"json") {
-        outcome.message = tr2(language, "--format aceita text ou json, não \"%1\".",
-                              "--format takes text or json, not \"%1\".")
-                              .arg(fmt);
-        return outcome;
-    }
+    const QString lang = values.value(QStringLiteral("--lang"), QStringLiteral("pt"));
+    if (lang != u"pt" && lang != u"en")
+        return usage(qualityText(QualityText::UsageLanguage, language).arg(lang));
+    const QString fmt = values.value(QStringLiteral("--format"), QStringLiteral("text"));
+    if (fmt != u"text" && fmt != u"json")
+        return usage(tr2(language, "--format aceita text ou json, não \"%1\".",
+                         "--format takes text or json, not \"%1\".")
+                         .arg(fmt));
     DeckPaths paths;
-    if (parser.isSet(stations)) {
-        const QString value = parser.value(stations);
-        if (value != u"320" && value != u"600") {
-            outcome.message = tr2(language, "--stations aceita 320 ou 600, não \"%1\".",
-                                  "--stations takes 320 or 600, not \"%1\".")
-                                  .arg(value);
-            return outcome;
-        }
+    if (values.contains(QStringLiteral("--stations"))) {
+        const QString value = values.value(QStringLiteral("--stations"));
+        if (value != u"320" && value != u"600")
+            return usage(tr2(language, "--stations aceita 320 ou 600, não \"%1\".",
+                             "--stations takes 320 or 600, not \"%1\".")
+                             .arg(value));
         paths.stations = value.toInt();
     }
-    const QStringList names = parser.positionalArguments();
-    if (names.size() != 1) {
-        outcome.message = names.isEmpty()
-                              ? tr2(language, "A opção --check-deck precisa da pasta do deck.",
-                                    "The option --check-deck needs the deck's folder.")
-                              : tr2(language, "Argumento desconhecido: %1", "Unknown argument: %1")
-                                    .arg(names.at(1));
-        return outcome;
+    if (names.size() != 1)
+        return usage(names.isEmpty()
+                         ? tr2(language, "A opção --check-deck pede a pasta do deck.",
+                               "The option --check-deck needs the deck's folder.")
+                         : qualityText(QualityText::UsageArgument, language).arg(names.at(1)));
+    // The deck check reads no lookup list; a list named but unreadable still fails, as in
+    // every mode.
+    if (values.contains(QStringLiteral("--config"))) {
+        const QFileInfo config(values.value(QStringLiteral("--config")));
+        if (!config.isFile() || !config.isReadable()) {
+            outcome.message = commandText(CommandText::ConfigUnreadable, language)
+                                  .arg(QDir::toNativeSeparators(config.filePath()));
+            return outcome;
+        }
     }
     paths.dir = names.at(0);
-    for (const char* name : kFileOptions)
-        if (parser.isSet(QString::fromLatin1(name)))
-            paths.given[QString::fromLatin1(name).toUpper()] =
-                parser.value(QString::fromLatin1(name));
+    for (const char* name : kFileOptions) {
+        const QString option = QStringLiteral("--") + QLatin1String(name);
+        if (values.contains(option))
+            paths.given[QString::fromLatin1(name).toUpper()] = values.value(option);
+    }
 
     const LoadResult loaded = loadDeck(paths, language);
     if (!loaded.deck) {

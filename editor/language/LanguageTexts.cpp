@@ -3,6 +3,7 @@
 #include "registry/PlantCodec.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <iterator>
 
 namespace {
@@ -231,12 +232,10 @@ constexpr LanguageText kQualityTexts[] = {
     {"CascadeCycle", "Ciclo na cascata: %1.", "Cascade cycle: %1."},
     {"RepeatedName", "Nome repetido: usinas %1 e %2.", "Repeated name: plants %1 and %2."},
     {"UnreadableValue", "%1 Valor ilegível em %2: \"%3\".", "%1 Unreadable value in %2: \"%3\"."},
-    {"CheckSummary", "%1 usinas verificadas, %2 com problemas.",
-     "%1 plants checked, %2 with problems."},
+    {"CheckSummary", "%1, %2 com problemas.", "%1, %2 with problems."},
     {"PlantAdded", "Usina incluída", "Plant added"},
     {"PlantRemoved", "Usina excluída", "Plant removed"},
-    {"DiffSummary", "%1 usinas diferentes (%2 incluídas, %3 excluídas, %4 alteradas).",
-     "%1 plants differ (%2 added, %3 removed, %4 changed)."},
+    {"DiffSummary", "%1 (%2, %3, %4).", "%1 (%2, %3, %4)."},
     {"CannotRead", "O Cadastro %1 não pode ser lido.", "The registry %1 cannot be read."},
     {"CheckTitle", "Verificação do Cadastro", "Registry Check"},
     {"CompareTitle", "Comparação de Cadastros", "Registry Comparison"},
@@ -349,4 +348,200 @@ static_assert(std::size(kCurveTexts) == std::size_t(CurveText::SummaryWarnings) 
 
 QString curveText(CurveText text, Language language) {
     return kCurveTexts[int(text)].in(language);
+}
+
+namespace {
+
+struct CountedRow {
+    const char* portugueseOne;
+    const char* portugueseMany;
+    const char* englishOne;
+    const char* englishMany;
+};
+
+// In the order of CountedText.
+constexpr CountedRow kCountedTexts[] = {
+    {"%1 usina verificada", "%1 usinas verificadas", "%1 plant checked", "%1 plants checked"},
+    {"%1 usina diferente", "%1 usinas diferentes", "%1 plant differs", "%1 plants differ"},
+    {"%1 incluída", "%1 incluídas", "%1 added", "%1 added"},
+    {"%1 excluída", "%1 excluídas", "%1 removed", "%1 removed"},
+    {"%1 alterada", "%1 alteradas", "%1 changed", "%1 changed"},
+};
+
+static_assert(std::size(kCountedTexts) == std::size_t(CountedText::Changed) + 1);
+
+constexpr const char* kUsagePortuguese =
+    "Uso:\n"
+    "  quillmark [CADASTRO]                        abre a janela do editor\n"
+    "  quillmark --export-csv CADASTRO SAÍDA       grava o Cadastro em CSV em SAÍDA\n"
+    "  quillmark --print-pdf CADASTRO SAÍDA [--pages INÍCIO-FIM]\n"
+    "                                              imprime cada usina em uso no PDF SAÍDA,\n"
+    "                                              uma página por usina (só as páginas\n"
+    "                                              INÍCIO a FIM)\n"
+    "  quillmark --check CADASTRO                  verifica cada usina em uso: as regras de\n"
+    "                                              Gravar e as regras entre usinas\n"
+    "  quillmark --diff ANTIGO NOVO                lista o que difere entre dois Cadastros\n"
+    "  quillmark --curves CADASTRO CÓDIGO SAÍDA    desenha as curvas e grandezas de uma usina\n"
+    "                                              em SAÍDA, um arquivo .pdf, .png ou .svg\n"
+    "  quillmark --summary CADASTRO SAÍDA          grava as grandezas de cada usina em uso\n"
+    "                                              em CSV em SAÍDA\n"
+    "  quillmark --check-deck PASTA [--format text|json] [--stations 320|600]\n"
+    "            [--hidr ARQ] [--confhd ARQ] [--modif ARQ] [--exph ARQ] [--postos ARQ]\n"
+    "            [--vazoes ARQ] [--mlt ARQ]\n"
+    "                                              verifica o Cadastro contra o resto do\n"
+    "                                              deck: configuração, modificações,\n"
+    "                                              expansão, postos, vazões e MLT\n"
+    "  quillmark --help | --version\n"
+    "Opções de todos os modos:\n"
+    "  --config ARQUIVO lê os nomes de turbinas, sistemas e empresas de ARQUIVO em vez\n"
+    "                   do primeiro config.ini achado ao lado do programa, em\n"
+    "                   $XDG_CONFIG_HOME/velarin (~/.config/velarin), em /etc/xdg/velarin\n"
+    "                   ou em %1;\n"
+    "                   um ARQUIVO que não pode ser lido faz o comando falhar\n"
+    "  --lang pt|en     a língua das mensagens, dos gráficos e das folhas (pt quando não\n"
+    "                   dada)\n"
+    "  --               os nomes que seguem começam com \"-\"\n"
+    "Outras opções:\n"
+    "  --pages INÍCIO-FIM  só com --print-pdf: as páginas INÍCIO a FIM\n"
+    "  --help           mostra este texto\n"
+    "  --version        mostra a versão do programa\n"
+    "Código de saída: --check, --diff e --check-deck 0 nada achado (nenhuma usina\n"
+    "difere), 1 achados (usinas diferem), 2 não pôde rodar ou erro de uso; os outros\n"
+    "modos 0 feito, 1 falha ou erro de uso; uma opção desconhecida sem modo 2.\n";
+
+constexpr const char* kUsageEnglish =
+    "Usage:\n"
+    "  quillmark [REGISTRY]                        open the editor window\n"
+    "  quillmark --export-csv REGISTRY OUTPUT      write the registry as CSV to OUTPUT\n"
+    "  quillmark --print-pdf REGISTRY OUTPUT [--pages FROM-TO]\n"
+    "                                              print every plant in use to the PDF OUTPUT,\n"
+    "                                              one page per plant (pages FROM to TO only)\n"
+    "  quillmark --check REGISTRY                  check every plant in use: Save's rules and\n"
+    "                                              the rules across plants\n"
+    "  quillmark --diff OLD NEW                    list what differs between two registries\n"
+    "  quillmark --curves REGISTRY CODE OUTPUT     draw the curves and figures of a plant to\n"
+    "                                              OUTPUT, a .pdf, .png or .svg file\n"
+    "  quillmark --summary REGISTRY OUTPUT         write the figures of every plant in use as\n"
+    "                                              CSV to OUTPUT\n"
+    "  quillmark --check-deck FOLDER [--format text|json] [--stations 320|600]\n"
+    "            [--hidr F] [--confhd F] [--modif F] [--exph F] [--postos F]\n"
+    "            [--vazoes F] [--mlt F]\n"
+    "                                              check the registry against the rest of\n"
+    "                                              its deck: configuration, modifications,\n"
+    "                                              expansion, stations, inflows and MLT\n"
+    "  quillmark --help | --version\n"
+    "Options of every mode:\n"
+    "  --config FILE    read the turbine, subsystem and company names from FILE instead of\n"
+    "                   the first config.ini found beside the program, in\n"
+    "                   $XDG_CONFIG_HOME/velarin (~/.config/velarin), in /etc/xdg/velarin\n"
+    "                   or in %1;\n"
+    "                   a FILE that cannot be read fails the command\n"
+    "  --lang pt|en     the language of the messages, the charts and the sheets (pt when\n"
+    "                   not given)\n"
+    "  --               the names that follow begin with \"-\"\n"
+    "Other options:\n"
+    "  --pages FROM-TO  with --print-pdf only: pages FROM to TO\n"
+    "  --help           show this text\n"
+    "  --version        show the program's version\n"
+    "Exit status: --check, --diff and --check-deck 0 nothing found (no plant differs),\n"
+    "1 findings (plants differ), 2 could not run or a usage error; the other modes 0\n"
+    "done, 1 a failure or a usage error; an unknown option without a mode 2.\n";
+
+// In the order of CommandText.
+constexpr LanguageText kCommandTexts[] = {
+    {"Usage", kUsagePortuguese, kUsageEnglish},
+    {"UnknownOption", "Opção desconhecida: %1", "Unknown option: %1"},
+    {"NeedsValue", "A opção %1 pede um valor.", "The option %1 needs a value."},
+    {"TwoModes", "Só uma das opções %1 e %2 pode ser dada.", "Only one of %1 and %2 can be given."},
+    {"GivenTwice", "A opção %1 foi dada duas vezes.", "The option %1 is given twice."},
+    {"NoMode",
+     "%1 vai com uma das opções --export-csv, --print-pdf, --check, --diff, --curves "
+     "e --summary.",
+     "%1 goes with one of --export-csv, --print-pdf, --check, --diff, --curves and --summary."},
+    {"TwoNames", "A opção %1 pede dois nomes de arquivo.", "The option %1 needs two file names."},
+    {"CurvesNames", "A opção --curves pede um Cadastro, um código de usina e um arquivo de saída.",
+     "The option --curves needs a registry, a plant code and an output file."},
+    {"PagesOnlyPrint", "--pages vai com --print-pdf.", "--pages goes with --print-pdf."},
+    {"PagesRange",
+     "--pages aceita INÍCIO-FIM, dois números de página a partir de 1, INÍCIO não acima de "
+     "FIM: %1",
+     "--pages takes FROM-TO, two page numbers from 1 on, FROM not above TO: %1"},
+    {"CodeNotNumber", "O código da usina deve ser um número inteiro: %1",
+     "The plant code must be a whole number: %1"},
+    {"NoPlantWithCode", "Nenhuma usina em uso tem o código %1.",
+     "No plant in use has the code %1."},
+    {"NothingToPrint", "Nenhuma usina a imprimir: nenhuma página foi gerada.",
+     "No plant to print: no page was made."},
+    {"UnusableArgument",
+     "O argumento %1 (\"%2\") não pode ser usado: seus bytes não são texto válido na "
+     "codificação do sistema, e nenhum arquivo com esse nome pode ser aberto ou gravado.",
+     "Argument %1 (\"%2\") cannot be used: its bytes are not valid text in the system's "
+     "encoding, so no file of that name can be opened or written."},
+    {"ConfigUnreadable", "O arquivo de configuração %1 não pode ser lido.",
+     "The configuration file %1 cannot be read."},
+    {"ReadProblem", "Problemas na leitura do Cadastro !", "Problems reading the registry !"},
+    {"CannotCreate", "Não foi possível criar o arquivo %1.", "Cannot create file %1."},
+    {"NotRegularFile", "Arquivo de saída \"%1\" não é um arquivo comum.",
+     "Output file \"%1\" is not a regular file."},
+    {"MissingConfig",
+     "O Arquivo %1 não foi encontrado. As definições de Turbinas, Sistemas e Empresas podem "
+     "não estar atualizadas.",
+     "The file %1 was not found. The Turbine, Subsystem and Company lists may not be up to "
+     "date."},
+    {"PrintNoOutput", "A impressão não tem arquivo de saída.", "The print job has no output file."},
+    {"PrintNotStarted", "A impressão não pôde ser iniciada.",
+     "The print job could not be started."},
+    {"PrintNoNewPage", "A impressora não pôde começar uma nova página.",
+     "The printer could not start a new page."},
+    {"PrintNotCompleted", "A impressão não pôde ser concluída.",
+     "The print job could not be completed."},
+    {"CurvesNotDrawn", "As curvas não puderam ser desenhadas.", "The curves could not be drawn."},
+};
+
+static_assert(std::size(kCommandTexts) == std::size_t(CommandText::CurvesNotDrawn) + 1);
+
+// A catalogue text as a pattern: its words literally, each %n any text, the shortest.
+QRegularExpression messagePattern(const QString& text) {
+    QString pattern = QStringLiteral("^");
+    static const QRegularExpression marker(QStringLiteral("%\\d"));
+    qsizetype at = 0;
+    for (auto it = marker.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        pattern += QRegularExpression::escape(text.mid(at, m.capturedStart() - at)) +
+                   QStringLiteral("(.*?)");
+        at = m.capturedEnd();
+    }
+    pattern += QRegularExpression::escape(text.mid(at));
+    return QRegularExpression(pattern);
+}
+
+} // namespace
+
+QString countedText(CountedText text, qint64 count, Language language) {
+    const CountedRow& row = kCountedTexts[int(text)];
+    const bool one = count == 1;
+    const char* form = language == Language::Portuguese
+                           ? (one ? row.portugueseOne : row.portugueseMany)
+                           : (one ? row.englishOne : row.englishMany);
+    return QString::fromUtf8(form).arg(count);
+}
+
+QString commandText(CommandText text, Language language) {
+    return kCommandTexts[int(text)].in(language);
+}
+
+QString commandLineMessage(const QString& text, Language language) {
+    const Language other =
+        language == Language::Portuguese ? Language::English : Language::Portuguese;
+    for (int t = int(CommandText::ReadProblem); t <= int(CommandText::CurvesNotDrawn); ++t) {
+        const QRegularExpressionMatch m = messagePattern(kCommandTexts[t].in(other)).match(text);
+        if (!m.hasMatch())
+            continue;
+        // The platform's reason after a file name stays as the platform wrote it.
+        QString out = kCommandTexts[t].in(language);
+        for (int i = 1; i <= m.lastCapturedIndex(); ++i)
+            out = out.arg(m.captured(i));
+        return out + text.mid(m.capturedEnd());
+    }
+    return text;
 }

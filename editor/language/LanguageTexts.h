@@ -65,10 +65,10 @@ enum class QualityText {
     CascadeCycle,      // %1: "a -> b -> a"
     RepeatedName,      // plants %1 and %2
     UnreadableValue,   // %1 validation entry 44, %2 the box's label, %3 its text
-    CheckSummary,      // %1 plants checked, %2 with findings
+    CheckSummary,      // %1 the plants checked (counted), %2 the count with findings
     PlantAdded,
     PlantRemoved,
-    DiffSummary, // %1 differ, %2 added, %3 removed, %4 changed
+    DiffSummary, // %1 differ, %2 added, %3 removed, %4 changed (each counted)
     CannotRead,  // %1 the registry
     CheckTitle,
     CompareTitle,
@@ -153,3 +153,42 @@ enum class CurveText {
     SummaryWarnings,
 };
 QString curveText(CurveText text, Language language);
+
+// Counted phrases of the check's and the comparison's summaries: the singular for 1, the
+// plural for any other count (0 included), in both languages.
+enum class CountedText { PlantsChecked, PlantsDiffer, Added, Removed, Changed };
+QString countedText(CountedText text, qint64 count, Language language);
+
+// The command line's own texts. %1, %2 … are filled in by the caller.
+enum class CommandText {
+    Usage,            // the whole --help text; %1 the installed data folder
+    UnknownOption,    // %1 the option
+    NeedsValue,       // %1 the option
+    TwoModes,         // %1, %2 the two modes
+    GivenTwice,       // %1 the option
+    NoMode,           // %1 an option that needs a mode
+    TwoNames,         // %1 the mode
+    CurvesNames,      // --curves without its three names
+    PagesOnlyPrint,   // --pages without --print-pdf
+    PagesRange,       // %1 the range given
+    CodeNotNumber,    // %1 the code given
+    NoPlantWithCode,  // %1 the code
+    NothingToPrint,   // --print-pdf found no page to print
+    UnusableArgument, // %1 the argument's position, %2 its bytes
+    ConfigUnreadable, // %1 the file named by --config
+    // The texts the shared core writes in one language, with the other language's form, so
+    // that the command line can speak one language throughout.
+    ReadProblem,
+    CannotCreate,   // %1 the file (the platform's reason may follow)
+    NotRegularFile, // %1 the file
+    MissingConfig,  // %1 the file
+    PrintNoOutput,
+    PrintNotStarted,
+    PrintNoNewPage,
+    PrintNotCompleted,
+    CurvesNotDrawn,
+};
+QString commandText(CommandText text, Language language);
+// Rewrites a message of the shared core (one of the texts from ReadProblem on, whatever the
+// language it was written in) into language; any other text is answered as it is.
+QString commandLineMessage(const QString& text, Language language);

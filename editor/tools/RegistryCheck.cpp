@@ -180,6 +180,6 @@ QStringList findingCells(const CheckFinding& finding) {
 
 QString checkSummary(const CheckReport& report, Language language) {
     return qualityText(QualityText::CheckSummary, language)
-        .arg(report.checked)
+        .arg(countedText(CountedText::PlantsChecked, report.checked, language))
         .arg(report.withProblems);
 }

@@ -144,8 +144,8 @@ QStringList diffCells(const DiffLine& line, Language language) {
 
 QString diffSummary(const DiffReport& report, Language language) {
     return qualityText(QualityText::DiffSummary, language)
-        .arg(report.differing())
-        .arg(report.added)
-        .arg(report.removed)
-        .arg(report.changed);
+        .arg(countedText(CountedText::PlantsDiffer, report.differing(), language),
+             countedText(CountedText::Added, report.added, language),
+             countedText(CountedText::Removed, report.removed, language),
+             countedText(CountedText::Changed, report.changed, language));
 }

@@ -19,6 +19,7 @@ private slots:
     void run_data();
     void run();
     void help();
+    void unreachableDisplay();
 };
 
 // "R" names the registry (a plant at code 1), "O" the output; `before` is what O holds first
@@ -43,8 +44,8 @@ void TestCurvesCli::run_data() {
     QTest::newRow("summary, unreadable registry")
         << QStringList{"--summary", "missing.dat", "O"} << "s.csv" << none << 1
         << QByteArray("Problemas na leitura do Cadastro !");
-    QTest::newRow("summary, a name missing")
-        << QStringList{"--summary", "R"} << "" << none << 1 << QByteArray("needs two file names");
+    QTest::newRow("summary, a name missing") << QStringList{"--summary", "R"} << "" << none << 1
+                                             << QByteArray("pede dois nomes de arquivo");
     QTest::newRow("curves, PDF") << QStringList{"--curves", "R", "1", "O"} << "c.pdf" << none << 0
                                  << QByteArray("Cota equivalente (m)");
     QTest::newRow("curves, PDF figures") << QStringList{"--curves", "R", "1", "O"} << "c.PDF"
@@ -58,9 +59,9 @@ void TestCurvesCli::run_data() {
         << QByteArray("deve terminar em .pdf, .png ou .svg");
     QTest::newRow("curves, no plant there")
         << QStringList{"--curves", "R", "2", "O"} << "c.pdf" << QByteArray("old") << 1
-        << QByteArray("No plant in use has the code 2.");
+        << QByteArray("Nenhuma usina em uso tem o código 2.");
     QTest::newRow("curves, code not a number") << QStringList{"--curves", "R", "x", "O"} << "c.pdf"
-                                               << none << 1 << QByteArray("whole number: x");
+                                               << none << 1 << QByteArray("número inteiro: x");
     QTest::newRow("curves onto the registry")
         << QStringList{"--curves", "R", "1", "R"} << "" << none << 1
         << QByteArray("Arquivo de saída não pode ser igual ao Cadastro");
@@ -95,6 +96,7 @@ void TestCurvesCli::run() {
             QCOMPARE(readFile(o), before);
         return;
     }
+    QCOMPARE(run.err, QString()); // its own messages only, and a success has none
     const QByteArray written =
         o.endsWith(".pdf", Qt::CaseInsensitive) ? pdfText(o).toUtf8() : readFile(o);
     QVERIFY2(written.contains(holds), written.left(300).constData());
@@ -105,8 +107,19 @@ void TestCurvesCli::run() {
 void TestCurvesCli::help() {
     const Run run = quillmark({"--help"}, QStringLiteral("pt_BR.UTF-8"));
     QCOMPARE(run.exitCode, 0);
-    QVERIFY(run.out.contains("quillmark --curves REGISTRY CODE OUTPUT"));
-    QVERIFY(run.out.contains("quillmark --summary REGISTRY OUTPUT"));
+    QVERIFY(run.out.contains("quillmark --curves CADASTRO CÓDIGO SAÍDA"));
+    QVERIFY(run.out.contains("quillmark --summary CADASTRO SAÍDA"));
+}
+
+// No window is opened: a display named but out of reach is never asked for.
+void TestCurvesCli::unreachableDisplay() {
+    QTemporaryDir dir;
+    const QString r = RegistryFixtures::writeFile(
+        dir.path(), "HIDR.DAT",
+        RegistryFixtures::registryBytes(1, {{1, RegistryFixtures::curvesPlant()}}));
+    const Run run = quillmark({"--curves", r, "1", dir.filePath("c.png")}, "C", ":93");
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(QFileInfo::exists(dir.filePath("c.png")));
 }
 
 QTEST_GUILESS_MAIN(TestCurvesCli)

@@ -118,8 +118,8 @@ Run quillmark(const QStringList& args, const QString& lang, const QString& displ
               const QString& platform) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name :
-         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_NUMERIC", "LC_TIME"})
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL",
+                             "LC_NUMERIC", "LC_TIME", "XDG_RUNTIME_DIR"})
         env.remove(QString::fromLatin1(name));
     env.insert("LANG", lang);
     if (!display.isEmpty())

@@ -30,7 +30,7 @@ QString pdfText(const QString& pdf);
 int pdfPages(const QString& pdf);
 
 // A quillmark process as a script runs it: no display and no platform chosen unless given (it
-// must pick one itself), no locale but LANG. exitCode is -1 when it did not end, -2 on a crash.
+// must pick one itself), no locale but LANG, no XDG_RUNTIME_DIR. exitCode is -1 when it did not end, -2 on a crash.
 struct Run {
     int exitCode = -1;
     QString out;

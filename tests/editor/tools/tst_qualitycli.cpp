@@ -62,7 +62,7 @@ void TestQualityCli::run_data() {
         << QString();
     QTest::newRow("check, nothing found")
         << QStringList{"--check", "A"} << registryBytes(1, {{1, validPlant("BOA")}}) << QByteArray()
-        << C << 0 << "1 usinas verificadas, 0 com problemas.\n"
+        << C << 0 << "1 usina verificada, 0 com problemas.\n"
         << QString();
     // A curve's warning is listed, yet no problem: status 0.
     TUsinaHd warned = validPlant("AVISO");
@@ -71,7 +71,7 @@ void TestQualityCli::run_data() {
         << QStringList{"--check", "A", "--lang", "en"} << registryBytes(1, {{1, warned}})
         << QByteArray() << C << 0
         << "1\tAVISO\tWarning: Area x level not positive at the level 750.00 m: -50.00 km2.\n"
-           "1 plants checked, 0 with problems.\n"
+           "1 plant checked, 0 with problems.\n"
         << QString();
     QTest::newRow("check, unreadable")
         << QStringList{"--check", "missing.dat"} << QByteArray() << QByteArray() << C << 2
@@ -83,7 +83,7 @@ void TestQualityCli::run_data() {
     QTest::newRow("diff, one bit, comma locale")
         << QStringList{"--diff", "A", "B"} << twoPlants() << oneBitLater() << "pt_BR.UTF-8" << 1
         << "1\tBOA\tVol.Máx.(hm3)\t22950\t22950,002\n"
-           "1 usinas diferentes (0 incluídas, 0 excluídas, 1 alteradas).\n"
+           "1 usina diferente (0 incluídas, 0 excluídas, 1 alterada).\n"
         << QString();
     QTest::newRow("diff, English")
         << QStringList{"--lang=en", "--diff", "A", "B"} << twoPlants()
@@ -104,10 +104,21 @@ void TestQualityCli::run_data() {
     usage("unknown language", {"--lang", "fr", "--check", "a"}, "--lang aceita pt ou en: fr");
     usage("English, no registry", {"--lang", "en", "--check"},
           "The option --check needs one registry name.");
-    // The export keeps its own statuses: --lang is not one of its options.
-    QTest::newRow("export keeps status 1")
+    QTest::newRow("diff, English, one plant")
+        << QStringList{"--diff", "A", "B", "--lang", "en"} << twoPlants() << oneBitLater() << C << 1
+        << "1\tBOA\tVol.Máx.(hm3)\t22950\t22950.002\n"
+           "1 plant differs (0 added, 0 removed, 1 changed).\n"
+        << QString();
+    // Every mode takes --lang; the export keeps its own statuses.
+    QTest::newRow("export in English")
         << QStringList{"--export-csv", "A", "out.csv", "--lang", "en"} << twoPlants()
-        << QByteArray() << C << 1 << QString() << "Unknown option 'lang'.";
+        << QByteArray() << C << 0 << QString() << "CSV File successfully generated !";
+    QTest::newRow("check, config missing")
+        << QStringList{"--check", "A", "--config", "none.ini"} << twoPlants() << QByteArray() << C
+        << 2 << QString() << "O arquivo de configuração none.ini não pode ser lido.";
+    QTest::newRow("diff, config a folder, English")
+        << QStringList{"--diff", "A", "A", "--config", ".", "--lang", "en"} << twoPlants()
+        << QByteArray() << C << 2 << QString() << "The configuration file . cannot be read.";
 }
 
 void TestQualityCli::run() {

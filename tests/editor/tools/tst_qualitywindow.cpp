@@ -177,7 +177,7 @@ void TestQualityWindow::compareWindow() {
     QCOMPARE(rows(table), (QStringList{"2|RUIM|Usina excluída||", "3|TRES|Usina incluída||",
                                        "10|DEZ|Usina excluída||"}));
     QCOMPARE(window->findChild<QLabel*>("LBLsummary")->text(),
-             QStringLiteral("3 usinas diferentes (1 incluídas, 2 excluídas, 0 alteradas)."));
+             QStringLiteral("3 usinas diferentes (1 incluída, 2 excluídas, 0 alteradas)."));
     // Plant 3 is not in the registry in use: nothing to show; plant 2 is.
     doubleClick(table, 1);
     QCOMPARE(w.ui.TXT_Cod->text(), QStringLiteral("1"));

@@ -140,16 +140,16 @@ void TestRegistryDiff::records_data() {
     QTest::newRow("added and removed")
         << registryBytes(3, {{1, a}, {2, b}}) << registryBytes(3, {{1, a}, {3, b}})
         << QStringList{"2\tB\tUsina excluída", "3\tB\tUsina incluída"}
-        << "2 usinas diferentes (1 incluídas, 1 excluídas, 0 alteradas).";
+        << "2 usinas diferentes (1 incluída, 1 excluída, 0 alteradas).";
     QTest::newRow("longer and shorter")
         << registryBytes(4, {{2, b}, {4, a}}) << registryBytes(6, {{2, b2}, {6, a}})
         << QStringList{"2\tB\tPosto\t156\t157", "4\tA\tUsina excluída", "6\tA\tUsina incluída"}
-        << "3 usinas diferentes (1 incluídas, 1 excluídas, 1 alteradas).";
+        << "3 usinas diferentes (1 incluída, 1 excluída, 1 alterada).";
     // A trailing partial record is compared on the bytes it has: a number cut short is not.
     QTest::newRow("partial record")
         << registryBytes(2, {{2, b}}) << registryBytes(2, {{2, b2}}).left(RecordSize + 17)
         << QStringList{"2\tB\tPosto\t156\t157"}
-        << "1 usinas diferentes (0 incluídas, 0 excluídas, 1 alteradas).";
+        << "1 usina diferente (0 incluídas, 0 excluídas, 1 alterada).";
     QTest::newRow("partial record, the number cut")
         << registryBytes(2, {{2, b}}) << registryBytes(2, {{2, b2}}).left(RecordSize + 14)
         << QStringList() << "0 usinas diferentes (0 incluídas, 0 excluídas, 0 alteradas).";
