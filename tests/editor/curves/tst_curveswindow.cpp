@@ -4,20 +4,29 @@
 
 #include "EditorHarness.h"
 #include "RegistryFixtures.h"
+#include "curves/CurveSources.h"
 #include "window/CurvesWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QGraphicsScene>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTest>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
+#include <QtCharts/QLegend>
+#include <QtCharts/QScatterSeries>
+#include <QtCharts/QValueAxis>
+#include <functional>
 
 namespace {
 
@@ -36,7 +45,49 @@ QString warnings(CurvesWindow* w) {
     return w->findChild<QLabel*>("LBLwarnings")->text();
 }
 
+using Change = std::function<void(TUsinaHd&)>;
+
+// The charts laid out at the size of a page's cell, as a file or a printer gets them.
+struct LaidOutCharts {
+    QGraphicsScene scene;
+    CurveCharts charts;
+    LaidOutCharts() {
+        for (int c = 0; c < CurveCharts::Count; ++c) {
+            scene.addItem(charts.chart(CurveCharts::Which(c)));
+            charts.chart(CurveCharts::Which(c))->setGeometry(QRectF(c * 2000, 0, 527, 355));
+        }
+    }
+    void show(const TUsinaHd& plant) {
+        charts.show(PlantCurves::computeFigures(PlantCurves::storedSource(plant)),
+                    Language::Portuguese, QLocale::c());
+        QCoreApplication::sendPostedEvents();
+    }
+    QChart* chart(CurveCharts::Which which) const { return charts.chart(which); }
+    // The marks' labels in sight, in order of the marks.
+    QStringList markLabels() const {
+        QStringList labels;
+        for (QAbstractSeries* s : chart(CurveCharts::LevelVolume)->series())
+            if (auto* mark = qobject_cast<QScatterSeries*>(s);
+                mark && mark->count() > 0 && mark->pointLabelsVisible())
+                labels << mark->pointLabelsFormat();
+        return labels;
+    }
+    // The legend's keys in sight.
+    QStringList keys(CurveCharts::Which which) const {
+        QStringList labels;
+        for (QLegendMarker* m : chart(which)->legend()->markers())
+            if (m->isVisible())
+                labels << m->label();
+        return labels;
+    }
+    QValueAxis* axis(CurveCharts::Which which, Qt::Orientation o) const {
+        return qobject_cast<QValueAxis*>(chart(which)->axes(o).constFirst());
+    }
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Change)
 
 class TestCurvesWindow : public QObject {
     Q_OBJECT
@@ -44,6 +95,12 @@ class TestCurvesWindow : public QObject {
 private slots:
     void followsPlantAndTyping();
     void savesAndPrints();
+    void fitsTheScreen();
+    void tickDecimals_data();
+    void tickDecimals();
+    void charts_data();
+    void charts();
+    void noPlant();
 };
 
 void TestCurvesWindow::followsPlantAndTyping() {
@@ -80,13 +137,26 @@ void TestCurvesWindow::followsPlantAndTyping() {
     QCOMPARE(curves->redraws(), before + 1);
     // A text that does not read hides what needs it, and names its box.
     w.box("TXT_VMax")->setText("10x");
-    QTRY_COMPARE(figure(curves, 0), QStringLiteral("Vol.Máx.(hm3) ilegível"));
+    QTRY_COMPARE(figure(curves, 0), QStringLiteral("Volume Máximo (hm3) ilegível"));
     QCOMPARE(figure(curves, 1), QStringLiteral("311.28"));
     QCOMPARE(curves->findChild<QLabel*>("LBLnotesLevelVolume")->text(),
-             QStringLiteral("Não desenhado: Vol.Máx.(hm3) ilegível."));
+             QStringLiteral("Não desenhado: Volume Máximo (hm3) ilegível."));
     QVERIFY(curves->findChild<QLabel*>("LBLnotesAreaLevel")->isHidden());
     QVERIFY(curves->figures().source.plant.CotaMin == 311.25f); // untouched: stored
-    setCell(w.ui.StrGr_PCVA, 0, 2, "0"); // a straight level: 300 + 100/8 at VolMin
+    // A cell is followed as its editor is typed, before it is committed; Escape drops it.
+    QTableWidgetItem* cell = w.ui.StrGr_PCVA->item(0, 2);
+    w.ui.StrGr_PCVA->setCurrentItem(cell);
+    w.ui.StrGr_PCVA->editItem(cell);
+    auto* editor =
+        qobject_cast<QLineEdit*>(w.ui.StrGr_PCVA->indexWidget(w.ui.StrGr_PCVA->currentIndex()));
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, "0"); // a straight level: 300 + 100/8 at VolMin
+    QTRY_COMPARE(figure(curves, 1), QStringLiteral("312.50"));
+    QCOMPARE(w.ui.StrGr_PCVA->item(0, 2)->text(), cell->text());
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QTRY_COMPARE(figure(curves, 1), QStringLiteral("311.28"));
+    setCell(w.ui.StrGr_PCVA, 0, 2, "0");
     QTRY_COMPARE(figure(curves, 1), QStringLiteral("312.50"));
     w.box("TXT_YMin")->setText("300");
     QTRY_VERIFY(warnings(curves).startsWith("Cota no volume mínimo 312.50 m"));
@@ -94,13 +164,21 @@ void TestCurvesWindow::followsPlantAndTyping() {
     // The language follows the menu.
     w.ui.MnEditLanEng->trigger();
     QTRY_COMPARE(curves->windowTitle(), QStringLiteral("Plant Curves - 2 - EXATA"));
-    QCOMPARE(figure(curves, 0), QStringLiteral("Vol.Máx.(hm3) does not read"));
+    QCOMPARE(figure(curves, 0), QStringLiteral("Maximum Volume (hm3) does not read"));
     QCOMPARE(curves->findChild<QPushButton*>("BTNsaveCurves")->text(), QStringLiteral("&Save..."));
 
     // Cancel: the stored first plant again.
     w.ui.BTNcancelchange->click();
     QTRY_COMPARE(figure(curves, 0), QStringLiteral("400.00"));
     QVERIFY(w.findChild<QAction*>("MnToolsCheck")->isEnabled());
+
+    // A plant being created says so in the title, in both languages.
+    h.dialogs.saveFileAnswers.enqueue(h.path("DEST2.DAT"));
+    w.ui.MnEditPlantCreate->trigger();
+    QTRY_COMPARE(curves->windowTitle(), QStringLiteral("Plant Curves - New plant"));
+    w.ui.MnEditLanPort->trigger();
+    QTRY_COMPARE(curves->windowTitle(), QStringLiteral("Curvas da Usina - Nova usina"));
+    w.ui.BTNcancelchange->click();
 }
 
 void TestCurvesWindow::savesAndPrints() {
@@ -132,6 +210,22 @@ void TestCurvesWindow::savesAndPrints() {
     QFile svg(h.path("curvas.svg"));
     QVERIFY(svg.open(QIODevice::ReadOnly));
     QVERIFY(svg.readAll().contains("Cota equivalente (m)"));
+    // A name without an extension takes the chosen type's; an existing file so named is
+    // replaced only when the user says so.
+    h.dialogs.saveFileAnswers.enqueue(h.path("curvas"));
+    h.dialogs.saveTypeAnswers.enqueue("PNG (*.png)");
+    save->click();
+    QVERIFY(QFile::exists(h.path("curvas.png")));
+    QVERIFY(!QFile::exists(h.path("curvas")));
+    h.dialogs.saveFileAnswers.enqueue(h.path("curvas"));
+    h.dialogs.saveTypeAnswers.enqueue("SVG (*.svg)");
+    h.dialogs.confirmAnswers.enqueue(false);
+    const qint64 svgSize = QFileInfo(h.path("curvas.svg")).size();
+    save->click();
+    QCOMPARE(h.dialogs.texts(ScriptedDialogs::Kind::Confirm).last(),
+             "O arquivo " + h.path("curvas.svg") + " já existe. Deseja substituí-lo?");
+    QCOMPARE(QFileInfo(h.path("curvas.svg")).size(), svgSize);
+    QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warning), 1);
 
     h.dialogs.printerAnswers.enqueue(ScriptedDialogs::printToPdf(h.path("curvas.pdf")));
     curves->findChild<QPushButton*>("BTNprintCurves")->click();
@@ -142,6 +236,147 @@ void TestCurvesWindow::savesAndPrints() {
     QVERIFY2(printed.contains("Cota equivalente (m)") && printed.contains("324.89"),
              qPrintable(printed));
     QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Error), 0);
+}
+
+// At 1280 x 720 or less the window opens inside the screen, and many warnings scroll below
+// the figures instead of growing the window or covering the table.
+void TestCurvesWindow::fitsTheScreen() {
+    EditorHarness h;
+    TUsinaHd bad = RegistryFixtures::curvesPlant();
+    bad.NumPolsJus = 6;
+    for (int q = 0; q < 6; ++q)
+        bad.PolJus[q] = {320, -1.0f / 64, 0, 0, 0}; // falling and reaching CotaMin: 12 warnings
+    bad.CotaMin = 200;
+    bad.CotaMax = 400;
+    bad.CanalFugaMed = 900;
+    const QString path = h.writeFile("HIDR.DAT", RegistryFixtures::registryBytes(1, {{1, bad}}));
+    TFRMeditor& w = h.start({path});
+    w.findChild<QAction*>("MnToolsCurves")->trigger();
+    CurvesWindow* curves = curvesWindow();
+    QVERIFY(curves);
+    QTRY_VERIFY(curves->figures().warnings.size() >= 12);
+    const QSize screen = w.screen()->availableGeometry().size();
+    QVERIFY(curves->width() <= screen.width() && curves->height() <= screen.height());
+    QVERIFY2(curves->minimumSizeHint().height() < 720,
+             qPrintable(QString::number(curves->minimumSizeHint().height())));
+    curves->resize(1280, 690);
+    QTest::qWait(20);
+    auto* table = curves->findChild<QTableWidget*>("GRDfigures");
+    auto* list = curves->findChild<QLabel*>("LBLwarnings");
+    const QRect tableRect(table->mapTo(curves, QPoint()), table->size());
+    const QWidget* shown = list->parentWidget(); // the warnings' viewport
+    const QRect listRect(shown->mapTo(curves, QPoint()), shown->size());
+    QVERIFY(!tableRect.intersects(listRect));
+    QVERIFY(list->height() >= list->heightForWidth(list->width()));
+}
+
+void TestCurvesWindow::tickDecimals_data() {
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<int>("decimals");
+    QTest::newRow("steps of 0.025") << 10.2 << 10.3 << 5 << 3;
+    QTest::newRow("steps of 0.05") << 10.2 << 10.4 << 5 << 2;
+    QTest::newRow("steps of 0.25") << 0.0 << 1.0 << 5 << 2;
+    QTest::newRow("steps of 0.1") << 37.0 << 37.4 << 5 << 1;
+    QTest::newRow("whole steps keep one") << 740.0 << 770.0 << 4 << 1;
+    QTest::newRow("large steps") << 0.0 << 25000.0 << 6 << 1;
+    QTest::newRow("a first tick off the step") << 0.05 << 1.05 << 3 << 2;
+    QTest::newRow("one tick") << 1.0 << 1.0 << 1 << 1;
+}
+
+void TestCurvesWindow::tickDecimals() {
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(int, ticks);
+    QFETCH(int, decimals);
+    QCOMPARE(::tickDecimals(low, high, ticks), decimals);
+}
+
+// The charts of odd plants: tick labels that differ, marks and keys that do not overlap or
+// repeat, a run-of-river plant, a tailrace far below CotaMin.
+void TestCurvesWindow::charts_data() {
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QStringList>("marks");
+    QTest::addColumn<bool>("tailraceCotaMin"); // the line drawn on the tailrace chart
+    QTest::addColumn<int>("legend");           // the tailrace legend's side
+    QTest::newRow("the fixture") << Change([](TUsinaHd&) {})
+                                 << QStringList{"VolMin", "VolMax = VolVert", "VolRef", "V65"}
+                                 << false << int(Qt::AlignBottom);
+    QTest::newRow("VolVert beside VolMax")
+        << Change([](TUsinaHd& p) { p.VolVert = 490; })
+        << QStringList{"VolMin", "VolRef", "VolVert, VolMax", "V65"} << false
+        << int(Qt::AlignBottom);
+    QTest::newRow("run-of-river") << Change([](TUsinaHd& p) {
+        p.VolMin = p.VolMax = p.VolRef = 300;
+        p.CotaMax = p.CotaMin;
+    }) << QStringList{"VolMin = VolMax = VolRef = V65", "VolVert"}
+                                  << false << int(Qt::AlignBottom);
+    QTest::newRow("tailrace near CotaMin")
+        << Change([](TUsinaHd& p) { p.CotaMin = 279; })
+        << QStringList{"VolMin", "VolMax = VolVert", "VolRef", "V65"} << true
+        << int(Qt::AlignBottom);
+    QTest::newRow("six tailrace polynomials") << Change([](TUsinaHd& p) {
+        p.NumPolsJus = 6;
+        for (int q = 0; q < 6; ++q)
+            p.PolJus[q] = {270.0f + q, 1.0f / 128, 0, 0, 0};
+    }) << QStringList{"VolMin", "VolMax = VolVert", "VolRef", "V65"}
+                                              << false << int(Qt::AlignRight);
+}
+
+void TestCurvesWindow::charts() {
+    QFETCH(Change, change);
+    QFETCH(QStringList, marks);
+    QFETCH(bool, tailraceCotaMin);
+    QFETCH(int, legend);
+    TUsinaHd plant = RegistryFixtures::curvesPlant();
+    plant.VolRef = 250; // its label well apart from V65's
+    change(plant);
+    LaidOutCharts c;
+    c.show(plant);
+    QStringList shown = c.markLabels();
+    shown.sort();
+    marks.sort();
+    QVERIFY2(shown == marks, qPrintable(shown.join("|")));
+    QChart* tailrace = c.chart(CurveCharts::Tailrace);
+    QCOMPARE(c.keys(CurveCharts::Tailrace).contains("CotaMin"), tailraceCotaMin);
+    QCOMPARE(int(tailrace->legend()->alignment()), legend);
+    if (!tailraceCotaMin)
+        QVERIFY2(c.charts.notes(CurveCharts::Tailrace)
+                     .contains(QStringLiteral("Fora da escala: CotaMin %1 m, acima das curvas.")
+                                   .arg(plant.CotaMin, 0, 'f', 2)),
+                 qPrintable(c.charts.notes(CurveCharts::Tailrace).join('|')));
+    // Every chart spans a range, and its tick labels differ from each other.
+    for (int w = 0; w < CurveCharts::Count; ++w)
+        for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
+            QValueAxis* axis = c.axis(CurveCharts::Which(w), o);
+            QVERIFY(axis->max() > axis->min());
+            QStringList labels;
+            for (int t = 0; t < axis->tickCount(); ++t)
+                labels << QString::asprintf(qPrintable(axis->labelFormat()),
+                                            axis->min() + (axis->max() - axis->min()) * t /
+                                                              (axis->tickCount() - 1));
+            QCOMPARE(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
+        }
+    // CotaMin and CotaMax have keys of their own.
+    const QList<QLegendMarker*> keys = c.chart(CurveCharts::LevelVolume)->legend()->markers();
+    QLegendMarker* cotaMin = nullptr;
+    QLegendMarker* cotaMax = nullptr;
+    for (QLegendMarker* m : keys)
+        (m->label() == u"CotaMin" ? cotaMin : m->label() == u"CotaMax" ? cotaMax : m) = m;
+    QVERIFY(cotaMin && cotaMax);
+    QVERIFY(cotaMin->pen().color() != cotaMax->pen().color() ||
+            cotaMin->brush().color() != cotaMax->brush().color());
+}
+
+// No plant: empty charts with no keys.
+void TestCurvesWindow::noPlant() {
+    LaidOutCharts c;
+    c.show(RegistryFixtures::curvesPlant());
+    c.charts.clear(Language::English);
+    QCoreApplication::sendPostedEvents();
+    for (int w = 0; w < CurveCharts::Count; ++w)
+        QCOMPARE(c.keys(CurveCharts::Which(w)), QStringList());
 }
 
 QTEST_MAIN(TestCurvesWindow)
