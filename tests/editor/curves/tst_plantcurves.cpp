@@ -283,13 +283,6 @@ void TestPlantCurves::formSource_data() {
     // The boxes and cells by their labels in the interface's language.
     QTest::newRow("English box") << c << en << true << box("TXT_VMax", "6x") << Figure::UsefulVolume
                                  << nan << QStringLiteral("Maximum Volume (hm3)");
-    QTest::newRow("English cell") << c << en << true
-                                  << Edit([](FormTexts& f) { f.PCVA.set(1, 0, "?"); })
-                                  << Figure::AreaAtCotaMin << nan
-                                  << QStringLiteral("Area x Level A0");
-    QTest::newRow("English evaporation")
-        << c << en << true << Edit([](FormTexts& f) { f.EvapM.set(0, 1, "x"); })
-        << Figure::YearlyEvaporation << nan << QStringLiteral("Monthly Evaporation (mm/month) FEB");
     QTest::newRow("English loss type")
         << c << en << true << Edit([](FormTexts& f) { f.selectors["CMBtp_perda"] = ""; })
         << Figure::NetHeadV65 << nan << QStringLiteral("Losses Type");
