@@ -283,9 +283,6 @@ void TestPlantCurves::formSource_data() {
     // The boxes and cells by their labels in the interface's language.
     QTest::newRow("English box") << c << en << true << box("TXT_VMax", "6x") << Figure::UsefulVolume
                                  << nan << QStringLiteral("Maximum Volume (hm3)");
-    QTest::newRow("English loss type")
-        << c << en << true << Edit([](FormTexts& f) { f.selectors["CMBtp_perda"] = ""; })
-        << Figure::NetHeadV65 << nan << QStringLiteral("Losses Type");
 }
 
 void TestPlantCurves::formSource() {
