@@ -38,6 +38,14 @@ public:
     // platform's own question before an existing file is chosen.
     virtual QString saveFile(const QString& title, const QString& filter, const QString& dir,
                              const QString& proposedName, bool confirmOverwrite) = 0;
+    // As saveFile, and which of the filter's types ("PNG (*.png)") was chosen in chosenType;
+    // empty when the dialog cannot tell.
+    virtual QString saveFileOfType(const QString& title, const QString& filter,
+                                   const QString& dir, const QString& proposedName,
+                                   bool confirmOverwrite, QString& chosenType) {
+        chosenType.clear();
+        return saveFile(title, filter, dir, proposedName, confirmOverwrite);
+    }
     // A one-line input; nullopt when cancelled.
     virtual std::optional<QString> inputText(const QString& title, const QString& prompt,
                                              const QString& initial) = 0;

@@ -4,6 +4,9 @@
 #include "registry/PlantTexts.h"
 #include "registry/RecordColumns.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace PlantCurves {
 
 CurveSource storedSource(const TUsinaHd& plant) {
@@ -14,12 +17,68 @@ CurveSource storedSource(const TUsinaHd& plant) {
 
 namespace {
 
+// A control's text in the language, from the interface's tables: its hint when it has one
+// (the label with its unit), else its caption without the closing colon.
+QString interfaceText(const char* control, Language language) {
+    for (const auto& table : {controlHints(), controlCaptions()})
+        for (const LanguageText& row : table)
+            if (qstrcmp(row.control, control) == 0) {
+                QString text = row.in(language).trimmed();
+                if (text.endsWith(u':'))
+                    text.chop(1);
+                return text.trimmed();
+            }
+    return QString::fromLatin1(control);
+}
+
+// The label the form shows for an element of a field: the box's label, or the cell's grid
+// and column ("Level x Volume A2", "UNIT TYPES 2: QEf (m3/s)").
+QString formLabel(const char* field, int element, Language language) {
+    static const std::pair<const char*, const char*> boxes[] = {
+        {"VolMin", "TXT_VMin"},        {"VolMax", "TXT_VMax"},
+        {"VolVert", "TXT_V_Vert"},     {"VolRef", "TXT_V_Ref"},
+        {"CotaMin", "TXT_YMin"},       {"CotaMax", "TXT_Ymax"},
+        {"ProdEsp", "TXT_Resp"},       {"CanalFugaMed", "TXT_JusNom"},
+        {"NumConjMaq", "LBLnumtunit"}, {"NumPolsJus", "LBLndownpols"}};
+    for (const auto& [name, control] : boxes)
+        if (qstrcmp(field, name) == 0)
+            return interfaceText(control, language);
+    const auto t = [&](const char* control) { return interfaceText(control, language); };
+    const auto coefficient = [](int k) { return QStringLiteral("A%1").arg(k); };
+    static const char* const months[12] = {"LBLjan", "LBLfev", "LBLmar", "LBLabr",
+                                           "LBLmai", "LBLjun", "LBLjul", "LBLago",
+                                           "LBLset", "LBLout", "LBLnov", "LBLdez"};
+    const QString f = QString::fromLatin1(field);
+    if (f == u"TipoPerdas" || f == u"ValorPerdas")
+        return t("LBLperdas") + u' ' + t(f == u"TipoPerdas" ? "LBLtipo" : "LBLvalor");
+    if (f == u"PCV" || f == u"PAC")
+        return t(f == u"PCV" ? "LBLcotavol" : "LBLareacota") + u' ' + coefficient(element);
+    if (f == u"EvapMen")
+        return t("LBLevap") + u' ' + t(months[std::clamp(element, 0, 11)]);
+    // The machine sets' headings are the same in both languages.
+    if (f == u"NumMaq" || f == u"PotEf" || f == u"QEf")
+        return QStringLiteral("%1 %2: %3")
+            .arg(t("LBLunitypes"))
+            .arg(element + 1)
+            .arg(f == u"NumMaq"  ? QStringLiteral("#Maq")
+                 : f == u"PotEf" ? QStringLiteral("PotEf (MW)")
+                                 : QStringLiteral("QEf (m3/s)"));
+    if (f == u"PolJus")
+        return QStringLiteral("%1 %2: %3")
+            .arg(t("LBLpolsdown"))
+            .arg(element / 5 + 1)
+            .arg(coefficient(element % 5));
+    if (f == u"PolJusRef")
+        return QStringLiteral("%1 %2: Refer (m)").arg(t("LBLpolsdown")).arg(element + 1);
+    return RecordColumns::label(field, element);
+}
+
 class FormReader {
 public:
     FormReader(const FormTexts& form, const std::optional<ShownPlant>& shown, const QLocale& locale,
-               CurveSource& out)
-        : m_form(form), m_shown(shown ? &*shown : nullptr), m_locale(locale), m_out(out),
-          m_old(shown ? shown->plant : TUsinaHd{}) {}
+               Language language, CurveSource& out)
+        : m_form(form), m_shown(shown ? &*shown : nullptr), m_locale(locale), m_language(language),
+          m_out(out), m_old(shown ? shown->plant : TUsinaHd{}) {}
 
     void read() {
         TUsinaHd& p = m_out.plant;
@@ -75,7 +134,7 @@ private:
     void fail(Input input, const char* field, int element) {
         QString& slot = m_out.unread[std::size_t(input)];
         if (slot.isEmpty())
-            slot = RecordColumns::label(field, element);
+            slot = formLabel(field, element, m_language);
     }
     bool untouchedBox(const QString& name, const QString& text) const {
         return m_shown && m_shown->texts.boxes.contains(name) && m_shown->texts.box(name) == text;
@@ -125,6 +184,7 @@ private:
     const FormTexts& m_form;
     const ShownPlant* m_shown;
     const QLocale& m_locale;
+    Language m_language;
     CurveSource& m_out;
     TUsinaHd m_old;
 };
@@ -132,9 +192,9 @@ private:
 } // namespace
 
 CurveSource formSource(const FormTexts& form, const std::optional<ShownPlant>& shown,
-                       const QLocale& locale) {
+                       const QLocale& locale, Language language) {
     CurveSource source;
-    FormReader(form, shown, locale, source).read();
+    FormReader(form, shown, locale, language, source).read();
     return source;
 }
 

@@ -16,9 +16,9 @@ CurveSource storedSource(const TUsinaHd& plant);
 // The form being edited. A box or cell whose text is still the one first shown for the stored
 // plant (`shown`, empty for a new plant) gives the stored value with its exact bits; any other
 // is read with Save's number rules, and one that does not read is named in `unread` by its
-// column label ("Vol.Máx.(hm3)", "PCV(2)"). Only the sets and polynomials the form's counts
-// declare are read.
+// label in the interface's language ("Maximum Volume (hm3)", "Level x Volume A2"). Only the
+// sets and polynomials the form's counts declare are read.
 CurveSource formSource(const FormTexts& form, const std::optional<ShownPlant>& shown,
-                       const QLocale& locale);
+                       const QLocale& locale, Language language = Language::Portuguese);
 
 } // namespace PlantCurves

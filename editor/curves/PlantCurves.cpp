@@ -178,6 +178,8 @@ double Figures::v65() const {
 namespace {
 
 using W = CurveWarning::Kind;
+// How far the level at VolMin or VolMax may stand from CotaMin or CotaMax, in metres.
+constexpr double LevelTolerance = 0.5;
 
 class Calculator {
 public:
@@ -320,7 +322,7 @@ private:
                 warn(W::LevelVolumeFalls, fall->first, fall->second);
         const auto far = [&](Figure level, Input cota, double limit, W kind) {
             const std::optional<double> at = m_f[level].value;
-            if (at && m_f.source.reads(cota) && std::fabs(*at - limit) > 0.5)
+            if (at && m_f.source.reads(cota) && std::fabs(*at - limit) > LevelTolerance)
                 warn(kind, *at, limit);
         };
         far(Figure::LevelAtVolMin, Input::CotaMin, cotaMin, W::LevelAtVolMinFar);
@@ -394,13 +396,14 @@ QString figureText(const FigureValue& value, Figure figure, Language language,
 QString warningText(const CurveWarning& w, Language language, const QLocale& locale) {
     const auto n = [&](int i) { return NumberTexts::Fixed(w.values[std::size_t(i)], 2, locale); };
     const auto text = [&](CurveText t) { return curveText(t, language); };
+    const QString allowed = NumberTexts::Fixed(LevelTolerance, 1, locale);
     switch (w.kind) {
     case W::LevelVolumeFalls:
         return text(CurveText::LevelVolumeFalls).arg(n(0), n(1));
     case W::LevelAtVolMinFar:
-        return text(CurveText::LevelAtVolMinFar).arg(n(0), n(1));
+        return text(CurveText::LevelAtVolMinFar).arg(n(0), n(1), allowed);
     case W::LevelAtVolMaxFar:
-        return text(CurveText::LevelAtVolMaxFar).arg(n(0), n(1));
+        return text(CurveText::LevelAtVolMaxFar).arg(n(0), n(1), allowed);
     case W::AreaNotPositive:
         return text(CurveText::AreaNotPositive).arg(n(0), n(1));
     case W::AreaFalls:

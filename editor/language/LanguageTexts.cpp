@@ -296,10 +296,10 @@ constexpr LanguageText kCurveTexts[] = {
     {"WarningPrefix", "Aviso: ", "Warning: "},
     {"LevelVolumeFalls", "Cota x Volume decrescente entre %1 e %2 hm3.",
      "Level x volume decreasing between %1 and %2 hm3."},
-    {"LevelAtVolMinFar", "Cota no volume mínimo %1 m a mais de 0,5 m da cota mínima %2 m.",
-     "Level at the minimum volume %1 m is more than 0.5 m from the minimum level %2 m."},
-    {"LevelAtVolMaxFar", "Cota no volume máximo %1 m a mais de 0,5 m da cota máxima %2 m.",
-     "Level at the maximum volume %1 m is more than 0.5 m from the maximum level %2 m."},
+    {"LevelAtVolMinFar", "Cota no volume mínimo %1 m a mais de %3 m da cota mínima %2 m.",
+     "Level at the minimum volume %1 m is more than %3 m from the minimum level %2 m."},
+    {"LevelAtVolMaxFar", "Cota no volume máximo %1 m a mais de %3 m da cota máxima %2 m.",
+     "Level at the maximum volume %1 m is more than %3 m from the maximum level %2 m."},
     {"AreaNotPositive", "Área x Cota não positiva na cota %1 m: %2 km2.",
      "Area x level not positive at the level %1 m: %2 km2."},
     {"AreaFalls", "Área x Cota decrescente entre %1 e %2 m.",
@@ -340,9 +340,18 @@ constexpr LanguageText kCurveTexts[] = {
     {"SaveExtension", "O arquivo %1 deve terminar em .pdf, .png ou .svg.",
      "The file %1 must end in .pdf, .png or .svg."},
     {"SummaryWarnings", "Avisos", "Warnings"},
+    {"SaveReplace", "O arquivo %1 já existe. Deseja substituí-lo?",
+     "The file %1 already exists. Do you want to replace it?"},
+    {"NewPlant", "Nova usina", "New plant"},
+    {"OffScaleAbove", "Fora da escala: CotaMin %1 m, acima das curvas.",
+     "Off the scale: CotaMin %1 m, above the curves."},
+    {"OffScaleBelow", "Fora da escala: CotaMin %1 m, abaixo das curvas.",
+     "Off the scale: CotaMin %1 m, below the curves."},
+    {"RunOfRiver", "Fio d'água: curva desenhada em torno de %1.",
+     "Run-of-river: the curve is drawn around %1."},
 };
 
-static_assert(std::size(kCurveTexts) == std::size_t(CurveText::SummaryWarnings) + 1);
+static_assert(std::size(kCurveTexts) == std::size_t(CurveText::RunOfRiver) + 1);
 
 } // namespace
 

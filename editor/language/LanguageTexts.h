@@ -118,8 +118,8 @@ enum class CurveText {
     // The warnings.
     WarningPrefix,
     LevelVolumeFalls,     // %1, %2 the volumes
-    LevelAtVolMinFar,     // %1 the level at VolMin, %2 CotaMin
-    LevelAtVolMaxFar,     // %1 the level at VolMax, %2 CotaMax
+    LevelAtVolMinFar,     // %1 the level at VolMin, %2 CotaMin, %3 the distance allowed
+    LevelAtVolMaxFar,     // %1 the level at VolMax, %2 CotaMax, %3 the distance allowed
     AreaNotPositive,      // %1 the level, %2 the area there
     AreaFalls,            // %1, %2 the levels
     TailraceFalls,        // %1 the polynomial, %2, %3 the outflows
@@ -151,6 +151,11 @@ enum class CurveText {
     SaveFilter,
     SaveExtension, // %1 the file chosen
     SummaryWarnings,
+    SaveReplace,     // %1 the file chosen, its extension added
+    NewPlant,        // the window's title while a plant is created
+    OffScaleAbove,   // %1 CotaMin
+    OffScaleBelow,   // %1 CotaMin
+    RunOfRiver,      // %1 the single volume or level
 };
 QString curveText(CurveText text, Language language);
 

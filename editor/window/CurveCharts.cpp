@@ -7,9 +7,11 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QLegendMarker>
+#include <QLineF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
@@ -94,7 +96,17 @@ QList<QPointF> sampled(const Polynomial& p, double from, double to, Range& ys) {
 void setRange(QValueAxis* axis, std::pair<double, double> range) {
     axis->setRange(range.first, range.second);
     axis->applyNiceNumbers();
+    axis->setLabelFormat(
+        QStringLiteral("%.%1f").arg(tickDecimals(axis->min(), axis->max(), axis->tickCount())));
 }
+
+// Half the span drawn around a single value (a run-of-river plant's volume or level).
+double around(double v) {
+    return std::max(1.0, std::fabs(v) * 0.01);
+}
+
+const QColor CotaMinColor(0x60, 0x60, 0x60);
+const QColor CotaMaxColor(0x17, 0xbe, 0xcf);
 
 } // namespace
 
@@ -114,8 +126,8 @@ void CurveCharts::build() {
     }
     QChart* lv = m_charts[LevelVolume];
     m_pcv = line(lv, Qt::black);
-    m_cotaMin = line(lv, QColor(0x60, 0x60, 0x60), Qt::DashLine, 1.5);
-    m_cotaMax = line(lv, QColor(0x60, 0x60, 0x60), Qt::DotLine, 1.5);
+    m_cotaMin = line(lv, CotaMinColor, Qt::DashLine, 1.5);
+    m_cotaMax = line(lv, CotaMaxColor, Qt::DotLine, 2);
     m_cotaMin->setName(QStringLiteral("CotaMin"));
     m_cotaMax->setName(QStringLiteral("CotaMax"));
     for (int i = 0; i < 5; ++i) {
@@ -136,11 +148,20 @@ void CurveCharts::build() {
     }
     QChart* al = m_charts[AreaLevel];
     m_pac = line(al, QColor(0x1f, 0x77, 0xb4));
+    m_pacPoint = new QScatterSeries;
+    m_pacPoint->setMarkerSize(10);
+    m_pacPoint->setColor(QColor(0x1f, 0x77, 0xb4));
+    m_pacPoint->setBorderColor(Qt::black);
+    m_pacPoint->setPointLabelsFormat(QStringLiteral("CotaMin = CotaMax"));
+    m_pacPoint->setPointLabelsVisible(true);
+    m_pacPoint->setPointLabelsClipping(false);
+    m_pacPoint->setPointLabelsFont(pixelFont(11));
+    al->addSeries(m_pacPoint);
     al->legend()->hide();
     QChart* tr = m_charts[Tailrace];
     for (int q = 0; q < 6; ++q)
         m_tailrace[std::size_t(q)] = line(tr, TailraceColors[q]);
-    m_tailraceCotaMin = line(tr, QColor(0x60, 0x60, 0x60), Qt::DashLine, 1.5);
+    m_tailraceCotaMin = line(tr, CotaMinColor, Qt::DashLine, 1.5);
     m_tailraceCotaMin->setName(QStringLiteral("CotaMin"));
 
     for (int c = 0; c < Count; ++c) {
@@ -160,10 +181,107 @@ void CurveCharts::build() {
         }
         m_axes[std::size_t(c)] = {x, y};
     }
-    // The marks name themselves beside their points; the legend keeps the lines.
-    for (QScatterSeries* mark : m_marks)
-        for (QLegendMarker* marker : lv->legend()->markers(mark))
-            marker->setVisible(false);
+    // The keys draw the lines as they are drawn, dashes and dots told apart.
+    for (QChart* chart : {lv, tr})
+        chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    for (int c = 0; c < Count; ++c)
+        QObject::connect(m_charts[std::size_t(c)], &QGraphicsWidget::geometryChanged,
+                         m_charts[std::size_t(c)], [this, c] { fitLegend(Which(c)); });
+    // Labels that overlap at one size may not at another.
+    QObject::connect(lv, &QChart::plotAreaChanged, lv, [this] { placeMarkLabels(); });
+    fitLegend(LevelVolume);
+    fitLegend(Tailrace);
+}
+
+void CurveCharts::fitLegend(Which which) {
+    QChart* chart = m_charts[which];
+    QLegend* legend = chart->legend();
+    const QFontMetrics metrics(legend->font());
+    double needed = 0;
+    for (QAbstractSeries* series : chart->series()) {
+        const auto* xy = qobject_cast<QXYSeries*>(series);
+        // The marks name themselves beside their points; the legend keeps the lines.
+        const bool key = xy && xy->count() > 0 && !qobject_cast<const QScatterSeries*>(series);
+        for (QLegendMarker* marker : legend->markers(series)) {
+            marker->setVisible(key);
+            if (key)
+                needed += metrics.horizontalAdvance(marker->label()) + 3 * metrics.height();
+        }
+    }
+    const Qt::Alignment side =
+        needed > chart->size().width() - 20 ? Qt::AlignRight : Qt::AlignBottom;
+    if (legend->alignment() != side)
+        legend->setAlignment(side);
+}
+
+void CurveCharts::placeMarkLabels() {
+    QChart* chart = m_charts[LevelVolume];
+    const QFontMetricsF metrics(pixelFont(11));
+    struct Group {
+        QList<int> members;
+        int anchor = 0;
+        QString text;
+        QRectF rect;
+    };
+    QList<Group> groups;
+    std::array<QPointF, 5> at{};
+    for (int i = 0; i < 5; ++i)
+        if (m_markPoints[std::size_t(i)]) {
+            at[std::size_t(i)] = chart->mapToPosition(*m_markPoints[std::size_t(i)], m_marks[0]);
+            groups.append({{i}, i, {}, {}});
+        }
+    const auto same = [&](int a, int b) {
+        return QLineF(at[std::size_t(a)], at[std::size_t(b)]).length() < 1.0;
+    };
+    const auto layOut = [&](Group& g) {
+        std::sort(g.members.begin(), g.members.end(), [&](int a, int b) {
+            return at[std::size_t(a)].x() < at[std::size_t(b)].x() - 0.5 ||
+                   (!(at[std::size_t(b)].x() < at[std::size_t(a)].x() - 0.5) && a < b);
+        });
+        g.anchor = g.members.first();
+        g.text.clear();
+        for (int k = 0; k < g.members.size(); ++k) {
+            const int m = g.members[k];
+            if (at[std::size_t(m)].y() < at[std::size_t(g.anchor)].y())
+                g.anchor = m; // the label stands above the highest point
+            if (k > 0)
+                g.text += same(g.members[k - 1], m) ? QStringLiteral(" = ") : QStringLiteral(", ");
+            g.text += QLatin1String(MarkNames[m]);
+        }
+        const QPointF p = at[std::size_t(g.anchor)];
+        const double w = metrics.horizontalAdvance(g.text), h = metrics.height();
+        g.rect = QRectF(p.x() - w / 2, p.y() - 8 - h, w, h).adjusted(-2, 0, 2, 0);
+    };
+    for (Group& g : groups)
+        layOut(g);
+    // Not laid out yet: the points have no place to compare; the layout calls again.
+    const bool placed = chart->plotArea().width() > 10;
+    for (bool merged = placed; merged;) {
+        merged = false;
+        for (qsizetype a = 0; a < groups.size() && !merged; ++a)
+            for (qsizetype b = a + 1; b < groups.size() && !merged; ++b)
+                if (groups[a].rect.intersects(groups[b].rect)) {
+                    groups[a].members += groups[b].members;
+                    groups.removeAt(b);
+                    layOut(groups[a]);
+                    merged = true;
+                }
+    }
+    for (int i = 0; i < 5; ++i) {
+        m_marks[std::size_t(i)]->setPointLabelsVisible(false);
+        m_marks[std::size_t(i)]->setPointLabelsFormat(QLatin1String(MarkNames[i]));
+    }
+    for (const Group& g : groups) {
+        QScatterSeries* anchor = m_marks[std::size_t(g.anchor)];
+        anchor->setPointLabelsFormat(g.text);
+        anchor->setPointLabelsVisible(true);
+        // Marks on the very same point show as one: the anchor's, drawn last.
+        for (int m : g.members)
+            if (m != g.anchor && same(m, g.anchor))
+                m_marks[std::size_t(m)]->clear();
+            else
+                m_marks[std::size_t(m)]->replace(QList<QPointF>{*m_markPoints[std::size_t(m)]});
+    }
 }
 
 void CurveCharts::texts(Language language) {
@@ -177,7 +295,8 @@ void CurveCharts::texts(Language language) {
     m_pcv->setName(t(CurveText::LevelVolumeTitle));
 }
 
-void CurveCharts::setTitle(Which which, Language language, const QStringList& notes) {
+void CurveCharts::setTitle(Which which, Language language, const QStringList& notes,
+                           const QStringList& remarks) {
     static const CurveText titles[Count] = {CurveText::LevelVolumeTitle, CurveText::AreaLevelTitle,
                                             CurveText::TailraceTitle};
     m_charts[which]->setTitle(curveText(titles[which], language));
@@ -185,11 +304,14 @@ void CurveCharts::setTitle(Which which, Language language, const QStringList& no
     lines.clear();
     for (const QString& unread : notes)
         lines << curveText(CurveText::NotDrawn, language).arg(unread);
+    lines << remarks;
+    fitLegend(which);
 }
 
 void CurveCharts::clear(Language language) {
     texts(language);
     m_shown = false;
+    m_markPoints = {};
     for (int c = 0; c < Count; ++c) {
         for (QAbstractSeries* series : m_charts[std::size_t(c)]->series())
             if (auto* xy = qobject_cast<QXYSeries*>(series))
@@ -199,6 +321,21 @@ void CurveCharts::clear(Language language) {
         setTitle(Which(c), language, {});
     }
 }
+
+namespace {
+
+// A plant whose two limits are one value: its curve is drawn around it, and the note says so.
+QStringList runOfRiver(const Figures& f, Input low, Input high, const QString& which,
+                       Language language) {
+    const TUsinaHd& p = f.source.plant;
+    const float a = low == Input::VolMin ? p.VolMin : p.CotaMin;
+    const float b = high == Input::VolMax ? p.VolMax : p.CotaMax;
+    if (f.source.reads(low) && f.source.reads(high) && a == b && std::isfinite(a))
+        return {curveText(CurveText::RunOfRiver, language).arg(which)};
+    return {};
+}
+
+} // namespace
 
 void CurveCharts::show(const Figures& f, Language language, const QLocale& locale) {
     m_figures = f;
@@ -211,13 +348,18 @@ void CurveCharts::show(const Figures& f, Language language, const QLocale& local
         chart->setLocale(numbers);
     QStringList notes;
     showLevelVolume(f, language, notes);
-    setTitle(LevelVolume, language, notes);
+    setTitle(
+        LevelVolume, language, notes,
+        runOfRiver(f, Input::VolMin, Input::VolMax, QStringLiteral("VolMin = VolMax"), language));
     notes.clear();
     showAreaLevel(f, language, notes);
-    setTitle(AreaLevel, language, notes);
+    setTitle(AreaLevel, language, notes,
+             runOfRiver(f, Input::CotaMin, Input::CotaMax, QStringLiteral("CotaMin = CotaMax"),
+                        language));
     notes.clear();
-    showTailrace(f, language, locale, notes);
-    setTitle(Tailrace, language, notes);
+    QStringList remarks;
+    showTailrace(f, language, locale, notes, remarks);
+    setTitle(Tailrace, language, notes, remarks);
 }
 
 void CurveCharts::showLevelVolume(const Figures& f, Language, QStringList& notes) {
@@ -227,9 +369,11 @@ void CurveCharts::showLevelVolume(const Figures& f, Language, QStringList& notes
     Range xs, ys;
     const QString curveUnread = f.unreadOf({Input::PCV, Input::VolMin, Input::VolMax});
     if (curveUnread.isEmpty()) {
-        xs.add(volMin);
-        xs.add(volMax);
-        m_pcv->replace(sampled(pcv, std::min(volMin, volMax), std::max(volMin, volMax), ys));
+        // A single volume (run-of-river) is drawn with the curve around it, not as a dot.
+        const double pad = volMin == volMax ? around(volMin) : 0;
+        xs.add(std::min(volMin, volMax) - pad);
+        xs.add(std::max(volMin, volMax) + pad);
+        m_pcv->replace(sampled(pcv, xs.low, xs.high, ys));
     } else {
         m_pcv->clear();
         notes << curveUnread;
@@ -245,10 +389,12 @@ void CurveCharts::showLevelVolume(const Figures& f, Language, QStringList& notes
         const double y = pcv.at(x);
         if (unread.isEmpty() && std::isfinite(x) && std::isfinite(y)) {
             m_marks[i]->replace(QList<QPointF>{{x, y}});
+            m_markPoints[i] = QPointF(x, y);
             xs.add(x);
             ys.add(y);
         } else {
             m_marks[i]->clear();
+            m_markPoints[i].reset();
             if (!unread.isEmpty() && !notes.contains(unread))
                 notes << unread;
         }
@@ -268,17 +414,24 @@ void CurveCharts::showLevelVolume(const Figures& f, Language, QStringList& notes
     }
     setRange(m_axes[LevelVolume].x, {x0, x1});
     setRange(m_axes[LevelVolume].y, ys.padded(0.05));
+    placeMarkLabels();
 }
 
 void CurveCharts::showAreaLevel(const Figures& f, Language, QStringList& notes) {
     const TUsinaHd& p = f.source.plant;
     Range xs, ys;
     const QString unread = f.unreadOf({Input::PAC, Input::CotaMin, Input::CotaMax});
+    m_pacPoint->clear();
     if (unread.isEmpty()) {
+        const Polynomial pac = Polynomial::of(p.PAC);
         const double lo = std::min(p.CotaMin, p.CotaMax), hi = std::max(p.CotaMin, p.CotaMax);
-        xs.add(lo);
-        xs.add(hi);
-        m_pac->replace(sampled(Polynomial::of(p.PAC), lo, hi, ys));
+        // A single level (run-of-river): the curve around it, and its point.
+        const double pad = lo == hi ? around(lo) : 0;
+        xs.add(lo - pad);
+        xs.add(hi + pad);
+        m_pac->replace(sampled(pac, xs.low, xs.high, ys));
+        if (pad > 0 && std::isfinite(pac.at(lo)))
+            m_pacPoint->replace(QList<QPointF>{{lo, pac.at(lo)}});
     } else {
         m_pac->clear();
         notes << unread;
@@ -288,7 +441,7 @@ void CurveCharts::showAreaLevel(const Figures& f, Language, QStringList& notes) 
 }
 
 void CurveCharts::showTailrace(const Figures& f, Language language, const QLocale& locale,
-                               QStringList& notes) {
+                               QStringList& notes, QStringList& remarks) {
     const TUsinaHd& p = f.source.plant;
     Range ys;
     const QString rangeUnread =
@@ -309,10 +462,20 @@ void CurveCharts::showTailrace(const Figures& f, Language language, const QLocal
             if (declared)
                 notes << unread;
         }
-        for (QLegendMarker* marker : m_charts[Tailrace]->legend()->markers(series))
-            marker->setVisible(declared && unread.isEmpty());
     }
-    if (f.source.reads(Input::CotaMin) && rangeUnread.isEmpty()) {
+    // A CotaMin far from the curves would squash them into a sliver: it is left out and
+    // named instead.
+    const double cotaMin = p.CotaMin;
+    const bool far = !ys.empty() && std::isfinite(cotaMin) &&
+                     std::max(ys.high, cotaMin) - std::min(ys.low, cotaMin) >
+                         3 * std::max(ys.high - ys.low, around(ys.low));
+    if (f.source.reads(Input::CotaMin) && rangeUnread.isEmpty() && far) {
+        m_tailraceCotaMin->clear();
+        remarks << curveText(cotaMin > ys.high ? CurveText::OffScaleAbove
+                                               : CurveText::OffScaleBelow,
+                             language)
+                       .arg(NumberTexts::Fixed(cotaMin, 2, locale));
+    } else if (f.source.reads(Input::CotaMin) && rangeUnread.isEmpty()) {
         m_tailraceCotaMin->replace(QList<QPointF>{{0, p.CotaMin}, {f.qmax, p.CotaMin}});
         ys.add(p.CotaMin);
     } else {
@@ -443,6 +606,24 @@ void paintCurvePage(QPainter& painter, const QSizeF& size, const Figures& figure
     const QRectF rest(table.left(), y, table.width(), table.bottom() - y);
     painter.drawText(rest, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, warnings.join(u'\n'));
     painter.restore();
+}
+
+int tickDecimals(double low, double high, int ticks) {
+    const double step = ticks > 1 ? (high - low) / (ticks - 1) : high - low;
+    if (!std::isfinite(step) || !std::isfinite(low) || step <= 0)
+        return 1;
+    constexpr int Most = 8;
+    for (int d = 1; d < Most; ++d) {
+        const double scale = std::pow(10.0, d);
+        const auto exact = [&](double v) {
+            const double scaled = v * scale;
+            return std::fabs(scaled - std::round(scaled)) <=
+                   1e-6 * std::max(1.0, std::fabs(scaled));
+        };
+        if (step * scale >= 1 - 1e-9 && exact(step) && exact(low))
+            return d;
+    }
+    return Most;
 }
 
 bool isCurveFileName(const QString& path) {

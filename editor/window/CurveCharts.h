@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 class QChart;
 class QGraphicsScene;
@@ -51,8 +52,13 @@ private:
     void showLevelVolume(const PlantCurves::Figures& f, Language language, QStringList& notes);
     void showAreaLevel(const PlantCurves::Figures& f, Language language, QStringList& notes);
     void showTailrace(const PlantCurves::Figures& f, Language language, const QLocale& locale,
-                      QStringList& notes);
-    void setTitle(Which which, Language language, const QStringList& notes);
+                      QStringList& notes, QStringList& remarks);
+    void setTitle(Which which, Language language, const QStringList& notes,
+                  const QStringList& remarks = {});
+    // The marks' names beside their points, those that would overlap joined into one.
+    void placeMarkLabels();
+    // Keys only for what is drawn; the legend beside the chart when a row cannot hold them.
+    void fitLegend(Which which);
 
     std::array<QChart*, Count> m_charts{};
     std::array<Axes, Count> m_axes{};
@@ -61,7 +67,9 @@ private:
     std::array<QScatterSeries*, 5> m_marks{}; // VolMin, VolMax, VolRef, VolVert, V65
     QLineSeries* m_cotaMin = nullptr;
     QLineSeries* m_cotaMax = nullptr;
+    std::array<std::optional<QPointF>, 5> m_markPoints{}; // where each mark stands, if drawn
     QLineSeries* m_pac = nullptr;
+    QScatterSeries* m_pacPoint = nullptr; // a run-of-river plant's single level
     std::array<QLineSeries*, 6> m_tailrace{};
     QLineSeries* m_tailraceCotaMin = nullptr;
     // What the read-out evaluates: the curves drawn, by chart.
@@ -85,5 +93,8 @@ void paintCurvePage(QPainter& painter, const QSizeF& size, const PlantCurves::Fi
 // left behind on a failure). false with the reason in error.
 bool writeCurveFile(const QString& path, const PlantCurves::Figures& figures, const CurvePage& page,
                     QString& error);
+// The decimals an axis's tick labels need to differ from each other: at least one, enough for
+// the step between ticks (and the first tick) to show exactly.
+int tickDecimals(double low, double high, int ticks);
 // True when path ends in .pdf, .png or .svg (any letter case).
 bool isCurveFileName(const QString& path);

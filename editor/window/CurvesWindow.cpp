@@ -11,6 +11,7 @@
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,6 +20,8 @@
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -107,13 +110,29 @@ CurvesWindow::CurvesWindow(TFRMeditor& main, Dialogs& dialogs)
     m_warnings->setWordWrap(true);
     m_warnings->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_warnings->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // However many warnings, they scroll below the table and never push into it.
+    auto* warningsArea = new QScrollArea;
+    warningsArea->setObjectName(QStringLiteral("SCRwarnings"));
+    warningsArea->setWidget(m_warnings);
+    warningsArea->setWidgetResizable(true);
+    warningsArea->setFrameShape(QFrame::NoFrame);
+    warningsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    warningsArea->setMinimumHeight(3 * m_warnings->fontMetrics().lineSpacing());
     auto* side = new QVBoxLayout;
-    side->addWidget(m_table, 4);
+    side->addWidget(m_table);
     side->addWidget(m_warningsTitle);
-    side->addWidget(m_warnings, 1);
+    side->addWidget(warningsArea, 1);
     grid->addLayout(side, 1, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+    // What does not fit a small screen scrolls; the buttons stay in sight.
+    auto* content = new QWidget;
+    content->setLayout(grid);
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("SCRcurves"));
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
 
     m_save = new QPushButton;
     m_save->setObjectName(QStringLiteral("BTNsaveCurves"));
@@ -128,9 +147,13 @@ CurvesWindow::CurvesWindow(TFRMeditor& main, Dialogs& dialogs)
     buttons->addWidget(m_save);
     buttons->addWidget(m_print);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid, 1);
+    layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
-    resize(1100, 760);
+    // No larger than the screen leaves free, with room for the window's frame.
+    QSize size(1100, 760);
+    if (const QScreen* screen = main.screen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 40));
+    resize(size);
 
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
@@ -148,11 +171,40 @@ void CurvesWindow::followForm(TFRMeditor& main) {
     for (const PlantField& f : plantFields())
         if (auto* box = main.findChild<QLineEdit*>(f.name()))
             connect(box, &QLineEdit::textChanged, this, later);
-    for (QTableWidget* grid :
-         {main.ui.StrGr_PCVA, main.ui.StrGr_EvapM, main.ui.StrGr_ConjMaq1, main.ui.StrGr_PolsJus})
+    m_grids = {main.ui.StrGr_PCVA, main.ui.StrGr_EvapM, main.ui.StrGr_ConjMaq1,
+               main.ui.StrGr_PolsJus};
+    for (QTableWidget* grid : m_grids) {
         connect(grid->model(), &QAbstractItemModel::dataChanged, this, later);
+        // A cell's editor appears on the viewport: followed as it is typed, not only when
+        // committed.
+        grid->viewport()->installEventFilter(this);
+    }
     if (auto* losses = main.findChild<QComboBox*>(QStringLiteral("CMBtp_perda")))
         connect(losses, &QComboBox::currentIndexChanged, this, later);
+}
+
+bool CurvesWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ChildPolished)
+        if (auto* editor = qobject_cast<QLineEdit*>(static_cast<QChildEvent*>(event)->child())) {
+            connect(editor, &QLineEdit::textChanged, this, &CurvesWindow::scheduleRedraw,
+                    Qt::UniqueConnection);
+            // Escape drops what was typed: the committed text stands again.
+            connect(editor, &QObject::destroyed, this, &CurvesWindow::scheduleRedraw,
+                    Qt::UniqueConnection);
+        }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The form as the document holds it, with the text of a cell's open editor in its cell.
+FormTexts CurvesWindow::formAsTyped() const {
+    FormTexts texts = m_doc.form().texts();
+    for (QTableWidget* grid : m_grids) {
+        const QModelIndex at = grid->currentIndex();
+        if (auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(at)))
+            if (GridTexts* cells = texts.grid(grid->objectName()))
+                cells->set(at.row(), at.column(), editor->text());
+    }
+    return texts;
 }
 
 void CurvesWindow::scheduleRedraw() {
@@ -176,9 +228,19 @@ void CurvesWindow::redraw() {
     const QString name = form.box(QStringLiteral("TXT_Nome")).trimmed();
     m_hasPlant = m_doc.editing() || !name.isEmpty();
     m_title = code + QStringLiteral(" - ") + name;
+    if (m_doc.mode() == EditorDocument::Mode::Create) {
+        // A plant not stored yet: say so, with what is typed of its code and name.
+        QStringList typed;
+        for (const QString& t : {code, name})
+            if (!t.isEmpty())
+                typed << t;
+        m_title = curveText(CurveText::NewPlant, lang);
+        if (!typed.isEmpty())
+            m_title += QStringLiteral(": ") + typed.join(QStringLiteral(" - "));
+    }
     if (m_hasPlant) {
         const CurveSource source =
-            m_doc.editing() ? formSource(form.texts(), m_doc.shownForEdit(), m_doc.locale())
+            m_doc.editing() ? formSource(formAsTyped(), m_doc.shownForEdit(), m_doc.locale(), lang)
                             : storedSource(m_doc.currentPlant());
         m_figures = computeFigures(source);
         m_charts.show(m_figures, lang, m_doc.locale());
@@ -230,11 +292,24 @@ void CurvesWindow::showReadout(CurveCharts::Which which, double x) {
 void CurvesWindow::saveFile() {
     const Language lang = language();
     const QString code = m_doc.form().box(CodeBox).trimmed();
-    const QString chosen = m_dialogs.saveFile(
+    QString type;
+    QString chosen = m_dialogs.saveFileOfType(
         curveText(CurveText::SaveTitle, lang), curveText(CurveText::SaveFilter, lang),
-        m_doc.startDir(), QStringLiteral("Curvas_%1.pdf").arg(code), true);
+        m_doc.startDir(),
+        code.isEmpty() ? QStringLiteral("Curvas.pdf") : QStringLiteral("Curvas_%1.pdf").arg(code),
+        true, type);
     if (chosen.isEmpty())
         return;
+    if (QFileInfo(chosen).suffix().isEmpty()) {
+        // The type chosen ("PNG (*.png)") gives the extension; PDF when the dialog cannot tell.
+        const qsizetype dot = type.lastIndexOf(QStringLiteral("*."));
+        const QString ext = dot < 0 ? QStringLiteral("pdf") : type.mid(dot + 2, 3).toLower();
+        chosen += u'.' + ext;
+        // The dialog asked about the name without it.
+        if (QFileInfo::exists(chosen) &&
+            !m_dialogs.confirm(curveText(CurveText::SaveReplace, lang).arg(chosen)))
+            return;
+    }
     if (!isCurveFileName(chosen)) {
         m_dialogs.message(MessageKind::Warning,
                           curveText(CurveText::SaveExtension, lang).arg(chosen));

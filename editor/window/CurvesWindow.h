@@ -5,6 +5,7 @@
 // (one redraw for a burst of changes).
 
 #include "curves/PlantCurves.h"
+#include "editing/FormSnapshot.h"
 #include "language/LanguageTexts.h"
 #include "window/CurveCharts.h"
 
@@ -35,7 +36,11 @@ public:
     const PlantCurves::Figures& figures() const { return m_figures; }
     bool hasPlant() const { return m_hasPlant; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    FormTexts formAsTyped() const;
     Language language() const;
     void followForm(TFRMeditor& main);
     void saveFile();
@@ -51,6 +56,7 @@ private:
     std::array<QLabel*, CurveCharts::Count> m_notes{};
     std::array<QWidget*, CurveCharts::Count> m_views{};
     QTableWidget* m_table = nullptr;
+    std::array<QTableWidget*, 4> m_grids{}; // the main window's grids the curves read
     QLabel* m_warningsTitle = nullptr;
     QLabel* m_warnings = nullptr;
     QPushButton* m_save = nullptr;

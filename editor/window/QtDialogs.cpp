@@ -48,6 +48,14 @@ QString QtDialogs::chooseFolder(const QString& title, const QString& dir) {
 
 QString QtDialogs::saveFile(const QString& title, const QString& filter, const QString& dir,
                             const QString& proposedName, bool confirmOverwrite) {
+    QString chosenType;
+    return saveFileOfType(title, filter, dir, proposedName, confirmOverwrite, chosenType);
+}
+
+QString QtDialogs::saveFileOfType(const QString& title, const QString& filter, const QString& dir,
+                                  const QString& proposedName, bool confirmOverwrite,
+                                  QString& chosenType) {
+    chosenType.clear();
     QFileDialog dialog(m_parent, title, dir, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -57,6 +65,7 @@ QString QtDialogs::saveFile(const QString& title, const QString& filter, const Q
         dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    chosenType = dialog.selectedNameFilter();
     return dialog.selectedFiles().constFirst();
 }
 

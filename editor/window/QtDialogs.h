@@ -16,6 +16,9 @@ public:
     QString chooseFolder(const QString& title, const QString& dir) override;
     QString saveFile(const QString& title, const QString& filter, const QString& dir,
                      const QString& proposedName, bool confirmOverwrite) override;
+    QString saveFileOfType(const QString& title, const QString& filter, const QString& dir,
+                           const QString& proposedName, bool confirmOverwrite,
+                           QString& chosenType) override;
     std::optional<QString> inputText(const QString& title, const QString& prompt,
                                      const QString& initial) override;
     bool choosePrinter(QPrinter& printer, const PrintRequest& request) override;

@@ -19,10 +19,10 @@ namespace {
 using Change = std::function<void(TUsinaHd&)>;
 using Edit = std::function<void(FormTexts&)>;
 
-QStringList warningTexts(const Figures& f) {
+QStringList warningTexts(const Figures& f, const QLocale& locale = QLocale::c()) {
     QStringList out;
     for (const CurveWarning& w : f.warnings)
-        out << warningText(w, Language::Portuguese, QLocale::c());
+        out << warningText(w, Language::Portuguese, locale);
     return out;
 }
 
@@ -31,6 +31,7 @@ QStringList warningTexts(const Figures& f) {
 Q_DECLARE_METATYPE(Change)
 Q_DECLARE_METATYPE(Edit)
 Q_DECLARE_METATYPE(PlantCurves::Figure)
+Q_DECLARE_METATYPE(Language)
 
 class TestPlantCurves : public QObject {
     Q_OBJECT
@@ -166,9 +167,9 @@ void TestPlantCurves::warnings_data() {
     QTest::newRow("level falls") << Change([](TUsinaHd& p) { p.PCV[2] = -1.0f / 4096; })
                                  << QStringList{
                                         "Cota x Volume decrescente entre 256.00 e 500.00 hm3.",
-                                        "Cota no volume mínimo 310.06 m a mais de 0,5 m da cota "
+                                        "Cota no volume mínimo 310.06 m a mais de 0.5 m da cota "
                                         "mínima 311.25 m.",
-                                        "Cota no volume máximo 301.46 m a mais de 0,5 m da cota "
+                                        "Cota no volume máximo 301.46 m a mais de 0.5 m da cota "
                                         "máxima 332.00 m."};
     // 300 + (V - 300)³/2^20: its slope only touches zero at 300; no fall.
     QTest::newRow("level flat at one point") << Change([](TUsinaHd& p) {
@@ -180,12 +181,12 @@ void TestPlantCurves::warnings_data() {
     }) << QStringList();
     QTest::newRow("level at VolMin far")
         << Change([](TUsinaHd& p) { p.CotaMin = 310; })
-        << QStringList{"Cota no volume mínimo 311.28 m a mais de 0,5 m da cota mínima 310.00 m."};
+        << QStringList{"Cota no volume mínimo 311.28 m a mais de 0.5 m da cota mínima 310.00 m."};
     QTest::newRow("level at VolMin near enough")
         << Change([](TUsinaHd& p) { p.CotaMin = 310.8f; }) << QStringList();
     QTest::newRow("level at VolMax far")
         << Change([](TUsinaHd& p) { p.CotaMax = 331.4f; })
-        << QStringList{"Cota no volume máximo 331.98 m a mais de 0,5 m da cota máxima 331.40 m."};
+        << QStringList{"Cota no volume máximo 331.98 m a mais de 0.5 m da cota máxima 331.40 m."};
     QTest::newRow("area negative") << Change([](TUsinaHd& p) { p.PAC[0] = -320; })
                                    << QStringList{"Área x Cota não positiva na cota 311.25 m: "
                                                   "-8.75 km2."};
@@ -224,16 +225,24 @@ void TestPlantCurves::warnings() {
     TUsinaHd plant = RegistryFixtures::curvesPlant();
     change(plant);
     QCOMPARE(warningTexts(computeFigures(storedSource(plant))), expected);
+    // Every number of a warning takes the locale's separator, the distance allowed too.
+    if (!expected.isEmpty() && QTest::currentDataTag() == QByteArray("level at VolMin far"))
+        QCOMPARE(warningTexts(computeFigures(storedSource(plant)),
+                              QLocale(QLocale::Portuguese, QLocale::Brazil)),
+                 QStringList{"Cota no volume mínimo 311,28 m a mais de 0,5 m da cota mínima "
+                             "310,00 m."});
 }
 
 void TestPlantCurves::formSource_data() {
     QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<bool>("change"); // false: a new plant (Create)
     QTest::addColumn<Edit>("edit");
     QTest::addColumn<Figure>("figure");
     QTest::addColumn<double>("value"); // NaN: not read
     QTest::addColumn<QString>("unread");
     const QLocale c = QLocale::c();
+    const Language pt = Language::Portuguese, en = Language::English;
     const double nan = std::nan("");
     const Edit none = [](FormTexts&) {};
     const auto box = [](const char* name, const char* text) {
@@ -241,39 +250,44 @@ void TestPlantCurves::formSource_data() {
     };
     // The stored 500.004 shows as "500.00": untouched, the stored bits stand.
     QTest::newRow("untouched keeps the stored value")
-        << c << true << none << Figure::UsefulVolume << double(500.004f) - 100 << QString();
-    QTest::newRow("typed") << c << true << box("TXT_VMax", "600") << Figure::UsefulVolume << 500.0
-                           << QString();
+        << c << pt << true << none << Figure::UsefulVolume << double(500.004f) - 100 << QString();
+    QTest::newRow("typed") << c << pt << true << box("TXT_VMax", "600") << Figure::UsefulVolume
+                           << 500.0 << QString();
     QTest::newRow("typed, comma locale")
-        << QLocale(QLocale::Portuguese, QLocale::Brazil) << true << box("TXT_VMax", "600,5")
+        << QLocale(QLocale::Portuguese, QLocale::Brazil) << pt << true << box("TXT_VMax", "600,5")
         << Figure::UsefulVolume << 500.5 << QString();
     QTest::newRow("unreadable hides what needs it")
-        << c << true << box("TXT_VMax", "6x") << Figure::UsefulVolume << nan
-        << QStringLiteral("Vol.Máx.(hm3)");
-    QTest::newRow("and only that") << c << true << box("TXT_VMax", "6x") << Figure::LevelAtVolMin
-                                   << 311.279296875 << QString();
-    QTest::newRow("a cell") << c << true
+        << c << pt << true << box("TXT_VMax", "6x") << Figure::UsefulVolume << nan
+        << QStringLiteral("Volume Máximo (hm3)");
+    QTest::newRow("and only that") << c << pt << true << box("TXT_VMax", "6x")
+                                   << Figure::LevelAtVolMin << 311.279296875 << QString();
+    QTest::newRow("a cell") << c << pt << true
                             << Edit([](FormTexts& f) { f.PCVA.set(0, 2, QStringLiteral("-")); })
-                            << Figure::EquivalentLevel << nan << QStringLiteral("PCV(2)");
-    QTest::newRow("a set's flow") << c << true
+                            << Figure::EquivalentLevel << nan << QStringLiteral("Cota x Volume A2");
+    QTest::newRow("a set's flow") << c << pt << true
                                   << Edit([](FormTexts& f) { f.ConjMaq1.set(1, 3, "5.5"); })
-                                  << Figure::TurbinedFlow << nan << QStringLiteral("QEf(2)");
-    QTest::newRow("a set past the count") << c << true << Edit([](FormTexts& f) {
+                                  << Figure::TurbinedFlow << nan
+                                  << QStringLiteral("CONJUNTOS DE MÁQUINAS 2: QEf (m3/s)");
+    QTest::newRow("a set past the count") << c << pt << true << Edit([](FormTexts& f) {
         f.boxes["TXT_NGrMaq"] = "1";
         f.ConjMaq1.set(1, 3, "5.5");
     }) << Figure::TurbinedFlow << 300.0 << QString();
-    QTest::newRow("the loss type chosen") << c << true << Edit([](FormTexts& f) {
+    QTest::newRow("the loss type chosen") << c << pt << true << Edit([](FormTexts& f) {
         f.selectors["CMBtp_perda"] = "1 - %";
         f.boxes["TXT_Phd"] = "2";
         f.boxes["TXT_VMax"] = "500";
     }) << Figure::NetHeadV65 << (329.1796875 - 280) * 0.98
                                           << QString();
-    QTest::newRow("new plant, empty box")
-        << c << false << none << Figure::AreaAtCotaMin << nan << QStringLiteral("Cota min.(m)");
+    QTest::newRow("new plant, empty box") << c << pt << false << none << Figure::AreaAtCotaMin
+                                          << nan << QStringLiteral("Cota Mínima (m)");
+    // The boxes and cells by their labels in the interface's language.
+    QTest::newRow("English box") << c << en << true << box("TXT_VMax", "6x") << Figure::UsefulVolume
+                                 << nan << QStringLiteral("Maximum Volume (hm3)");
 }
 
 void TestPlantCurves::formSource() {
     QFETCH(QLocale, locale);
+    QFETCH(Language, language);
     QFETCH(bool, change);
     QFETCH(Edit, edit);
     QFETCH(Figure, figure);
@@ -293,7 +307,7 @@ void TestPlantCurves::formSource() {
         form.boxes[QStringLiteral("TXT_YMin")].clear();
     }
     edit(form);
-    const Figures f = computeFigures(PlantCurves::formSource(form, shown, locale));
+    const Figures f = computeFigures(PlantCurves::formSource(form, shown, locale, language));
     if (std::isnan(value)) {
         QVERIFY(!f[figure].value);
         QCOMPARE(f[figure].unread, unread);

@@ -86,6 +86,14 @@ QString ScriptedDialogs::saveFile(const QString& title, const QString& filter, c
     return saveFileAnswers.isEmpty() ? QString() : saveFileAnswers.dequeue();
 }
 
+QString ScriptedDialogs::saveFileOfType(const QString& title, const QString& filter,
+                                        const QString& dir, const QString& proposedName,
+                                        bool confirmOverwrite, QString& chosenType) {
+    const QString file = saveFile(title, filter, dir, proposedName, confirmOverwrite);
+    chosenType = saveTypeAnswers.isEmpty() ? QString() : saveTypeAnswers.dequeue();
+    return file;
+}
+
 std::optional<QString> ScriptedDialogs::inputText(const QString& title, const QString& prompt,
                                                   const QString&) {
     boxes.append({Kind::InputText, title, prompt});

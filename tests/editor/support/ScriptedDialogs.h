@@ -38,6 +38,8 @@ public:
     QQueue<QString> openFileAnswers;
     QQueue<QString> folderAnswers;
     QQueue<QString> saveFileAnswers;
+    // The type chosen with a save dialog's file, for those that ask (empty when none queued).
+    QQueue<QString> saveTypeAnswers;
     QQueue<std::optional<QString>> inputAnswers;
     // A print dialog's answer: true for OK, after setting up the printer as the user would.
     using PrinterAnswer = std::function<bool(QPrinter&, const PrintRequest&)>;
@@ -72,6 +74,9 @@ public:
     QString chooseFolder(const QString& title, const QString& dir) override;
     QString saveFile(const QString& title, const QString& filter, const QString& dir,
                      const QString& proposedName, bool confirmOverwrite) override;
+    QString saveFileOfType(const QString& title, const QString& filter, const QString& dir,
+                           const QString& proposedName, bool confirmOverwrite,
+                           QString& chosenType) override;
     std::optional<QString> inputText(const QString& title, const QString& prompt,
                                      const QString& initial) override;
     bool choosePrinter(QPrinter& printer, const PrintRequest& request) override;

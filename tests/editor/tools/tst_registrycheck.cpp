@@ -106,7 +106,7 @@ void TestRegistryCheck::saveRules_data() {
     QTest::newRow("minimum above maximum")
         << Change([](TUsinaHd& u) { u.VolMin = 30000; }) << p
         << QStringList{pt(6), pt(7), pt(46),
-                       "Aviso: Cota no volume mínimo 774.05 m a mais de 0,5 m da cota mínima "
+                       "Aviso: Cota no volume mínimo 774.05 m a mais de 0.5 m da cota mínima "
                        "750.00 m."};
     // The display shows "NAN", which no number box accepts: the check stops there.
     QTest::newRow("NaN volume") << Change([](TUsinaHd& u) {
