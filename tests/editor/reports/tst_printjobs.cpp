@@ -80,6 +80,8 @@ private slots:
     void sheetFontIsMonospaced();
     void textsLookAsDrawText_data();
     void textsLookAsDrawText();
+    void headingUnderlineClearsTheLineBelow_data();
+    void headingUnderlineClearsTheLineBelow();
     void landscapeIsRestored_data();
     void landscapeIsRestored();
     void pageIsThePrintableArea();
@@ -147,6 +149,57 @@ void TestPrintJobs::textsLookAsDrawText() {
     QCOMPARE(drawn, expected);
 }
 
+// A heading's underline lies below the heading and above the line drawn under it at the
+// sheet's spacing, on the landscape page of the printer's own margins.
+void TestPrintJobs::headingUnderlineClearsTheLineBelow_data() {
+    QTest::addColumn<int>("spacing"); // thousandths of the page height
+    QTest::newRow("reservoir and plant headings") << 20;
+    QTest::newRow("registry heading") << 30;
+}
+
+void TestPrintJobs::headingUnderlineClearsTheLineBelow() {
+    QFETCH(int, spacing);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    const int dpi = 300;
+    const QSize page = (printer.pageRect(QPrinter::Inch).size() * dpi).toSize();
+    QImage image(page.width(), page.height() / 4, QImage::Format_Grayscale8);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    DrawCommand heading;
+    heading.font = SheetFont::Heading;
+    heading.pos = QPoint(page.width() / 3, pageFraction(40, page.height()));
+    heading.text = QStringLiteral("RESERVATÓRIO HYDRO PLANT");
+    DrawCommand below;
+    below.pos = heading.pos + QPoint(0, pageFraction(spacing, page.height()));
+    below.text = QStringLiteral("ÁÉÍÓÚ ÇÂÊ Máximo lbdhkt Específica");
+    const QFontMetrics metrics(sheetFont(SheetFont::Heading), &image);
+    {
+        QPainter painter(&image);
+        paintCommands(painter, {heading, below});
+    }
+    // The underline: the rows inked across nine tenths of the heading's width.
+    const int from = heading.pos.x(), width = metrics.horizontalAdvance(heading.text);
+    QList<int> rows;
+    for (int y = heading.pos.y(); y < image.height(); ++y) {
+        const uchar* line = image.constScanLine(y);
+        int inked = 0;
+        for (int x = from; x < from + width; ++x)
+            inked += line[x] < 128;
+        if (inked * 10 >= width * 9)
+            rows << y;
+    }
+    QVERIFY(!rows.isEmpty());
+    QVERIFY2(rows.first() >= heading.pos.y() + metrics.ascent(),
+             qPrintable(QString::number(rows.first())));
+    QVERIFY2(rows.last() < below.pos.y(),
+             qPrintable(QStringLiteral("underline row %1, line below from %2")
+                            .arg(rows.last())
+                            .arg(below.pos.y())));
+}
+
 void TestPrintJobs::landscapeIsRestored_data() {
     QTest::addColumn<int>("orientation");
     QTest::newRow("portrait") << int(QPageLayout::Portrait);
@@ -197,7 +250,7 @@ void TestPrintJobs::singleSheetPdf() {
     for (const char* expected :
          {"7 - SERRA AZUL",
           "CADASTRO",
-          "RESERVATóRIO",
+          "RESERVATÓRIO",
           "USINA",
           "Data: 01/02/26",
           "Obs.: Usina de teste, ficticia",
@@ -275,7 +328,7 @@ void TestPrintJobs::allPlants() {
     for (int i = 0; i < titles.size(); ++i) {
         const QString page = simplified(pages.at(i));
         QVERIFY2(page.contains(titles.at(i)), qPrintable(titles.at(i)));
-        QVERIFY(page.contains("RESERVATóRIO"));
+        QVERIFY(page.contains("RESERVATÓRIO"));
         QVERIFY(page.contains(QStringLiteral("rodape %1").arg(i + 1)));
         QVERIFY(!page.contains("FANTASMA"));
     }
