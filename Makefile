@@ -7,7 +7,8 @@ BUILD_TYPE ?= RelWithDebInfo
 WERROR    ?= OFF
 JOBS      ?= $(shell nproc)
 PACKAGES  := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libjpeg-dev \
-             fonts-liberation2 poppler-utils libbenchmark-dev qt6-charts-dev libqt6opengl6-dev
+             fonts-liberation2 poppler-utils libbenchmark-dev qt6-charts-dev libqt6opengl6-dev \
+             qt6-translations-l10n
 
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 FUZZ_SECONDS ?= 8

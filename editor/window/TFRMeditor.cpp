@@ -5,6 +5,7 @@
 #include "reports/PrintJobs.h"
 #include "reports/ReportPrinter.h"
 #include "window/LanguageApply.h"
+#include "window/QtTranslations.h"
 #include "window/QualityTools.h"
 #include "window/TfrmHelpAbout.h"
 
@@ -312,6 +313,9 @@ void TFRMeditor::TXT_CodExit() {
 
 void TFRMeditor::MnEditLanguageClick(int lingua) {
     m_doc->setLanguage(lingua);
+    if (!m_qtTexts)
+        m_qtTexts = std::make_unique<QtTranslations>();
+    m_qtTexts->apply(Language(lingua));
     m_rendering = true; // the check marks set here are no choice of the user's
     const QStringList missing = applyLanguage(*this, Language(lingua), m_doc->title(),
                                               !m_doc->registryFileName().isEmpty());

@@ -24,6 +24,7 @@ class QPushButton;
 class QSvgWidget;
 class QTableWidget;
 class QualityTools;
+class QtTranslations;
 class ReportPrinter;
 class TfrmHelpAbout;
 
@@ -190,7 +191,8 @@ private:
     std::unique_ptr<EditorDocument> m_doc;
     std::unique_ptr<ReportPrinter> m_reports;
     std::unique_ptr<TfrmHelpAbout> m_about;
-    std::unique_ptr<QualityTools> m_tools; // the Tools menu and its windows
+    std::unique_ptr<QualityTools> m_tools;     // the Tools menu and its windows
+    std::unique_ptr<QtTranslations> m_qtTexts; // Qt's own dialogs in the interface's language
     QStringList m_arguments;
     SinalColor m_signal = SinalColor::Red;
     bool m_firstActivationDone = false;

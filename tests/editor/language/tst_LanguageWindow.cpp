@@ -12,9 +12,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -149,6 +151,8 @@ private slots:
     void openDialogTexts();
     void aboutBox_data();
     void aboutBox();
+    void qtOwnTexts_data();
+    void qtOwnTexts();
 };
 
 // The design texts are English and English is checked until the first activation.
@@ -355,6 +359,33 @@ void TstLanguageWindow::aboutBox() {
     QVERIFY(!box->ImgHelp->pixmap().isNull());
     // The same box is kept for the next time.
     QCOMPARE(&w.aboutBox(), box);
+}
+
+// Qt's own buttons and dialogs speak the interface's language, switch after switch.
+void TstLanguageWindow::qtOwnTexts_data() {
+    QTest::addColumn<QList<int>>("switches");
+    QTest::addColumn<QString>("yes");
+    QTest::newRow("start") << QList<int>{} << "&Sim";
+    QTest::newRow("en") << QList<int>{2} << "&Yes";
+    QTest::newRow("en pt") << QList<int>{2, 1} << "&Sim";
+}
+
+void TstLanguageWindow::qtOwnTexts() {
+    QFETCH(QList<int>, switches);
+    QFETCH(QString, yes);
+    const QDir translations(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (!translations.exists("qtbase_pt_BR.qm") && !translations.exists("qtbase_pt.qm"))
+        QSKIP("Qt's Portuguese translations are not installed");
+    EditorHarness h;
+    h.dialogs.openFileAnswers.enqueue(QString());
+    TFRMeditor& w = h.start();
+    for (int lingua : switches)
+        trigger(w, lingua);
+    QDialogButtonBox buttons(QDialogButtonBox::Yes | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Yes)->text(), yes);
+    h.destroy();
+    QDialogButtonBox after(QDialogButtonBox::Yes);
+    QCOMPARE(after.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Yes"));
 }
 
 QTEST_MAIN(TstLanguageWindow)
