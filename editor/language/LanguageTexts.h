@@ -39,7 +39,18 @@ struct OpenDialogCaptions {
 OpenDialogCaptions openDialogTexts(Language language);
 
 // The messages of the edit and report commands.
-enum class LanguageMessage { ChangeNothingShown, Saved, Deleted, CsvWritten, OutputIsRegistry };
+enum class LanguageMessage {
+    ChangeNothingShown,
+    Saved,
+    Deleted,
+    CsvWritten,
+    OutputIsRegistry,
+    DeleteTitle, // the input dialog of Delete
+    DeletePrompt,
+    DeleteRange,  // %1 the highest code
+    NotAnInteger, // %1 the text that is no whole number
+    NotAReal,     // %1 the text that is no number
+};
 // In Portuguese for Lingua 1, otherwise in English (the design's, before the first
 // activation).
 QString languageMessage(LanguageMessage message, int lingua);

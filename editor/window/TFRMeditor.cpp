@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -304,6 +305,13 @@ void TFRMeditor::ComboBox1Change() {
 }
 
 void TFRMeditor::TXT_CodExit() {
+    // Only a code typed for a new plant is checked, and not on the way to Cancel, which drops
+    // it, nor to Save, which checks it itself: one box for one mistake.
+    if (m_doc->mode() != EditorDocument::Mode::Create || !ui.TXT_Cod->isEnabled())
+        return;
+    const QWidget* next = QApplication::focusWidget();
+    if (next == ui.BTNcancelchange || next == ui.BTNsavechange)
+        return;
     if (m_doc->codeTaken())
         ui.TXT_Cod->setFocus();
 }
@@ -406,6 +414,8 @@ void TFRMeditor::BTNsavechangeClick() {
         return;
     case EditorDocument::SaveOutcome::NotStored:
         ui.MnEditPlantCreate->setChecked(m_doc->mode() == EditorDocument::Mode::Create);
+        // A new plant's code can be corrected after a refused Save.
+        ui.TXT_Cod->setEnabled(m_doc->mode() == EditorDocument::Mode::Create);
         return;
     case EditorDocument::SaveOutcome::Stored:
         ChangeTXTsAppearance(false);

@@ -225,8 +225,7 @@ private slots:
         QCOMPARE(stored.VolMin, 1974.5f);
         for (int k : {1, 3, 4, 5, 6, 7, 8, 9, 10})
             QCOMPARE(recordOf(out, k), recordOf(m_loadedBytes, k));
-        QVERIFY(w.windowTitle().endsWith("AuxCad.cad"));
-        QVERIFY(w.windowTitle().startsWith("Velarin - "));
+        QCOMPARE(w.windowTitle(), languageTitle(Language::Portuguese) + " - " + dest);
         QCOMPARE(w.document().registryFileName(), h.path("AuxCad.cad"));
         QCOMPARE(w.ui.ComboBox1->currentText(), QString("2 - RIO FUNDO"));
         QCOMPARE(w.box("TXT_VMax")->text(), QString("23000.00   hm3"));
@@ -487,7 +486,7 @@ private slots:
     }
 
     // An invalid form: every failed rule in order, the check's end, nothing written; the
-    // padding grows with every press.
+    // boxes keep what was typed, press after press.
     void invalidForm() {
         EditorHarness h;
         TFRMeditor& w = start(h);
@@ -505,7 +504,8 @@ private slots:
         const QString e44 = "plain: " + EditingSupport::validationText(2, 44);
         QCOMPARE(h.dialogs.messageLines(),
                  QStringList({warn + e2, e44, warn + e2, e44, warn + e2, e44}));
-        QCOMPARE(w.ui.TXT_Nome->text(), "ABC" + QString(33, u' '));
+        QCOMPARE(w.ui.TXT_Nome->text(), QString("ABC"));
+        QCOMPARE(w.ui.TXT_Obs->text(), w.document().shownForEdit()->texts.box("TXT_Obs"));
         verifyLook(w, true);
         QVERIFY(!QFile::exists(h.path("D.DAT")));
         w.box("TXT_Posto")->setText("156");
@@ -524,17 +524,37 @@ private slots:
         QCOMPARE(QByteArray(stored.Nome.data(), 12), QByteArray("ABC         "));
     }
 
-    // A cell that only the building converts: its error, and the edit goes on.
+    // A cell that only the building converts: its error in the window's language, and the
+    // edit goes on.
+    void buildingError_data() {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("decimal evaporation") << false << "StrGr_EvapM" << 4 << "57.5"
+                                             << "'57.5' não é um valor inteiro válido";
+        QTest::newRow("empty evaporation, English")
+            << true << "StrGr_EvapM" << 4 << "" << "'' is not a valid integer value";
+        QTest::newRow("empty coefficient") << false << "StrGr_PCVA" << 3 << ""
+                                           << "'' não é um valor real válido";
+    }
     void buildingError() {
+        QFETCH(bool, english);
+        QFETCH(QString, grid);
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        QFETCH(QString, error);
         EditorHarness h;
         TFRMeditor& w = start(h);
+        if (english)
+            w.ui.MnEditLanEng->trigger();
         select(w, 1);
         h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
         w.ui.MnEditPlantChange->trigger();
-        setCell(w.ui.StrGr_EvapM, 0, 4, "57.5");
+        setCell(w.findChild<QTableWidget*>(grid), 0, column, text);
         w.ui.BTNsavechange->click();
-        QCOMPARE(h.dialogs.messageLines(),
-                 QStringList{"error: '57.5' is not a valid integer value"});
+        QCOMPARE(h.dialogs.messageLines(), QStringList{"error: " + error});
         verifyLook(w, true);
         QVERIFY(!QFile::exists(h.path("D.DAT")));
     }
@@ -548,17 +568,97 @@ private slots:
         w.box("TXT_VMax")->setText("1");
         w.ui.BTNcancelchange->click();
         verifyLook(w, false);
-        QCOMPARE(w.ui.ComboBox1->currentText(), QString("1 - PEDRA ALTA"));
+        QCOMPARE(w.ui.ComboBox1->currentText(), QString("5 - SERRA AZUL"));
         QCOMPARE(w.box("TXT_VMax")->text(), QString("22950.00   hm3"));
         w.ui.MnEditPlantCreate->trigger(); // the destination stays chosen
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 1);
         QVERIFY(w.ui.MnEditPlantCreate->isChecked());
         w.ui.BTNcancelchange->click();
         QVERIFY(!w.ui.MnEditPlantCreate->isChecked());
-        QCOMPARE(w.ui.ComboBox1->currentText(), QString("1 - PEDRA ALTA"));
-        QCOMPARE(w.ui.TXT_Nome->text(), QString("PEDRA ALTA  "));
+        QCOMPARE(w.ui.ComboBox1->currentText(), QString("5 - SERRA AZUL"));
+        QCOMPARE(w.ui.TXT_Nome->text(), QString("SERRA AZUL  "));
+        QCOMPARE(w.ui.TXT_Cod->text(), QString("5"));
         QVERIFY(!QFile::exists(h.path("D.DAT")));
         QVERIFY(h.dialogs.messageLines().isEmpty());
+    }
+
+    // A deleted plant still on screen is what Cancel goes back to, as Create found it.
+    void cancelToAPlantNotListed() {
+        EditorHarness h;
+        TFRMeditor& w = start(h);
+        select(w, 2);
+        h.dialogs.inputAnswers.enqueue(QString("2"));
+        h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
+        w.ui.MnEditPlantDel->trigger();
+        w.ui.MnEditPlantCreate->trigger();
+        w.ui.BTNcancelchange->click();
+        QCOMPARE(w.ui.ComboBox1->currentIndex(), -1);
+        QCOMPARE(w.ui.TXT_Nome->text(), QString("RIO FUNDO   "));
+        QCOMPARE(w.box("TXT_VMin")->text(), QString("1974.50   hm3"));
+        QCOMPARE(w.ui.StrGr_ConjMaq1->rowCount(), 3);
+    }
+
+    // A new plant's taken code: one box when the box is left for another, none on the way
+    // to Cancel; a refused Save leaves the code open to correction.
+    void createCodeBox() {
+        EditorHarness h;
+        TFRMeditor& w = start(h);
+        select(w, 6);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        h.dialogs.saveFileAnswers.enqueue(h.path("NOVO.DAT"));
+        w.ui.MnEditPlantCreate->trigger();
+        QVERIFY(w.ui.TXT_Cod->hasFocus());
+        QTest::keyClicks(w.ui.TXT_Cod, "5");
+        w.ui.TXT_Nome->setFocus();
+        QCOMPARE(h.dialogs.count(Kind::Warning), 1);
+        QVERIFY(w.ui.TXT_Cod->hasFocus());
+        QTest::mouseClick(w.ui.BTNcancelchange, Qt::LeftButton);
+        QCOMPARE(h.dialogs.count(Kind::Warning), 1);
+        verifyLook(w, false);
+        QCOMPARE(w.ui.ComboBox1->currentText(), QString("6 - FOZ CLARA"));
+
+        w.ui.MnEditPlantCreate->trigger();
+        fillNewPlant(w, "7", "NOVA");
+        w.box("TXT_Posto")->clear();
+        h.dialogs.clear();
+        w.ui.BTNsavechange->click();
+        QCOMPARE(h.dialogs.messageLines().first(), "warning: " + EditingSupport::validationText(1, 2));
+        QVERIFY(w.ui.TXT_Cod->isEnabled());
+        QCOMPARE(w.ui.TXT_Nome->text(), QString("NOVA"));
+        w.ui.TXT_Cod->setText("8");
+        w.box("TXT_Posto")->setText("77");
+        h.dialogs.clear();
+        w.ui.BTNsavechange->click();
+        QCOMPARE(h.dialogs.messageLines(), QStringList{"information: " + savedText(w)});
+        QCOMPARE(w.ui.ComboBox1->currentText(), QString("8 - NOVA"));
+        QVERIFY(!w.ui.TXT_Cod->isEnabled());
+    }
+
+    // The title names the registry the user works on, after the language's title.
+    void titleNamesTheRegistry_data() {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("Portuguese") << false;
+        QTest::newRow("English") << true;
+    }
+    void titleNamesTheRegistry() {
+        QFETCH(bool, english);
+        EditorHarness h;
+        TFRMeditor& w = start(h);
+        if (english)
+            w.ui.MnEditLanEng->trigger();
+        const QString base = languageTitle(english ? Language::English : Language::Portuguese);
+        QCOMPARE(w.windowTitle(), base + " - " + m_loaded);
+        const QString dest = h.path("DESTINO.DAT");
+        h.dialogs.saveFileAnswers.enqueue(dest);
+        w.ui.MnEditPlantChange->trigger();
+        w.ui.BTNsavechange->click();
+        QCOMPARE(w.windowTitle(), base + " - " + dest);
+        w.ui.MnEditLanPort->trigger();
+        QCOMPARE(w.windowTitle(), languageTitle(Language::Portuguese) + " - " + dest);
+        const QString modif = h.writeFile("Hidr_Modif.dat", sampleRegistry());
+        w.ui.MnEditGerAlt->trigger();
+        QCOMPARE(w.windowTitle(), languageTitle(Language::Portuguese) + " - " + modif);
     }
 
     // The loaded registry, directly or through a link, and the scratch copy are refused.
@@ -783,24 +883,32 @@ private slots:
     }
 
     void deleteRefused_data() {
+        QTest::addColumn<bool>("english");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("message");
-        QTest::newRow("0") << "0"
+        QTest::newRow("0") << false << "0"
                            << "warning: Código da Usina deve ser entre 1 e 320.";
-        QTest::newRow("321") << "321"
-                             << "warning: Código da Usina deve ser entre 1 e 320.";
-        QTest::newRow("letters") << "abc"
-                                 << "error: 'abc' is not a valid integer value";
-        QTest::newRow("empty") << ""
-                               << "error: '' is not a valid integer value";
+        QTest::newRow("321, English") << true << "321"
+                                      << "warning: Plant code must be between 1 and 320.";
+        QTest::newRow("letters") << false << "abc"
+                                 << "error: 'abc' não é um valor inteiro válido";
+        QTest::newRow("empty, English") << true << ""
+                                        << "error: '' is not a valid integer value";
     }
     void deleteRefused() {
+        QFETCH(bool, english);
         QFETCH(QString, input);
         QFETCH(QString, message);
         EditorHarness h;
         TFRMeditor& w = start(h);
+        if (english)
+            w.ui.MnEditLanEng->trigger();
+        h.dialogs.clear();
         h.dialogs.inputAnswers.enqueue(input);
         w.ui.MnEditPlantDel->trigger();
+        QCOMPARE(h.dialogs.boxes.first().text, english ? "Delete Plant" : "Excluir Usina");
+        QCOMPARE(h.dialogs.boxes.first().extra, english ? "Type the code of the plant to delete:"
+                                                        : "Digite Código da Usina a ser excluída:");
         QCOMPARE(h.dialogs.messageLines(), QStringList{message});
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 0);
         h.dialogs.clear();
