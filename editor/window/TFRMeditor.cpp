@@ -305,9 +305,9 @@ void TFRMeditor::ComboBox1Change() {
 }
 
 void TFRMeditor::TXT_CodExit() {
-    // Only a code typed for a new plant is checked, and not on the way to Cancel, which drops
-    // it, nor to Save, which checks it itself: one box for one mistake.
-    if (m_doc->mode() != EditorDocument::Mode::Create || !ui.TXT_Cod->isEnabled())
+    // Not while Cancel closes the box, nor on the way to Cancel, which drops the code, or to
+    // Save, which checks it itself: one box for one mistake.
+    if (m_closingCodeBox)
         return;
     const QWidget* next = QApplication::focusWidget();
     if (next == ui.BTNcancelchange || next == ui.BTNsavechange)
@@ -426,7 +426,9 @@ void TFRMeditor::BTNsavechangeClick() {
 }
 
 void TFRMeditor::BTNcancelchangeClick() {
+    m_closingCodeBox = true;
     ui.TXT_Cod->setEnabled(false);
+    m_closingCodeBox = false;
     ChangeTXTsAppearance(false);
     m_doc->cancel();
     render();
