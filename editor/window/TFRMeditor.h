@@ -197,7 +197,7 @@ private:
     SinalColor m_signal = SinalColor::Red;
     bool m_firstActivationDone = false;
     bool m_activationQueued = false;
-    bool m_rendering = false; // the controls are being set from the document
+    bool m_rendering = false;      // the controls are being set from the document
     bool m_closingCodeBox = false; // Cancel is disabling the code box
-    int m_shownDisplay = 0;   // the document's display last shown
+    int m_shownDisplay = 0;        // the document's display last shown
 };
