@@ -23,8 +23,6 @@
 namespace {
 
 const QString NoPlantSelected = QStringLiteral("Select the Plant !");
-const QString DeleteTitle = QStringLiteral("Excluir Usina");
-const QString DeletePrompt = QStringLiteral("Digite Código da Usina a ser excluída:");
 
 } // namespace
 
@@ -99,6 +97,7 @@ void EditorDocument::firstActivation(const QString& registry,
     if (!registry.trimmed().isEmpty()) {
         m_registry = registry;
         m_loadedFile = registry;
+        m_titleFile = registry;
         updateTitle();
         if (readPlantList())
             warnIncompleteRecord();
@@ -116,6 +115,7 @@ void EditorDocument::firstActivation(const QString& registry,
 
 bool EditorDocument::load(const std::function<void()>& openDialogUp) {
     m_registry.clear();
+    m_titleFile.clear();
     m_listEntries.clear();
     m_listIndex = -1;
     m_placeholder.clear();
@@ -131,6 +131,7 @@ bool EditorDocument::load(const std::function<void()>& openDialogUp) {
         return false;
     m_registry = chosen;
     m_loadedFile = chosen;
+    m_titleFile = chosen;
     updateTitle();
     if (readPlantList())
         warnIncompleteRecord();
@@ -286,6 +287,7 @@ bool EditorDocument::beginChange() {
     }
     if (m_dest.isEmpty() && !chooseDestination())
         return false;
+    m_beforeEdit = BeforeEdit{m_form, m_listIndex};
     fillSelectors(&m_plant);
     m_mode = Mode::Change;
     toEditLayout(true);
@@ -296,6 +298,7 @@ bool EditorDocument::beginChange() {
 bool EditorDocument::beginCreate() {
     if (m_dest.isEmpty() && !chooseDestination())
         return false;
+    m_beforeEdit = BeforeEdit{m_form, m_listIndex};
     m_shown.reset();
     fillSelectors(nullptr);
     for (SelectorChoice& choice : m_form.choices)
@@ -330,17 +333,18 @@ EditorDocument::SaveOutcome EditorDocument::save(const std::function<void()>& ch
         return SaveOutcome::CodeTaken;
     if (checked)
         checked();
-    for (const auto& [box, blanks] : {std::pair{"TXT_Nome", 11}, {"TXT_Obs", 47}, {"TXT_Data", 8}})
-        write(QString::fromLatin1(box),
-              m_form.box(QString::fromLatin1(box)) + QString(blanks, u' '));
-
     FormSnapshot form;
     static_cast<FormTexts&>(form) = m_form.texts();
+    // Short texts fill their fields with blanks. Only what is checked and stored is padded:
+    // the boxes keep what was typed, so each failed Save leaves them as they were.
+    for (const auto& [box, blanks] : {std::pair{"TXT_Nome", 11}, {"TXT_Obs", 47}, {"TXT_Data", 8}})
+        form.boxes.insert(QString::fromLatin1(box),
+                          form.box(QString::fromLatin1(box)) + QString(blanks, u' '));
     const MessageText messages = [this](int entry) { return m_messages.text(m_lingua, entry); };
     if (!ConsistOk(form, m_locale, messages, m_dialogs))
         return SaveOutcome::NotStored;
     form.shown = m_shown;
-    const NewPlantResult built = WriteNewPlant(form, m_locale);
+    const NewPlantResult built = WriteNewPlant(form, m_locale, language());
     if (!built.ok) {
         m_dialogs.message(MessageKind::Error, built.error);
         return SaveOutcome::NotStored;
@@ -359,32 +363,44 @@ EditorDocument::SaveOutcome EditorDocument::save(const std::function<void()>& ch
     }
     m_mode = Mode::Browse;
     m_shown.reset();
+    m_beforeEdit.reset();
     m_dialogs.message(MessageKind::Information, languageMessage(LanguageMessage::Saved, m_lingua));
     return SaveOutcome::Stored;
 }
 
 void EditorDocument::cancel() {
     m_mode = Mode::Browse;
-    if (!m_listEntries.isEmpty()) {
-        m_listIndex = 0;
-        showSelected();
+    // Back to the plant on screen when the edit began, as it was shown: the file is unchanged
+    // (a store that succeeds ends the edit), and a plant shown but not listed comes back too.
+    if (m_beforeEdit) {
+        for (auto it = m_form.boxes.cbegin(); it != m_form.boxes.cend(); ++it)
+            m_written.insert(it.key());
+        for (auto it = m_beforeEdit->form.boxes.cbegin(); it != m_beforeEdit->form.boxes.cend();
+             ++it)
+            m_written.insert(it.key());
+        m_form = std::move(m_beforeEdit->form);
+        m_listIndex = m_beforeEdit->listIndex;
+        ++m_displays;
+        m_beforeEdit.reset();
     }
     m_shown.reset();
 }
 
 void EditorDocument::deletePlant() {
-    const std::optional<QString> input = m_dialogs.inputText(DeleteTitle, DeletePrompt, QString());
+    const std::optional<QString> input =
+        m_dialogs.inputText(languageMessage(LanguageMessage::DeleteTitle, m_lingua),
+                            languageMessage(LanguageMessage::DeletePrompt, m_lingua), QString());
     if (!input)
         return;
     const auto code = NumberInput::toInteger(*input);
     if (!code) {
-        m_dialogs.message(MessageKind::Error, NumberInput::invalidIntegerText(*input));
+        m_dialogs.message(MessageKind::Error, NumberInput::invalidIntegerText(*input, language()));
         return;
     }
     if (*code < 1 || *code > MaxPlantCode) {
         m_dialogs.message(
             MessageKind::Warning,
-            QStringLiteral("Código da Usina deve ser entre 1 e %1.").arg(MaxPlantCode));
+            languageMessage(LanguageMessage::DeleteRange, m_lingua).arg(MaxPlantCode));
         return;
     }
     if (m_dest.isEmpty() && !chooseDestination())
@@ -427,7 +443,9 @@ void EditorDocument::adopt(const QString& registryInUse) {
     m_adopted = registryInUse;
     if (registryInUse == scratchPath())
         m_writtenScratch = registryInUse;
-    m_baseTitle = ShortName;
+    // The user works on the destination; the scratch copy read in its place is no concern of
+    // theirs. The title keeps its base, the language's or the one a load gave.
+    m_titleFile = m_dest;
     updateTitle();
     readPlantList();
     listByCode();
@@ -453,6 +471,8 @@ void EditorDocument::alteration() {
         return;
     }
     m_registry = path;
+    m_titleFile = path;
+    updateTitle();
     if (m_plantNames.size() < result.names.size() + 1)
         m_plantNames.resize(result.names.size() + 1);
     for (int k = 0; k < result.names.size(); ++k)
@@ -524,10 +544,10 @@ OpenDialogCaptions EditorDocument::openDialog() const {
     return openDialogTexts(m_lingua == 2 ? Language::English : Language::Portuguese);
 }
 
-// The title follows the registry at a load, a store and a change of language only: the MSD
-// alteration works on its own file without renaming the window.
+// The title names the registry the user works on: the one loaded, the destination once a
+// store wrote it, or the file the MSD alteration rewrote.
 void EditorDocument::updateTitle() {
-    m_title = m_registry.isEmpty()
+    m_title = m_titleFile.isEmpty()
                   ? m_baseTitle
-                  : m_baseTitle + QStringLiteral(" - ") + QDir::toNativeSeparators(m_registry);
+                  : m_baseTitle + QStringLiteral(" - ") + QDir::toNativeSeparators(m_titleFile);
 }

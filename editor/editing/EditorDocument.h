@@ -103,6 +103,8 @@ public:
     int lingua() const { return m_lingua; } // 0 until the first activation, then 1 or 2
     void setLanguage(int lingua);
     bool portuguese() const { return m_lingua == 1; }
+    // Portuguese for Lingua 1, otherwise English (the design's, before the first activation).
+    Language language() const { return portuguese() ? Language::Portuguese : Language::English; }
     const TMsg& messages() const { return m_messages; }
 
     // ---- state ----
@@ -170,6 +172,7 @@ private:
     QString m_scratchName = QStringLiteral("AuxCad.cad");
     std::unique_ptr<QLockFile> m_scratchLock;
     QString m_registry;
+    QString m_titleFile;  // the registry the title names
     QString m_loadedFile; // the file the user last loaded
     QString m_dest;
     // The registry the user loaded (refused as a destination), the registry a store last
@@ -195,4 +198,10 @@ private:
     int m_displays = 0;
     QSet<QString> m_written;
     std::optional<ShownPlant> m_shown; // Change: the plant and the texts first shown
+    // The form and the list's choice when an edit began, for Cancel to go back to.
+    struct BeforeEdit {
+        FormState form;
+        int listIndex = -1;
+    };
+    std::optional<BeforeEdit> m_beforeEdit;
 };

@@ -96,12 +96,12 @@ std::optional<float> toReal(const QString& text, const QLocale& locale) {
     return float(value);
 }
 
-QString invalidIntegerText(const QString& text) {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+QString invalidIntegerText(const QString& text, Language language) {
+    return languageMessage(LanguageMessage::NotAnInteger, int(language)).arg(text);
 }
 
-QString invalidRealText(const QString& text) {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+QString invalidRealText(const QString& text, Language language) {
+    return languageMessage(LanguageMessage::NotAReal, int(language)).arg(text);
 }
 
 } // namespace NumberInput

@@ -3,6 +3,8 @@
 // a group separator would silently turn "1.234" into 1234 under a comma locale, and "nan" or
 // "inf" would reach the registry as values no study can use.
 
+#include "language/LanguageTexts.h"
+
 #include <QLocale>
 #include <QString>
 #include <cstdint>
@@ -19,8 +21,9 @@ std::optional<std::int32_t> toInteger(const QString& text);
 // whose magnitude exceeds the largest float32.
 std::optional<float> toReal(const QString& text, const QLocale& locale);
 
-// The platform's conversion error texts, with the offending text in place of %s.
-QString invalidIntegerText(const QString& text);
-QString invalidRealText(const QString& text);
+// The conversion error texts, with the offending text quoted, in the interface's language
+// (the platform's English texts by default).
+QString invalidIntegerText(const QString& text, Language language = Language::English);
+QString invalidRealText(const QString& text, Language language = Language::English);
 
 } // namespace NumberInput

@@ -25,7 +25,8 @@ struct ConversionError {
 
 class Builder {
 public:
-    Builder(const FormSnapshot& form, const QLocale& locale) : m_form(form), m_locale(locale) {}
+    Builder(const FormSnapshot& form, const QLocale& locale, Language language)
+        : m_form(form), m_locale(locale), m_language(language) {}
     TUsinaHd build();
 
 private:
@@ -39,12 +40,12 @@ private:
         } else if constexpr (std::is_same_v<T, float>) {
             const auto v = NumberInput::toReal(text, m_locale);
             if (!v)
-                throw ConversionError{NumberInput::invalidRealText(text)};
+                throw ConversionError{NumberInput::invalidRealText(text, m_language)};
             field = *v;
         } else {
             const auto v = NumberInput::toInteger(text);
             if (!v)
-                throw ConversionError{NumberInput::invalidIntegerText(text)};
+                throw ConversionError{NumberInput::invalidIntegerText(text, m_language)};
             field = *v;
         }
     }
@@ -69,6 +70,7 @@ private:
 
     const FormSnapshot& m_form;
     const QLocale& m_locale;
+    Language m_language;
 };
 
 TUsinaHd Builder::build() {
@@ -152,10 +154,10 @@ TUsinaHd Builder::build() {
 
 } // namespace
 
-NewPlantResult WriteNewPlant(const FormSnapshot& form, const QLocale& locale) {
+NewPlantResult WriteNewPlant(const FormSnapshot& form, const QLocale& locale, Language language) {
     NewPlantResult result;
     try {
-        result.plant = Builder(form, locale).build();
+        result.plant = Builder(form, locale, language).build();
         result.ok = true;
     } catch (const ConversionError& e) {
         result.error = e.text;

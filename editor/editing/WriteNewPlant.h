@@ -2,6 +2,7 @@
 // Building the plant to be stored from the form's texts.
 
 #include "editing/FormSnapshot.h"
+#include "language/LanguageTexts.h"
 #include "registry/TUsinaHd.h"
 
 #include <QLocale>
@@ -20,7 +21,9 @@ struct NewPlantResult {
 // blanks. Sets beyond the machine-set count and polynomials beyond the downstream count are
 // stored as zeros. A number whose text is still the one first shown for the stored plant keeps
 // the stored value's bits (the display rounds to 2, 3 or 6 decimals or 7 digits).
-NewPlantResult WriteNewPlant(const FormSnapshot& form, const QLocale& locale);
+// The conversion error is in the interface's language.
+NewPlantResult WriteNewPlant(const FormSnapshot& form, const QLocale& locale,
+                             Language language = Language::English);
 
 // A character field of the record from a text: the first `width` characters, each one
 // Windows-1252 byte ('?' where the code page has none), blanks after a shorter text.

@@ -142,6 +142,11 @@ constexpr LanguageText kControlHints[] = {
      "Set Repres.(0=aprox.,1=detailed.,2=simpl.)"},
     {"TXT_RepGrGer", "Repres.Conj.(0=aprox.,1=detalh.,2=simpl.)",
      "Set Repres.(0=aprox.,1=detailed.,2=simpl.)"},
+    // Hints of controls without a label: the subsystem, the plant list, the load indicator.
+    {"TXT_SistUsi", "Subsistema da usina", "Subsystem of the plant"},
+    {"ComboBox1", "'Usinas Disponíveis no Cadastro'", "'Plants Avaiable in the Cadastre'"},
+    {"Sinal", "Situação do Cadastro (duplo clique para abrir um cadastro)",
+     "Cadastre status (double-click to load a cadastre)"},
 };
 
 constexpr LanguageText kOpenDialogTitle = {"OpenDialog", "Abrir Cadastro de Usinas Hidráulicas",
@@ -189,7 +194,16 @@ constexpr LanguageText kMessages[] = {
      "os %3 bytes finais são lidos como um registro incompleto e mantidos como estão.",
      "The registry %1 has %2 bytes, no whole number of 792-byte records: the last %3 bytes "
      "are read as an incomplete record and kept as they are."},
+    {"DeleteTitle", "Excluir Usina", "Delete Plant"},
+    {"DeletePrompt",
+     "Digite Código da Usina a ser excluída:", "Type the code of the plant to delete:"},
+    {"DeleteRange", "Código da Usina deve ser entre 1 e %1.",
+     "Plant code must be between 1 and %1."},
+    {"NotAnInteger", "'%1' não é um valor inteiro válido", "'%1' is not a valid integer value"},
+    {"NotAReal", "'%1' não é um valor real válido", "'%1' is not a valid floating point value"},
 };
+
+static_assert(std::size(kMessages) == std::size_t(LanguageMessage::NotAReal) + 1);
 
 // Before the first activation (Lingua 0) the design's English stands.
 Language languageOf(int lingua) {

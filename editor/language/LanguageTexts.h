@@ -46,6 +46,11 @@ enum class LanguageMessage {
     CsvWritten,
     OutputIsRegistry,
     IncompleteRecord, // %1 the registry, %2 its size, %3 the bytes past the last whole record
+    DeleteTitle, // the input dialog of Delete
+    DeletePrompt,
+    DeleteRange,  // %1 the highest code
+    NotAnInteger, // %1 the text that is no whole number
+    NotAReal,     // %1 the text that is no number
 };
 // In Portuguese for Lingua 1, otherwise in English (the design's, before the first
 // activation).

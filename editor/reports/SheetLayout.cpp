@@ -64,11 +64,7 @@ QString curveCode(const QString& code) {
 }
 
 QString headingCase(const QString& caption) {
-    QString out = caption;
-    for (QChar& c : out)
-        if (c >= u'a' && c <= u'z')
-            c = QChar(c.unicode() - u'a' + u'A');
-    return out;
+    return caption.toUpper();
 }
 
 } // namespace SheetText

@@ -72,7 +72,7 @@ namespace SheetText {
 QString rightAligned(const QString& value, int n);
 // A curve code in three characters: its last three, or the code and one blank.
 QString curveCode(const QString& code);
-// Letters a-z turned into A-Z; every other character, accented ones too, as it is.
+// Every letter in capitals, accented ones too ("Reservatório" reads RESERVATÓRIO).
 QString headingCase(const QString& caption);
 } // namespace SheetText
 

@@ -7,6 +7,7 @@
 #include <QRawFont>
 #include <QSvgRenderer>
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 // The window's resources live in a static library: nothing else would pull their
@@ -104,7 +105,28 @@ void drawCells(QPainter& painter, const QRawFont& face, QPointF origin, const QS
     painter.drawGlyphRun(origin, run);
 }
 
+// The top of the nearest text line below a text command's own; none: a large value.
+int nextLineTop(const DrawList& commands, const DrawCommand& text) {
+    int top = std::numeric_limits<int>::max();
+    for (const DrawCommand& c : commands)
+        if (c.kind == DrawCommand::Kind::Text && c.pos.y() > text.pos.y())
+            top = std::min(top, c.pos.y());
+    return top;
+}
+
 } // namespace
+
+QRectF underlineBar(const QFontMetricsF& metrics, QPointF baseline, qreal width, qreal below) {
+    const qreal thickness = std::max<qreal>(metrics.lineWidth(), 1);
+    QRectF bar(baseline.x(), baseline.y() + metrics.underlinePos(), width, thickness);
+    // The sheet's headings stand closer to the line below than a 12 pt line with its
+    // underline needs: the bar then goes in the middle of the room between the heading's
+    // baseline and the top of that line, clear of its capitals and accents.
+    const qreal clearance = thickness / 2;
+    if (bar.bottom() > below - clearance)
+        bar.moveTop(std::max(baseline.y(), (baseline.y() + below - thickness) / 2));
+    return bar;
+}
 
 void paintCommands(QPainter& painter, const DrawList& commands) {
     int current = -1;
@@ -120,8 +142,24 @@ void paintCommands(QPainter& painter, const DrawList& commands) {
                 current = int(c.font);
             }
             // The position is the top-left corner of the first character cell.
-            drawCells(painter, face, QPointF(c.pos.x(), c.pos.y() + painter.fontMetrics().ascent()),
-                      c.text);
+            const QPointF baseline(c.pos.x(), c.pos.y() + painter.fontMetrics().ascent());
+            if (!painter.font().underline()) {
+                drawCells(painter, face, baseline, c.text);
+                break;
+            }
+            const QFontMetricsF metrics(painter.font(), painter.device());
+            const QRectF bar = underlineBar(metrics, baseline, metrics.horizontalAdvance(c.text),
+                                            nextLineTop(commands, c));
+            if (bar.top() == baseline.y() + metrics.underlinePos()) {
+                drawCells(painter, face, baseline, c.text); // the font's own underline fits
+                break;
+            }
+            QFont plain = painter.font();
+            plain.setUnderline(false);
+            painter.setFont(plain);
+            painter.drawText(baseline, c.text);
+            painter.fillRect(bar, painter.pen().color());
+            painter.setFont(sheetFont(c.font));
             break;
         }
         case DrawCommand::Kind::Svg: {

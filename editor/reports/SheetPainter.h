@@ -4,6 +4,8 @@
 #include "reports/SheetLayout.h"
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QRectF>
 
 class QPainter;
 class QPaintDevice;
@@ -18,4 +20,10 @@ QFont sheetFont(SheetFont font);
 // Text widths as the device will set them.
 TextWidth textWidthOn(QPaintDevice* device);
 
+// Paints the commands in order. An underlined text's underline stays above the nearest text
+// line below it (underlineBar).
 void paintCommands(QPainter& painter, const DrawList& commands);
+
+// The underline of a text whose baseline starts at baseline: where the font puts it, unless
+// that reaches the top of the line below (below, in device units); then between the two.
+QRectF underlineBar(const QFontMetricsF& metrics, QPointF baseline, qreal width, qreal below);

@@ -5,11 +5,13 @@
 #include "reports/PrintJobs.h"
 #include "reports/ReportPrinter.h"
 #include "window/LanguageApply.h"
+#include "window/QtTranslations.h"
 #include "window/QualityTools.h"
 #include "window/TfrmHelpAbout.h"
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -303,6 +305,13 @@ void TFRMeditor::ComboBox1Change() {
 }
 
 void TFRMeditor::TXT_CodExit() {
+    // Not while Cancel closes the box, nor on the way to Cancel, which drops the code, or to
+    // Save, which checks it itself: one box for one mistake.
+    if (m_closingCodeBox)
+        return;
+    const QWidget* next = QApplication::focusWidget();
+    if (next == ui.BTNcancelchange || next == ui.BTNsavechange)
+        return;
     if (m_doc->codeTaken())
         ui.TXT_Cod->setFocus();
 }
@@ -312,6 +321,9 @@ void TFRMeditor::TXT_CodExit() {
 
 void TFRMeditor::MnEditLanguageClick(int lingua) {
     m_doc->setLanguage(lingua);
+    if (!m_qtTexts)
+        m_qtTexts = std::make_unique<QtTranslations>();
+    m_qtTexts->apply(Language(lingua));
     m_rendering = true; // the check marks set here are no choice of the user's
     const QStringList missing = applyLanguage(*this, Language(lingua), m_doc->title(),
                                               !m_doc->registryFileName().isEmpty());
@@ -402,6 +414,8 @@ void TFRMeditor::BTNsavechangeClick() {
         return;
     case EditorDocument::SaveOutcome::NotStored:
         ui.MnEditPlantCreate->setChecked(m_doc->mode() == EditorDocument::Mode::Create);
+        // A new plant's code can be corrected after a refused Save.
+        ui.TXT_Cod->setEnabled(m_doc->mode() == EditorDocument::Mode::Create);
         return;
     case EditorDocument::SaveOutcome::Stored:
         ChangeTXTsAppearance(false);
@@ -412,7 +426,9 @@ void TFRMeditor::BTNsavechangeClick() {
 }
 
 void TFRMeditor::BTNcancelchangeClick() {
+    m_closingCodeBox = true;
     ui.TXT_Cod->setEnabled(false);
+    m_closingCodeBox = false;
     ChangeTXTsAppearance(false);
     m_doc->cancel();
     render();

@@ -24,6 +24,7 @@ class QPushButton;
 class QSvgWidget;
 class QTableWidget;
 class QualityTools;
+class QtTranslations;
 class ReportPrinter;
 class TfrmHelpAbout;
 
@@ -190,11 +191,13 @@ private:
     std::unique_ptr<EditorDocument> m_doc;
     std::unique_ptr<ReportPrinter> m_reports;
     std::unique_ptr<TfrmHelpAbout> m_about;
-    std::unique_ptr<QualityTools> m_tools; // the Tools menu and its windows
+    std::unique_ptr<QualityTools> m_tools;     // the Tools menu and its windows
+    std::unique_ptr<QtTranslations> m_qtTexts; // Qt's own dialogs in the interface's language
     QStringList m_arguments;
     SinalColor m_signal = SinalColor::Red;
     bool m_firstActivationDone = false;
     bool m_activationQueued = false;
-    bool m_rendering = false; // the controls are being set from the document
-    int m_shownDisplay = 0;   // the document's display last shown
+    bool m_rendering = false;      // the controls are being set from the document
+    bool m_closingCodeBox = false; // Cancel is disabling the code box
+    int m_shownDisplay = 0;        // the document's display last shown
 };

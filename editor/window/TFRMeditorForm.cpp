@@ -167,7 +167,6 @@ QLayout* TFRMeditor::buildTopStrip() {
     ui.Sinal = new QLabel;
     ui.Sinal->setObjectName(QStringLiteral("Sinal"));
     ui.Sinal->setFixedSize(33, 33);
-    ui.Sinal->setToolTip(QStringLiteral("Cadastre status (double-click to load a cadastre)"));
     ui.Sinal->installEventFilter(this);
     ui.ImgRed = lamp("ImgRed", QColor(210, 30, 30));
     ui.ImgYellow = lamp("ImgYellow", QColor(235, 200, 20));
@@ -176,7 +175,6 @@ QLayout* TFRMeditor::buildTopStrip() {
     ui.ComboBox1 = new QComboBox;
     ui.ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ui.ComboBox1->setMaxVisibleItems(25);
-    ui.ComboBox1->setToolTip(QStringLiteral("'Plants Avaiable in the Cadastre'"));
     ui.ComboBox1->setAccessibleName(QStringLiteral("Plants"));
     ui.ComboBox1->setMinimumContentsLength(28);
     ui.ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -265,8 +263,6 @@ QGroupBox* TFRMeditor::buildRegistryBox() {
                                  {"LBLdowngauge", "TXT_Jusante", 4},
                                  {"LBLdeviation", "TXT_Desvio", 5}});
     ui.GroupBox1->setLayout(g);
-    ui.GroupBox1->findChild<QLineEdit*>(QStringLiteral("TXT_SistUsi"))
-        ->setToolTip(QStringLiteral("Subsystem of the plant"));
     g->setColumnStretch(1, 1);
     g->setRowStretch(6, 1);
     return ui.GroupBox1;

@@ -160,9 +160,9 @@ void TestCurvesWindow::followsPlantAndTyping() {
     QCOMPARE(figure(curves, 0), QStringLiteral("Maximum Volume (hm3) does not read"));
     QCOMPARE(curves->findChild<QPushButton*>("BTNsaveCurves")->text(), QStringLiteral("&Save..."));
 
-    // Cancel: the stored first plant again.
+    // Cancel: the plant that was being changed, as stored.
     w.ui.BTNcancelchange->click();
-    QTRY_COMPARE(figure(curves, 0), QStringLiteral("400.00"));
+    QTRY_COMPARE(figure(curves, 0), QStringLiteral("800.00"));
     QVERIFY(w.findChild<QAction*>("MnToolsCheck")->isEnabled());
 
     // A plant being created says so in the title, in both languages.

@@ -225,8 +225,7 @@ private slots:
         QCOMPARE(stored.VolMin, 1974.5f);
         for (int k : {1, 3, 4, 5, 6, 7, 8, 9, 10})
             QCOMPARE(recordOf(out, k), recordOf(m_loadedBytes, k));
-        QVERIFY(w.windowTitle().endsWith("AuxCad.cad"));
-        QVERIFY(w.windowTitle().startsWith("Velarin - "));
+        QCOMPARE(w.windowTitle(), languageTitle(Language::Portuguese) + " - " + dest);
         QCOMPARE(w.document().registryFileName(), h.path("AuxCad.cad"));
         QCOMPARE(w.ui.ComboBox1->currentText(), QString("2 - RIO FUNDO"));
         QCOMPARE(w.box("TXT_VMax")->text(), QString("23000.00   hm3"));
@@ -487,7 +486,7 @@ private slots:
     }
 
     // An invalid form: every failed rule in order, the check's end, nothing written; the
-    // padding grows with every press.
+    // boxes keep what was typed, press after press.
     void invalidForm() {
         EditorHarness h;
         TFRMeditor& w = start(h);
@@ -505,7 +504,8 @@ private slots:
         const QString e44 = "plain: " + EditingSupport::validationText(2, 44);
         QCOMPARE(h.dialogs.messageLines(),
                  QStringList({warn + e2, e44, warn + e2, e44, warn + e2, e44}));
-        QCOMPARE(w.ui.TXT_Nome->text(), "ABC" + QString(33, u' '));
+        QCOMPARE(w.ui.TXT_Nome->text(), QString("ABC"));
+        QCOMPARE(w.ui.TXT_Obs->text(), w.document().shownForEdit()->texts.box("TXT_Obs"));
         verifyLook(w, true);
         QVERIFY(!QFile::exists(h.path("D.DAT")));
         w.box("TXT_Posto")->setText("156");
@@ -524,7 +524,8 @@ private slots:
         QCOMPARE(QByteArray(stored.Nome.data(), 12), QByteArray("ABC         "));
     }
 
-    // A cell that only the building converts: its error, and the edit goes on.
+    // A cell that only the building converts: its error in the window's language, and the
+    // edit goes on.
     void buildingError() {
         EditorHarness h;
         TFRMeditor& w = start(h);
@@ -533,8 +534,12 @@ private slots:
         w.ui.MnEditPlantChange->trigger();
         setCell(w.ui.StrGr_EvapM, 0, 4, "57.5");
         w.ui.BTNsavechange->click();
+        w.ui.MnEditLanEng->trigger();
+        setCell(w.ui.StrGr_EvapM, 0, 4, ""); // an empty cell no rule checks
+        w.ui.BTNsavechange->click();
         QCOMPARE(h.dialogs.messageLines(),
-                 QStringList{"error: '57.5' is not a valid integer value"});
+                 QStringList({"error: '57.5' não é um valor inteiro válido",
+                              "error: '' is not a valid integer value"}));
         verifyLook(w, true);
         QVERIFY(!QFile::exists(h.path("D.DAT")));
     }
@@ -548,17 +553,40 @@ private slots:
         w.box("TXT_VMax")->setText("1");
         w.ui.BTNcancelchange->click();
         verifyLook(w, false);
-        QCOMPARE(w.ui.ComboBox1->currentText(), QString("1 - PEDRA ALTA"));
+        QCOMPARE(w.ui.ComboBox1->currentText(), QString("5 - SERRA AZUL"));
         QCOMPARE(w.box("TXT_VMax")->text(), QString("22950.00   hm3"));
         w.ui.MnEditPlantCreate->trigger(); // the destination stays chosen
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 1);
         QVERIFY(w.ui.MnEditPlantCreate->isChecked());
         w.ui.BTNcancelchange->click();
         QVERIFY(!w.ui.MnEditPlantCreate->isChecked());
-        QCOMPARE(w.ui.ComboBox1->currentText(), QString("1 - PEDRA ALTA"));
-        QCOMPARE(w.ui.TXT_Nome->text(), QString("PEDRA ALTA  "));
+        QCOMPARE(w.ui.ComboBox1->currentText(), QString("5 - SERRA AZUL"));
+        QCOMPARE(w.ui.TXT_Nome->text(), QString("SERRA AZUL  "));
+        QCOMPARE(w.ui.TXT_Cod->text(), QString("5"));
         QVERIFY(!QFile::exists(h.path("D.DAT")));
         QVERIFY(h.dialogs.messageLines().isEmpty());
+    }
+
+    // A new plant's taken code: one box when the box is left for another, none on the way
+    // to Cancel; a refused Save leaves the code open to correction.
+    void createCodeBox() {
+        EditorHarness h;
+        TFRMeditor& w = start(h);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        h.dialogs.saveFileAnswers.enqueue(h.path("NOVO.DAT"));
+        w.ui.MnEditPlantCreate->trigger();
+        QTest::keyClicks(w.ui.TXT_Cod, "5");
+        w.ui.TXT_Nome->setFocus();
+        QVERIFY(w.ui.TXT_Cod->hasFocus());
+        QTest::mouseClick(w.ui.BTNcancelchange, Qt::LeftButton);
+        QCOMPARE(h.dialogs.count(Kind::Warning), 1);
+        w.ui.MnEditPlantCreate->trigger();
+        fillNewPlant(w, "7", "NOVA");
+        w.box("TXT_Posto")->clear();
+        w.ui.BTNsavechange->click();
+        QVERIFY(w.ui.TXT_Cod->isEnabled());
+        QCOMPARE(w.ui.TXT_Nome->text(), QString("NOVA"));
     }
 
     // The loaded registry, directly or through a link, and the scratch copy are refused.
@@ -620,6 +648,9 @@ private slots:
         h.dialogs.saveFileAnswers.enqueue(h.path("D.DAT"));
         w.ui.MnEditPlantChange->trigger();
         w.ui.BTNsavechange->click();
+        // The title names the destination, after the language's title.
+        const Language language = english ? Language::English : Language::Portuguese;
+        QCOMPARE(w.windowTitle(), languageTitle(language) + " - " + h.path("D.DAT"));
         h.dialogs.inputAnswers.enqueue(QString("10"));
         w.ui.MnEditPlantDel->trigger();
         QCOMPARE(h.dialogs.messageLines(),
@@ -780,27 +811,38 @@ private slots:
         QCOMPARE(w.ui.ComboBox1->currentIndex(), -1);
         QCOMPARE(w.ui.TXT_Nome->text(), QString("RIO FUNDO   "));
         QCOMPARE(recordOf(readFile(dest), 2), blank);
+        w.ui.MnEditPlantCreate->trigger(); // Cancel goes back to it
+        w.ui.BTNcancelchange->click();
+        QCOMPARE(w.ui.TXT_Nome->text(), QString("RIO FUNDO   "));
     }
 
     void deleteRefused_data() {
+        QTest::addColumn<bool>("english");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("message");
-        QTest::newRow("0") << "0"
+        QTest::newRow("0") << false << "0"
                            << "warning: Código da Usina deve ser entre 1 e 320.";
-        QTest::newRow("321") << "321"
-                             << "warning: Código da Usina deve ser entre 1 e 320.";
-        QTest::newRow("letters") << "abc"
-                                 << "error: 'abc' is not a valid integer value";
-        QTest::newRow("empty") << ""
-                               << "error: '' is not a valid integer value";
+        QTest::newRow("321, English") << true << "321"
+                                      << "warning: Plant code must be between 1 and 320.";
+        QTest::newRow("letters") << false << "abc"
+                                 << "error: 'abc' não é um valor inteiro válido";
+        QTest::newRow("empty, English") << true << ""
+                                        << "error: '' is not a valid integer value";
     }
     void deleteRefused() {
+        QFETCH(bool, english);
         QFETCH(QString, input);
         QFETCH(QString, message);
         EditorHarness h;
         TFRMeditor& w = start(h);
+        if (english)
+            w.ui.MnEditLanEng->trigger();
+        h.dialogs.clear();
         h.dialogs.inputAnswers.enqueue(input);
         w.ui.MnEditPlantDel->trigger();
+        QCOMPARE(h.dialogs.boxes.first().text, english ? "Delete Plant" : "Excluir Usina");
+        QCOMPARE(h.dialogs.boxes.first().extra, english ? "Type the code of the plant to delete:"
+                                                        : "Digite Código da Usina a ser excluída:");
         QCOMPARE(h.dialogs.messageLines(), QStringList{message});
         QCOMPARE(h.dialogs.count(Kind::SaveFile), 0);
         h.dialogs.clear();
@@ -849,6 +891,7 @@ private slots:
         QCOMPARE(h.dialogs.messageLines(),
                  QStringList{"warning: Alterações MSD geradas com sucesso."});
         QCOMPARE(w.document().registryFileName(), path);
+        QVERIFY(w.windowTitle().endsWith(" - " + path));
         const QByteArray out = readFile(path);
         QCOMPARE(out.size(), bytes.size());
         QCOMPARE(out.at(791), 'D');

@@ -12,9 +12,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -149,6 +151,7 @@ private slots:
     void openDialogTexts();
     void aboutBox_data();
     void aboutBox();
+    void qtOwnTexts();
 };
 
 // The design texts are English and English is checked until the first activation.
@@ -355,6 +358,21 @@ void TstLanguageWindow::aboutBox() {
     QVERIFY(!box->ImgHelp->pixmap().isNull());
     // The same box is kept for the next time.
     QCOMPARE(&w.aboutBox(), box);
+}
+
+// Qt's own buttons and dialogs speak the interface's language, switch after switch.
+void TstLanguageWindow::qtOwnTexts() {
+    const QDir translations(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (!translations.exists("qtbase_pt_BR.qm") && !translations.exists("qtbase_pt.qm"))
+        QSKIP("Qt's Portuguese translations are not installed");
+    EditorHarness h;
+    TFRMeditor& w = h.start({h.writeFile("r.dat", {})});
+    const auto yes = [] { return QDialogButtonBox(QDialogButtonBox::Yes).buttons()[0]->text(); };
+    QCOMPARE(yes(), QStringLiteral("&Sim"));
+    trigger(w, 2);
+    QCOMPARE(yes(), QStringLiteral("&Yes"));
+    trigger(w, 1);
+    QCOMPARE(yes(), QStringLiteral("&Sim"));
 }
 
 QTEST_MAIN(TstLanguageWindow)

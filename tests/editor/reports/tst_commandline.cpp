@@ -219,7 +219,7 @@ void TestCommandLine::printPdf() {
     for (int i = 0; i < titles.size(); ++i) {
         QVERIFY2(pages.at(i).contains(titles.at(i)), qPrintable(titles.at(i)));
         // The Portuguese headings and title, whatever the language of the environment.
-        QVERIFY(pages.at(i).contains("RESERVATóRIO"));
+        QVERIFY(pages.at(i).contains("RESERVATÓRIO"));
         QVERIFY(pages.at(i).contains("Visualizador do Cadastro de Usinas Hidráulicas - " + reg));
     }
 }

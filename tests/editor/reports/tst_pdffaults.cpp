@@ -125,7 +125,7 @@ private slots:
             a = a == u"REG" ? reg : a == u"OUT" ? disk.path("OLD.pdf") : a;
         const ReportSamples::Run r = ReportSamples::quillmark(args);
         QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.err.contains(QStringLiteral("Cannot create file ") + disk.path("OLD.pdf")),
+        QVERIFY2(r.err.contains(QStringLiteral("Não foi possível criar o arquivo ") + disk.path("OLD.pdf")),
                  qPrintable(r.err));
         QVERIFY(disk.untouched());
     }

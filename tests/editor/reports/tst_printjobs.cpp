@@ -80,6 +80,7 @@ private slots:
     void sheetFontIsMonospaced();
     void textsLookAsDrawText_data();
     void textsLookAsDrawText();
+    void headingUnderlineClearsTheLineBelow();
     void landscapeIsRestored_data();
     void landscapeIsRestored();
     void pageIsThePrintableArea();
@@ -147,6 +148,40 @@ void TestPrintJobs::textsLookAsDrawText() {
     QCOMPARE(drawn, expected);
 }
 
+// A heading's underline lies below the heading and above the line drawn under it at the
+// sheet's spacing (0.02 of the page), on the landscape page of the printer's own margins.
+void TestPrintJobs::headingUnderlineClearsTheLineBelow() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    const int dpi = 300, height = qRound(printer.pageRect(QPrinter::Inch).height() * dpi);
+    QImage image(3000, height / 4, QImage::Format_Grayscale8);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    DrawCommand heading, below;
+    heading.font = SheetFont::Heading;
+    heading.pos = QPoint(100, 50);
+    heading.text = QStringLiteral("RESERVATÓRIO");
+    below.pos = QPoint(100, 50 + pageFraction(20, height));
+    below.text = QStringLiteral("ÁÉÍÓÚ Máximo lbdhkt");
+    {
+        QPainter painter(&image);
+        paintCommands(painter, {heading, below});
+    }
+    // The underline: the rows inked across nine tenths of the heading's width.
+    const QFontMetrics metrics(sheetFont(SheetFont::Heading), &image);
+    const int width = metrics.horizontalAdvance(heading.text);
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* line = image.constScanLine(y) + heading.pos.x();
+        if (std::count_if(line, line + width, [](uchar v) { return v < 128; }) * 10 >= width * 9)
+            rows << y;
+    }
+    QVERIFY(!rows.isEmpty());
+    QVERIFY(rows.first() >= heading.pos.y() + metrics.ascent());
+    QVERIFY2(rows.last() < below.pos.y(), qPrintable(QString::number(rows.last())));
+}
+
 void TestPrintJobs::landscapeIsRestored_data() {
     QTest::addColumn<int>("orientation");
     QTest::newRow("portrait") << int(QPageLayout::Portrait);
@@ -197,7 +232,7 @@ void TestPrintJobs::singleSheetPdf() {
     for (const char* expected :
          {"7 - SERRA AZUL",
           "CADASTRO",
-          "RESERVATóRIO",
+          "RESERVATÓRIO",
           "USINA",
           "Data: 01/02/26",
           "Obs.: Usina de teste, ficticia",
@@ -275,7 +310,7 @@ void TestPrintJobs::allPlants() {
     for (int i = 0; i < titles.size(); ++i) {
         const QString page = simplified(pages.at(i));
         QVERIFY2(page.contains(titles.at(i)), qPrintable(titles.at(i)));
-        QVERIFY(page.contains("RESERVATóRIO"));
+        QVERIFY(page.contains("RESERVATÓRIO"));
         QVERIFY(page.contains(QStringLiteral("rodape %1").arg(i + 1)));
         QVERIFY(!page.contains("FANTASMA"));
     }

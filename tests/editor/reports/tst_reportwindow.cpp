@@ -131,7 +131,7 @@ void TestReportWindow::printPlantShown() {
     const QString text = simplified(pdfText(pdf));
     QVERIFY(text.contains("5 - SERRA AZUL"));
     QVERIFY(text.contains("Volume Máximo: 4321.00 hm3"));
-    QVERIFY(text.contains("RESERVATóRIO") || text.contains("RESERVOIR"));
+    QVERIFY(text.contains("RESERVATÓRIO") || text.contains("RESERVOIR"));
     QVERIFY(text.contains("1 3 125.5 210 95.75"));
     // The footer: the window title as shown, the date and the time.
     QVERIFY2(text.contains(w.windowTitle() + " - "), qPrintable(w.windowTitle()));

@@ -130,7 +130,7 @@ void TestSheetLayout::knownSheet_data() {
          {6000, 630}, {6000, 630}, body);
     both("first heading", "CADASTRO", {(10000 - 56) / 2, 770}, {(10000 - 56) / 2, 770},
          int(SheetFont::Heading));
-    both("second heading", "RESERVATóRIO", {(10000 - 84) / 2, 1330}, {(10000 - 84) / 2, 1330},
+    both("second heading", "RESERVATÓRIO", {(10000 - 84) / 2, 1330}, {(10000 - 84) / 2, 1330},
          int(SheetFont::Heading));
     both("third heading, odd width truncated", "USINA", {4982, 2520}, {4982, 2520},
          int(SheetFont::Heading));
@@ -381,11 +381,11 @@ void TestSheetLayout::headings_data() {
     QTest::addColumn<QStringList>("captions");
     QTest::addColumn<QStringList>("headings");
     QTest::newRow("Portuguese") << QStringList{"Cadastro", "Reservatório", "Usina"}
-                                << QStringList{"CADASTRO", "RESERVATóRIO", "USINA"};
+                                << QStringList{"CADASTRO", "RESERVATÓRIO", "USINA"};
     QTest::newRow("English") << QStringList{"Hydro Cadastre", "Reservoir", "Hydro Plant"}
                              << QStringList{"HYDRO CADASTRE", "RESERVOIR", "HYDRO PLANT"};
-    QTest::newRow("only a-z change")
-        << QStringList{"ação çé", "ÿz1", "Ñandú"} << QStringList{"AçãO çé", "ÿZ1", "ÑANDú"};
+    QTest::newRow("every letter, accented too")
+        << QStringList{"ação çé", "ÿz1", "Ñandú"} << QStringList{"AÇÃO ÇÉ", "ŸZ1", "ÑANDÚ"};
 }
 
 void TestSheetLayout::headings() {

@@ -123,6 +123,10 @@ const std::vector<ExpectedLanguageText>& expectedHints() {
           "Infl. of Spilling in the Downstream Level (0 = NO , 1 = YES)"),
         T("LBLrepset,TXT_RepGrGer", "Repres.Conj.(0=aprox.,1=detalh.,2=simpl.)",
           "Set Repres.(0=aprox.,1=detailed.,2=simpl.)"),
+        T("TXT_SistUsi", "Subsistema da usina", "Subsystem of the plant"),
+        T("ComboBox1", "'Usinas Disponíveis no Cadastro'", "'Plants Avaiable in the Cadastre'"),
+        T("Sinal", "Situação do Cadastro (duplo clique para abrir um cadastro)",
+          "Cadastre status (double-click to load a cadastre)"),
     };
     return rows;
 }
