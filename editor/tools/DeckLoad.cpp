@@ -107,6 +107,8 @@ QString deckReadError(const Deck::ReadError& e, Language language) {
         .arg(fieldName(e.field, language), AnsiText::decode(e.bytes.data(), e.bytes.size()));
 }
 
+} // namespace
+
 std::vector<RegistryPlant> registryPlants(const QByteArray& bytes) {
     std::vector<RegistryPlant> plants;
     const qsizetype records = bytes.size() / RecordSize;
@@ -142,8 +144,6 @@ std::vector<Station> stations(const QByteArray& bytes) {
     }
     return out;
 }
-
-} // namespace
 
 QString findInFolder(const QString& dir, const QString& name) {
     if (name.isEmpty())

@@ -40,6 +40,10 @@ struct LoadResult {
 
 LoadResult loadDeck(const DeckPaths& paths, Language language);
 
+// What the check needs of each whole record of a registry, and of each POSTOS record.
+std::vector<RegistryPlant> registryPlants(const QByteArray& bytes);
+std::vector<Station> stations(const QByteArray& bytes);
+
 // The file of that name in dir, matched exactly or else whatever its letter case; "" if none.
 QString findInFolder(const QString& dir, const QString& name);
 
