@@ -6,6 +6,7 @@
 #include "cli/StderrDialogs.h"
 
 #include "registry/LookupLists.h"
+#include "tools/RegistryDiff.h"
 #include "registry/SafeWrite.h"
 #include "reports/CsvExport.h"
 #include "reports/PrintJobs.h"
@@ -142,7 +143,8 @@ bool takeLanguage(const QStringList& args, Language& language, QString& error) {
         } else if (args.at(i).startsWith(u"--lang=")) {
             value = args.at(i).mid(7);
             given = true;
-        } else if (args.at(i) == u"--config" || args.at(i) == u"--pages") {
+        } else if (args.at(i) == u"--config" || args.at(i) == u"--pages" ||
+                   args.at(i) == u"--format" || args.at(i) == u"--ignore") {
             ++i; // a value, whatever it looks like
         }
     }
@@ -166,7 +168,7 @@ bool parseArguments(const QStringList& args, CliArguments& out, QString& error) 
     if (!takeLanguage(args, out.language, error))
         return false;
     const Language lang = out.language;
-    QString modeName, needsMode, pages;
+    QString modeName, needsMode, pages, format, ignore;
     int wanted = 0;
     bool names = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -204,7 +206,8 @@ bool parseArguments(const QStringList& args, CliArguments& out, QString& error) 
             i += span - 1;
             continue;
         }
-        if (option != u"--config" && option != u"--lang" && option != u"--pages") {
+        if (option != u"--config" && option != u"--lang" && option != u"--pages" &&
+            option != u"--format" && option != u"--ignore") {
             error = commandText(CommandText::UnknownOption, lang).arg(option);
             return false;
         }
@@ -221,6 +224,10 @@ bool parseArguments(const QStringList& args, CliArguments& out, QString& error) 
             out.config = value;
         else if (option == u"--pages")
             pages = value;
+        else if (option == u"--format")
+            format = value;
+        else if (option == u"--ignore")
+            ignore = value;
     }
     if (modeName.isEmpty()) {
         error = commandText(CommandText::NoMode, lang).arg(needsMode);
@@ -248,6 +255,30 @@ bool parseArguments(const QStringList& args, CliArguments& out, QString& error) 
             return false;
         }
         out.hasPages = true;
+    }
+    if (!format.isNull()) {
+        if (format != u"text" && format != u"json") {
+            error = commandText(CommandText::FormatValue, lang).arg(format);
+            return false;
+        }
+        if (out.mode != CliMode::Check && out.mode != CliMode::Diff) {
+            error = commandText(CommandText::FormatOnlyQuality, lang);
+            return false;
+        }
+        out.json = format == u"json";
+    }
+    if (!ignore.isNull()) {
+        if (out.mode != CliMode::Diff) {
+            error = commandText(CommandText::IgnoreOnlyDiff, lang);
+            return false;
+        }
+        for (const QString& label : ignore.split(u',')) {
+            if (!isDiffField(label)) {
+                error = commandText(CommandText::IgnoreUnknown, lang).arg(label);
+                return false;
+            }
+            out.ignored.append(label);
+        }
     }
     return true;
 }

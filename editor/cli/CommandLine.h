@@ -19,6 +19,8 @@ struct CliArguments {
     QStringList names;                        // the file names (and the plant code) in order
     QString config;                           // --config; empty: the first config.ini found
     Language language = Language::Portuguese; // --lang; as the window starts
+    bool json = false;   // --format json: --check and --diff write one JSON object
+    QStringList ignored; // --ignore: the CSV labels --diff leaves out
     bool hasPages = false;
     int fromPage = 0;
     int toPage = 0;

@@ -13,10 +13,6 @@ namespace {
 
 using namespace DeckCheck;
 
-QString tr2(Language language, const char* pt, const char* en) {
-    return QString::fromUtf8(language == Language::English ? en : pt);
-}
-
 const char* const kFileOptions[] = {"hidr", "confhd", "modif", "exph", "postos", "vazoes", "mlt"};
 
 QByteArray textReport(const LoadedDeck& deck, const QList<Finding>& findings, Language language) {
@@ -123,21 +119,19 @@ DeckCommandOutcome runDeckCheck(const QStringList& args) {
         return usage(qualityText(QualityText::UsageLanguage, language).arg(lang));
     const QString fmt = values.value(QStringLiteral("--format"), QStringLiteral("text"));
     if (fmt != u"text" && fmt != u"json")
-        return usage(tr2(language, "--format aceita text ou json, não \"%1\".",
-                         "--format takes text or json, not \"%1\".")
-                         .arg(fmt));
+        return usage(commandText(CommandText::FormatValue, language).arg(fmt));
     DeckPaths paths;
     if (values.contains(QStringLiteral("--stations"))) {
         const QString value = values.value(QStringLiteral("--stations"));
         if (value != u"320" && value != u"600")
-            return usage(tr2(language, "--stations aceita 320 ou 600, não \"%1\".",
+            return usage(inLanguage(language, "--stations aceita 320 ou 600, não \"%1\".",
                              "--stations takes 320 or 600, not \"%1\".")
                              .arg(value));
         paths.stations = value.toInt();
     }
     if (names.size() != 1)
         return usage(names.isEmpty()
-                         ? tr2(language, "A opção --check-deck pede a pasta do deck.",
+                         ? inLanguage(language, "A opção --check-deck pede a pasta do deck.",
                                "The option --check-deck needs the deck's folder.")
                          : qualityText(QualityText::UsageArgument, language).arg(names.at(1)));
     // The deck check reads no lookup list; a list named but unreadable still fails, as in

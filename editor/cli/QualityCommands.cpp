@@ -7,8 +7,13 @@
 #include "registry/TCadHd.h"
 #include "tools/RegistryCheck.h"
 #include "tools/RegistryDiff.h"
+#include "tools/TextEscape.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMap>
 #include <QStringList>
 #include <cstdio>
 
@@ -26,15 +31,69 @@ bool readRegistry(const QString& path, Language language, QByteArray& bytes) {
     return false;
 }
 
-// The lines on stdout, the summary last; false when they could not all be written.
+// False when stdout did not take them all.
+bool writeBytes(const QByteArray& out) {
+    return std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout) ==
+               std::size_t(out.size()) &&
+           std::fflush(stdout) == 0;
+}
+
+// The lines on stdout, the summary last.
 bool writeLines(const QList<QStringList>& rows, const QString& summary) {
     QByteArray out;
     for (const QStringList& cells : rows)
         out += cells.join(u'\t').toUtf8() + '\n';
     out += summary.toUtf8() + '\n';
-    return std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout) ==
-               std::size_t(out.size()) &&
-           std::fflush(stdout) == 0;
+    return writeBytes(out);
+}
+
+bool writeJson(const QJsonObject& root) {
+    return writeBytes(QJsonDocument(root).toJson(QJsonDocument::Indented));
+}
+
+// {"findings": [...], "plants": n, "with_errors": n, "by_message": {message: count}}: a real
+// registry flags dozens of plants with one rule, and the count per message shows it at once.
+QJsonObject checkJson(const CheckReport& report) {
+    QJsonArray findings;
+    QMap<QString, int> byMessage;
+    for (const CheckFinding& f : report.findings) {
+        const QStringList cells = findingCells(f);
+        findings.append(QJsonObject{
+            {QStringLiteral("level"), f.warning ? QStringLiteral("warning") : QStringLiteral("error")},
+            {QStringLiteral("code"), f.code},
+            {QStringLiteral("name"), cells.at(1)},
+            {QStringLiteral("message"), f.message}});
+        ++byMessage[f.message];
+    }
+    QJsonObject counts;
+    for (auto m = byMessage.cbegin(); m != byMessage.cend(); ++m)
+        counts.insert(m.key(), m.value());
+    return {{QStringLiteral("findings"), findings},
+            {QStringLiteral("plants"), report.checked},
+            {QStringLiteral("with_errors"), report.withProblems},
+            {QStringLiteral("by_message"), counts}};
+}
+
+// {"changes": [{"code", "name", "field", "old", "new"} or {"code", "name", "change"}],
+//  "plants_differing": n}
+QJsonObject diffJson(const DiffReport& report) {
+    QJsonArray changes;
+    for (const DiffLine& line : report.lines) {
+        QJsonObject change{{QStringLiteral("code"), line.code},
+                           {QStringLiteral("name"), escapeText(line.name)}};
+        if (line.kind == DiffLine::Kind::Changed) {
+            change.insert(QStringLiteral("field"), line.field);
+            change.insert(QStringLiteral("old"), line.oldValue);
+            change.insert(QStringLiteral("new"), line.newValue);
+        } else {
+            change.insert(QStringLiteral("change"), line.kind == DiffLine::Kind::Added
+                                                        ? QStringLiteral("added")
+                                                        : QStringLiteral("removed"));
+        }
+        changes.append(change);
+    }
+    return {{QStringLiteral("changes"), changes},
+            {QStringLiteral("plants_differing"), report.differing()}};
 }
 
 int check(const CliArguments& args) {
@@ -48,6 +107,8 @@ int check(const CliArguments& args) {
     if (!config.found)
         dialogs.message(MessageKind::Warning, config.warning);
     const CheckReport report = checkRegistry(registry, lists, QLocale::system(), args.language);
+    if (args.json)
+        return writeJson(checkJson(report)) ? (report.withProblems == 0 ? 0 : 1) : 2;
     QList<QStringList> rows;
     rows.reserve(report.findings.size());
     for (const CheckFinding& f : report.findings)
@@ -64,7 +125,10 @@ int diff(const CliArguments& args) {
     if (!readRegistry(args.names.at(0), args.language, before) ||
         !readRegistry(args.names.at(1), args.language, after))
         return 2;
-    const DiffReport report = diffRegistries(before, after, QLocale::system());
+    DiffReport report = diffRegistries(before, after, QLocale::system());
+    leaveOutFields(report, args.ignored);
+    if (args.json)
+        return writeJson(diffJson(report)) ? (report.differing() == 0 ? 0 : 1) : 2;
     QList<QStringList> rows;
     rows.reserve(report.lines.size());
     for (const DiffLine& line : report.lines)

@@ -403,7 +403,10 @@ constexpr const char* kUsagePortuguese =
     "                                              INÍCIO a FIM)\n"
     "  quillmark --check CADASTRO                  verifica cada usina em uso: as regras de\n"
     "                                              Gravar e as regras entre usinas\n"
-    "  quillmark --diff ANTIGO NOVO                lista o que difere entre dois Cadastros\n"
+    "  quillmark --diff ANTIGO NOVO [--ignore CAMPO[,CAMPO...]]\n"
+    "                                              lista o que difere entre dois Cadastros\n"
+    "                                              (sem os CAMPOs, rótulos das colunas do\n"
+    "                                              CSV)\n"
     "  quillmark --curves CADASTRO CÓDIGO SAÍDA    desenha as curvas e grandezas de uma usina\n"
     "                                              em SAÍDA, um arquivo .pdf, .png ou .svg\n"
     "  quillmark --summary CADASTRO SAÍDA          grava as grandezas de cada usina em uso\n"
@@ -426,6 +429,8 @@ constexpr const char* kUsagePortuguese =
     "  --               os nomes que seguem começam com \"-\"\n"
     "Outras opções:\n"
     "  --pages INÍCIO-FIM  só com --print-pdf: as páginas INÍCIO a FIM\n"
+    "  --format text|json  com --check, --diff e --check-deck: linhas de texto (o\n"
+    "                   padrão) ou um objeto JSON\n"
     "  --help           mostra este texto\n"
     "  --version        mostra a versão do programa\n"
     "Código de saída: --check, --diff e --check-deck 0 nada achado (nenhuma usina\n"
@@ -441,7 +446,10 @@ constexpr const char* kUsageEnglish =
     "                                              one page per plant (pages FROM to TO only)\n"
     "  quillmark --check REGISTRY                  check every plant in use: Save's rules and\n"
     "                                              the rules across plants\n"
-    "  quillmark --diff OLD NEW                    list what differs between two registries\n"
+    "  quillmark --diff OLD NEW [--ignore FIELD[,FIELD...]]\n"
+    "                                              list what differs between two registries\n"
+    "                                              (leaving out the FIELDs, labels of the\n"
+    "                                              CSV's columns)\n"
     "  quillmark --curves REGISTRY CODE OUTPUT     draw the curves and figures of a plant to\n"
     "                                              OUTPUT, a .pdf, .png or .svg file\n"
     "  quillmark --summary REGISTRY OUTPUT         write the figures of every plant in use as\n"
@@ -464,6 +472,8 @@ constexpr const char* kUsageEnglish =
     "  --               the names that follow begin with \"-\"\n"
     "Other options:\n"
     "  --pages FROM-TO  with --print-pdf only: pages FROM to TO\n"
+    "  --format text|json  with --check, --diff and --check-deck: lines of text (the\n"
+    "                   default) or one JSON object\n"
     "  --help           show this text\n"
     "  --version        show the program's version\n"
     "Exit status: --check, --diff and --check-deck 0 nothing found (no plant differs),\n"
@@ -519,9 +529,16 @@ constexpr LanguageText kCommandTexts[] = {
     {"PrintNotCompleted", "A impressão não pôde ser concluída.",
      "The print job could not be completed."},
     {"CurvesNotDrawn", "As curvas não puderam ser desenhadas.", "The curves could not be drawn."},
+    {"FormatValue", "--format aceita text ou json, não \"%1\".",
+     "--format takes text or json, not \"%1\"."},
+    {"FormatOnlyQuality", "A opção --format vai com --check, --diff ou --check-deck.",
+     "The option --format goes with --check, --diff or --check-deck."},
+    {"IgnoreOnlyDiff", "A opção --ignore vai com --diff.", "The option --ignore goes with --diff."},
+    {"IgnoreUnknown", "--ignore: \"%1\" não é uma coluna do CSV.",
+     "--ignore: \"%1\" is no column of the CSV."},
 };
 
-static_assert(std::size(kCommandTexts) == std::size_t(CommandText::CurvesNotDrawn) + 1);
+static_assert(std::size(kCommandTexts) == std::size_t(CommandText::IgnoreUnknown) + 1);
 
 // A catalogue text as a pattern: its words literally, each %n any text, the shortest.
 QRegularExpression messagePattern(const QString& text) {
@@ -551,6 +568,10 @@ QString countedText(CountedText text, qint64 count, Language language) {
 
 QString commandText(CommandText text, Language language) {
     return kCommandTexts[int(text)].in(language);
+}
+
+QString inLanguage(Language language, const char* portuguese, const char* english) {
+    return QString::fromUtf8(language == Language::English ? english : portuguese);
 }
 
 QString commandLineMessage(const QString& text, Language language) {

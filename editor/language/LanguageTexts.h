@@ -197,8 +197,15 @@ enum class CommandText {
     PrintNoNewPage,
     PrintNotCompleted,
     CurvesNotDrawn,
+    FormatValue,     // %1 the value given to --format
+    FormatOnlyQuality, // --format without --check or --diff
+    IgnoreOnlyDiff,  // --ignore without --diff
+    IgnoreUnknown,   // %1 a name that is no column of the CSV
 };
 QString commandText(CommandText text, Language language);
+// A text written in both languages where it is used (the deck check's texts): the one of
+// language.
+QString inLanguage(Language language, const char* portuguese, const char* english);
 // Rewrites a message of the shared core (one of the texts from ReadProblem on, whatever the
 // language it was written in) into language; any other text is answered as it is.
 QString commandLineMessage(const QString& text, Language language);

@@ -14,15 +14,6 @@ namespace {
 
 using Torvane::kFirstYear;
 
-struct Texts {
-    const char* pt;
-    const char* en;
-};
-
-QString say(Language language, const Texts& t) {
-    return QString::fromUtf8(language == Language::English ? t.en : t.pt);
-}
-
 const char* const kMonthsPt[12] = {"jan", "fev", "mar", "abr", "mai", "jun",
                                    "jul", "ago", "set", "out", "nov", "dez"};
 const char* const kMonthsEn[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -126,17 +117,17 @@ private:
     void skipped() {
         for (const DeckFile file : d.absent)
             add(Level::Info, "rules-skipped", file, 0, {},
-                say(lang, {"arquivo ausente; regras não verificadas: %1.",
-                           "file absent; rules not run: %1."})
+                inLanguage(lang, "arquivo ausente; regras não verificadas: %1.",
+                           "file absent; rules not run: %1.")
                     .arg(QString::fromLatin1(rulesOf(file))));
         if (d.horizon == 0)
             add(Level::Info, "rules-skipped", DeckFile::POSTOS, 0, {},
-                say(lang, {"sem POSTOS nem --stations o horizonte (320 ou 600 postos) é "
+                inLanguage(lang, "sem POSTOS nem --stations o horizonte (320 ou 600 postos) é "
                            "desconhecido; regras não verificadas: station-out-of-range, "
                            "history-missing, history-zero, mlt-mean.",
                            "without POSTOS or --stations the horizon (320 or 600 stations) is "
                            "unknown; rules not run: station-out-of-range, history-missing, "
-                           "history-zero, mlt-mean."}));
+                           "history-zero, mlt-mean."));
     }
 
     // The downstream codes of the case form a graph with at most one edge out of each plant:
@@ -171,8 +162,8 @@ private:
                             break;
                         }
                     add(Level::Error, "cascade-cycle", DeckFile::CONFHD, lowest, name,
-                        say(lang, {"as usinas de jusante formam um laço: %1.",
-                                   "the downstream plants form a loop: %1."})
+                        inLanguage(lang, "as usinas de jusante formam um laço: %1.",
+                                   "the downstream plants form a loop: %1.")
                             .arg(codes.join(QStringLiteral(" → "))));
                     break;
                 }
@@ -196,51 +187,51 @@ private:
         };
         if (!r)
             finding(Level::Error, "plant-not-in-registry", DeckFile::CONFHD,
-                    say(lang, {"a usina não está em uso no cadastro.",
-                               "the plant is not a plant in use in the registry."}));
+                    inLanguage(lang, "a usina não está em uso no cadastro.",
+                               "the plant is not a plant in use in the registry."));
         if (d.horizon > 0 && !stationKnown(p.station))
             finding(Level::Error, "station-out-of-range", DeckFile::CONFHD,
-                    say(lang, {"o posto %1 está fora de 1 a %2.", "station %1 is outside 1 to %2."})
+                    inLanguage(lang, "o posto %1 está fora de 1 a %2.", "station %1 is outside 1 to %2.")
                         .arg(p.station)
                         .arg(d.horizon));
         const Station* station = stationEntry(p.station);
         const bool named = station && !station->name.trimmed().isEmpty();
         if (station && !named)
             finding(Level::Error, "station-unnamed", DeckFile::POSTOS,
-                    say(lang,
-                        {"o posto %1 não tem nome em POSTOS.", "station %1 has no name in POSTOS."})
+                    inLanguage(lang, "o posto %1 não tem nome em POSTOS.",
+                               "station %1 has no name in POSTOS.")
                         .arg(p.station));
         if (r && nameKey(r->name) != nameKey(fileName(p.name)))
             finding(Level::Warning, "name-differs", DeckFile::CONFHD,
-                    say(lang, {"o nome na configuração é \"%1\".",
-                               "the name in the configuration is \"%1\"."})
+                    inLanguage(lang, "o nome na configuração é \"%1\".",
+                               "the name in the configuration is \"%1\".")
                         .arg(fileName(p.name)));
         if (p.downstream != 0 && !configured.contains(p.downstream))
             finding(Level::Warning, "downstream-not-configured", DeckFile::CONFHD,
-                    say(lang, {"a usina de jusante %1 não está na configuração.",
-                               "downstream plant %1 is not in the configuration."})
+                    inLanguage(lang, "a usina de jusante %1 não está na configuração.",
+                               "downstream plant %1 is not in the configuration.")
                         .arg(p.downstream));
         if (r && r->desvio != 0 && !configured.contains(r->desvio))
             finding(Level::Warning, "deviation-not-configured", DeckFile::HIDR,
-                    say(lang, {"a usina de desvio %1 não está na configuração.",
-                               "deviation plant %1 is not in the configuration."})
+                    inLanguage(lang, "a usina de desvio %1 não está na configuração.",
+                               "deviation plant %1 is not in the configuration.")
                         .arg(r->desvio));
         if (d.modif && p.modified == 1 && !modified.contains(p.code))
             finding(Level::Warning, "modif-flag", DeckFile::CONFHD,
-                    say(lang, {"marcada como modificada, mas MODIF não tem bloco USINA para ela.",
-                               "marked as modified, but MODIF has no USINA block for it."}));
+                    inLanguage(lang, "marcada como modificada, mas MODIF não tem bloco USINA para ela.",
+                               "marked as modified, but MODIF has no USINA block for it."));
         if (d.modif && p.modified == 0 && modified.contains(p.code))
             finding(Level::Warning, "modif-flag", DeckFile::CONFHD,
-                    say(lang, {"marcada como não modificada, mas MODIF tem bloco USINA para ela.",
-                               "marked as not modified, but MODIF has a USINA block for it."}));
+                    inLanguage(lang, "marcada como não modificada, mas MODIF tem bloco USINA para ela.",
+                               "marked as not modified, but MODIF has a USINA block for it."));
         if (d.exph && (p.status == "NE" || p.status == "EE") && !expanding.contains(p.code))
             finding(Level::Warning, "exph-status", DeckFile::CONFHD,
-                    say(lang, {"usina %1 sem bloco em EXPH.", "%1 plant without a block in EXPH."})
+                    inLanguage(lang, "usina %1 sem bloco em EXPH.", "%1 plant without a block in EXPH.")
                         .arg(QString::fromStdString(p.status)));
         if (named && (station->firstYear > p.historyFrom || station->lastYear < p.historyTo))
             finding(Level::Warning, "station-years", DeckFile::POSTOS,
-                    say(lang, {"o posto %1 cobre %2 a %3 em POSTOS, não o histórico %4 a %5.",
-                               "station %1 covers %2 to %3 in POSTOS, not the history %4 to %5."})
+                    inLanguage(lang, "o posto %1 cobre %2 a %3 em POSTOS, não o histórico %4 a %5.",
+                               "station %1 covers %2 to %3 in POSTOS, not the history %4 to %5.")
                         .arg(p.station)
                         .arg(station->firstYear)
                         .arg(station->lastYear)
@@ -250,14 +241,14 @@ private:
             flows(p, name);
         if (r && p.station != r->posto)
             finding(Level::Info, "station-differs", DeckFile::CONFHD,
-                    say(lang, {"posto %1 na configuração, %2 no cadastro.",
-                               "station %1 in the configuration, %2 in the registry."})
+                    inLanguage(lang, "posto %1 na configuração, %2 no cadastro.",
+                               "station %1 in the configuration, %2 in the registry.")
                         .arg(p.station)
                         .arg(r->posto));
         if (r && p.downstream != r->jusante)
             finding(Level::Info, "downstream-differs", DeckFile::CONFHD,
-                    say(lang, {"jusante %1 na configuração, %2 no cadastro.",
-                               "downstream %1 in the configuration, %2 in the registry."})
+                    inLanguage(lang, "jusante %1 na configuração, %2 no cadastro.",
+                               "downstream %1 in the configuration, %2 in the registry.")
                         .arg(p.downstream)
                         .arg(r->jusante));
     }
@@ -279,8 +270,8 @@ private:
             }
         if (allZero)
             add(Level::Warning, "history-zero", DeckFile::VAZOES, p.code, name,
-                say(lang, {"as vazões do posto %1 são todas 0 de %2 a %3.",
-                           "the flows of station %1 are all 0 from %2 to %3."})
+                inLanguage(lang, "as vazões do posto %1 são todas 0 de %2 a %3.",
+                           "the flows of station %1 are all 0 from %2 to %3.")
                     .arg(p.station)
                     .arg(from)
                     .arg(to));
@@ -300,9 +291,9 @@ private:
         }
         if (!months.isEmpty())
             add(Level::Warning, "mlt-mean", DeckFile::MLT, p.code, name,
-                say(lang, {"a MLT do posto %1 difere da média de %2 a %3 em mais de 5 %: %4.",
+                inLanguage(lang, "a MLT do posto %1 difere da média de %2 a %3 em mais de 5 %: %4.",
                            "station %1's MLT differs from the mean of %2 to %3 by more than "
-                           "5 %: %4."})
+                           "5 %: %4.")
                     .arg(p.station)
                     .arg(from)
                     .arg(to)
@@ -316,9 +307,9 @@ private:
                 said.insert(b.code);
                 add(Level::Warning, "modif-plant-not-configured", DeckFile::MODIF, b.code,
                     fileName(b.name),
-                    say(lang, {"MODIF altera a usina %1 (linha %2), que não está na configuração.",
+                    inLanguage(lang, "MODIF altera a usina %1 (linha %2), que não está na configuração.",
                                "MODIF changes plant %1 (line %2), which is not in the "
-                               "configuration."})
+                               "configuration.")
                         .arg(b.code)
                         .arg(b.line));
             }
@@ -332,15 +323,15 @@ private:
             if (p == d.confhd.end()) {
                 add(Level::Error, "exph-plant-not-configured", DeckFile::EXPH, e.code,
                     fileName(e.name),
-                    say(lang, {"EXPH expande a usina %1 (linha %2), que não está na configuração.",
+                    inLanguage(lang, "EXPH expande a usina %1 (linha %2), que não está na configuração.",
                                "EXPH expands plant %1 (line %2), which is not in the "
-                               "configuration."})
+                               "configuration.")
                         .arg(e.code)
                         .arg(e.line));
             } else if (p->status == "EX" || p->status == "NC") {
                 add(Level::Warning, "exph-status", DeckFile::EXPH, e.code, nameOf(*p),
-                    say(lang, {"bloco em EXPH (linha %1) para usina %2 na configuração.",
-                               "a block in EXPH (line %1) for a plant %2 in the configuration."})
+                    inLanguage(lang, "bloco em EXPH (linha %1) para usina %2 na configuração.",
+                               "a block in EXPH (line %1) for a plant %2 in the configuration.")
                         .arg(e.line)
                         .arg(QString::fromStdString(p->status)));
             }
@@ -357,10 +348,10 @@ private:
                              });
         if (d.vazoes->lastYear() < last->historyTo)
             add(Level::Error, "history-missing", DeckFile::VAZOES, 0, {},
-                say(lang, {"VAZOES termina em %1, antes de %2, o último ano de histórico do caso "
+                inLanguage(lang, "VAZOES termina em %1, antes de %2, o último ano de histórico do caso "
                            "(usina %3).",
                            "VAZOES ends in %1, before %2, the last history year of the case "
-                           "(plant %3)."})
+                           "(plant %3).")
                     .arg(d.vazoes->lastYear())
                     .arg(last->historyTo)
                     .arg(last->code));
@@ -382,17 +373,19 @@ Counts countOf(const QList<Finding>& findings) {
 
 QString summaryLine(const QList<Finding>& findings, const QList<std::pair<QString, QString>>& files,
                     Language language) {
-    const auto counted = [&](int n, Texts one, Texts many) {
-        return QStringLiteral("%1 %2").arg(n).arg(say(language, n == 1 ? one : many));
+    // Every one of these words makes its plural with an "s".
+    const auto counted = [&](int n, const char* pt, const char* en) {
+        return QStringLiteral("%1 %2%3")
+            .arg(n)
+            .arg(inLanguage(language, pt, en), n == 1 ? QString() : QStringLiteral("s"));
     };
     const Counts c = countOf(findings);
     QStringList read;
     for (const auto& [label, path] : files)
         read.append(QStringLiteral("%1 (%2)").arg(label, QDir::toNativeSeparators(path)));
-    return say(language, {"%1, %2, %3. Arquivos lidos: %4.", "%1, %2, %3. Files read: %4."})
-        .arg(counted(c.errors, {"erro", "error"}, {"erros", "errors"}),
-             counted(c.warnings, {"aviso", "warning"}, {"avisos", "warnings"}),
-             counted(c.infos, {"info", "info"}, {"infos", "infos"}),
+    return inLanguage(language, "%1, %2, %3. Arquivos lidos: %4.", "%1, %2, %3. Files read: %4.")
+        .arg(counted(c.errors, "erro", "error"), counted(c.warnings, "aviso", "warning"),
+             counted(c.infos, "info", "info"),
              read.join(QStringLiteral(", ")));
 }
 
@@ -408,8 +401,9 @@ QString fileLabel(DeckFile file) {
 }
 
 QString levelText(Level level, Language language) {
-    static const Texts texts[] = {{"erro", "error"}, {"aviso", "warning"}, {"info", "info"}};
-    return say(language, texts[int(level)]);
+    static const char* const pt[] = {"erro", "aviso", "info"};
+    static const char* const en[] = {"error", "warning", "info"};
+    return inLanguage(language, pt[int(level)], en[int(level)]);
 }
 
 const char* levelId(Level level) {

@@ -18,13 +18,9 @@ namespace {
 constexpr qint64 kMaxRegistryBytes = qint64(RecordSize) * 2000;
 constexpr qint64 kMaxInflowBytes = qint64(Torvane::kMaxPostos) * Torvane::kMaxYears * 12 * 4;
 
-QString tr2(Language language, const char* pt, const char* en) {
-    return QString::fromUtf8(language == Language::English ? en : pt);
-}
-
 QString readProblem(Language language, const QString& label, const QString& path,
                     const QString& why) {
-    return tr2(language, "%1 (\"%2\") não pode ser lido: %3", "%1 (\"%2\") cannot be read: %3")
+    return inLanguage(language, "%1 (\"%2\") não pode ser lido: %3", "%1 (\"%2\") cannot be read: %3")
         .arg(label, QDir::toNativeSeparators(path), why);
 }
 
@@ -33,15 +29,15 @@ bool readFile(const QString& path, qint64 limit, Language language, QByteArray& 
               QString& why) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        why = tr2(language, "arquivo inexistente.", "no such file.");
+        why = inLanguage(language, "arquivo inexistente.", "no such file.");
         return false;
     }
     if (!info.isFile()) {
-        why = tr2(language, "não é um arquivo comum.", "not a regular file.");
+        why = inLanguage(language, "não é um arquivo comum.", "not a regular file.");
         return false;
     }
     if (info.size() > limit) {
-        why = tr2(language, "%1 bytes, maior que qualquer arquivo desse tipo.",
+        why = inLanguage(language, "%1 bytes, maior que qualquer arquivo desse tipo.",
                   "%1 bytes, larger than any file of its kind.")
                   .arg(info.size());
         return false;
@@ -63,45 +59,45 @@ QString fieldName(Deck::ReadError::Field field, Language language) {
     using F = Deck::ReadError::Field;
     switch (field) {
     case F::Code:
-        return tr2(language, "código", "code");
+        return inLanguage(language, "código", "code");
     case F::Station:
-        return tr2(language, "posto", "station");
+        return inLanguage(language, "posto", "station");
     case F::Downstream:
-        return tr2(language, "jusante", "downstream");
+        return inLanguage(language, "jusante", "downstream");
     case F::Ree:
         return QStringLiteral("REE");
     case F::InitialStorage:
-        return tr2(language, "volume inicial", "initial storage");
+        return inLanguage(language, "volume inicial", "initial storage");
     case F::Modified:
-        return tr2(language, "modificada", "modified");
+        return inLanguage(language, "modificada", "modified");
     case F::HistoryFrom:
-        return tr2(language, "início do histórico", "history from");
+        return inLanguage(language, "início do histórico", "history from");
     case F::HistoryTo:
-        return tr2(language, "fim do histórico", "history to");
+        return inLanguage(language, "fim do histórico", "history to");
     case F::FillingStart:
-        return tr2(language, "início do enchimento", "filling start");
+        return inLanguage(language, "início do enchimento", "filling start");
     case F::FillingMonths:
-        return tr2(language, "duração do enchimento", "filling duration");
+        return inLanguage(language, "duração do enchimento", "filling duration");
     case F::DeadVolume:
-        return tr2(language, "volume morto", "dead volume");
+        return inLanguage(language, "volume morto", "dead volume");
     case F::EntryDate:
-        return tr2(language, "data de entrada", "entry date");
+        return inLanguage(language, "data de entrada", "entry date");
     case F::Power:
-        return tr2(language, "potência", "power");
+        return inLanguage(language, "potência", "power");
     case F::MachineNumber:
-        return tr2(language, "máquina", "machine");
+        return inLanguage(language, "máquina", "machine");
     case F::MachineSet:
-        return tr2(language, "conjunto", "machine set");
+        return inLanguage(language, "conjunto", "machine set");
     case F::BlockCode:
-        return tr2(language, "código do bloco", "block's code");
+        return inLanguage(language, "código do bloco", "block's code");
     case F::BlockEnd:
-        return tr2(language, "fim do bloco (9999)", "block's end (9999)");
+        return inLanguage(language, "fim do bloco (9999)", "block's end (9999)");
     }
     return {};
 }
 
 QString deckReadError(const Deck::ReadError& e, Language language) {
-    return tr2(language, "linha %1, campo %2 (\"%3\") inválido.",
+    return inLanguage(language, "linha %1, campo %2 (\"%3\") inválido.",
                "line %1, field %2 (\"%3\") does not read.")
         .arg(e.line)
         .arg(fieldName(e.field, language), AnsiText::decode(e.bytes.data(), e.bytes.size()));
@@ -182,7 +178,7 @@ LoadResult loadDeck(const DeckPaths& paths, Language language) {
             result.error =
                 readProblem(language, indexName.isEmpty() ? QStringLiteral("caso.dat") : indexName,
                             QDir(paths.dir).filePath(indexName),
-                            tr2(language, "o índice de arquivos do caso não existe.",
+                            inLanguage(language, "o índice de arquivos do caso não existe.",
                                 "the case's file index does not exist."));
             return result;
         }
@@ -221,7 +217,7 @@ LoadResult loadDeck(const DeckPaths& paths, Language language) {
     for (const char* needed : {"HIDR", "CONFHD"})
         if (where.value(QString::fromLatin1(needed)).isEmpty()) {
             result.error =
-                tr2(language, "%1 não encontrado em \"%2\".", "%1 not found in \"%2\".")
+                inLanguage(language, "%1 não encontrado em \"%2\".", "%1 not found in \"%2\".")
                     .arg(QString::fromLatin1(needed), QDir::toNativeSeparators(paths.dir));
             return result;
         }
@@ -284,7 +280,7 @@ LoadResult loadDeck(const DeckPaths& paths, Language language) {
         const qint64 records = bytes.size() / Torvane::kPostoRecordSize;
         if (bytes.size() % Torvane::kPostoRecordSize != 0 || (records != 320 && records != 600))
             return fail(QStringLiteral("POSTOS"),
-                        tr2(language, "%1 bytes não são 320 nem 600 registros de 20 bytes.",
+                        inLanguage(language, "%1 bytes não são 320 nem 600 registros de 20 bytes.",
                             "%1 bytes are neither 320 nor 600 records of 20 bytes.")
                             .arg(bytes.size()));
         in.horizon = int(records);

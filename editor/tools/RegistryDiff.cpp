@@ -126,6 +126,32 @@ DiffReport diffRegistries(const QByteArray& oldRegistry, const QByteArray& newRe
     return report;
 }
 
+bool isDiffField(const QString& label) {
+    const auto columns = RecordColumns::inRecordOrder();
+    return std::any_of(columns.begin(), columns.end(),
+                       [&](const Column& c) { return c.label == label; });
+}
+
+void leaveOutFields(DiffReport& report, const QStringList& labels) {
+    if (labels.isEmpty())
+        return;
+    QList<DiffLine> kept;
+    kept.reserve(report.lines.size());
+    report.changed = 0;
+    std::int32_t lastChanged = 0;
+    for (DiffLine& line : report.lines) {
+        if (line.kind == DiffLine::Kind::Changed) {
+            if (labels.contains(line.field))
+                continue;
+            if (line.code != lastChanged)
+                ++report.changed;
+            lastChanged = line.code;
+        }
+        kept.append(std::move(line));
+    }
+    report.lines = std::move(kept);
+}
+
 QStringList diffCells(const DiffLine& line, Language language) {
     QStringList cells{QString::number(line.code), escapeText(line.name)};
     switch (line.kind) {

@@ -38,6 +38,12 @@ struct DiffReport {
 DiffReport diffRegistries(const QByteArray& oldRegistry, const QByteArray& newRegistry,
                           const QLocale& locale);
 
+// True when label names a field the comparison lists (a CSV column label).
+bool isDiffField(const QString& label);
+// The report without the lines of the fields labelled (a stamp every record changes hides the
+// plants that really changed); a plant left with no line no longer counts as changed.
+void leaveOutFields(DiffReport& report, const QStringList& labels);
+
 // A line's columns: code, name, then "Usina incluída" / "Usina excluída", or the field, the old
 // and the new value (TAB-separated on the command line).
 QStringList diffCells(const DiffLine& line, Language language);

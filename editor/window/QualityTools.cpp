@@ -195,20 +195,12 @@ void QualityTools::curves() {
 // ---------------------------------------------------------------------------------------------
 // Check Deck
 
-namespace {
-
-QString deckText(Language language, const char* pt, const char* en) {
-    return QString::fromUtf8(language == Language::English ? en : pt);
-}
-
-} // namespace
-
 void QualityTools::checkDeck() {
     const Language lang = language();
     const QString start =
         m_deckDir.isEmpty() ? QFileInfo(shownRegistry()).absolutePath() : m_deckDir;
     const QString chosen =
-        m_dialogs.chooseFolder(deckText(lang, "Pasta do deck", "Deck folder"), start);
+        m_dialogs.chooseFolder(inLanguage(lang, "Pasta do deck", "Deck folder"), start);
     if (chosen.isEmpty())
         return;
     m_deckDir = chosen;
@@ -219,10 +211,10 @@ void QualityTools::refreshDeck() {
     using namespace DeckCheck;
     const Language lang = language();
     ResultWindow::Contents contents;
-    contents.title = deckText(lang, "Verificação do Deck", "Deck Check");
+    contents.title = inLanguage(lang, "Verificação do Deck", "Deck Check");
     contents.headers = {qualityText(QualityText::ColumnCode, lang),
                         qualityText(QualityText::ColumnPlant, lang),
-                        deckText(lang, "Arquivo", "File"), deckText(lang, "Nível", "Level"),
+                        inLanguage(lang, "Arquivo", "File"), inLanguage(lang, "Nível", "Level"),
                         qualityText(QualityText::ColumnMessage, lang)};
     contents.refresh = qualityText(QualityText::Refresh, lang);
     DeckPaths paths;

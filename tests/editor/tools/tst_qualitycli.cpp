@@ -6,6 +6,7 @@
 #include "ReportSamples.h"
 #include "registry/PlantCodec.h"
 
+#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -28,6 +29,13 @@ QByteArray oneBitLater() {
     return bytes;
 }
 
+// A plant changed twice: VolMax by one bit and its stamp, which --ignore Data leaves out.
+QByteArray restamped() {
+    QByteArray bytes = oneBitLater();
+    bytes.replace(plantFieldSpan("Data").offset, 2, "99");
+    return bytes;
+}
+
 } // namespace
 
 class TestQualityCli : public QObject {
@@ -36,6 +44,8 @@ class TestQualityCli : public QObject {
 private slots:
     void run_data();
     void run();
+    void json_data();
+    void json();
 };
 
 // "A" and "B" in the arguments name the two files written first (a missing one is not written).
@@ -104,6 +114,25 @@ void TestQualityCli::run_data() {
     usage("unknown language", {"--lang", "fr", "--check", "a"}, "--lang aceita pt ou en: fr");
     usage("English, no registry", {"--lang", "en", "--check"},
           "The option --check needs one registry name.");
+    usage("format unknown", {"--check", "a", "--format", "xml"},
+          "--format aceita text ou json, não \"xml\".");
+    usage("ignore with check", {"--check", "a", "--ignore", "Data"},
+          "A opção --ignore vai com --diff.");
+    usage("ignore, no such column", {"--diff", "a", "b", "--ignore", "Data,VolMax", "--lang", "en"},
+          "--ignore: \"VolMax\" is no column of the CSV.");
+    QTest::newRow("format with export") // the export's own usage status
+        << QStringList{"--export-csv", "a", "b", "--format", "json"} << QByteArray() << QByteArray()
+        << C << 1 << QString() << "A opção --format vai com --check, --diff ou --check-deck.";
+    QTest::newRow("diff, the stamp ignored")
+        << QStringList{"--diff", "A", "B", "--ignore", "Data"} << twoPlants() << restamped() << C
+        << 1
+        << "1\tBOA\tVol.Máx.(hm3)\t22950\t22950.002\n"
+           "1 usina diferente (0 incluídas, 0 excluídas, 1 alterada).\n"
+        << QString();
+    QTest::newRow("diff, every change ignored")
+        << QStringList{"--diff", "A", "B", "--ignore=Data,Vol.Máx.(hm3)"} << twoPlants()
+        << restamped() << C << 0 << "0 usinas diferentes (0 incluídas, 0 excluídas, 0 alteradas).\n"
+        << QString();
     QTest::newRow("diff, English, one plant")
         << QStringList{"--diff", "A", "B", "--lang", "en"} << twoPlants() << oneBitLater() << C << 1
         << "1\tBOA\tVol.Máx.(hm3)\t22950\t22950.002\n"
@@ -142,6 +171,51 @@ void TestQualityCli::run() {
     QCOMPARE(run.out, out);
     if (!err.isEmpty())
         QVERIFY2(run.err.split(u'\n').contains(err), qPrintable(run.err));
+}
+
+// --format json: the object a standard parser reads, compared whole.
+void TestQualityCli::json_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("b");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("expected");
+    const QString rule = EditingSupport::validationText(1, 2);
+    QTest::newRow("check")
+        << QStringList{"--check", "A", "--format", "json"} << QByteArray() << 1
+        << QString::fromUtf8(R"j({"findings": [{"level": "error", "code": 2, "name": "RUIM",
+                                 "message": "%1"}],
+                              "plants": 2, "with_errors": 1, "by_message": {"%1": 1}})j")
+               .arg(rule);
+    QTest::newRow("diff, ignoring the stamp")
+        << QStringList{"--diff", "A", "B", "--format=json", "--ignore", "Data"} << restamped() << 1
+        << QString::fromUtf8(R"j({"changes": [{"code": 1, "name": "BOA", "field": "Vol.Máx.(hm3)",
+                                "old": "22950", "new": "22950.002"}],
+                              "plants_differing": 1})j");
+    QTest::newRow("diff, added and removed")
+        << QStringList{"--format", "json", "--diff", "A", "B"}
+        << registryBytes(3, {{1, validPlant("BOA")}, {3, validPlant("NOVA")}}) << 1
+        << QString::fromUtf8(R"j({"changes": [{"code": 2, "name": "RUIM", "change": "removed"},
+                                          {"code": 3, "name": "NOVA", "change": "added"}],
+                              "plants_differing": 2})j");
+}
+
+void TestQualityCli::json() {
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, b);
+    QFETCH(int, exitCode);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    for (QString& arg : args)
+        if (arg == u"A" || arg == u"B")
+            arg = RegistryFixtures::writeFile(dir.path(), arg + ".DAT", arg == u"A" ? twoPlants() : b);
+    const Run run = quillmark(args, QStringLiteral("C.UTF-8"));
+    QCOMPARE(run.exitCode, exitCode);
+    QJsonParseError error;
+    const QJsonDocument got = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(run.out));
+    const QJsonDocument want = QJsonDocument::fromJson(expected.toUtf8(), &error);
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    QCOMPARE(got, want);
 }
 
 QTEST_GUILESS_MAIN(TestQualityCli)
