@@ -26,6 +26,8 @@ ResultWindow::ResultWindow(const QString& objectName) {
     m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     m_summary = new QLabel;
     m_summary->setObjectName(QStringLiteral("LBLsummary"));
+    // A deck's summary names every file read: it wraps rather than widen the window.
+    m_summary->setWordWrap(true);
     m_refresh = new QPushButton;
     m_refresh->setObjectName(QStringLiteral("BTNrefresh"));
 
