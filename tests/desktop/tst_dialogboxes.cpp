@@ -3,6 +3,7 @@
 
 #include "dialogs/DialogBoxes.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QTemporaryDir>
@@ -124,7 +125,7 @@ private slots:
             }
             if (answer != proposed)
                 d->selectFile(dir.filePath(answer));
-            d->accept();
+            QMetaObject::invokeMethod(d, "accept"); // as the Save/Open button does
         });
         const DialogBoxes::ChosenFile chosen = DialogBoxes::chooseFile(nullptr, request);
         QCOMPARE(seen.mid(0, 3), (QStringList{"Destino", "Every file (*)", offered}));
