@@ -1,9 +1,8 @@
-// The boxes and file dialogs both windows open: each built as its seam asks, answered here as
-// the user would.
+// The file dialogs both windows open: each built as its seam asks (the converter's save asks
+// its own overwrite question, the editor's lets Qt ask), answered here as the user would.
 
 #include "dialogs/DialogBoxes.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QTemporaryDir>
@@ -33,45 +32,6 @@ class TestDialogBoxes : public QObject {
     Q_OBJECT
 
 private slots:
-    void boxes_data() {
-        QTest::addColumn<bool>("question");
-        QTest::addColumn<int>("icon");
-        QTest::addColumn<int>("click");
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("warning") << false << int(QMessageBox::Warning) << int(QMessageBox::Ok)
-                                 << false;
-        QTest::newRow("plain") << false << int(QMessageBox::NoIcon) << int(QMessageBox::Ok)
-                               << false;
-        QTest::newRow("question, Yes")
-            << true << int(QMessageBox::Question) << int(QMessageBox::Yes) << true;
-        QTest::newRow("question, No")
-            << true << int(QMessageBox::Question) << int(QMessageBox::No) << false;
-    }
-    void boxes() {
-        QFETCH(bool, question);
-        QFETCH(int, icon);
-        QFETCH(int, click);
-        QFETCH(bool, yes);
-        QString shown;
-        whenUp<QMessageBox>([&](QMessageBox* box) {
-            shown = QStringList{box->windowTitle(), box->text(), QString::number(box->icon()),
-                                QString::number(int(box->standardButtons()))}
-                        .join(u'|');
-            box->button(QMessageBox::StandardButton(click))->click();
-        });
-        const QString text = QStringLiteral("O Arquivo X\n\rjá existe.");
-        bool answered = false;
-        if (question)
-            answered = DialogBoxes::confirm(nullptr, QStringLiteral("Tobrel"), text);
-        else
-            DialogBoxes::message(nullptr, QStringLiteral("Tobrel"), QMessageBox::Icon(icon), text);
-        const int buttons = question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
-        QCOMPARE(shown,
-                 QStringList({"Tobrel", text, QString::number(icon), QString::number(buttons)})
-                     .join(u'|'));
-        QCOMPARE(answered, yes);
-    }
-
     // What each dialog offers, and what the user's answer comes back as.
     void files_data() {
         QTest::addColumn<bool>("save");
