@@ -1,59 +1,49 @@
 #include "window/QtDialogs.h"
 
+#include "dialogs/DialogBoxes.h"
+
 #include <QDesktopServices>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QUrl>
 
 namespace Torvane {
 
 void QtDialogs::message(BoxKind kind, const QString& text) {
-    QMessageBox box(m_parent);
-    box.setWindowTitle(applicationTitle());
-    box.setText(text);
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (kind) {
     case BoxKind::Warning:
-        box.setIcon(QMessageBox::Warning);
+        icon = QMessageBox::Warning;
         break;
     case BoxKind::Error:
-        box.setIcon(QMessageBox::Critical);
+        icon = QMessageBox::Critical;
         break;
     case BoxKind::Information:
-        box.setIcon(QMessageBox::Information);
+        icon = QMessageBox::Information;
         break;
     }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    DialogBoxes::message(m_parent, applicationTitle(), icon, text);
 }
 
 bool QtDialogs::confirm(const QString& text) {
-    QMessageBox box(m_parent);
-    box.setWindowTitle(applicationTitle());
-    box.setText(text);
-    box.setIcon(QMessageBox::Question);
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return DialogBoxes::confirm(m_parent, applicationTitle(), text);
 }
 
 QString QtDialogs::openFile(const QString& title, const QString& filter) {
-    QFileDialog dialog(m_parent, title, QString(), qtFileFilter(filter));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    DialogBoxes::FileRequest request;
+    request.title = title;
+    request.filter = qtFileFilter(filter);
+    return DialogBoxes::chooseFile(m_parent, request).path;
 }
 
 QString QtDialogs::saveFile(const QString& title, const QString& filter) {
-    QFileDialog dialog(m_parent, title, QString(), qtFileFilter(filter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    DialogBoxes::FileRequest request;
+    request.mode = DialogBoxes::FileRequest::Mode::Save;
+    request.title = title;
+    request.filter = qtFileFilter(filter);
     // The conversion asks its own overwrite question.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
+    request.confirmOverwrite = false;
+    const DialogBoxes::ChosenFile chosen = DialogBoxes::chooseFile(m_parent, request);
     // A name typed without an extension takes the chosen type's.
-    return withFilterSuffix(dialog.selectedFiles().constFirst(), dialog.selectedNameFilter());
+    return withFilterSuffix(chosen.path, chosen.type);
 }
 
 bool QtDialogs::openDocument(const QString& path) {

@@ -2,21 +2,16 @@
 
 #include "core/Dialogs.h"
 #include "editing/AlterationFile.h"
-#include "editing/Destination.h"
 #include "editing/NumberInput.h"
 #include "editing/WriteNewPlant.h"
 #include "language/LanguageTexts.h"
 #include "registry/PlantFields.h"
 #include "registry/PlantList.h"
-#include "registry/SafeWrite.h"
 #include "reports/PrintJobs.h"
 #include "reports/ReportPrinter.h"
 
 #include <QCollator>
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <utility>
 
@@ -35,26 +30,18 @@ FormTexts FormState::texts() const {
 
 EditorDocument::EditorDocument(Dialogs& dialogs, QString configPath)
     : m_dialogs(dialogs), m_cad(dialogs), m_configPath(std::move(configPath)),
-      m_baseTitle(ApplicationName), m_title(ApplicationName) {
+      m_baseTitle(ApplicationName), m_title(ApplicationName), m_files(dialogs) {
     // Filled once: nothing looks an entry up before the first activation, and the texts
     // never change afterwards.
     m_messages.InitMensagens();
     static_cast<PlantGrids&>(m_form) = PlantGrids(); // a row each, as a display of none
 }
 
-EditorDocument::~EditorDocument() {
-    // Only the scratch copy this run wrote goes, its changes living in the destination; a
-    // scratch copy the user loaded to recover it stays.
-    if (!m_writtenScratch.isEmpty() && !sameFile(m_writtenScratch, m_loadedFile))
-        QFile::remove(m_writtenScratch);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Start-up and loading
 
 void EditorDocument::start() {
-    m_startDir = QDir::currentPath();
-    claimScratchCopy();
+    m_files.claimScratchCopy(QDir::currentPath());
     m_lookup.clear();
     m_plantNames = PlantList::emptyPlantNames();
     const ConfigResult config = readLookupLists(m_configPath, m_lookup);
@@ -62,41 +49,10 @@ void EditorDocument::start() {
         m_dialogs.message(MessageKind::Warning, config.warning);
 }
 
-void EditorDocument::claimScratchCopy() {
-    const QDir dir(m_startDir);
-    auto lockFor = [&](const QString& name) {
-        auto lock = std::make_unique<QLockFile>(dir.filePath(name + QStringLiteral(".lock")));
-        lock->setStaleLockTime(0); // held for the whole run; only a dead holder makes it stale
-        return lock;
-    };
-    m_scratchName = QStringLiteral("AuxCad.cad");
-    m_scratchLock = lockFor(m_scratchName);
-    if (m_scratchLock->tryLock(0) || m_scratchLock->error() != QLockFile::LockFailedError)
-        return; // ours, or a folder where no lock can be taken (nor a copy written)
-    m_scratchName = QStringLiteral("AuxCad-%1.cad").arg(QCoreApplication::applicationPid());
-    m_scratchLock = lockFor(m_scratchName);
-    m_scratchLock->tryLock(0);
-}
-
-QString EditorDocument::scratchPath() const {
-    return QDir(m_startDir).filePath(m_scratchName);
-}
-
-// The scratch copy goes, unless it is the registry in use: a user may have opened a
-// left-over copy to recover it.
-void EditorDocument::removeScratchCopy() const {
-    if (m_startDir.isEmpty())
-        return;
-    const QString auxCad = scratchPath();
-    if (QFileInfo::exists(auxCad) && !sameFile(m_registry, auxCad))
-        QFile::remove(auxCad);
-}
-
 void EditorDocument::firstActivation(const QString& registry,
                                      const std::function<void()>& openDialogUp) {
     if (!registry.trimmed().isEmpty()) {
-        m_registry = registry;
-        m_loadedFile = registry;
+        m_files.loaded(registry);
         m_titleFile = registry;
         updateTitle();
         if (readPlantList())
@@ -105,8 +61,8 @@ void EditorDocument::firstActivation(const QString& registry,
     } else {
         load(openDialogUp);
     }
-    m_dest.clear();
-    removeScratchCopy();
+    m_files.dropDestination();
+    m_files.removeScratchCopy();
     if (!m_listEntries.isEmpty()) {
         m_listIndex = 0;
         showSelected();
@@ -114,7 +70,7 @@ void EditorDocument::firstActivation(const QString& registry,
 }
 
 bool EditorDocument::load(const std::function<void()>& openDialogUp) {
-    m_registry.clear();
+    m_files.unload();
     m_titleFile.clear();
     m_listEntries.clear();
     m_listIndex = -1;
@@ -122,15 +78,14 @@ bool EditorDocument::load(const std::function<void()>& openDialogUp) {
     clearForm();
     m_baseTitle = ShortName;
     updateTitle();
-    m_dest.clear();
+    m_files.dropDestination();
     if (openDialogUp)
         openDialogUp();
     const OpenDialogCaptions texts = openDialog();
-    const QString chosen = m_dialogs.openFile(texts.title, texts.filter, m_startDir);
+    const QString chosen = m_dialogs.openFile(texts.title, texts.filter, m_files.startDir());
     if (chosen.isEmpty())
         return false;
-    m_registry = chosen;
-    m_loadedFile = chosen;
+    m_files.loaded(chosen);
     m_titleFile = chosen;
     updateTitle();
     if (readPlantList())
@@ -141,7 +96,7 @@ bool EditorDocument::load(const std::function<void()>& openDialogUp) {
 
 bool EditorDocument::readPlantList() {
     QByteArray bytes;
-    if (m_registry.isEmpty() || !readWholeFile(m_registry, bytes)) {
+    if (m_files.registry().isEmpty() || !readWholeFile(m_files.registry(), bytes)) {
         m_dialogs.message(MessageKind::Plain, RegistryTexts::ReadProblem);
         // Nothing of an earlier registry may stay listed under this file's name.
         m_entries.clear();
@@ -163,7 +118,7 @@ bool EditorDocument::readPlantList() {
 // Told at the load only: the scratch copy that replaces the registry after a Save keeps the
 // same trailing bytes (the store copies them as they are) and says nothing new.
 void EditorDocument::warnIncompleteRecord() {
-    const QString text = incompleteRecordText(m_registry, m_registrySize, m_lingua);
+    const QString text = incompleteRecordText(m_files.registry(), m_registrySize, m_lingua);
     if (!text.isEmpty())
         m_dialogs.message(MessageKind::Warning, text);
 }
@@ -217,7 +172,7 @@ void EditorDocument::showSelected() {
     m_plant = TUsinaHd{};
     const QString codeText = codeTextOfEntry(entry, m_listMode == ListMode::ByCode);
     const std::int32_t code = codeText.trimmed().toInt();
-    m_cad.ReadPlant(code, m_plant, m_registry);
+    m_cad.ReadPlant(code, m_plant, m_files.registry());
     displayPlant(codeText);
     m_code = code;
 }
@@ -267,16 +222,7 @@ FormTexts EditorDocument::changeTexts(std::int32_t code, const TUsinaHd& plant) 
 }
 
 bool EditorDocument::chooseDestination() {
-    // The destination is asked for after a load, or after a failed store dropped it: only in
-    // the second case, and only while the registry in use is still the one the store left,
-    // is it no new load.
-    if (!m_destDropped || m_registry != m_adopted)
-        m_loaded = m_registry;
-    const bool set = ChooseDestFile(m_dialogs, m_startDir, m_registry, m_loaded, Now(), m_dest,
-                                    scratchPath()) == DestinationChoice::Set;
-    if (set)
-        m_destDropped = false;
-    return set;
+    return m_files.chooseDestination(Now());
 }
 
 bool EditorDocument::beginChange() {
@@ -285,7 +231,7 @@ bool EditorDocument::beginChange() {
                           languageMessage(LanguageMessage::ChangeNothingShown, m_lingua));
         return false;
     }
-    if (m_dest.isEmpty() && !chooseDestination())
+    if (m_files.destination().isEmpty() && !chooseDestination())
         return false;
     m_beforeEdit = BeforeEdit{m_form, m_listIndex};
     fillSelectors(&m_plant);
@@ -296,7 +242,7 @@ bool EditorDocument::beginChange() {
 }
 
 bool EditorDocument::beginCreate() {
-    if (m_dest.isEmpty() && !chooseDestination())
+    if (m_files.destination().isEmpty() && !chooseDestination())
         return false;
     m_beforeEdit = BeforeEdit{m_form, m_listIndex};
     m_shown.reset();
@@ -325,7 +271,7 @@ bool EditorDocument::codeTaken() {
 
 EditorDocument::SaveOutcome EditorDocument::save(const std::function<void()>& checked) {
     // A store that failed left no destination: it is asked for before anything else.
-    if (m_dest.isEmpty() && !chooseDestination())
+    if (m_files.destination().isEmpty() && !chooseDestination())
         return SaveOutcome::NoDestination;
     const bool creating = m_mode == Mode::Create;
     // A shortcut reaches Save without leaving the code box: a taken code is refused here too.
@@ -403,7 +349,7 @@ void EditorDocument::deletePlant() {
             languageMessage(LanguageMessage::DeleteRange, m_lingua).arg(MaxPlantCode));
         return;
     }
-    if (m_dest.isEmpty() && !chooseDestination())
+    if (m_files.destination().isEmpty() && !chooseDestination())
         return;
     if (!store(*code, *code, blankPlant()))
         return;
@@ -412,40 +358,16 @@ void EditorDocument::deletePlant() {
 }
 
 bool EditorDocument::store(std::int32_t oldCode, std::int32_t newCode, const TUsinaHd& plant) {
-    // A scratch copy removed under the program: the destination it copies is read instead and
-    // stays the registry in use whatever this store does (the lists show the same bytes).
-    const QString standIn = standInForMissingScratch(m_registry, m_scratchOrigin);
-    if (!standIn.isEmpty()) {
-        m_dialogs.message(MessageKind::Plain, scratchCopyMissingText(m_registry, standIn));
-        m_registry = standIn;
-        m_adopted = standIn;
-        m_scratchOrigin = {};
-        updateTitle();
-    }
-    // A scratch copy that the user loaded as the registry is never written over.
-    const bool scratchLoaded = Destination::sameFile(m_loaded, scratchPath());
-    const StoreResult result =
-        storePlantAndCopy(m_cad, m_dialogs, m_dest, m_registry,
-                          scratchLoaded ? QString() : scratchPath(), oldCode, newCode, plant);
-    if (!result.written) {
-        // Nothing adopted; the next change asks for a destination again.
-        m_dest.clear();
-        m_destDropped = true;
+    if (!m_files.store(m_cad, oldCode, newCode, plant))
         return false;
-    }
-    m_scratchOrigin = result.origin;
-    adopt(result.registryInUse);
+    adopt();
     return true;
 }
 
-void EditorDocument::adopt(const QString& registryInUse) {
-    m_registry = registryInUse;
-    m_adopted = registryInUse;
-    if (registryInUse == scratchPath())
-        m_writtenScratch = registryInUse;
+void EditorDocument::adopt() {
     // The user works on the destination; the scratch copy read in its place is no concern of
     // theirs. The title keeps its base, the language's or the one a load gave.
-    m_titleFile = m_dest;
+    m_titleFile = m_files.destination();
     updateTitle();
     readPlantList();
     listByCode();
@@ -470,7 +392,7 @@ void EditorDocument::alteration() {
         m_dialogs.message(MessageKind::Plain, RegistryTexts::ReadProblem);
         return;
     }
-    m_registry = path;
+    m_files.use(path);
     m_titleFile = path;
     updateTitle();
     if (m_plantNames.size() < result.names.size() + 1)
@@ -485,8 +407,8 @@ void EditorDocument::alteration() {
 
 void EditorDocument::exportCsv() {
     ExportRequest request;
-    request.startDir = m_startDir;
-    request.registryFile = m_registry;
+    request.startDir = m_files.startDir();
+    request.registryFile = m_files.registry();
     request.entries = m_entries;
     request.plantNames = m_plantNames;
     request.lists = m_lookup;
@@ -494,16 +416,6 @@ void EditorDocument::exportCsv() {
     request.successText = languageMessage(LanguageMessage::CsvWritten, m_lingua);
     request.refusal = [this](const QString& output) { return reportRefusal(output); };
     runExportCommand(m_dialogs, request);
-}
-
-QString EditorDocument::reportRefusal(const QString& output) const {
-    if (isSpecialFile(output))
-        return notRegularFileText(output);
-    const QString clash = clashingFile(output, {m_loadedFile, m_registry, scratchPath(), m_dest});
-    if (clash.isEmpty())
-        return {};
-    return languageMessage(LanguageMessage::OutputIsRegistry, m_lingua)
-        .arg(QDir::toNativeSeparators(clash));
 }
 
 QString EditorDocument::footer(const QDateTime& when) const {

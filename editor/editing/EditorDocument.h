@@ -1,13 +1,13 @@
 #pragma once
-// The editor without its window: the registry in use and the files around it, the plant
-// lists, the plant shown and the form's texts, the edit mode and the interface language.
+// The editor without its window: the registry files (RegistryFiles), the plant lists, the
+// plant shown and the form's texts, the edit mode and the interface language.
 // Every operation talks to the user through the dialog seam only; the window renders what
 // the document holds after each one and feeds the user's typing back with the set* calls.
 
 #include "editing/ConsistOk.h"
 #include "editing/EditForm.h"
 #include "editing/FormSnapshot.h"
-#include "editing/StoreSequence.h"
+#include "editing/RegistryFiles.h"
 #include "language/LanguageTexts.h"
 #include "language/TMsg.h"
 #include "registry/LookupLists.h"
@@ -18,14 +18,12 @@
 #include <QDateTime>
 #include <QHash>
 #include <QLocale>
-#include <QLockFile>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 
 class Dialogs;
@@ -46,7 +44,6 @@ public:
 
     // configPath: the config.ini read at start-up.
     EditorDocument(Dialogs& dialogs, QString configPath);
-    ~EditorDocument(); // the scratch copy goes, unless it is the registry in use
     EditorDocument(const EditorDocument&) = delete;
     EditorDocument& operator=(const EditorDocument&) = delete;
 
@@ -97,7 +94,9 @@ public:
     // Why a report may not be written to output: no regular file, or the same file as the
     // registry loaded, the registry in use, the scratch copy or the destination. Empty when
     // it may.
-    QString reportRefusal(const QString& output) const;
+    QString reportRefusal(const QString& output) const {
+        return m_files.reportRefusal(output, m_lingua);
+    }
 
     // ---- the interface language ----
     int lingua() const { return m_lingua; } // 0 until the first activation, then 1 or 2
@@ -116,9 +115,10 @@ public:
     int displays() const { return m_displays; } // counts the plants displayed
     // The boxes the operations wrote since the last call (the window sets them anew).
     QSet<QString> takeWritten();
-    const QString& registryFileName() const { return m_registry; }
-    const QString& destFileName() const { return m_dest; }
-    const QString& startDir() const { return m_startDir; }
+    const RegistryFiles& files() const { return m_files; }
+    const QString& registryFileName() const { return m_files.registry(); }
+    const QString& destFileName() const { return m_files.destination(); }
+    const QString& startDir() const { return m_files.startDir(); }
     const QStringList& entries() const { return m_entries; } // by code, file order
     const QStringList& plantNames() const { return m_plantNames; }
     const QStringList& listEntries() const { return m_listEntries; } // as the list shows
@@ -135,7 +135,7 @@ public:
     // The window's title: the base title and, while a registry is loaded, " - " and its path.
     const QString& title() const { return m_title; }
     OpenDialogCaptions openDialog() const;
-    QString scratchPath() const; // "AuxCad.cad" in the start folder, or this editor's own
+    QString scratchPath() const { return m_files.scratchPath(); }
     // The form's texts for a plant as Change shows them, selectors preselected as Change does.
     FormTexts changeTexts(std::int32_t code, const TUsinaHd& plant) const;
 
@@ -151,11 +151,9 @@ private:
     void displayPlant(const QString& codeText);
     bool chooseDestination();
     bool store(std::int32_t oldCode, std::int32_t newCode, const TUsinaHd& plant);
-    void adopt(const QString& registryInUse);
+    void adopt();
     void toEditLayout(bool cutSuffixes);
     void fillSelectors(const TUsinaHd* shown);
-    void removeScratchCopy() const;
-    void claimScratchCopy();
     void updateTitle();
 
     Dialogs& m_dialogs;
@@ -168,20 +166,8 @@ private:
     QString m_baseTitle;
     QString m_title;
 
-    QString m_startDir;
-    QString m_scratchName = QStringLiteral("AuxCad.cad");
-    std::unique_ptr<QLockFile> m_scratchLock;
-    QString m_registry;
-    QString m_titleFile;  // the registry the title names
-    QString m_loadedFile; // the file the user last loaded
-    QString m_dest;
-    // The registry the user loaded (refused as a destination), the registry a store last
-    // made the one in use, and whether a failed store dropped the destination.
-    QString m_loaded;
-    QString m_adopted;
-    bool m_destDropped = false;
-    QString m_writtenScratch; // the scratch copy a store wrote, removed at the end
-    ScratchCopyOrigin m_scratchOrigin;
+    RegistryFiles m_files;
+    QString m_titleFile; // the registry the title names
 
     QStringList m_entries;
     QStringList m_plantNames;

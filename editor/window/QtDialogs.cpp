@@ -1,41 +1,34 @@
 #include "window/QtDialogs.h"
 
+#include "dialogs/DialogBoxes.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
 void QtDialogs::message(MessageKind kind, const QString& text) {
-    QMessageBox box(m_parent);
-    box.setWindowTitle(applicationCaption());
-    box.setText(text);
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (kind) {
     case MessageKind::Plain:
-        box.setIcon(QMessageBox::NoIcon);
+        icon = QMessageBox::NoIcon;
         break;
     case MessageKind::Warning:
-        box.setIcon(QMessageBox::Warning);
+        icon = QMessageBox::Warning;
         break;
     case MessageKind::Error:
-        box.setIcon(QMessageBox::Critical);
+        icon = QMessageBox::Critical;
         break;
     case MessageKind::Information:
-        box.setIcon(QMessageBox::Information);
+        icon = QMessageBox::Information;
         break;
     }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    DialogBoxes::message(m_parent, applicationCaption(), icon, text);
 }
 
 bool QtDialogs::confirm(const QString& text) {
-    QMessageBox box(m_parent);
-    box.setWindowTitle(applicationCaption());
-    box.setText(text);
-    box.setIcon(QMessageBox::Question);
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return DialogBoxes::confirm(m_parent, applicationCaption(), text);
 }
 
 QString QtDialogs::openFile(const QString& title, const QString& filter, const QString& dir) {
@@ -55,18 +48,16 @@ QString QtDialogs::saveFile(const QString& title, const QString& filter, const Q
 QString QtDialogs::saveFileOfType(const QString& title, const QString& filter, const QString& dir,
                                   const QString& proposedName, bool confirmOverwrite,
                                   QString& chosenType) {
-    chosenType.clear();
-    QFileDialog dialog(m_parent, title, dir, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    if (!confirmOverwrite)
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    if (!proposedName.isEmpty())
-        dialog.selectFile(proposedName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    chosenType = dialog.selectedNameFilter();
-    return dialog.selectedFiles().constFirst();
+    DialogBoxes::FileRequest request;
+    request.mode = DialogBoxes::FileRequest::Mode::Save;
+    request.title = title;
+    request.dir = dir;
+    request.filter = filter;
+    request.proposedName = proposedName;
+    request.confirmOverwrite = confirmOverwrite;
+    const DialogBoxes::ChosenFile chosen = DialogBoxes::chooseFile(m_parent, request);
+    chosenType = chosen.type;
+    return chosen.path;
 }
 
 std::optional<QString> QtDialogs::inputText(const QString& title, const QString& prompt,

@@ -71,10 +71,10 @@ Language QualityTools::language() const {
 }
 
 QString QualityTools::shownRegistry() const {
-    const QString& registry = m_doc.registryFileName();
-    const bool scratch = Destination::sameFile(registry, m_doc.scratchPath());
-    return QDir::toNativeSeparators(
-        scratch && !m_doc.destFileName().isEmpty() ? m_doc.destFileName() : registry);
+    const RegistryFiles& files = m_doc.files();
+    const bool scratch = Destination::sameFile(files.registry(), files.scratchPath());
+    return QDir::toNativeSeparators(scratch && !files.destination().isEmpty() ? files.destination()
+                                                                              : files.registry());
 }
 
 bool QualityTools::read(const QString& path, QByteArray& bytes, QString& failure) {

@@ -1,8 +1,13 @@
-// Files of the editing: the MSD alteration of "Hidr_Modif.dat" and the destination rules.
+// Files of the editing: the MSD alteration of "Hidr_Modif.dat", the destination rules and
+// the files a session refuses to write a report onto.
 
+#include "RegistryFixtures.h"
+#include "ScriptedDialogs.h"
 #include "editing/AlterationFile.h"
 #include "editing/Destination.h"
+#include "editing/RegistryFiles.h"
 #include "registry/PlantCodec.h"
+#include "registry/TCadHd.h"
 
 #include <QtTest>
 #include <cmath>
@@ -169,6 +174,51 @@ private slots:
         QVERIFY(Destination::refused(d.filePath("./AuxCad.cad"), loaded, loaded, scratch));
         QVERIFY(!Destination::refused(d.filePath("HIDR_1.DAT"), inUse, loaded, scratch));
         QVERIFY(!Destination::refused(d.filePath("HIDR_1.DAT"), loaded, QString(), scratch));
+    }
+
+    // After a store the registry loaded, the scratch copy now in use and the destination are
+    // four names for three files: each refuses a report (through a link too), in the language
+    // asked; so does anything that is no regular file.
+    void reportRefusal_data() {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<int>("lingua");
+        QTest::addColumn<QString>("refusal"); // %1: the file refused, in the folder
+        QTest::addColumn<QString>("named");
+        const QString same = "Arquivo de saída não pode ser igual ao Cadastro %1 !";
+        const QString special = "Arquivo de saída \"%1\" não é um arquivo comum.";
+        QTest::newRow("loaded") << "loaded.dat" << 1 << same << "loaded.dat";
+        QTest::newRow("scratch copy in use, English")
+            << "AuxCad.cad" << 2 << "Output file cannot be the registry %1 !"
+            << "AuxCad.cad";
+        QTest::newRow("destination") << "dest.dat" << 1 << same << "dest.dat";
+        QTest::newRow("link to the destination") << "link.dat" << 1 << same << "dest.dat";
+        QTest::newRow("folder") << "folder" << 2 << special << "folder";
+        QTest::newRow("free name") << "out.csv" << 1 << QString() << QString();
+    }
+    void reportRefusal() {
+        QFETCH(QString, output);
+        QFETCH(int, lingua);
+        QFETCH(QString, refusal);
+        QFETCH(QString, named);
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        const QByteArray bytes =
+            RegistryFixtures::registryBytes(2, {{1, RegistryFixtures::plantNamed("ALFA")}});
+        QVERIFY(writeFile(d.filePath("loaded.dat"), bytes));
+        QVERIFY(d.mkdir("folder"));
+        QVERIFY(QFile::link(d.filePath("dest.dat"), d.filePath("link.dat")));
+        ScriptedDialogs dialogs;
+        TCadHd cad(dialogs);
+        RegistryFiles files(dialogs);
+        files.claimScratchCopy(dir.path());
+        files.loaded(d.filePath("loaded.dat"));
+        dialogs.saveFileAnswers.enqueue(d.filePath("dest.dat"));
+        QVERIFY(files.chooseDestination(QDateTime(QDate(2026, 12, 8), QTime(6, 53, 14))));
+        QVERIFY(files.store(cad, 2, 2, RegistryFixtures::plantNamed("BETA")));
+        QCOMPARE(files.registry(), files.scratchPath());
+        QCOMPARE(dialogs.messageLines(), QStringList());
+        const QString expected = refusal.isEmpty() ? QString() : refusal.arg(d.filePath(named));
+        QCOMPARE(files.reportRefusal(d.filePath(output), lingua), expected);
     }
 };
 
