@@ -296,7 +296,7 @@ SheetLayout layoutSheet(const SheetTexts& texts, SheetKind kind, QSize page, con
                                 rightAligned(set(&TUsinaHd::QEf), 5) + blanks(all ? 4 : 5) +
                                 set(&TUsinaHd::HEf);
         b.line(top, 50, 30, setLine);
-        for (int c = 0; c < 3; ++c) {
+        for (int c = 0; c < int(std::size(curves)); ++c) {
             const PlantField& f = *curves[c];
             const int terms = f.place.perRow;
             QString curve =
