@@ -3,7 +3,6 @@
 #include "editing/NumberInput.h"
 #include "registry/AnsiText.h"
 #include "registry/NumberTexts.h"
-#include "registry/PlantCodec.h"
 
 #include <type_traits>
 #include <utility>
