@@ -6,6 +6,7 @@
 // files, the summary and the registry check only show them.
 
 #include "language/LanguageTexts.h"
+#include "registry/PlantFields.h"
 #include "registry/TUsinaHd.h"
 
 #include <QList>
@@ -45,28 +46,9 @@ struct Polynomial {
 // most one root, found by bisection to the last bit. A zero polynomial has none.
 std::vector<double> realRoots(const std::array<double, 4>& c, double lo, double hi);
 
-// The plant's values that the curves and figures read.
-enum class Input {
-    VolMin,
-    VolMax,
-    VolVert,
-    VolRef,
-    CotaMin,
-    CotaMax,
-    PCV,
-    PAC,
-    EvapMen,
-    NumConjMaq,
-    NumMaq,
-    PotEf,
-    QEf,
-    ProdEsp,
-    ValorPerdas,
-    TipoPerdas,
-    CanalFugaMed,
-    NumPolsJus,
-    PolJus, // PolJus + p, p = 0..5: polynomial p+1 and its reference level
-};
+// The plant's values that the curves and figures read: the form table says which field
+// feeds which.
+using Input = CurveInput;
 constexpr int InputCount = int(Input::PolJus) + 6;
 constexpr Input polJusInput(int p) {
     return Input(int(Input::PolJus) + p);

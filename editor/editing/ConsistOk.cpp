@@ -51,8 +51,8 @@ private:
     }
     double val(const char* name) const { return valOf(box(name), name); }
     // A grid's cell, read as a number.
-    double cell(const GridTexts& grid, const char* name, int row, int column) const {
-        return valOf(grid.at(row, column), name, row, column);
+    double cell(const FormGrid& grid, int row, int column) const {
+        return valOf((m_form.*grid.texts).at(row, column), grid.control, row, column);
     }
     // The boxes are converted one after another; the first one below zero decides, and the
     // ones after it are not read.
@@ -112,10 +112,15 @@ bool Checker::run(FormPlace* unread) {
         check(empty("TXT_V_Ref"), 45);                                                       // 17
         check(val("TXT_V_Ref") < val("TXT_VMin") || val("TXT_V_Ref") > val("TXT_VMax"), 46); // 18
         // 19, 20: the independent terms of both reservoir polynomials
-        check(m_form.PCVA.at(0, 0).isEmpty() || m_form.PCVA.at(1, 0).isEmpty(), 15);
-        check(cell(m_form.PCVA, "StrGr_PCVA", 0, 0) == 0 ||
-                  cell(m_form.PCVA, "StrGr_PCVA", 1, 0) == 0,
-              16);
+        {
+            const auto [pcvRow, pcvColumn] = formField(&TUsinaHd::PCV).cellOf(0);
+            const auto [pacRow, pacColumn] = formField(&TUsinaHd::PAC).cellOf(0);
+            const FormGrid& grid = *formField(&TUsinaHd::PCV).grid;
+            const GridTexts& cells = m_form.*grid.texts;
+            check(cells.at(pcvRow, pcvColumn).isEmpty() || cells.at(pacRow, pacColumn).isEmpty(),
+                  15);
+            check(cell(grid, pcvRow, pcvColumn) == 0 || cell(grid, pacRow, pacColumn) == 0, 16);
+        }
         check(empty("TXT_NGrMaq"), 17);                                    // 21
         check(intBox("TXT_NGrMaq") < 0 || intBox("TXT_NGrMaq") > 5, 18);   // 22
         machineSetRules();                                                 // 23, 24
@@ -151,28 +156,35 @@ bool Checker::run(FormPlace* unread) {
 // rows: the first missing one is empty, and its conversion ends the check.
 void Checker::machineSetRules() {
     const std::int32_t sets = intBox("TXT_NGrMaq");
-    const GridTexts& grid1 = m_form.ConjMaq1;
+    // The set's values: the columns from its first field's to its last's.
+    const int firstValue = formField(&TUsinaHd::NumMaq).place.column;
+    const int lastValue = formField(&TUsinaHd::HEf).place.column;
+    const FormGrid& sets1 = *formField(&TUsinaHd::NumMaq).grid;
+    const GridTexts& grid1 = m_form.*sets1.texts;
     for (std::int32_t s = 0; s < sets; ++s) {
         bool anyCellEmpty = false;
-        for (int c = 1; c <= 4 && !anyCellEmpty; ++c)
+        for (int c = firstValue; c <= lastValue && !anyCellEmpty; ++c)
             anyCellEmpty = grid1.at(s, c).isEmpty();
         check(anyCellEmpty, 19);
         bool negative = false;
-        for (int c = 1; c <= 4 && !negative; ++c)
-            negative = cell(grid1, "StrGr_ConjMaq1", int(s), c) < 0;
+        for (int c = firstValue; c <= lastValue && !negative; ++c)
+            negative = cell(sets1, int(s), c) < 0;
         check(negative, 20);
     }
-    const GridTexts& grid2 = m_form.ConjMaq2;
+    // A curve's row: its name and its terms; A0 its independent term.
+    const FormGrid& curves = *formField(&TUsinaHd::QHT).grid;
+    const int a0 = formField(&TUsinaHd::QHT).place.column;
+    const GridTexts& grid2 = m_form.*curves.texts;
     const bool detailed = m_form.selector(QStringLiteral("CMBrepgrger")).startsWith(u'1');
     for (std::int32_t s = 0; s < sets; ++s) {
-        for (int curve = 0; curve < 3; ++curve) {
-            const int row = int(3 * s + curve);
+        for (int curve = 0; curve < curves.rowsPerItem; ++curve) {
+            const int row = int(curves.rowsPerItem * s + curve);
             bool anyCellEmpty = false;
-            for (int c = 1; c <= 6 && !anyCellEmpty; ++c)
+            for (int c = curves.labelColumn; c < curves.columns() && !anyCellEmpty; ++c)
                 anyCellEmpty = grid2.at(row, c).isEmpty();
             check(anyCellEmpty, 21);
             if (detailed)
-                check(cell(grid2, "StrGr_ConjMaq2", row, 2) == 0, 22);
+                check(cell(curves, row, a0) == 0, 22);
         }
     }
 }
@@ -180,12 +192,15 @@ void Checker::machineSetRules() {
 // Rule 30: every empty cell of a declared polynomial row is reported on its own.
 void Checker::downstreamRules() {
     const std::int32_t polynomials = intBox("TXT_NKeyCur");
-    const GridTexts& grid = m_form.PolsJus;
+    const FormGrid& polynomialGrid = *formField(&TUsinaHd::PolJus).grid;
+    const GridTexts& grid = m_form.*polynomialGrid.texts;
+    const int a0 = formField(&TUsinaHd::PolJus).place.column;
+    const int reference = formField(&TUsinaHd::PolJusRef).place.column;
     for (std::int32_t p = 0; p < polynomials; ++p) {
-        for (int c = 0; c <= 6; ++c)
+        for (int c = 0; c < grid.columns; ++c)
             check(grid.at(p, c).isEmpty(), 28);
-        check(cell(grid, "StrGr_PolsJus", int(p), 1) == 0, 29);
-        check(cell(grid, "StrGr_PolsJus", int(p), 6) < 0, 30);
+        check(cell(polynomialGrid, int(p), a0) == 0, 29);
+        check(cell(polynomialGrid, int(p), reference) < 0, 30);
     }
 }
 

@@ -5,54 +5,42 @@
 
 #include <algorithm>
 
-namespace {
-
-// A machine set's or downstream polynomial's row: its number, then "0".
-QString emptyNumberedCell(int row, int column) {
-    return column == 0 ? QString::number(row + 1) : QStringLiteral("0");
-}
-
-QString emptyConjMaq2Cell(int row, int column) {
-    static const char* labels[3] = {"QHT", "QHG", "PH"};
-    if (column == 0)
-        return QString::number(row / 3 + 1);
-    if (column == 1)
-        return QString::fromLatin1(labels[row % 3]);
-    return QStringLiteral("0");
-}
-
-} // namespace
-
 void fillEmptyRows(FormTexts& f, int sets, int polynomials) {
     // The counts come from a record or a typed box: within 0..5 and 0..6 before any
     // arithmetic (3 x 715827883 overflows an int), which changes no row of the grids.
     sets = usedMachineSets(sets);
     polynomials = usedDownstreamPolynomials(polynomials);
-    const auto fill = [](GridTexts& grid, int fromRow, QString (*cell)(int, int)) {
-        for (int r = std::max(0, fromRow); r < grid.rows; ++r)
-            for (int c = 0; c < grid.columns; ++c)
-                grid.set(r, c, cell(r, c));
-    };
-    fill(f.ConjMaq1, sets, &emptyNumberedCell);
-    fill(f.ConjMaq2, 3 * sets, &emptyConjMaq2Cell);
-    fill(f.PolsJus, polynomials, &emptyNumberedCell);
+    // A row of an item not in use: the item's number (and the row's name), then "0".
+    for (const FormGrid& g : formGrids()) {
+        if (g.items == GridItems::Fixed)
+            continue;
+        GridTexts& grid = f.*g.texts;
+        const int from = (g.items == GridItems::MachineSets ? sets : polynomials) * g.rowsPerItem;
+        for (int r = from; r < grid.rows; ++r)
+            for (int c = 0; c < grid.columns; ++c) {
+                const QString item = g.itemCell(r, c);
+                grid.set(r, c, item.isNull() ? QStringLiteral("0") : item);
+            }
+    }
 }
 
 void toEditRows(FormTexts& f) {
     // A grid given more or fewer rows keeps the cells of the rows it keeps.
-    const auto setRows = [](GridTexts& grid, int rows) {
+    const FormTexts edit; // the edit row counts
+    for (const FormGrid& g : formGrids()) {
+        GridTexts& grid = f.*g.texts;
+        const int rows = (edit.*g.texts).rows;
         GridTexts resized(grid.columns, rows);
         for (int r = 0; r < std::min(rows, grid.rows); ++r)
             for (int c = 0; c < grid.columns; ++c)
                 resized.set(r, c, grid.at(r, c));
         grid = resized;
+    }
+    const auto count = [&f](const PlantField& box) {
+        return NumberInput::toInteger(f.box(box.name())).value_or(0);
     };
-    const FormTexts edit; // the edit row counts
-    setRows(f.ConjMaq1, edit.ConjMaq1.rows);
-    setRows(f.ConjMaq2, edit.ConjMaq2.rows);
-    setRows(f.PolsJus, edit.PolsJus.rows);
-    fillEmptyRows(f, NumberInput::toInteger(f.box(QStringLiteral("TXT_NGrMaq"))).value_or(0),
-                  NumberInput::toInteger(f.box(QStringLiteral("TXT_NKeyCur"))).value_or(0));
+    fillEmptyRows(f, count(formField(&TUsinaHd::NumConjMaq)),
+                  count(formField(&TUsinaHd::NumPolsJus)));
 }
 
 FormTexts editTextsOf(const PlantTexts& display, const QString& codeText, bool cutSuffixes) {

@@ -2,6 +2,7 @@
 // Building the plant to be stored from the form's texts.
 
 #include "editing/FormSnapshot.h"
+#include "editing/PlantFormReader.h"
 #include "language/LanguageTexts.h"
 #include "registry/TUsinaHd.h"
 
@@ -24,7 +25,3 @@ struct NewPlantResult {
 // The conversion error is in the interface's language.
 NewPlantResult WriteNewPlant(const FormSnapshot& form, const QLocale& locale,
                              Language language = Language::English);
-
-// A character field of the record from a text: the first `width` characters, each one
-// Windows-1252 byte ('?' where the code page has none), blanks after a shorter text.
-void storeText(const QString& text, char* field, int width);

@@ -19,24 +19,28 @@ void GridTexts::set(int row, int column, const QString& text) {
         cells[row * columns + column] = text;
 }
 
+PlantGrids::PlantGrids(int sets, int curves, int polynomials) {
+    // The grids with items, in the form's order, take the rows given; the fixed ones theirs.
+    const int rows[] = {sets, curves, polynomials};
+    std::size_t k = 0;
+    for (const FormGrid& g : formGrids())
+        this->*g.texts = GridTexts(g.columns(), g.items == GridItems::Fixed
+                                                    ? g.rowsPerItem
+                                                    : rows[std::min(k++, std::size_t(2))]);
+}
+
 GridTexts* PlantGrids::grid(const QString& control) {
     return const_cast<GridTexts*>(std::as_const(*this).grid(control));
 }
 
 const GridTexts* PlantGrids::grid(const QString& control) const {
-    const std::pair<const char*, const GridTexts*> grids[] = {
-        {"StrGr_PCVA", &PCVA},         {"StrGr_EvapM", &EvapM},     {"StrGr_ConjMaq1", &ConjMaq1},
-        {"StrGr_ConjMaq2", &ConjMaq2}, {"StrGr_PolsJus", &PolsJus},
-    };
-    for (const auto& [name, g] : grids)
-        if (control == QLatin1String(name))
-            return g;
-    return nullptr;
+    const FormGrid* g = formGrid(control);
+    return g ? &(this->*g->texts) : nullptr;
 }
 
 void PlantGrids::clear() {
-    for (GridTexts* g : {&PCVA, &EvapM, &ConjMaq1, &ConjMaq2, &PolsJus})
-        std::fill(g->cells.begin(), g->cells.end(), QString());
+    for (const FormGrid& g : formGrids())
+        std::fill((this->*g.texts).cells.begin(), (this->*g.texts).cells.end(), QString());
 }
 
 int usedMachineSets(std::int32_t n) {
@@ -102,39 +106,26 @@ PlantTexts plantDisplayTexts(const TUsinaHd& p, const LookupLists& lists,
     for (const PlantField& f : plantFields())
         t.boxes.insert(f.name(), f.displayText(p, names, locale));
 
-    for (int k = 0; k < 5; ++k) {
-        t.PCVA.set(0, k, Exponent(p.PCV[k], locale));
-        t.PCVA.set(1, k, Exponent(p.PAC[k], locale));
+    // Each grid gets the rows the plant's counts give it; the rows of the items in use show
+    // their numbers and names and the fields' values, the others stay empty.
+    for (const FormGrid& g : formGrids()) {
+        GridTexts& cells = t.*g.texts;
+        cells = GridTexts(g.columns(), g.shownRows(p));
+        const int used = g.usedItems(p);
+        for (int r = 0; r < used * g.rowsPerItem; ++r)
+            for (int c : {g.numberColumn, g.labelColumn})
+                if (c >= 0)
+                    cells.set(r, c, g.itemCell(r, c));
     }
-    for (int m = 0; m < 12; ++m)
-        t.EvapM.set(0, m, Integer(p.EvapMen[m]));
-
-    const int sets = usedMachineSets(p.NumConjMaq);
-    t.ConjMaq1 = GridTexts(5, shownMachineSets(p.NumConjMaq));
-    t.ConjMaq2 = GridTexts(7, sets > 0 ? 3 * sets : 1);
-    for (int s = 0; s < sets; ++s) {
-        t.ConjMaq1.set(s, 0, Integer(s + 1));
-        t.ConjMaq1.set(s, 1, Integer(p.NumMaq[s]));
-        t.ConjMaq1.set(s, 2, Fixed(p.PotEf[s], 1, locale));
-        t.ConjMaq1.set(s, 3, Integer(p.QEf[s]));
-        t.ConjMaq1.set(s, 4, Fixed(p.HEf[s], 2, locale));
-        const Coeffs5* curves[3] = {&p.QHT[s], &p.QHG[s], &p.PH[s]};
-        const char* labels[3] = {"QHT", "QHG", "PH"};
-        for (int c = 0; c < 3; ++c) {
-            const int row = 3 * s + c;
-            t.ConjMaq2.set(row, 0, Integer(s + 1));
-            t.ConjMaq2.set(row, 1, QString::fromLatin1(labels[c]));
-            for (int k = 0; k < 5; ++k)
-                t.ConjMaq2.set(row, 2 + k, Exponent((*curves[c])[k], locale));
+    for (const PlantField& f : formFields()) {
+        if (f.isBox())
+            continue;
+        GridTexts& cells = t.*f.grid->texts;
+        const int used = f.grid->usedItems(p) * f.place.perRow;
+        for (int e = 0; e < f.access.elements && e < used; ++e) {
+            const auto [row, column] = f.cellOf(e);
+            cells.set(row, column, f.access.text(p, e, f.decimals, locale));
         }
-    }
-    const int pols = usedDownstreamPolynomials(p.NumPolsJus);
-    t.PolsJus = GridTexts(7, shownDownstreamPolynomials(p.NumPolsJus));
-    for (int q = 0; q < pols; ++q) {
-        t.PolsJus.set(q, 0, Integer(q + 1));
-        for (int k = 0; k < 5; ++k)
-            t.PolsJus.set(q, 1 + k, Exponent(p.PolJus[q][k], locale));
-        t.PolsJus.set(q, 6, Fixed(p.PolJusRef[q], 2, locale));
     }
     return t;
 }

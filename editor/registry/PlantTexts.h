@@ -26,14 +26,14 @@ struct GridTexts {
 // The five grids of the plant form, with the rows given to the machine sets, their curves and
 // the downstream polynomials.
 struct PlantGrids {
-    GridTexts PCVA{5, 2};
-    GridTexts EvapM{12, 1};
+    GridTexts PCVA;
+    GridTexts EvapM;
     GridTexts ConjMaq1;
     GridTexts ConjMaq2;
     GridTexts PolsJus;
 
-    explicit PlantGrids(int sets = 1, int curves = 1, int polynomials = 1)
-        : ConjMaq1(5, sets), ConjMaq2(7, curves), PolsJus(7, polynomials) {}
+    // Each grid with its columns, the rows given.
+    explicit PlantGrids(int sets = 1, int curves = 1, int polynomials = 1);
     // The grid of that control name (StrGr_PCVA ... StrGr_PolsJus); null when none.
     GridTexts* grid(const QString& control);
     const GridTexts* grid(const QString& control) const;

@@ -2,8 +2,10 @@
 
 #include "registry/NumberTexts.h"
 #include "registry/PlantCodec.h"
+#include "registry/PlantFields.h"
 #include "registry/TUsinaHd.h"
 
+#include <algorithm>
 #include <cstring>
 #include <type_traits>
 #include <vector>
@@ -11,92 +13,6 @@
 namespace RecordColumns {
 
 namespace {
-
-// How a field's elements are named: one label, an index from 0 or from 1, or the term and
-// the set of a table of five-term polynomials ("QHTA2(3)").
-enum class Pattern { Single, FromZero, FromOne, Terms };
-
-struct FieldLayout {
-    const char* field;
-    const char* label; // UTF-8
-    Format format;
-    int decimals = 0;
-    Names names = Names::None;
-    Pattern pattern = Pattern::Single;
-};
-
-using F = Format;
-using P = Pattern;
-
-// In the record's order.
-const FieldLayout kFields[] = {
-    {"Nome", "Usina", F::Text},
-    {"Posto", "Posto", F::Integer},
-    {"PostoBDH", "Posto BDH", F::Text},
-    {"Sistema", "Sistema", F::Coded, 0, Names::Systems},
-    {"Empresa", "Empresa", F::Coded, 0, Names::Companies},
-    {"Jusante", "Jusante", F::Coded, 0, Names::Plants},
-    {"Desvio", "Desvio", F::Coded, 0, Names::Plants},
-    {"VolMin", "Vol.min.(hm3)", F::Fixed, 2},
-    {"VolMax", "Vol.Máx.(hm3)", F::Fixed, 2},
-    {"VolVert", "Vol.Vert.(hm3)", F::Fixed, 2},
-    {"VolDesv", "Vol.Desv.(hm3)", F::Fixed, 2},
-    {"CotaMin", "Cota min.(m)", F::Fixed, 2},
-    {"CotaMax", "Cota Máx.(m)", F::Fixed, 2},
-    {"PCV", "PCV(%1)", F::Exponent, 0, Names::None, P::FromZero},
-    {"PAC", "PAC(%1)", F::Exponent, 0, Names::None, P::FromZero},
-    {"EvapMen", "Evap.Men.(%1)", F::Integer, 0, Names::None, P::FromOne},
-    {"NumConjMaq", "Num.Conj.Máq.", F::Integer},
-    {"NumMaq", "#Maq(%1)", F::Integer, 0, Names::None, P::FromOne},
-    {"PotEf", "PotEf(%1)", F::Fixed, 1, Names::None, P::FromOne},
-    {"QHT", "QHTA%1(%2)", F::Exponent, 0, Names::None, P::Terms},
-    {"QHG", "QHGA%1(%2)", F::Exponent, 0, Names::None, P::Terms},
-    {"PH", "PHA%1(%2)", F::Exponent, 0, Names::None, P::Terms},
-    {"HEf", "HEf(%1)", F::Fixed, 2, Names::None, P::FromOne},
-    {"QEf", "QEf(%1)", F::Integer, 0, Names::None, P::FromOne},
-    {"ProdEsp", "Prod.Esp.(MW/m3/s/m)", F::Fixed, 6},
-    {"ValorPerdas", "Valor Perdas", F::Fixed, 2},
-    {"NumPolsJus", "Num.Pols.Jus.", F::Integer},
-    {"PolJus", "PJA%1(%2)", F::Exponent, 0, Names::None, P::Terms},
-    {"PolJusRef", "PJRM(%1)", F::Fixed, 2, Names::None, P::FromOne},
-    {"CanalFugaMed", "Canal Fuga Médio(m)", F::Fixed, 2},
-    {"InflVert", "Infl.Vert.Canal de Fuga", F::YesNo},
-    {"FatCargaMax", "Fat.Carga Máx.(%)", F::Fixed, 2},
-    {"FatCargaMin", "Fat.Carga mín.(%)", F::Fixed, 2},
-    {"VazMinHist", "Vazão Mín.Hist.(m3/s)", F::Integer},
-    {"NumUnidBase", "Num.Unid.Base", F::Integer},
-    {"TipoTurbina", "Tipo Turbina", F::Coded, 0, Names::Turbines},
-    {"RepConj", "Rep.Conj(0=aprox/1=det/2=simp)", F::Integer},
-    {"TEIF", "TEIF(%)", F::Fixed, 3},
-    {"IP", "IP(%)", F::Fixed, 3},
-    {"TipoPerdas", "Tipo Perdas(1=%/2=M/3=K)", F::Integer},
-    {"Data", "Data", F::Text},
-    {"Obs", "Obs", F::Text},
-    {"VolRef", "Vol.Ref.", F::Fixed, 2},
-    {"Reg", "Reg", F::Text},
-};
-
-const FieldLayout* layoutOf(const char* field) {
-    for (const FieldLayout& s : kFields)
-        if (std::strcmp(s.field, field) == 0)
-            return &s;
-    return nullptr;
-}
-
-QString labelOf(const FieldLayout& layout, int element) {
-    const QString pattern = QString::fromUtf8(layout.label);
-    switch (layout.pattern) {
-    case Pattern::Single:
-        return pattern;
-    case Pattern::FromZero:
-        return pattern.arg(element);
-    case Pattern::FromOne:
-        return pattern.arg(element + 1);
-    case Pattern::Terms:
-        return pattern.arg(element % 5).arg(element / 5 + 1);
-    }
-    return pattern;
-}
 
 // A field in the file: text (its bytes, one element) or numbers of 4 bytes each.
 template <class T> struct Shape {
@@ -116,24 +32,34 @@ template <class T, std::size_t N> struct Shape<std::array<T, N>> {
     static constexpr int numbers = int(N) * Shape<T>::numbers;
 };
 
-std::vector<Column> buildRecordColumns() {
-    std::vector<Column> columns;
+struct Columns {
+    std::vector<Column> all;
+    std::vector<int> first; // by field in record order: the index of its first element
+};
+
+// The record's fields walked in file order beside the form table's, which is in the same
+// order: the sizes come from the record, the labels and formats from the table.
+Columns buildRecordColumns() {
+    Columns columns;
     int offset = 0;
+    std::size_t index = 0;
+    const auto fields = formFields();
     TUsinaHd probe;
     forEachPlantField(probe, [&](const char* name, auto& field) {
         using S = Shape<std::remove_cvref_t<decltype(field)>>;
-        const FieldLayout& layout = *layoutOf(name);
+        const PlantField& f = fields[std::min(index++, fields.size() - 1)];
+        columns.first.push_back(int(columns.all.size()));
         const auto add = [&](int element, int size) {
             Column c;
-            c.label = labelOf(layout, element);
-            c.field = layout.field;
+            c.label = f.csvLabelOf(element);
+            c.field = name;
             c.element = element;
             c.offset = offset;
             c.size = size;
-            c.format = layout.format;
-            c.decimals = layout.decimals;
-            c.names = layout.names;
-            columns.push_back(c);
+            c.format = f.csv;
+            c.decimals = std::max(0, f.decimals);
+            c.names = f.names;
+            columns.all.push_back(c);
             offset += size;
         };
         if constexpr (S::text)
@@ -145,50 +71,53 @@ std::vector<Column> buildRecordColumns() {
     return columns;
 }
 
-const std::vector<Column>& recordColumns() {
-    static const std::vector<Column> columns = buildRecordColumns();
+const Columns& recordColumns() {
+    static const Columns columns = buildRecordColumns();
     return columns;
 }
 
-const Column* find(const char* field, int element) {
-    for (const Column& c : recordColumns())
-        if (c.element == element && std::strcmp(c.field, field) == 0)
-            return &c;
-    return nullptr;
-}
-
-// The export's order: identity and cascade, reservoir, polynomials, evaporation, plant, then
-// the machine sets set by set, their curves, five downstream polynomials and the texts.
+// The export's order, from the table: by place; fields sharing a place go row by row, each
+// with a row of its elements in turn (the machine sets set by set, the downstream
+// polynomials each with its reference level).
 QList<const Column*> buildCsvOrder() {
-    QList<const Column*> order;
-    const auto add = [&](const char* field, int element = 0) {
-        order.append(find(field, element));
+    const auto fields = formFields();
+    const Columns& columns = recordColumns();
+    std::vector<std::size_t> byPlace(std::min(fields.size(), columns.first.size()));
+    for (std::size_t i = 0; i < byPlace.size(); ++i)
+        byPlace[i] = i;
+    std::stable_sort(byPlace.begin(), byPlace.end(), [&](std::size_t a, std::size_t b) {
+        return fields[a].csvOrder < fields[b].csvOrder;
+    });
+    const auto elementsOf = [&](std::size_t i) {
+        const std::size_t end =
+            i + 1 < columns.first.size() ? std::size_t(columns.first[i + 1]) : columns.all.size();
+        return int(end) - columns.first[i];
     };
-    for (const char* f : {"Nome", "Sistema", "Empresa", "Posto", "PostoBDH", "Jusante", "Desvio",
-                          "VolMax", "VolMin", "CotaMax", "CotaMin", "VolVert", "VolDesv"})
-        add(f);
-    for (const char* f : {"PCV", "PAC"})
-        for (int k = 0; k < 5; ++k)
-            add(f, k);
-    for (int m = 0; m < 12; ++m)
-        add("EvapMen", m);
-    for (const char* f : {"ProdEsp", "CanalFugaMed", "TEIF", "IP", "TipoTurbina", "NumConjMaq",
-                          "NumPolsJus", "FatCargaMax", "FatCargaMin", "TipoPerdas", "ValorPerdas",
-                          "VazMinHist", "NumUnidBase", "InflVert", "RepConj"})
-        add(f);
-    for (int s = 0; s < 5; ++s)
-        for (const char* f : {"NumMaq", "PotEf", "QEf", "HEf"})
-            add(f, s);
-    for (const char* f : {"QHT", "QHG", "PH"})
-        for (int e = 0; e < 25; ++e)
-            add(f, e);
-    for (int q = 0; q < 5; ++q) {
-        for (int k = 0; k < 5; ++k)
-            add("PolJus", 5 * q + k);
-        add("PolJusRef", q);
+    QList<const Column*> order;
+    for (std::size_t k = 0; k < byPlace.size();) {
+        std::size_t group = k;
+        while (group < byPlace.size() &&
+               fields[byPlace[group]].csvOrder / 10 == fields[byPlace[k]].csvOrder / 10)
+            ++group;
+        int rows = 0;
+        const auto rowsOf = [&](std::size_t i) {
+            const PlantField& f = fields[i];
+            const int perRow = std::max(1, f.place.perRow);
+            return f.csvRows > 0 ? f.csvRows : (elementsOf(i) + perRow - 1) / perRow;
+        };
+        for (std::size_t j = k; j < group; ++j)
+            rows = std::max(rows, rowsOf(byPlace[j]));
+        for (int r = 0; r < rows; ++r)
+            for (std::size_t j = k; j < group; ++j) {
+                const std::size_t i = byPlace[j];
+                const int perRow = std::max(1, fields[i].place.perRow);
+                if (r >= rowsOf(i))
+                    continue;
+                for (int e = r * perRow; e < (r + 1) * perRow && e < elementsOf(i); ++e)
+                    order.append(&columns.all[std::size_t(columns.first[i] + e)]);
+            }
+        k = group;
     }
-    for (const char* f : {"Data", "Obs", "VolRef", "Reg"})
-        add(f);
     return order;
 }
 
@@ -199,7 +128,7 @@ QString codeLabel() {
 }
 
 std::span<const Column> inRecordOrder() {
-    return recordColumns();
+    return recordColumns().all;
 }
 
 const QList<const Column*>& inCsvOrder() {
@@ -208,8 +137,10 @@ const QList<const Column*>& inCsvOrder() {
 }
 
 QString label(const char* field, int element) {
-    const FieldLayout* layout = layoutOf(field);
-    return layout ? labelOf(*layout, element) : QString();
+    for (const PlantField& f : formFields())
+        if (std::strcmp(f.field, field) == 0)
+            return f.csvLabelOf(element);
+    return {};
 }
 
 std::uint32_t bitsAt(const char* record, int offset) {

@@ -2,6 +2,7 @@
 
 #include "registry/AnsiText.h"
 #include "registry/NumberTexts.h"
+#include "registry/PlantFields.h"
 
 #include <algorithm>
 
@@ -246,10 +247,12 @@ SheetLayout layoutSheet(const SheetTexts& texts, SheetKind kind, QSize page, con
         const QString after = blanks(all ? 4 : 6);
         QString levelVolume = QStringLiteral("  POLINÔMIOS:   COTA X VOLUME      ");
         QString areaLevel = blanks(16) + QStringLiteral("AREA X COTA        ");
-        for (int k = 0; k < 5; ++k) {
-            levelVolume += v.PCVA.at(0, k) + after;
-            areaLevel += v.PCVA.at(1, k) + after;
-        }
+        const PlantField& pcv = formField(&TUsinaHd::PCV);
+        const PlantField& pac = formField(&TUsinaHd::PAC);
+        for (int k = 0; k < pcv.access.elements; ++k)
+            levelVolume += pcv.cellText(v, k) + after;
+        for (int k = 0; k < pac.access.elements; ++k)
+            areaLevel += pac.cellText(v, k) + after;
         b.line(270, 50, 20, levelVolume);
         b.line(290, 50, 20, areaLevel);
         b.line(310, 50, 50,
@@ -257,8 +260,9 @@ SheetLayout layoutSheet(const SheetTexts& texts, SheetKind kind, QSize page, con
                                         "SET", "OUT", "NOV", "DEZ"}
                                 .join(blanks(4)));
         QStringList months;
-        for (int m = 0; m < 12; ++m)
-            months << rightAligned(v.EvapM.at(0, m), 3);
+        const PlantField& evaporation = formField(&TUsinaHd::EvapMen);
+        for (int m = 0; m < evaporation.access.elements; ++m)
+            months << rightAligned(evaporation.cellText(v, m), 3);
         b.line(330, 50, 50,
                QStringLiteral("  Evaporação Mensal (mm/mês):") + blanks(3) +
                    months.join(blanks(4)));
@@ -273,42 +277,53 @@ SheetLayout layoutSheet(const SheetTexts& texts, SheetKind kind, QSize page, con
     // The counts are read as the blocks are drawn; a count outside the record's limits
     // prints no more than 5 sets and 6 polynomials.
     std::int64_t sets = 0;
-    const QString setsText = v.box(QStringLiteral("TXT_NGrMaq"));
+    const QString setsText = v.box(formField(&TUsinaHd::NumConjMaq).name());
     if (!parseCount(setsText, sets)) {
         result.error = notAnIntegerText(setsText);
         return result;
     }
-    const int n = int(std::clamp<std::int64_t>(sets, 0, 5));
+    const int n = int(std::clamp<std::int64_t>(sets, 0, MaxMachineSets));
+    const FormGrid& setGrid = *formField(&TUsinaHd::NumMaq).grid;
+    const FormGrid& curveGrid = *formField(&TUsinaHd::QHT).grid;
+    const PlantField* const curves[] = {&formField(&TUsinaHd::QHT), &formField(&TUsinaHd::QHG),
+                                        &formField(&TUsinaHd::PH)};
     for (int i = 0; i < n; ++i) {
         const int top = 500 + 60 * i;
-        const QString setLine =
-            blanks(4) + v.ConjMaq1.at(i, 0) + blanks(2) + rightAligned(v.ConjMaq1.at(i, 1), 3) +
-            blanks(2) + rightAligned(v.ConjMaq1.at(i, 2), 7) + blanks(2) +
-            rightAligned(v.ConjMaq1.at(i, 3), 5) + blanks(all ? 4 : 5) + v.ConjMaq1.at(i, 4);
+        const auto set = [&](auto member) { return formField(member).cellText(v, i); };
+        const QString setLine = blanks(4) + v.ConjMaq1.at(i, setGrid.numberColumn) + blanks(2) +
+                                rightAligned(set(&TUsinaHd::NumMaq), 3) + blanks(2) +
+                                rightAligned(set(&TUsinaHd::PotEf), 7) + blanks(2) +
+                                rightAligned(set(&TUsinaHd::QEf), 5) + blanks(all ? 4 : 5) +
+                                set(&TUsinaHd::HEf);
         b.line(top, 50, 30, setLine);
-        for (int c = 0; c < 3; ++c) {
-            const int row = 3 * i + c;
-            QString curve = curveCode(v.ConjMaq2.at(row, 1));
-            for (int k = 0; k < 5; ++k)
-                curve += blanks(2) + v.ConjMaq2.at(row, 2 + k);
+        for (int c = 0; c < int(std::size(curves)); ++c) {
+            const PlantField& f = *curves[c];
+            const int terms = f.place.perRow;
+            QString curve =
+                curveCode(v.ConjMaq2.at(f.cellOf(terms * i).first, curveGrid.labelColumn));
+            for (int k = 0; k < terms; ++k)
+                curve += blanks(2) + f.cellText(v, terms * i + k);
             b.line(top + 20 * c, 400, 380, curve);
         }
     }
 
     std::int64_t pols = 0;
-    const QString polsText = v.box(QStringLiteral("TXT_NKeyCur"));
+    const QString polsText = v.box(formField(&TUsinaHd::NumPolsJus).name());
     if (!parseCount(polsText, pols)) {
         result.error = notAnIntegerText(polsText);
         return result;
     }
-    const int m = int(std::clamp<std::int64_t>(pols, 0, 6));
+    const int m = int(std::clamp<std::int64_t>(pols, 0, MaxDownstreamPolynomials));
     b.line(500 + 60 * n, 50, 30,
            QString::fromUtf16(all ? AllDownstreamHeader : SingleDownstreamHeader));
+    const PlantField& polJus = formField(&TUsinaHd::PolJus);
+    const PlantField& reference = formField(&TUsinaHd::PolJusRef);
     for (int k = 0; k < m; ++k) {
-        QString line = blanks(26) + v.PolsJus.at(k, 0);
-        for (int c = 1; c <= 5; ++c)
-            line += blanks(2) + v.PolsJus.at(k, c);
-        line += blanks(4) + v.PolsJus.at(k, 6);
+        QString line = blanks(26) + v.PolsJus.at(k, polJus.grid->numberColumn);
+        const int terms = polJus.place.perRow;
+        for (int c = 0; c < terms; ++c)
+            line += blanks(2) + polJus.cellText(v, terms * k + c);
+        line += blanks(4) + reference.cellText(v, k);
         b.line(520 + 60 * n + 20 * k, 50, 30, line);
     }
 

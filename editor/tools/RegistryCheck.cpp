@@ -24,46 +24,20 @@ struct Plant {
     TUsinaHd record;
 };
 
-// A byte of the box's field in the record, found by setting the field on an empty plant.
-int recordOffsetOf(const PlantField& field) {
-    TUsinaHd probe;
-    const QByteArray before = encodePlant(probe);
-    if (field.integer)
-        probe.*field.integer = 1;
-    else if (field.real)
-        probe.*field.real = 1.0f;
-    else if (field.bytes)
-        field.bytes(probe)[0] = 'x';
-    const QByteArray after = encodePlant(probe);
-    for (int i = 0; i < RecordSize; ++i)
-        if (before.at(i) != after.at(i))
-            return i;
-    return -1;
-}
-
 // The label of the box or grid cell that could not be read: the name the CSV and the
 // comparison give its field, the cells laid out as the plant's display lays them out.
 QString placeLabel(const FormPlace& place) {
     if (place.control == CodeBox)
         return RecordColumns::codeLabel();
-    if (const PlantField* field = plantField(place.control)) {
-        const int offset = recordOffsetOf(*field);
-        for (const RecordColumns::Column& c : RecordColumns::inRecordOrder())
-            if (offset >= c.offset && offset < c.offset + c.size)
-                return c.label;
-    }
+    int element = 0;
+    const PlantField* field = plantField(place.control);
+    if (!field && place.row >= 0)
+        field = fieldAtCell(place.control, place.row, place.column, &element, true);
     const int r = place.row;
     const int c = place.column;
     QString label;
-    if (place.control == u"StrGr_PCVA")
-        label = RecordColumns::label(r == 0 ? "PCV" : "PAC", c);
-    else if (place.control == u"StrGr_ConjMaq1" && c >= 1 && c <= 4)
-        label = RecordColumns::label(std::array{"NumMaq", "PotEf", "QEf", "HEf"}[c - 1], r);
-    else if (place.control == u"StrGr_ConjMaq2" && c >= 2)
-        label = RecordColumns::label(std::array{"QHT", "QHG", "PH"}[r % 3], 5 * (r / 3) + c - 2);
-    else if (place.control == u"StrGr_PolsJus" && c >= 1)
-        label = c <= 5 ? RecordColumns::label("PolJus", 5 * r + c - 1)
-                       : RecordColumns::label("PolJusRef", r);
+    if (field)
+        label = field->csvLabelOf(element);
     if (!label.isEmpty())
         return label;
     return place.row < 0 ? place.control

@@ -171,16 +171,25 @@ void CurvesWindow::followForm(TFRMeditor& main) {
     for (const PlantField& f : plantFields())
         if (auto* box = main.findChild<QLineEdit*>(f.name()))
             connect(box, &QLineEdit::textChanged, this, later);
-    m_grids = {main.ui.StrGr_PCVA, main.ui.StrGr_EvapM, main.ui.StrGr_ConjMaq1,
-               main.ui.StrGr_PolsJus};
+    // The grids holding a value the curves read.
+    m_grids.clear();
+    for (const FormGrid& g : formGrids()) {
+        bool read = false;
+        for (const PlantField& f : formFields())
+            read = read || (f.grid == &g && f.curves != CurveInput::None);
+        if (auto* grid = main.findChild<QTableWidget*>(g.name()); grid && read)
+            m_grids << grid;
+    }
     for (QTableWidget* grid : m_grids) {
         connect(grid->model(), &QAbstractItemModel::dataChanged, this, later);
         // A cell's editor appears on the viewport: followed as it is typed, not only when
         // committed.
         grid->viewport()->installEventFilter(this);
     }
-    if (auto* losses = main.findChild<QComboBox*>(QStringLiteral("CMBtp_perda")))
-        connect(losses, &QComboBox::currentIndexChanged, this, later);
+    for (const PlantField& f : plantFields())
+        if (f.kind == FieldKind::Coded && f.curves != CurveInput::None)
+            if (auto* selector = main.findChild<QComboBox*>(QString::fromLatin1(f.selector)))
+                connect(selector, &QComboBox::currentIndexChanged, this, later);
 }
 
 bool CurvesWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -9,6 +9,7 @@
 #include "language/LanguageTexts.h"
 #include "window/CurveCharts.h"
 
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -56,7 +57,7 @@ private:
     std::array<QLabel*, CurveCharts::Count> m_notes{};
     std::array<QWidget*, CurveCharts::Count> m_views{};
     QTableWidget* m_table = nullptr;
-    std::array<QTableWidget*, 4> m_grids{}; // the main window's grids the curves read
+    QList<QTableWidget*> m_grids; // the main window's grids the curves read
     QLabel* m_warningsTitle = nullptr;
     QLabel* m_warnings = nullptr;
     QPushButton* m_save = nullptr;

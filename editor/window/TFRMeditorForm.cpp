@@ -23,6 +23,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 
 // One of the load indicator's pictures, hidden: a lit lamp of the given colour.
 static QLabel* lamp(const char* name, const QColor& color) {
@@ -44,6 +45,23 @@ static QLabel* lamp(const char* name, const QColor& color) {
     image->setPixmap(pixmap);
     image->hide();
     return image;
+}
+
+// The labels over a grid's columns, as the form table heads them: a text the same in every
+// language, or a label captioned from the language table.
+static QList<QLabel*> headingLabels(const FormGrid& grid,
+                                    const std::function<QLabel*(const char*)>& captioned) {
+    QList<QLabel*> labels;
+    for (const GridHeading& h : grid.headings) {
+        QLabel* label = h.text ? new QLabel(QString::fromUtf8(h.text)) : captioned(h.label);
+        label->setObjectName(QString::fromLatin1(h.label));
+        labels << label;
+    }
+    return labels;
+}
+
+static const FormGrid& tableGrid(const char* name) {
+    return *formGrid(QString::fromLatin1(name));
 }
 
 static QFont bold(QFont font) {
@@ -100,6 +118,13 @@ QTableWidget* TFRMeditor::makeGrid(const char* name, int columns, int rows) {
     grid->verticalHeader()->setMinimumSectionSize(rowHeight);
     grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The number and name columns of the rows keep their widths.
+    const FormGrid& table = tableGrid(name);
+    for (const auto& [column, width] : {std::pair{table.numberColumn, 36}, {table.labelColumn, 48}})
+        if (column >= 0) {
+            grid->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Fixed);
+            grid->setColumnWidth(column, width);
+        }
     return grid;
 }
 
@@ -286,28 +311,24 @@ QGroupBox* TFRMeditor::buildReservoirBox() {
         g->setColumnStretch(c, 1);
     v->addLayout(g);
 
-    QLabel* LBLpolin = makeLabel("LBLpolin");
+    const auto captioned = [this](const char* name) { return makeLabel(name); };
+    const FormGrid& pcva = tableGrid("StrGr_PCVA");
+    QLabel* LBLpolin = makeLabel(pcva.caption);
     const QFont heading = bold(LBLpolin->font());
     LBLpolin->setFont(heading);
     v->addWidget(LBLpolin);
-    ui.StrGr_PCVA = makeGrid("StrGr_PCVA", 5, 2);
+    ui.StrGr_PCVA = makeGrid(pcva.control, pcva.columns(), pcva.rowsPerItem);
     ui.StrGr_PCVA->setAccessibleName(QStringLiteral("Polynomiums: Level x Volume, Area x Level"));
-    QList<QLabel*> heads;
-    for (int k = 0; k < 5; ++k) {
-        QLabel* head = new QLabel(QStringLiteral("A%1").arg(k));
-        head->setObjectName(QStringLiteral("LBLpcva_A%1").arg(k));
-        heads << head;
-    }
+    const QList<QLabel*> heads = headingLabels(pcva, captioned);
     const int rowHeight = ui.StrGr_PCVA->verticalHeader()->defaultSectionSize();
     const int frame = ui.StrGr_PCVA->frameWidth();
-    ui.StrGr_PCVA->setFixedHeight(2 * rowHeight + 2 * frame);
+    ui.StrGr_PCVA->setFixedHeight(pcva.rowsPerItem * rowHeight + 2 * frame);
     ui.StrGr_PCVA->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QLabel* LBLcotavol = makeLabel("LBLcotavol");
-    QLabel* LBLareacota = makeLabel("LBLareacota");
     auto* rowLabels = new QVBoxLayout;
     rowLabels->setSpacing(0);
     rowLabels->setContentsMargins(0, frame, 0, frame);
-    for (QLabel* l : {LBLcotavol, LBLareacota}) {
+    for (const char* caption : pcva.rowCaptions) {
+        QLabel* l = makeLabel(caption);
         l->setFixedHeight(rowHeight);
         rowLabels->addWidget(l);
     }
@@ -319,18 +340,15 @@ QGroupBox* TFRMeditor::buildReservoirBox() {
     pg->setColumnStretch(1, 1);
     v->addLayout(pg);
 
-    QLabel* LBLevap = makeLabel("LBLevap");
+    const FormGrid& evap = tableGrid("StrGr_EvapM");
+    QLabel* LBLevap = makeLabel(evap.caption);
     LBLevap->setFont(heading);
     v->addWidget(LBLevap);
-    ui.StrGr_EvapM = makeGrid("StrGr_EvapM", 12, 1);
+    ui.StrGr_EvapM = makeGrid(evap.control, evap.columns(), evap.rowsPerItem);
     ui.StrGr_EvapM->setAccessibleName(QStringLiteral("Monthly Evaporation (mm/month)"));
     ui.StrGr_EvapM->setFixedHeight(rowHeight + 2 * frame);
     ui.StrGr_EvapM->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QList<QLabel*> monthLabels;
-    for (const char* month : {"LBLjan", "LBLfev", "LBLmar", "LBLabr", "LBLmai", "LBLjun", "LBLjul",
-                              "LBLago", "LBLset", "LBLout", "LBLnov", "LBLdez"})
-        monthLabels << makeLabel(month);
-    v->addWidget(new GridColumnLabels(ui.StrGr_EvapM, monthLabels));
+    v->addWidget(new GridColumnLabels(ui.StrGr_EvapM, headingLabels(evap, captioned)));
     v->addWidget(ui.StrGr_EvapM);
     v->addStretch();
     return ui.GroupBox2;
@@ -379,67 +397,38 @@ QGroupBox* TFRMeditor::buildPlantBox() {
     LBLinflspill->setFixedHeight(2 * LBLinflspill->fontMetrics().lineSpacing() + 2);
     LBLinflspill->setMaximumWidth(200);
 
-    QLabel* LBLunitypes = makeLabel("LBLunitypes");
+    const auto captioned = [this](const char* name) { return makeLabel(name); };
+    const FormGrid& sets = tableGrid("StrGr_ConjMaq1");
+    const FormGrid& curves = tableGrid("StrGr_ConjMaq2");
+    QLabel* LBLunitypes = makeLabel(sets.caption);
     LBLunitypes->setFont(heading);
     v->addWidget(LBLunitypes);
-    ui.StrGr_ConjMaq1 = makeGrid("StrGr_ConjMaq1", 5, 1);
+    ui.StrGr_ConjMaq1 = makeGrid(sets.control, sets.columns(), 1);
     ui.StrGr_ConjMaq1->setAccessibleName(QStringLiteral("Unit types"));
-    ui.StrGr_ConjMaq2 = makeGrid("StrGr_ConjMaq2", 7, 1);
+    ui.StrGr_ConjMaq2 = makeGrid(curves.control, curves.columns(), 1);
     ui.StrGr_ConjMaq2->setAccessibleName(QStringLiteral("Unit type polynomiums"));
-    auto headings = [](const char* prefix, const QStringList& texts) {
-        QList<QLabel*> labels;
-        for (int k = 0; k < texts.size(); ++k) {
-            auto* label = new QLabel(texts.at(k));
-            label->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(k));
-            labels << label;
-        }
-        return labels;
-    };
-    for (QTableWidget* grid : {ui.StrGr_ConjMaq2}) {
-        grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-        grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
-        grid->setColumnWidth(0, 36);
-        grid->setColumnWidth(1, 48);
-    }
-    ui.StrGr_ConjMaq1->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-    ui.StrGr_ConjMaq1->setColumnWidth(0, 36);
     auto* machines = new QGridLayout;
     machines->setVerticalSpacing(0);
     machines->setHorizontalSpacing(10);
-    machines->addWidget(
-        new GridColumnLabels(
-            ui.StrGr_ConjMaq1,
-            headings("LBLconjmaq1",
-                     {QStringLiteral("#"), QStringLiteral("#Maq"), QStringLiteral("PotEf (MW)"),
-                      QStringLiteral("QEf (m3/s)"), QStringLiteral("HEf (m)")})),
-        0, 0);
-    machines->addWidget(
-        new GridColumnLabels(ui.StrGr_ConjMaq2,
-                             headings("LBLconjmaq2", {QStringLiteral("#"), QStringLiteral("RL"),
-                                                      QStringLiteral("A0"), QStringLiteral("A1"),
-                                                      QStringLiteral("A2"), QStringLiteral("A3"),
-                                                      QStringLiteral("A4")})),
-        0, 1);
+    machines->addWidget(new GridColumnLabels(ui.StrGr_ConjMaq1, headingLabels(sets, captioned)), 0,
+                        0);
+    machines->addWidget(new GridColumnLabels(ui.StrGr_ConjMaq2, headingLabels(curves, captioned)),
+                        0, 1);
     machines->addWidget(ui.StrGr_ConjMaq1, 1, 0);
     machines->addWidget(ui.StrGr_ConjMaq2, 1, 1);
     machines->setColumnStretch(0, 2);
     machines->setColumnStretch(1, 5);
     v->addLayout(machines, 3);
 
-    QLabel* LBLpolsdown = makeLabel("LBLpolsdown");
+    const FormGrid& polynomials = tableGrid("StrGr_PolsJus");
+    QLabel* LBLpolsdown = makeLabel(polynomials.caption);
     LBLpolsdown->setFont(heading);
     v->addWidget(LBLpolsdown);
-    ui.StrGr_PolsJus = makeGrid("StrGr_PolsJus", 7, 1);
+    ui.StrGr_PolsJus = makeGrid(polynomials.control, polynomials.columns(), 1);
     ui.StrGr_PolsJus->setAccessibleName(QStringLiteral("Downstream Polynomiums"));
-    ui.StrGr_PolsJus->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-    ui.StrGr_PolsJus->setColumnWidth(0, 36);
     auto* pols = new QVBoxLayout;
     pols->setSpacing(0);
-    pols->addWidget(new GridColumnLabels(
-        ui.StrGr_PolsJus,
-        headings("LBLpolsjus", {QStringLiteral("#"), QStringLiteral("A0"), QStringLiteral("A1"),
-                                QStringLiteral("A2"), QStringLiteral("A3"), QStringLiteral("A4"),
-                                QStringLiteral("Refer (m):")})));
+    pols->addWidget(new GridColumnLabels(ui.StrGr_PolsJus, headingLabels(polynomials, captioned)));
     pols->addWidget(ui.StrGr_PolsJus);
     v->addLayout(pols, 2);
     return ui.GroupBox3;
