@@ -3,7 +3,7 @@
 #include "registry/AnsiText.h"
 #include "registry/PlantCodec.h"
 
-#include "registry/SafeWrite.h"
+#include "files/SafeWrite.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

@@ -8,7 +8,7 @@
 #include "language/LanguageTexts.h"
 #include "registry/PlantFields.h"
 #include "registry/PlantList.h"
-#include "registry/SafeWrite.h"
+#include "files/SafeWrite.h"
 #include "reports/PrintJobs.h"
 #include "reports/ReportPrinter.h"
 
