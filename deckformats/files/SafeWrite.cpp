@@ -1,21 +1,6 @@
-#include "registry/SafeWrite.h"
+#include "files/SafeWrite.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QFile>
 #include <QSaveFile>
-#include <sys/stat.h>
-
-bool isSpecialFile(const QString& path) {
-    struct stat st {};
-    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &st) == 0 &&
-           !S_ISREG(st.st_mode);
-}
-
-QString notRegularFileText(const QString& path) {
-    return QStringLiteral("Arquivo de saída \"%1\" não é um arquivo comum.")
-        .arg(QDir::toNativeSeparators(path));
-}
 
 bool openUnbuffered(QSaveFile& file) {
     return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
@@ -32,68 +17,54 @@ qint64 WholeSaveFile::writeData(const char* data, qint64 len) {
     return done;
 }
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    const auto fail = [&] {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    };
-    if (isSpecialFile(path)) {
-        if (error)
-            *error = notRegularFileText(path);
-        return false;
-    }
-    if (path.isEmpty() || !openUnbuffered(file))
-        return fail();
-    const char* data = bytes.constData();
-    qint64 left = bytes.size();
-    while (left > 0) {
-        const qint64 written = file.write(data, left);
-        if (written <= 0)
-            return fail();
-        data += written;
-        left -= written;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
-}
-
 namespace {
 
-bool sameInode(const QString& a, const QString& b) {
-    struct stat sa {};
-    struct stat sb {};
-    if (::stat(QFile::encodeName(a).constData(), &sa) != 0 ||
-        ::stat(QFile::encodeName(b).constData(), &sb) != 0)
-        return false;
-    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+CommitFault& commitFault() {
+    static CommitFault fault;
+    return fault;
 }
 
 } // namespace
 
-bool sameFile(const QString& a, const QString& b) {
-    if (a.isEmpty() || b.isEmpty())
-        return false;
-    const QFileInfo ia(a);
-    const QFileInfo ib(b);
-    if (ia.exists() && ib.exists()) {
-        const QString ca = ia.canonicalFilePath();
-        if (!ca.isEmpty() && ca == ib.canonicalFilePath())
-            return true;
-        return sameInode(a, b);
-    }
-    return QDir::cleanPath(ia.absoluteFilePath()) == QDir::cleanPath(ib.absoluteFilePath());
+void setCommitFaultForTesting(CommitFault fault) {
+    commitFault() = std::move(fault);
 }
 
-QString clashingFile(const QString& output, const QStringList& files) {
-    for (const QString& file : files)
-        if (sameFile(output, file))
-            return file;
-    return {};
+std::optional<WriteFailure> writeWhole(const QString& path, const char* data, qint64 size) {
+    using Step = WriteFailure::Step;
+    if (isSpecialFile(path))
+        return WriteFailure{Step::NotRegularFile, notRegularFileText(path)};
+    QSaveFile file(path);
+    // Unbuffered: a buffered write fails only at the flush inside commit(), which ignores it
+    // (a full disk then put an empty file in place of the old one and reported success).
+    if (path.isEmpty() || !openUnbuffered(file))
+        return WriteFailure{Step::Create, file.errorString()};
+    const auto failed = [&file](const QString& why) {
+        file.cancelWriting();
+        (void)file.commit(); // discards the temporary file; the old one stays
+        return WriteFailure{Step::Write, why};
+    };
+    // A short write carries no reason; writing the rest again fails with the system's own.
+    while (size > 0) {
+        const qint64 written = file.write(data, size);
+        if (written <= 0)
+            return failed(file.errorString());
+        data += written;
+        size -= written;
+    }
+    if (!file.flush())
+        return failed(file.errorString());
+    if (commitFault())
+        if (const QString injected = commitFault()(path); !injected.isEmpty())
+            return failed(injected);
+    if (!file.commit())
+        return WriteFailure{Step::Write, file.errorString()};
+    return std::nullopt;
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+    const std::optional<WriteFailure> failure = writeWhole(path, bytes.constData(), bytes.size());
+    if (failure && error)
+        *error = failure->reason;
+    return !failure;
 }

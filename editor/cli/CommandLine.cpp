@@ -6,7 +6,8 @@
 #include "cli/StderrDialogs.h"
 
 #include "registry/LookupLists.h"
-#include "registry/SafeWrite.h"
+#include "files/ArgumentBytes.h"
+#include "files/SafeWrite.h"
 #include "reports/CsvExport.h"
 #include "reports/PrintJobs.h"
 
@@ -374,27 +375,28 @@ QStringList windowArguments(const QStringList& args) {
 }
 
 QString unusableArgument(int argc, char** argv, Language language) {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray bytes(argv[i]);
-        if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
-            continue;
-        QString shown;
-        for (char c : bytes)
-            shown += (c & 0x80) ? QStringLiteral("\\x%1").arg(uchar(c), 2, 16, QChar(u'0'))
-                                : QString(QChar(c));
-        return commandText(CommandText::UnusableArgument, language).arg(i).arg(shown);
-    }
-    return {};
+    const int i = firstUnusableArgument(argc, argv);
+    if (i == 0)
+        return {};
+    return commandText(CommandText::UnusableArgument, language)
+        .arg(i)
+        .arg(escapedHighBytes(QByteArray(argv[i])));
 }
 
 bool refusedReportOutput(const QString& registry, const QString& output, Dialogs& dialogs,
                          Language language) {
     QString why;
-    if (isSpecialFile(output))
+    switch (checkOutput(output, {registry}).refusal) {
+    case OutputRefusal::NotRegularFile:
         why = notRegularFileText(output);
-    else if (sameFile(output, registry))
+        break;
+    case OutputRefusal::IsAnInput:
         why = languageMessage(LanguageMessage::OutputIsRegistry, int(language))
                   .arg(QDir::toNativeSeparators(registry));
+        break;
+    case OutputRefusal::None:
+        break;
+    }
     if (!why.isEmpty())
         dialogs.message(MessageKind::Warning, why);
     return !why.isEmpty();
