@@ -3,6 +3,7 @@
 #include "workflow/Conversions.h"
 
 #include "files/ArgumentBytes.h"
+#include "files/QtOptions.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -56,37 +57,6 @@ int usageError(const QString& text) {
     return kExitUsage;
 }
 
-// Qt's options for the window: those that take the next argument as their value, and those
-// that stand alone. Qt reads each with one dash or two; -style and -stylesheet also as -style=X.
-const char* const kQtValueOptions[] = {"platform",
-                                       "platformpluginpath",
-                                       "platformtheme",
-                                       "plugin",
-                                       "qwindowgeometry",
-                                       "qwindowtitle",
-                                       "qwindowicon",
-                                       "session",
-                                       "display",
-                                       "geometry",
-                                       "title",
-                                       "icon",
-                                       "name",
-                                       "visual",
-                                       "style",
-                                       "stylesheet"};
-const char* const kQtFlags[] = {"reverse", "widgetcount", "testability", "nograb",
-                                "dograb",  "sync",        "qdevel",      "qdebug"};
-const char* const kQtJoinedOptions[] = {"style=", "stylesheet=", "qmljsdebugger="};
-
-// The option's name without its one or two dashes, or empty when the argument is no option.
-QString qtOptionName(const QString& arg) {
-    if (arg.startsWith(QLatin1String("--")))
-        return arg.mid(2);
-    if (arg.startsWith(QLatin1Char('-')))
-        return arg.mid(1);
-    return {};
-}
-
 } // namespace
 
 QStringList argumentsFromBytes(int argc, char** argv) {
@@ -104,19 +74,11 @@ QStringList withoutQtOptions(const QStringList& arguments) {
             rest << arguments.mid(i);
             break;
         }
-        const QString name = qtOptionName(arg);
-        bool taken = false;
-        if (!name.isEmpty()) {
-            for (const char* option : kQtValueOptions)
-                if (name == QLatin1String(option) && i + 1 < arguments.size()) {
-                    ++i;
-                    taken = true;
-                    break;
-                }
-            for (const char* flag : kQtFlags)
-                taken = taken || name == QLatin1String(flag);
-            for (const char* joined : kQtJoinedOptions)
-                taken = taken || name.startsWith(QLatin1String(joined));
+        const QtOption option = qtWindowOption(arg);
+        bool taken = option == QtOption::Flag;
+        if (option == QtOption::WithValue && i + 1 < arguments.size()) {
+            ++i;
+            taken = true;
         }
         if (!taken)
             rest << arg;

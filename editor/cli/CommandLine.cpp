@@ -7,6 +7,7 @@
 
 #include "registry/LookupLists.h"
 #include "files/ArgumentBytes.h"
+#include "files/QtOptions.h"
 #include "files/SafeWrite.h"
 #include "reports/CsvExport.h"
 #include "reports/PrintJobs.h"
@@ -37,43 +38,17 @@ QString versionText() {
     return ShortName + QStringLiteral(" (quillmark) ") + ApplicationVersion;
 }
 
-// Qt's own options, which the window's application object takes out of the arguments
-// (QGuiApplication, QApplication and the X11 platform), with one dash or two.
-const char* const QtValueOptions[] = {"platform",
-                                      "platformpluginpath",
-                                      "platformtheme",
-                                      "plugin",
-                                      "qwindowgeometry",
-                                      "geometry",
-                                      "qwindowtitle",
-                                      "title",
-                                      "qwindowicon",
-                                      "icon",
-                                      "session",
-                                      "style",
-                                      "stylesheet",
-                                      "display",
-                                      "name",
-                                      "visual"};
-const char* const QtFlagOptions[] = {"reverse", "testability", "widgetcount",
-                                     "dograb",  "nograb",      "sync"};
-const char* const QtJoinedOptions[] = {"style=", "stylesheet=", "qmljsdebugger="};
-
 // 0: no Qt option; otherwise how many arguments it spans (the option and its value).
 int qtOptionSpan(const QString& arg) {
-    if (!arg.startsWith(u'-') || arg == u"-" || arg == u"--")
+    switch (qtWindowOption(arg)) {
+    case QtOption::None:
         return 0;
-    const QString bare = arg.mid(arg.startsWith(u"--") ? 2 : 1);
-    for (const char* o : QtValueOptions)
-        if (bare == QLatin1String(o))
-            return 2;
-    for (const char* o : QtFlagOptions)
-        if (bare == QLatin1String(o))
-            return 1;
-    for (const char* o : QtJoinedOptions)
-        if (bare.startsWith(QLatin1String(o)))
-            return 1;
-    return 0;
+    case QtOption::Flag:
+        return 1;
+    case QtOption::WithValue:
+        break;
+    }
+    return 2;
 }
 
 // True when some argument before "--" is an option that the window does not take.
