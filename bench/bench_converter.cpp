@@ -1,8 +1,8 @@
 // The largest VAZOES (600 stations, 200 years, values up to 999999) text to binary and back,
 // in memory and file to file, and the statistics of that file. bench/run times the whole
 // processes beside their floor.
-#include "formats/Series.h"
-#include "formats/Vazoes.h"
+#include "inflows/Series.h"
+#include "inflows/Vazoes.h"
 #include "workflow/Workflow.h"
 
 #include <QByteArray>

@@ -2,6 +2,9 @@
 
 #include "workflow/Conversions.h"
 
+#include "files/ArgumentBytes.h"
+#include "files/QtOptions.h"
+
 #include <QCommandLineParser>
 #include <QFile>
 #include <cstdio>
@@ -12,69 +15,9 @@ namespace Torvane {
 
 namespace {
 
-bool isStrayByte(const QString& text, qsizetype i) {
-    const char16_t c = text.at(i).unicode();
-    return c >= 0xDC80 && c <= 0xDCFF && (i == 0 || !text.at(i - 1).isHighSurrogate());
-}
-
-bool hasStrayBytes(const QString& text) {
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (isStrayByte(text, i))
-            return true;
-    return false;
-}
-
-// A stray byte shown as \xD5.
-QString shown(const QString& text) {
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (isStrayByte(text, i))
-            out += QStringLiteral("\\x") +
-                   QString::number(text.at(i).unicode() - 0xDC00, 16).toUpper();
-        else
-            out += text.at(i);
-    }
-    return out;
-}
-
-// UTF-8 where it is valid, each other byte as U+DC00 + byte.
-QString decodeKeepingStrayBytes(const QByteArray& bytes) {
-    QString out;
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n;) {
-        const unsigned char b = p[i];
-        if (b < 0x80) {
-            out += QChar(b);
-            ++i;
-            continue;
-        }
-        const int length = (b & 0xE0) == 0xC0   ? 2
-                           : (b & 0xF0) == 0xE0 ? 3
-                           : (b & 0xF8) == 0xF0 ? 4
-                                                : 0;
-        char32_t cp = length == 2 ? b & 0x1F : length == 3 ? b & 0x0F : b & 0x07;
-        bool valid = length != 0 && i + length <= n;
-        for (int k = 1; valid && k < length; ++k) {
-            valid = (p[i + k] & 0xC0) == 0x80;
-            cp = (cp << 6) | (p[i + k] & 0x3F);
-        }
-        const char32_t least = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
-        valid = valid && cp >= least && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
-        if (valid) {
-            out += QString::fromUcs4(&cp, 1);
-            i += length;
-        } else {
-            out += QChar(char16_t(0xDC00 + b));
-            ++i;
-        }
-    }
-    return out;
-}
-
 void printErr(const QString& text) {
     // The boxes' LF CR pairs are one line end on a terminal.
-    QString line = shown(text);
+    QString line = shownStrayBytes(text);
     line.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     std::fprintf(stderr, "%s\n", line.toUtf8().constData());
 }
@@ -114,47 +57,12 @@ int usageError(const QString& text) {
     return kExitUsage;
 }
 
-// Qt's options for the window: those that take the next argument as their value, and those
-// that stand alone. Qt reads each with one dash or two; -style and -stylesheet also as -style=X.
-const char* const kQtValueOptions[] = {"platform",
-                                       "platformpluginpath",
-                                       "platformtheme",
-                                       "plugin",
-                                       "qwindowgeometry",
-                                       "qwindowtitle",
-                                       "qwindowicon",
-                                       "session",
-                                       "display",
-                                       "geometry",
-                                       "title",
-                                       "icon",
-                                       "name",
-                                       "visual",
-                                       "style",
-                                       "stylesheet"};
-const char* const kQtFlags[] = {"reverse", "widgetcount", "testability", "nograb",
-                                "dograb",  "sync",        "qdevel",      "qdebug"};
-const char* const kQtJoinedOptions[] = {"style=", "stylesheet=", "qmljsdebugger="};
-
-// The option's name without its one or two dashes, or empty when the argument is no option.
-QString qtOptionName(const QString& arg) {
-    if (arg.startsWith(QLatin1String("--")))
-        return arg.mid(2);
-    if (arg.startsWith(QLatin1Char('-')))
-        return arg.mid(1);
-    return {};
-}
-
 } // namespace
 
 QStringList argumentsFromBytes(int argc, char** argv) {
     QStringList arguments;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray bytes(argv[i]);
-        const QString decoded = QFile::decodeName(bytes);
-        arguments << (QFile::encodeName(decoded) == bytes ? decoded
-                                                          : decodeKeepingStrayBytes(bytes));
-    }
+    for (int i = 1; i < argc; ++i)
+        arguments << argumentText(QByteArray(argv[i]));
     return arguments;
 }
 
@@ -166,19 +74,11 @@ QStringList withoutQtOptions(const QStringList& arguments) {
             rest << arguments.mid(i);
             break;
         }
-        const QString name = qtOptionName(arg);
-        bool taken = false;
-        if (!name.isEmpty()) {
-            for (const char* option : kQtValueOptions)
-                if (name == QLatin1String(option) && i + 1 < arguments.size()) {
-                    ++i;
-                    taken = true;
-                    break;
-                }
-            for (const char* flag : kQtFlags)
-                taken = taken || name == QLatin1String(flag);
-            for (const char* joined : kQtJoinedOptions)
-                taken = taken || name.startsWith(QLatin1String(joined));
+        const QtOption option = qtWindowOption(arg);
+        bool taken = option == QtOption::Flag;
+        if (option == QtOption::WithValue && i + 1 < arguments.size()) {
+            ++i;
+            taken = true;
         }
         if (!taken)
             rest << arg;
@@ -489,15 +389,8 @@ int runCommandLine(const QStringList& arguments, PlotRenderer renderer) {
         return usageError(QStringLiteral("esperados TIPO DIREÇÃO ENTRADA SAIDA."));
     if (pos[2].isEmpty() || pos[3].isEmpty())
         return usageError(QStringLiteral("ENTRADA e SAIDA não podem ser vazios."));
-    // Qt holds file names as UTF-16 text: a name that is not UTF-8 would open or create a file
-    // of another name (0xD5 read as U+FFFD), so it is refused before anything is touched.
-    for (const auto& [index, role] : {std::pair{2, "ENTRADA"}, std::pair{3, "SAIDA"}})
-        if (hasStrayBytes(pos[index])) {
-            printErr(QStringLiteral("torvane: o nome dado como %1, \"%2\", não é UTF-8 válido; "
-                                    "esse nome não pode ser usado.")
-                         .arg(QLatin1String(role), pos[index]));
-            return kExitUsage;
-        }
+    if (refusedName(pos[2], "ENTRADA") || refusedName(pos[3], "SAIDA"))
+        return kExitUsage;
 
     if (pos[0] == QLatin1String("energiaf") || pos[0] == QLatin1String("energia")) {
         const bool listing = pos[0] == QLatin1String("energiaf");

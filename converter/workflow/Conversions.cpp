@@ -1,8 +1,8 @@
 #include "workflow/Conversions.h"
 
-#include "formats/Energia.h"
-#include "formats/Postos.h"
-#include "formats/Text.h"
+#include "inflows/Energia.h"
+#include "inflows/Postos.h"
+#include "inflows/Text.h"
 
 #include <QDate>
 

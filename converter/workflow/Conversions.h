@@ -2,8 +2,8 @@
 // The six conversions of POSTOS, VAZOES and MLT as the window and the command line run them:
 // dialog titles, filters, success texts and the format behind each.
 
-#include "formats/Mlt.h"
-#include "formats/Vazoes.h"
+#include "inflows/Mlt.h"
+#include "inflows/Vazoes.h"
 #include "workflow/Workflow.h"
 
 #include <QLocale>

@@ -1,6 +1,6 @@
 #include "workflow/Series.h"
 
-#include "formats/Text.h"
+#include "inflows/Text.h"
 #include "workflow/Conversions.h"
 
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // horizon with the conversions' messages, the station labels, and the outputs written through
 // the conversions' own refusals, question and atomic write.
 
-#include "formats/Series.h"
+#include "inflows/Series.h"
 #include "workflow/Workflow.h"
 
 #include <QByteArray>

@@ -2,12 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cstring>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 namespace Torvane {
 
@@ -57,76 +52,20 @@ QString overwriteQuestion(const QString& path) {
            QStringLiteral("já existe. ") + QStringLiteral("Deseja substituí-lo ?");
 }
 
-QString notRegularFileMessage(const QString& path) {
-    return QStringLiteral("Arquivo de saída \"%1\" não é um arquivo comum.").arg(path);
-}
-
-QString notRegularInputMessage(const QString& path) {
-    return QStringLiteral("Arquivo de entrada \"%1\" não é um arquivo comum.").arg(path);
-}
-
-bool sameFile(const QString& a, const QString& b) {
-    const QFileInfo fa(a);
-    const QFileInfo fb(b);
-    if (!fa.exists() || !fb.exists())
-        return false;
-    if (fa.canonicalFilePath() == fb.canonicalFilePath())
-        return true;
-#ifdef Q_OS_UNIX
-    struct stat sa {};
-    struct stat sb {};
-    if (::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
-        ::stat(QFile::encodeName(b).constData(), &sb) == 0)
-        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-#endif
-    return false;
-}
-
-namespace {
-
-CommitFault& commitFault() {
-    static CommitFault fault;
-    return fault;
-}
-
-} // namespace
-
-void setCommitFaultForTesting(CommitFault fault) {
-    commitFault() = std::move(fault);
-}
-
 QString writeWholeFile(const QString& path, std::string_view bytes) {
-    QSaveFile file(path);
-    // Unbuffered: a buffered write fails only at the flush inside commit(), which ignores it
-    // (a full disk then put an empty file in place of the old output and reported success).
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString());
-    const auto cannotWrite = [&path](const QString& why) {
-        return QStringLiteral("Cannot write file \"%1\". %2").arg(path, why);
-    };
-    // A short write carries no reason; writing the rest again fails with the system's own.
-    const char* data = bytes.data();
-    qint64 left = qint64(bytes.size());
-    while (left > 0) {
-        const qint64 written = file.write(data, left);
-        if (written <= 0)
-            return cannotWrite(file.errorString());
-        data += written;
-        left -= written;
+    const std::optional<WriteFailure> failure =
+        writeWhole(path, bytes.data(), qint64(bytes.size()));
+    if (!failure)
+        return {};
+    switch (failure->step) {
+    case WriteFailure::Step::NotRegularFile:
+        return failure->reason;
+    case WriteFailure::Step::Create:
+        return QStringLiteral("Cannot create file \"%1\". %2").arg(path, failure->reason);
+    case WriteFailure::Step::Write:
+        break;
     }
-    if (!file.flush())
-        return cannotWrite(file.errorString());
-    if (commitFault()) {
-        const QString injected = commitFault()(path);
-        if (!injected.isEmpty()) {
-            file.cancelWriting();
-            (void)file.commit(); // discards the temporary file; the old output stays
-            return cannotWrite(injected);
-        }
-    }
-    if (!file.commit())
-        return cannotWrite(file.errorString());
-    return {};
+    return QStringLiteral("Cannot write file \"%1\". %2").arg(path, failure->reason);
 }
 
 namespace {
@@ -160,22 +99,17 @@ ByteBuffer readWhole(QFile& file) {
 
 std::optional<Outcome> refuseOutput(Dialogs& dialogs, const QString& outputPath,
                                     const QStringList& inputPaths) {
-    // Replacing the output would destroy the input before it is read.
-    for (const QString& inputPath : inputPaths)
-        if (sameFile(outputPath, inputPath)) {
-            dialogs.message(
-                BoxKind::Warning,
-                QStringLiteral("Arquivo de saída não pode ser igual ao arquivo de entrada !"));
-            return Outcome::SameFile;
-        }
-    // A FIFO, a device, a socket or a folder would be replaced by a regular file (a device
-    // node even as root): only a regular file is ever an output.
-    const QFileInfo output(outputPath);
-    if (output.exists() && !output.isFile()) {
-        dialogs.message(BoxKind::Warning, notRegularFileMessage(outputPath));
+    switch (checkOutput(outputPath, inputPaths).refusal) {
+    case OutputRefusal::NotRegularFile:
+        dialogs.message(BoxKind::Warning, notRegularFileText(outputPath));
         return Outcome::NotRegularFile;
+    case OutputRefusal::IsAnInput:
+        dialogs.message(BoxKind::Warning, outputIsInputText());
+        return Outcome::SameFile;
+    case OutputRefusal::None:
+        break;
     }
-    if (output.exists() && !dialogs.confirm(overwriteQuestion(outputPath)))
+    if (QFileInfo::exists(outputPath) && !dialogs.confirm(overwriteQuestion(outputPath)))
         return Outcome::Declined;
     return std::nullopt;
 }
@@ -199,7 +133,7 @@ InputRead readInput(Dialogs& dialogs, const QString& inputPath, InputCheck check
     // A FIFO would wait for a writer for ever, a device never end, a folder has no bytes: only
     // a regular file is ever an input, and it is refused before it is opened.
     if (!info.isFile()) {
-        dialogs.message(BoxKind::Warning, notRegularInputMessage(inputPath));
+        dialogs.message(BoxKind::Warning, notRegularInputText(inputPath));
         return {std::nullopt, Outcome::NotRegularFile};
     }
     // One larger than any valid file of its kind is not read into memory first.

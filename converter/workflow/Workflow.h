@@ -3,8 +3,10 @@
 // is not a regular file, overwrite question, input check, conversion, atomic write, success
 // message.
 
-#include "formats/Result.h"
+#include "inflows/Result.h"
 #include "workflow/Dialogs.h"
+
+#include "files/SafeWrite.h"
 
 #include <QString>
 #include <QStringList>
@@ -77,21 +79,11 @@ void showFailure(Dialogs& dialogs, const Failure& failure);
 // The overwrite question; LF before CR, as the users' scripts expect.
 QString overwriteQuestion(const QString& path);
 
-// The refusal of an output that exists and is not a regular file.
-QString notRegularFileMessage(const QString& path);
-// The refusal of an input that is not a regular file.
-QString notRegularInputMessage(const QString& path);
-
-// True when both paths name one existing file (same canonical path, or same device and inode).
-bool sameFile(const QString& a, const QString& b);
-
 // Writes the whole of bytes to path through QSaveFile; the error text on failure, else empty.
 QString writeWholeFile(const QString& path, std::string_view bytes);
 
-// Seam for fault tests: asked with the output path once the bytes are written, just before the
-// commit. An answer that is not empty is the system's error text (say "No space left on
-// device"): the commit is abandoned as a failing disk would abandon it. Unset in the programs.
-using CommitFault = std::function<QString(const QString& path)>;
-void setCommitFaultForTesting(CommitFault fault);
+// The fault tests' seam of the one atomic write (files/SafeWrite.h).
+using ::CommitFault;
+using ::setCommitFaultForTesting;
 
 } // namespace Torvane

@@ -1,6 +1,6 @@
 #include "deck/DeckFiles.h"
 
-#include "formats/Text.h"
+#include "inflows/Text.h"
 
 #include <charconv>
 

@@ -6,10 +6,12 @@
 #include "cli/StderrDialogs.h"
 
 #include "registry/LookupLists.h"
-#include "tools/RegistryDiff.h"
-#include "registry/SafeWrite.h"
+#include "files/ArgumentBytes.h"
+#include "files/QtOptions.h"
+#include "files/SafeWrite.h"
 #include "reports/CsvExport.h"
 #include "reports/PrintJobs.h"
+#include "tools/RegistryDiff.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -37,43 +39,17 @@ QString versionText() {
     return ShortName + QStringLiteral(" (quillmark) ") + ApplicationVersion;
 }
 
-// Qt's own options, which the window's application object takes out of the arguments
-// (QGuiApplication, QApplication and the X11 platform), with one dash or two.
-const char* const QtValueOptions[] = {"platform",
-                                      "platformpluginpath",
-                                      "platformtheme",
-                                      "plugin",
-                                      "qwindowgeometry",
-                                      "geometry",
-                                      "qwindowtitle",
-                                      "title",
-                                      "qwindowicon",
-                                      "icon",
-                                      "session",
-                                      "style",
-                                      "stylesheet",
-                                      "display",
-                                      "name",
-                                      "visual"};
-const char* const QtFlagOptions[] = {"reverse", "testability", "widgetcount",
-                                     "dograb",  "nograb",      "sync"};
-const char* const QtJoinedOptions[] = {"style=", "stylesheet=", "qmljsdebugger="};
-
 // 0: no Qt option; otherwise how many arguments it spans (the option and its value).
 int qtOptionSpan(const QString& arg) {
-    if (!arg.startsWith(u'-') || arg == u"-" || arg == u"--")
+    switch (qtWindowOption(arg)) {
+    case QtOption::None:
         return 0;
-    const QString bare = arg.mid(arg.startsWith(u"--") ? 2 : 1);
-    for (const char* o : QtValueOptions)
-        if (bare == QLatin1String(o))
-            return 2;
-    for (const char* o : QtFlagOptions)
-        if (bare == QLatin1String(o))
-            return 1;
-    for (const char* o : QtJoinedOptions)
-        if (bare.startsWith(QLatin1String(o)))
-            return 1;
-    return 0;
+    case QtOption::Flag:
+        return 1;
+    case QtOption::WithValue:
+        break;
+    }
+    return 2;
 }
 
 // True when some argument before "--" is an option that the window does not take.
@@ -405,27 +381,28 @@ QStringList windowArguments(const QStringList& args) {
 }
 
 QString unusableArgument(int argc, char** argv, Language language) {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray bytes(argv[i]);
-        if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
-            continue;
-        QString shown;
-        for (char c : bytes)
-            shown += (c & 0x80) ? QStringLiteral("\\x%1").arg(uchar(c), 2, 16, QChar(u'0'))
-                                : QString(QChar(c));
-        return commandText(CommandText::UnusableArgument, language).arg(i).arg(shown);
-    }
-    return {};
+    const int i = firstUnusableArgument(argc, argv);
+    if (i == 0)
+        return {};
+    return commandText(CommandText::UnusableArgument, language)
+        .arg(i)
+        .arg(escapedHighBytes(QByteArray(argv[i])));
 }
 
 bool refusedReportOutput(const QString& registry, const QString& output, Dialogs& dialogs,
                          Language language) {
     QString why;
-    if (isSpecialFile(output))
+    switch (checkOutput(output, {registry}).refusal) {
+    case OutputRefusal::NotRegularFile:
         why = notRegularFileText(output);
-    else if (sameFile(output, registry))
+        break;
+    case OutputRefusal::IsAnInput:
         why = languageMessage(LanguageMessage::OutputIsRegistry, int(language))
                   .arg(QDir::toNativeSeparators(registry));
+        break;
+    case OutputRefusal::None:
+        break;
+    }
     if (!why.isEmpty())
         dialogs.message(MessageKind::Warning, why);
     return !why.isEmpty();

@@ -8,7 +8,7 @@
 #include "registry/AnsiText.h"
 #include "registry/PlantCodec.h"
 #include "registry/PlantList.h"
-#include "registry/SafeWrite.h"
+#include "files/SafeWrite.h"
 #include "registry/TCadHd.h"
 #include "window/CurveCharts.h"
 

@@ -7,7 +7,7 @@
 #include "registry/PlantCodec.h"
 #include "registry/PlantList.h"
 #include "registry/RecordColumns.h"
-#include "registry/SafeWrite.h"
+#include "files/SafeWrite.h"
 #include "registry/TCadHd.h"
 #include "reports/CsvExport.h"
 

@@ -3,10 +3,13 @@
 #include "registry/AnsiText.h"
 #include "registry/PlantCodec.h"
 
-#include "registry/SafeWrite.h"
+#include "files/SafeWrite.h"
+#include "inflows/Text.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <bit>
 #include <cstring>
 
 namespace AlterationFile {
@@ -19,13 +22,7 @@ namespace {
 
 float floatAt(const char* p) {
     // Little-endian in the file; compared as 32-bit floats.
-    std::uint32_t bits = std::uint32_t(static_cast<unsigned char>(p[0])) |
-                         std::uint32_t(static_cast<unsigned char>(p[1])) << 8 |
-                         std::uint32_t(static_cast<unsigned char>(p[2])) << 16 |
-                         std::uint32_t(static_cast<unsigned char>(p[3])) << 24;
-    float f;
-    std::memcpy(&f, &bits, sizeof f);
-    return f;
+    return std::bit_cast<float>(Torvane::readInt32LE(p));
 }
 
 } // namespace

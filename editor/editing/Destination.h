@@ -5,7 +5,7 @@
 #include <QDateTime>
 #include <QString>
 
-#include "registry/SafeWrite.h"
+#include "files/SafeWrite.h"
 
 namespace Destination {
 

@@ -3,7 +3,7 @@
 #include "core/Dialogs.h"
 #include "editing/Destination.h"
 #include "language/LanguageTexts.h"
-#include "registry/SafeWrite.h"
+#include "files/SafeWrite.h"
 
 #include <QCoreApplication>
 #include <QDir>

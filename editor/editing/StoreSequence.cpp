@@ -1,7 +1,7 @@
 #include "editing/StoreSequence.h"
 
 #include "editing/Destination.h"
-#include "registry/SafeWrite.h"
+#include "files/SafeWrite.h"
 #include "registry/TCadHd.h"
 #include "core/Dialogs.h"
 

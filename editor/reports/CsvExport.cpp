@@ -8,7 +8,7 @@
 #include "registry/RecordColumns.h"
 #include "registry/TCadHd.h"
 
-#include "registry/SafeWrite.h"
+#include "files/SafeWrite.h"
 
 #include <algorithm>
 #include <array>

@@ -8,7 +8,7 @@
 #include "reports/SheetPainter.h"
 #include "core/Dialogs.h"
 
-#include "registry/SafeWrite.h"
+#include "files/SafeWrite.h"
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>

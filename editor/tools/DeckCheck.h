@@ -5,7 +5,7 @@
 // read; a file the deck lacks is absent here, and the rules that need it are not run.
 
 #include "deck/DeckFiles.h"
-#include "formats/Series.h"
+#include "inflows/Series.h"
 #include "language/LanguageTexts.h"
 
 #include <QList>

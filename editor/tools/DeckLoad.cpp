@@ -1,7 +1,7 @@
 #include "tools/DeckLoad.h"
 
-#include "formats/Postos.h"
-#include "formats/Text.h"
+#include "inflows/Postos.h"
+#include "inflows/Text.h"
 #include "registry/AnsiText.h"
 #include "registry/PlantCodec.h"
 #include "registry/TCadHd.h"

@@ -2,7 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "registry/NumberTexts.h"
-#include "registry/SafeWrite.h"
+#include "files/SafeWrite.h"
 #include "reports/CsvExport.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
 // The ENERGIAF listing (its one rounding, the fields, the lines per stage) and the ENERGIA
 // filter (which lines pass, behind which code, and where it stops).
-#include "formats/Energia.h"
+#include "inflows/Energia.h"
 
 #include <QTest>
 #include <cmath>

@@ -4,10 +4,10 @@
 // tst_window.
 #include "ScriptedDialogs.h"
 #include "TestData.h"
-#include "formats/Mlt.h"
-#include "formats/Postos.h"
-#include "formats/Series.h"
-#include "formats/Vazoes.h"
+#include "inflows/Mlt.h"
+#include "inflows/Postos.h"
+#include "inflows/Series.h"
+#include "inflows/Vazoes.h"
 #include "window/SeriesCharts.h"
 #include "workflow/Conversions.h"
 

@@ -1,7 +1,7 @@
 // MLT: the one block by record number, the checks of the text, the lines of every station,
 // and what fits the text's columns.
 #include "TestData.h"
-#include "formats/Mlt.h"
+#include "inflows/Mlt.h"
 
 #include <QTest>
 

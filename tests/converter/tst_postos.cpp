@@ -1,7 +1,7 @@
 // POSTOS: record layout, padding to the horizon, the order of the lines, and what the text
 // can hold.
 #include "TestData.h"
-#include "formats/Postos.h"
+#include "inflows/Postos.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // Inflow series: the figures per month against values worked out by hand, read alike from the
 // text and the binary, the readers' messages those of the conversions, and the CSV's bytes.
 #include "TestData.h"
-#include "formats/Mlt.h"
-#include "formats/Postos.h"
-#include "formats/Series.h"
+#include "inflows/Mlt.h"
+#include "inflows/Postos.h"
+#include "inflows/Series.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // The number rule, the column cuts and the line ends every format relies on.
-#include "formats/Energia.h"
-#include "formats/Mlt.h"
-#include "formats/Postos.h"
-#include "formats/Result.h"
-#include "formats/Text.h"
-#include "formats/Vazoes.h"
+#include "inflows/Energia.h"
+#include "inflows/Mlt.h"
+#include "inflows/Postos.h"
+#include "inflows/Result.h"
+#include "inflows/Text.h"
+#include "inflows/Vazoes.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // VAZOES: block layout by record number, the checks of the text in their order, the years
 // written, and what fits the text's columns.
 #include "TestData.h"
-#include "formats/Vazoes.h"
+#include "inflows/Vazoes.h"
 
 #include <QTest>
 #include <memory>

@@ -2,7 +2,7 @@
 // at each press, and each conversion's dialogs and messages through the scripted seam.
 #include "ScriptedDialogs.h"
 #include "TestData.h"
-#include "formats/Postos.h"
+#include "inflows/Postos.h"
 #include "window/RadioGroup.h"
 #include "window/SeriesCharts.h"
 #include "window/TForm1.h"

@@ -2,7 +2,7 @@
 // Pieces the converter's fuzz targets share: the horizon from the first byte, a reader of the
 // remaining bytes that never runs dry, and a check that names what broke before aborting.
 
-#include "formats/Result.h"
+#include "inflows/Result.h"
 
 #include <cstdint>
 #include <cstdio>

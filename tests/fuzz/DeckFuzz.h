@@ -3,7 +3,7 @@
 // the file, and what reads names its lines in increasing order.
 #include "ConverterFuzz.h"
 #include "deck/DeckFiles.h"
-#include "formats/Text.h"
+#include "inflows/Text.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // number not below zero, in their order and unchanged, each behind its subsystem code. The
 // numbers are judged here by a pattern of their own, so the two readings check each other.
 #include "ConverterFuzz.h"
-#include "formats/Energia.h"
+#include "inflows/Energia.h"
 
 #include <regex>
 

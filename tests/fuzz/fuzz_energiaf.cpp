@@ -3,8 +3,8 @@
 // 200 fields per value line, each a number right-aligned in nine characters (wider ones whole)
 // and a blank, that reads back within the rounding the listing promises.
 #include "ConverterFuzz.h"
-#include "formats/Energia.h"
-#include "formats/Text.h"
+#include "inflows/Energia.h"
+#include "inflows/Text.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 // one block; a one-block binary with values in 0..999999 comes back byte for byte through the
 // text (76 columns per station, every station), and so does the binary of any text.
 #include "ConverterFuzz.h"
-#include "formats/Mlt.h"
-#include "formats/Text.h"
+#include "inflows/Mlt.h"
+#include "inflows/Text.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 // truly blank, and one at least is used) comes back byte for byte through the text, and so
 // does such a binary made from a text.
 #include "ConverterFuzz.h"
-#include "formats/Postos.h"
-#include "formats/Text.h"
+#include "inflows/Postos.h"
+#include "inflows/Text.h"
 
 namespace {
 

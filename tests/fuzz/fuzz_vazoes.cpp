@@ -4,8 +4,8 @@
 // byte through the text (all zero: an empty text and an empty binary), and so does the binary
 // of any text that converts.
 #include "ConverterFuzz.h"
-#include "formats/Text.h"
-#include "formats/Vazoes.h"
+#include "inflows/Text.h"
+#include "inflows/Vazoes.h"
 
 namespace {
 

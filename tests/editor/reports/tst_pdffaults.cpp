@@ -10,7 +10,7 @@
 #include "ScriptedDialogs.h"
 #include "registry/PlantCodec.h"
 #include "registry/PlantList.h"
-#include "registry/SafeWrite.h"
+#include "files/SafeWrite.h"
 #include "reports/ReportPrinter.h"
 
 #include <QDir>

@@ -6,7 +6,7 @@
 // passes on it; a test changes one thing and writes it.
 
 #include "RegistryFixtures.h"
-#include "formats/Text.h"
+#include "inflows/Text.h"
 
 #include <QByteArray>
 #include <QList>

@@ -4,7 +4,7 @@
 #include "DeckFixtures.h"
 #include "RegistryFixtures.h"
 #include "cli/DeckCommand.h"
-#include "formats/Text.h"
+#include "inflows/Text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

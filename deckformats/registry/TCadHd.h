@@ -11,6 +11,11 @@
 class Dialogs;
 class QIODevice;
 
+// How TCadHd's fixed messages reach the user: the program that uses TCadHd defines it (the
+// editor shows them as plain boxes through its dialog seam, which this library does not know).
+// The constructor takes its address, so the definition is linked wherever a TCadHd is made.
+void showRegistryMessage(Dialogs& dialogs, const QString& text);
+
 // Fixed texts of the registry operations: Portuguese whatever the interface language.
 namespace RegistryTexts {
 inline const QString FileNotFound = QStringLiteral("Arquivo <Usinas.Dat> não encontrado");
@@ -24,7 +29,7 @@ QString codeOutOfRange(std::int32_t code, qint64 count);
 class TCadHd {
 public:
     // Failures are reported through the dialogs; the object keeps no registry state.
-    explicit TCadHd(Dialogs& dialogs) : m_dialogs(&dialogs) {}
+    explicit TCadHd(Dialogs& dialogs) : m_dialogs(&dialogs), m_show(&showRegistryMessage) {}
 
     // Fills the plant from the record at that code. A code past the end leaves the plant
     // as it was, without a message; a file that cannot be opened shows the fixed message.
@@ -44,6 +49,7 @@ public:
 
 private:
     Dialogs* m_dialogs;
+    void (*m_show)(Dialogs&, const QString&);
 };
 
 // The registry's bytes rebuilt in memory by the StorePlant rule: nullopt-like empty result

@@ -1,6 +1,6 @@
-#include "formats/Vazoes.h"
+#include "inflows/Vazoes.h"
 
-#include "formats/Text.h"
+#include "inflows/Text.h"
 
 #include <array>
 #include <bit>

@@ -1,6 +1,6 @@
-#include "formats/Energia.h"
+#include "inflows/Energia.h"
 
-#include "formats/Text.h"
+#include "inflows/Text.h"
 
 #include <charconv>
 #include <cmath>

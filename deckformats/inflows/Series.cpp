@@ -1,8 +1,8 @@
-#include "formats/Series.h"
+#include "inflows/Series.h"
 
-#include "formats/Mlt.h"
-#include "formats/Postos.h"
-#include "formats/Text.h"
+#include "inflows/Mlt.h"
+#include "inflows/Postos.h"
+#include "inflows/Text.h"
 
 #include <algorithm>
 #include <charconv>

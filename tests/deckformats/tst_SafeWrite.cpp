@@ -3,7 +3,7 @@
 
 #include "ScriptedDialogs.h"
 #include "registry/PlantCodec.h"
-#include "registry/SafeWrite.h"
+#include "files/SafeWrite.h"
 #include "registry/TCadHd.h"
 
 #include <QDir>

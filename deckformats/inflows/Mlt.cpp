@@ -1,6 +1,6 @@
-#include "formats/Mlt.h"
+#include "inflows/Mlt.h"
 
-#include "formats/Text.h"
+#include "inflows/Text.h"
 
 namespace Torvane {
 

@@ -1,9 +1,8 @@
 #include "registry/TCadHd.h"
 
 #include "registry/PlantCodec.h"
-#include "core/Dialogs.h"
 
-#include "registry/SafeWrite.h"
+#include "files/SafeWrite.h"
 #include <QFile>
 #include <cstring>
 
@@ -25,7 +24,7 @@ bool readWholeFile(const QString& fileName, QByteArray& bytes) {
 void TCadHd::ReadPlant(std::int32_t code, TUsinaHd& plant, const QString& fileName) {
     QFile file(fileName);
     if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        m_dialogs->message(MessageKind::Plain, RegistryTexts::FileNotFound);
+        m_show(*m_dialogs, RegistryTexts::FileNotFound);
         return;
     }
     if (code < 1)
@@ -62,17 +61,17 @@ bool TCadHd::StorePlant(const QString& target, const QString& source, std::int32
                         std::int32_t newCode, const TUsinaHd& plant) {
     QByteArray sourceBytes;
     if (source.isEmpty() || !readWholeFile(source, sourceBytes)) {
-        m_dialogs->message(MessageKind::Plain, RegistryTexts::ReadProblem);
+        m_show(*m_dialogs, RegistryTexts::ReadProblem);
         return false;
     }
     const StoreImage image = buildStoreImage(sourceBytes, oldCode, newCode, plant);
     if (!image.ok) {
-        m_dialogs->message(MessageKind::Plain, RegistryTexts::codeOutOfRange(
+        m_show(*m_dialogs, RegistryTexts::codeOutOfRange(
                                                    image.badCode, sourceBytes.size() / RecordSize));
         return false;
     }
     if (!writeFileAtomically(target, image.bytes)) {
-        m_dialogs->message(MessageKind::Plain, RegistryTexts::CannotWrite);
+        m_show(*m_dialogs, RegistryTexts::CannotWrite);
         return false;
     }
     return true;

@@ -1,6 +1,6 @@
-#include "formats/Postos.h"
+#include "inflows/Postos.h"
 
-#include "formats/Text.h"
+#include "inflows/Text.h"
 
 namespace Torvane {
 

@@ -1,6 +1,6 @@
-#include "formats/Text.h"
+#include "inflows/Text.h"
 
-#include "formats/Result.h"
+#include "inflows/Result.h"
 
 #include <charconv>
 #include <cstdlib>

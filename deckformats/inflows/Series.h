@@ -4,8 +4,8 @@
 // extremes, zeros, values far above the usual, and how far the MLT lies from the history).
 // The files are read through the conversions' own checks, so a bad file gets the same message.
 
-#include "formats/Result.h"
-#include "formats/Vazoes.h"
+#include "inflows/Result.h"
+#include "inflows/Vazoes.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // 12 x numPostos little-endian 32-bit values (month-major, then station), no header; the text
 // is one 80-column line per station and year.
 
-#include "formats/Result.h"
+#include "inflows/Result.h"
 
 #include <cstdint>
 #include <cstring>

@@ -2,7 +2,7 @@
 // POSTOS: the station list. Binary record k (20 bytes) is station k: 12 name bytes, then two
 // little-endian 32-bit numbers. The text lists the used stations, one per line.
 
-#include "formats/Result.h"
+#include "inflows/Result.h"
 
 #include <cstdint>
 #include <optional>

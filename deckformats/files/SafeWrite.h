@@ -6,27 +6,38 @@
 // reported success. The file is therefore written unbuffered, every short write retried for
 // the system's reason, and committed only when every byte is down.
 
+#include "files/FileChecks.h"
+
 #include <QByteArray>
 #include <QSaveFile>
 #include <QString>
-#include <QStringList>
+#include <functional>
+#include <optional>
 
-// True when the path names something that exists and is not a regular file (a FIFO, a device,
-// a socket, a folder), through links: no output may replace it and no input is read from it.
-bool isSpecialFile(const QString& path);
-// "Arquivo de saída "<path>" não é um arquivo comum."
-QString notRegularFileText(const QString& path);
+// Why a whole write failed: the step, and the system's reason for it.
+struct WriteFailure {
+    enum class Step {
+        NotRegularFile, // the path names a FIFO, a device, a socket or a folder: not touched
+        Create,         // the temporary file could not be made
+        Write,          // the bytes, or the rename into place, did not all reach the disk
+    };
+    Step step = Step::Write;
+    QString reason; // the platform's text; with NotRegularFile, notRegularFileText(path)
+};
 
-// True when both paths name the same file: the same canonical path or the same device and
-// inode (a symbolic or hard link to it); a path that does not exist compares by its absolute,
-// cleaned form. An empty path is never the same as anything.
-bool sameFile(const QString& a, const QString& b);
-// The first of files that output is the same file as; empty when none.
-QString clashingFile(const QString& output, const QStringList& files);
+// Writes size bytes to path through a temporary file renamed into place, every short write
+// retried; nullopt once the whole file is committed, else why not (the old file then stays).
+std::optional<WriteFailure> writeWhole(const QString& path, const char* data, qint64 size);
 
-// Writes bytes to path through a temporary file renamed into place; false and the reason
-// (the platform's text) when the file could not be written whole, or when path is special.
+// The same, for the editor's callers: false and the reason when the file could not be written
+// whole, or when path is special.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// Seam for fault tests: asked with the path once the bytes are written, just before the
+// commit. An answer that is not empty is the system's error text (say "No space left on
+// device"): the commit is abandoned as a failing disk would abandon it. Unset in the programs.
+using CommitFault = std::function<QString(const QString& path)>;
+void setCommitFaultForTesting(CommitFault fault);
 
 // For streamed writers (a PDF): opens a QSaveFile unbuffered, so that every failing write is
 // seen by the file and its commit() then refuses to replace the target.

@@ -3,7 +3,7 @@
 // doubles, one record per stage) printed as text, and an ENERGIA text filtered down to its
 // natural-inflow-energy table.
 
-#include "formats/Result.h"
+#include "inflows/Result.h"
 
 #include <string>
 #include <string_view>

@@ -3,8 +3,8 @@
 // little-endian 32-bit values (month-major, then station); the text one 76-column line per
 // station.
 
-#include "formats/Result.h"
-#include "formats/Vazoes.h"
+#include "inflows/Result.h"
+#include "inflows/Vazoes.h"
 
 #include <array>
 #include <string_view>

@@ -1,0 +1,7 @@
+#include "registry/TCadHd.h"
+
+#include "core/Dialogs.h"
+
+void showRegistryMessage(Dialogs& dialogs, const QString& text) {
+    dialogs.message(MessageKind::Plain, text);
+}
