@@ -14,8 +14,8 @@
 
 namespace {
 
-bool readRegistry(const QString& path, Language language, QByteArray& bytes) {
-    noteIncompleteRecord(path, language);
+bool readRegistry(const QString& path, Language language, QByteArray& bytes, RecordForm form) {
+    noteIncompleteRecord(path, language, form);
     if (readWholeFile(path, bytes))
         return true;
     std::fprintf(stderr, "%s\n",
@@ -39,7 +39,7 @@ bool writeLines(const QList<QStringList>& rows, const QString& summary) {
 
 int check(const CliArguments& args) {
     QByteArray registry;
-    if (!readRegistry(args.names.at(0), args.language, registry))
+    if (!readRegistry(args.names.at(0), args.language, registry, args.form))
         return 2;
     StderrDialogs dialogs(args.language);
     LookupLists lists;
@@ -47,7 +47,7 @@ int check(const CliArguments& args) {
         readLookupLists(args.config.isEmpty() ? configIniPath() : args.config, lists);
     if (!config.found)
         dialogs.message(MessageKind::Warning, config.warning);
-    const CheckReport report = checkRegistry(registry, lists, QLocale::system(), args.language);
+    const CheckReport report = checkRegistry(registry, lists, QLocale::system(), args.language, args.form);
     QList<QStringList> rows;
     rows.reserve(report.findings.size());
     for (const CheckFinding& f : report.findings)
@@ -61,10 +61,10 @@ int check(const CliArguments& args) {
 // --config is taken for the sake of one set of options: no value compared needs the lists.
 int diff(const CliArguments& args) {
     QByteArray before, after;
-    if (!readRegistry(args.names.at(0), args.language, before) ||
-        !readRegistry(args.names.at(1), args.language, after))
+    if (!readRegistry(args.names.at(0), args.language, before, args.form) ||
+        !readRegistry(args.names.at(1), args.language, after, args.form))
         return 2;
-    const DiffReport report = diffRegistries(before, after, QLocale::system());
+    const DiffReport report = diffRegistries(before, after, QLocale::system(), args.form, args.form);
     QList<QStringList> rows;
     rows.reserve(report.lines.size());
     for (const DiffLine& line : report.lines)

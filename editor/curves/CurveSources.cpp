@@ -76,9 +76,9 @@ QString formLabel(const char* field, int element, Language language) {
 class FormReader {
 public:
     FormReader(const FormTexts& form, const std::optional<ShownPlant>& shown, const QLocale& locale,
-               Language language, CurveSource& out)
+               Language language, RecordForm recordForm, CurveSource& out)
         : m_form(form), m_shown(shown ? &*shown : nullptr), m_locale(locale), m_language(language),
-          m_out(out), m_old(shown ? shown->plant : TUsinaHd{}) {}
+          m_form832(recordForm), m_out(out), m_old(shown ? shown->plant : TUsinaHd{}) {}
 
     void read() {
         TUsinaHd& p = m_out.plant;
@@ -104,8 +104,8 @@ public:
         const int oldSets = m_shown ? usedMachineSets(m_old.NumConjMaq) : 0;
         const int oldPols = m_shown ? usedDownstreamPolynomials(m_old.NumPolsJus) : 0;
         for (int k = 0; k < 5; ++k) {
-            real(&FormTexts::PCVA, 0, k, true, p.PCV[k], m_old.PCV[k], Input::PCV, "PCV", k);
-            real(&FormTexts::PCVA, 1, k, true, p.PAC[k], m_old.PAC[k], Input::PAC, "PAC", k);
+            coefficient(0, k, p.PCV[k], m_old.PCV[k], Input::PCV, "PCV");
+            coefficient(1, k, p.PAC[k], m_old.PAC[k], Input::PAC, "PAC");
         }
         for (int m = 0; m < 12; ++m)
             integer(&FormTexts::EvapM, 0, m, true, p.EvapMen[m], m_old.EvapMen[m], Input::EvapMen,
@@ -175,6 +175,10 @@ private:
         cell(grid, row, column, fromPlant, out, stored, input, field, element,
              [this](const QString& t) { return NumberInput::toReal(t, m_locale); });
     }
+    void coefficient(int row, int k, double& out, double stored, Input input, const char* field) {
+        cell(&FormTexts::PCVA, row, k, true, out, stored, input, field, k,
+             [this](const QString& t) { return NumberInput::toCoefficient(t, m_locale, m_form832); });
+    }
     void integer(GridTexts FormTexts::*grid, int row, int column, bool fromPlant, std::int32_t& out,
                  std::int32_t stored, Input input, const char* field, int element) {
         cell(grid, row, column, fromPlant, out, stored, input, field, element,
@@ -185,6 +189,7 @@ private:
     const ShownPlant* m_shown;
     const QLocale& m_locale;
     Language m_language;
+    RecordForm m_form832; // the width PCV and PAC are read in
     CurveSource& m_out;
     TUsinaHd m_old;
 };
@@ -192,9 +197,9 @@ private:
 } // namespace
 
 CurveSource formSource(const FormTexts& form, const std::optional<ShownPlant>& shown,
-                       const QLocale& locale, Language language) {
+                       const QLocale& locale, Language language, RecordForm recordForm) {
     CurveSource source;
-    FormReader(form, shown, locale, language, source).read();
+    FormReader(form, shown, locale, language, recordForm, source).read();
     return source;
 }
 

@@ -21,8 +21,9 @@ struct ConversionFailure {
 class Checker {
 public:
     Checker(const FormTexts& form, const QLocale& locale, const MessageText& messages,
-            Dialogs& dialogs)
-        : m_form(form), m_locale(locale), m_messages(messages), m_dialogs(dialogs) {}
+            Dialogs& dialogs, RecordForm recordForm)
+        : m_form(form), m_locale(locale), m_messages(messages), m_dialogs(dialogs),
+          m_recordForm(recordForm) {}
 
     bool run(FormPlace* unread);
 
@@ -54,6 +55,14 @@ private:
     double cell(const GridTexts& grid, const char* name, int row, int column) const {
         return valOf(grid.at(row, column), name, row, column);
     }
+    // A term of the reservoir polynomials, in the width the registry stores it.
+    double coefficient(int row) const {
+        const QString text = m_form.PCVA.at(row, 0);
+        const auto v = NumberInput::toCoefficient(text, m_locale, m_recordForm);
+        if (!v)
+            throw ConversionFailure{{QStringLiteral("StrGr_PCVA"), row, 0, text}};
+        return *v;
+    }
     // The boxes are converted one after another; the first one below zero decides, and the
     // ones after it are not read.
     bool anyNegative(std::initializer_list<const char*> names) const {
@@ -76,6 +85,7 @@ private:
     const QLocale& m_locale;
     const MessageText& m_messages;
     Dialogs& m_dialogs;
+    RecordForm m_recordForm; // the width the reservoir polynomials are stored in
     bool m_valid = true;
 };
 
@@ -113,9 +123,7 @@ bool Checker::run(FormPlace* unread) {
         check(val("TXT_V_Ref") < val("TXT_VMin") || val("TXT_V_Ref") > val("TXT_VMax"), 46); // 18
         // 19, 20: the independent terms of both reservoir polynomials
         check(m_form.PCVA.at(0, 0).isEmpty() || m_form.PCVA.at(1, 0).isEmpty(), 15);
-        check(cell(m_form.PCVA, "StrGr_PCVA", 0, 0) == 0 ||
-                  cell(m_form.PCVA, "StrGr_PCVA", 1, 0) == 0,
-              16);
+        check(coefficient(0) == 0 || coefficient(1) == 0, 16);
         check(empty("TXT_NGrMaq"), 17);                                    // 21
         check(intBox("TXT_NGrMaq") < 0 || intBox("TXT_NGrMaq") > 5, 18);   // 22
         machineSetRules();                                                 // 23, 24
@@ -192,6 +200,6 @@ void Checker::downstreamRules() {
 } // namespace
 
 bool ConsistOk(const FormTexts& form, const QLocale& locale, const MessageText& messages,
-               Dialogs& dialogs, FormPlace* unread) {
-    return Checker(form, locale, messages, dialogs).run(unread);
+               Dialogs& dialogs, FormPlace* unread, RecordForm recordForm) {
+    return Checker(form, locale, messages, dialogs, recordForm).run(unread);
 }

@@ -25,8 +25,9 @@ struct ConversionError {
 
 class Builder {
 public:
-    Builder(const FormSnapshot& form, const QLocale& locale, Language language)
-        : m_form(form), m_locale(locale), m_language(language) {}
+    Builder(const FormSnapshot& form, const QLocale& locale, Language language,
+            RecordForm recordForm)
+        : m_form(form), m_locale(locale), m_language(language), m_recordForm(recordForm) {}
     TUsinaHd build();
 
 private:
@@ -39,6 +40,11 @@ private:
             field = stored;
         } else if constexpr (std::is_same_v<T, float>) {
             const auto v = NumberInput::toReal(text, m_locale);
+            if (!v)
+                throw ConversionError{NumberInput::invalidRealText(text, m_language)};
+            field = *v;
+        } else if constexpr (std::is_same_v<T, double>) {
+            const auto v = NumberInput::toCoefficient(text, m_locale, m_recordForm);
             if (!v)
                 throw ConversionError{NumberInput::invalidRealText(text, m_language)};
             field = *v;
@@ -71,6 +77,7 @@ private:
     const FormSnapshot& m_form;
     const QLocale& m_locale;
     Language m_language;
+    RecordForm m_recordForm;
 };
 
 TUsinaHd Builder::build() {
@@ -154,10 +161,11 @@ TUsinaHd Builder::build() {
 
 } // namespace
 
-NewPlantResult WriteNewPlant(const FormSnapshot& form, const QLocale& locale, Language language) {
+NewPlantResult WriteNewPlant(const FormSnapshot& form, const QLocale& locale, Language language,
+                             RecordForm recordForm) {
     NewPlantResult result;
     try {
-        result.plant = Builder(form, locale, language).build();
+        result.plant = Builder(form, locale, language, recordForm).build();
         result.ok = true;
     } catch (const ConversionError& e) {
         result.error = e.text;

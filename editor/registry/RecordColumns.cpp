@@ -4,6 +4,7 @@
 #include "registry/PlantCodec.h"
 #include "registry/TUsinaHd.h"
 
+#include <bit>
 #include <cstring>
 #include <type_traits>
 #include <vector>
@@ -102,6 +103,7 @@ QString labelOf(const FieldLayout& layout, int element) {
 template <class T> struct Shape {
     static constexpr bool text = false;
     static constexpr int numbers = 1;
+    static constexpr bool wide = std::is_same_v<T, double>;
 };
 template <std::size_t N> struct Shape<std::array<char, N>> {
     static constexpr bool text = true;
@@ -114,9 +116,11 @@ template <> struct Shape<char> {
 template <class T, std::size_t N> struct Shape<std::array<T, N>> {
     static constexpr bool text = false;
     static constexpr int numbers = int(N) * Shape<T>::numbers;
+    static constexpr bool wide = Shape<T>::wide;
 };
 
-std::vector<Column> buildRecordColumns() {
+std::vector<Column> buildRecordColumns(RecordForm form) {
+    const int wideSize = form == RecordForm::Bytes832 ? 8 : 4;
     std::vector<Column> columns;
     int offset = 0;
     TUsinaHd probe;
@@ -140,18 +144,19 @@ std::vector<Column> buildRecordColumns() {
             add(0, S::bytes);
         else
             for (int e = 0; e < S::numbers; ++e)
-                add(e, 4);
+                add(e, S::wide ? wideSize : 4);
     });
     return columns;
 }
 
-const std::vector<Column>& recordColumns() {
-    static const std::vector<Column> columns = buildRecordColumns();
-    return columns;
+const std::vector<Column>& recordColumns(RecordForm form) {
+    static const std::vector<Column> narrow = buildRecordColumns(RecordForm::Bytes792);
+    static const std::vector<Column> wide = buildRecordColumns(RecordForm::Bytes832);
+    return form == RecordForm::Bytes832 ? wide : narrow;
 }
 
-const Column* find(const char* field, int element) {
-    for (const Column& c : recordColumns())
+const Column* find(RecordForm form, const char* field, int element) {
+    for (const Column& c : recordColumns(form))
         if (c.element == element && std::strcmp(c.field, field) == 0)
             return &c;
     return nullptr;
@@ -159,10 +164,10 @@ const Column* find(const char* field, int element) {
 
 // The export's order: identity and cascade, reservoir, polynomials, evaporation, plant, then
 // the machine sets set by set, their curves, five downstream polynomials and the texts.
-QList<const Column*> buildCsvOrder() {
+QList<const Column*> buildCsvOrder(RecordForm form) {
     QList<const Column*> order;
     const auto add = [&](const char* field, int element = 0) {
-        order.append(find(field, element));
+        order.append(find(form, field, element));
     };
     for (const char* f : {"Nome", "Sistema", "Empresa", "Posto", "PostoBDH", "Jusante", "Desvio",
                           "VolMax", "VolMin", "CotaMax", "CotaMin", "VolVert", "VolDesv"})
@@ -198,13 +203,14 @@ QString codeLabel() {
     return QStringLiteral("CodUsina");
 }
 
-std::span<const Column> inRecordOrder() {
-    return recordColumns();
+std::span<const Column> inRecordOrder(RecordForm form) {
+    return recordColumns(form);
 }
 
-const QList<const Column*>& inCsvOrder() {
-    static const QList<const Column*> order = buildCsvOrder();
-    return order;
+const QList<const Column*>& inCsvOrder(RecordForm form) {
+    static const QList<const Column*> narrow = buildCsvOrder(RecordForm::Bytes792);
+    static const QList<const Column*> wide = buildCsvOrder(RecordForm::Bytes832);
+    return form == RecordForm::Bytes832 ? wide : narrow;
 }
 
 QString label(const char* field, int element) {
@@ -229,7 +235,17 @@ float realAt(const char* record, int offset) {
     return value;
 }
 
-QString realText(const Column& column, float value, const QLocale& locale) {
+std::uint64_t wideBitsAt(const char* record, int offset) {
+    return std::uint64_t(bitsAt(record, offset)) | (std::uint64_t(bitsAt(record, offset + 4)) << 32);
+}
+
+double realOf(const char* record, const Column& column) {
+    if (column.size == 8)
+        return std::bit_cast<double>(wideBitsAt(record, column.offset));
+    return widenExact(realAt(record, column.offset));
+}
+
+QString realText(const Column& column, double value, const QLocale& locale) {
     return column.format == Format::Fixed ? NumberTexts::Fixed(value, column.decimals, locale)
                                           : NumberTexts::Exponent(value, locale);
 }

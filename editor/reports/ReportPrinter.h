@@ -27,6 +27,7 @@ struct ExportRequest {
     QStringList plantNames; // the name table
     LookupLists lists;
     QLocale locale;
+    RecordForm form = RecordForm::BySize; // of the registry's records
     QString successText; // shown once the file is written
     // Why an output may not be written (it is a registry in use, or no regular file); empty
     // when it may.

@@ -240,7 +240,8 @@ void CurvesWindow::redraw() {
     }
     if (m_hasPlant) {
         const CurveSource source =
-            m_doc.editing() ? formSource(formAsTyped(), m_doc.shownForEdit(), m_doc.locale(), lang)
+            m_doc.editing() ? formSource(formAsTyped(), m_doc.shownForEdit(), m_doc.locale(), lang,
+                                         m_doc.recordForm())
                             : storedSource(m_doc.currentPlant());
         m_figures = computeFigures(source);
         m_charts.show(m_figures, lang, m_doc.locale());
