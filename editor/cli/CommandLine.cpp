@@ -98,14 +98,10 @@ struct ModeOption {
     int names; // the file names (and codes) it takes
 };
 constexpr ModeOption Modes[] = {
-    {"--export-csv", CliMode::ExportCsv, 2},
-    {"--print-pdf", CliMode::PrintPdf, 2},
-    {"--check", CliMode::Check, 1},
-    {"--diff", CliMode::Diff, 2},
-    {"--curves", CliMode::Curves, 3},
-    {"--summary", CliMode::Summary, 2},
-    {"--convert", CliMode::Convert, 2},
-    {"--help", CliMode::Help, 0},
+    {"--export-csv", CliMode::ExportCsv, 2}, {"--print-pdf", CliMode::PrintPdf, 2},
+    {"--check", CliMode::Check, 1},          {"--diff", CliMode::Diff, 2},
+    {"--curves", CliMode::Curves, 3},        {"--summary", CliMode::Summary, 2},
+    {"--convert", CliMode::Convert, 2},      {"--help", CliMode::Help, 0},
     {"--version", CliMode::Version, 0},
 };
 
@@ -373,8 +369,7 @@ int convertRegistryCommand(const CliArguments& args, Dialogs& dialogs) {
         return 1;
     }
     std::vector<std::pair<int, int>> changed;
-    const QByteArray converted =
-        convertRegistry(bytes, RecordForm::BySize, args.form, &changed);
+    const QByteArray converted = convertRegistry(bytes, RecordForm::BySize, args.form, &changed);
     QString reason;
     if (!writeFileAtomically(output, converted, &reason)) {
         dialogs.message(MessageKind::Error, cannotWriteText(output, reason));

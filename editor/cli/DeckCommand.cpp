@@ -59,7 +59,7 @@ namespace {
 
 const char* const kValueOptions[] = {"--config", "--format", "--lang",  "--stations",
                                      "--hidr",   "--confhd", "--modif", "--exph",
-                                     "--postos", "--vazoes", "--mlt",    "--form"};
+                                     "--postos", "--vazoes", "--mlt",   "--form"};
 
 bool takesValue(const QString& option) {
     for (const char* name : kValueOptions)

@@ -47,7 +47,8 @@ int check(const CliArguments& args) {
         readLookupLists(args.config.isEmpty() ? configIniPath() : args.config, lists);
     if (!config.found)
         dialogs.message(MessageKind::Warning, config.warning);
-    const CheckReport report = checkRegistry(registry, lists, QLocale::system(), args.language, args.form);
+    const CheckReport report =
+        checkRegistry(registry, lists, QLocale::system(), args.language, args.form);
     QList<QStringList> rows;
     rows.reserve(report.findings.size());
     for (const CheckFinding& f : report.findings)
@@ -64,7 +65,8 @@ int diff(const CliArguments& args) {
     if (!readRegistry(args.names.at(0), args.language, before, args.form) ||
         !readRegistry(args.names.at(1), args.language, after, args.form))
         return 2;
-    const DiffReport report = diffRegistries(before, after, QLocale::system(), args.form, args.form);
+    const DiffReport report =
+        diffRegistries(before, after, QLocale::system(), args.form, args.form);
     QList<QStringList> rows;
     rows.reserve(report.lines.size());
     for (const DiffLine& line : report.lines)

@@ -177,7 +177,9 @@ private:
     }
     void coefficient(int row, int k, double& out, double stored, Input input, const char* field) {
         cell(&FormTexts::PCVA, row, k, true, out, stored, input, field, k,
-             [this](const QString& t) { return NumberInput::toCoefficient(t, m_locale, m_form832); });
+             [this](const QString& t) {
+                 return NumberInput::toCoefficient(t, m_locale, m_form832);
+             });
     }
     void integer(GridTexts FormTexts::*grid, int row, int column, bool fromPlant, std::int32_t& out,
                  std::int32_t stored, Input input, const char* field, int element) {

@@ -536,9 +536,9 @@ void EditorDocument::convertRecordForm() {
         m_dialogs.message(MessageKind::Error, cannotWriteText(target, reason));
         return;
     }
-    m_dialogs.message(MessageKind::Information,
-                      formText(FormText::Converted, language())
-                          .arg(digits, QDir::toNativeSeparators(target)));
+    m_dialogs.message(
+        MessageKind::Information,
+        formText(FormText::Converted, language()).arg(digits, QDir::toNativeSeparators(target)));
 }
 
 QString EditorDocument::reportRefusal(const QString& output) const {

@@ -217,8 +217,7 @@ QString languageMessage(LanguageMessage message, int lingua) {
     return kMessages[int(message)].in(languageOf(lingua));
 }
 
-QString incompleteRecordText(const QString& registry, qint64 size, int lingua,
-                             RecordForm form) {
+QString incompleteRecordText(const QString& registry, qint64 size, int lingua, RecordForm form) {
     form = resolveForm(form, size);
     const qint64 rest = size % recordSize(form);
     if (size <= 0 || rest == 0)
@@ -226,9 +225,7 @@ QString incompleteRecordText(const QString& registry, qint64 size, int lingua,
     QString text = languageMessage(LanguageMessage::IncompleteRecord, lingua);
     if (form == RecordForm::Bytes832)
         text.replace(QStringLiteral("792"), QStringLiteral("832"));
-    return text.arg(QDir::toNativeSeparators(registry))
-        .arg(size)
-        .arg(rest);
+    return text.arg(QDir::toNativeSeparators(registry)).arg(size).arg(rest);
 }
 
 std::array<QString, 3> sectionCaptions(int lingua) {
@@ -597,11 +594,9 @@ constexpr LanguageText kFormTexts[] = {
      "The registry %1 has %2 bytes, a whole number of both 792- and 832-byte records: the "
      "form is ambiguous, and it is read as 792-byte records."},
     {"FormLabel", "Registros de %1 bytes", "%1-byte records"},
-    {"ConvertNames",
-     "A opção --convert pede um Cadastro, um arquivo de saída e --form 792 ou 832.",
+    {"ConvertNames", "A opção --convert pede um Cadastro, um arquivo de saída e --form 792 ou 832.",
      "The option --convert needs a registry, an output file and --form 792 or 832."},
-    {"Narrowed",
-     "Coeficientes que mudaram de valor ao passar a 32 bits: %1, nas usinas %2.",
+    {"Narrowed", "Coeficientes que mudaram de valor ao passar a 32 bits: %1, nas usinas %2.",
      "Coefficients that changed value when narrowed to 32 bits: %1, in plants %2."},
     {"ConvertSaveTitle", "Gravar o Cadastro em registros de %1 bytes",
      "Write the registry in %1-byte records"},

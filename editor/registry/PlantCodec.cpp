@@ -109,7 +109,7 @@ constexpr int kMantissaShift = 52 - 23;
 
 RecordForm formOfSize(qint64 size) {
     return size % WideRecordSize == 0 && size % RecordSize != 0 ? RecordForm::Bytes832
-                                                                  : RecordForm::Bytes792;
+                                                                : RecordForm::Bytes792;
 }
 
 bool isAmbiguousSize(qint64 size) {
@@ -145,8 +145,8 @@ float narrowExact(double value, bool* kept) {
         result = float(value); // round to nearest
     }
     if (kept)
-        *kept = std::bit_cast<std::uint64_t>(widenExact(result)) ==
-                std::bit_cast<std::uint64_t>(value);
+        *kept =
+            std::bit_cast<std::uint64_t>(widenExact(result)) == std::bit_cast<std::uint64_t>(value);
     return result;
 }
 

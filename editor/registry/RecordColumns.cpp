@@ -236,7 +236,8 @@ float realAt(const char* record, int offset) {
 }
 
 std::uint64_t wideBitsAt(const char* record, int offset) {
-    return std::uint64_t(bitsAt(record, offset)) | (std::uint64_t(bitsAt(record, offset + 4)) << 32);
+    return std::uint64_t(bitsAt(record, offset)) |
+           (std::uint64_t(bitsAt(record, offset + 4)) << 32);
 }
 
 double realOf(const char* record, const Column& column) {

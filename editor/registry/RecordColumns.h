@@ -1,7 +1,7 @@
 #pragma once
 // The record's values one by one: for every element of every field (a number, or a whole
-// text field), its place in the record (of either form), its label and how it is written. The CSV export
-// takes its header and its columns from here, the registry comparison its labels and values.
+// text field), its place in the record (of either form), its label and how it is written. The CSV
+// export takes its header and its columns from here, the registry comparison its labels and values.
 
 #include "registry/LookupLists.h"
 #include "registry/PlantCodec.h"

@@ -88,11 +88,11 @@ void appendPlantLine(QByteArray& out, int code, const char* record, const LineCo
         case Format::Exponent:
             // The 832 form's coefficients in their 64 bits, the same text for a value that fits
             // 32 bits as in the 792 form.
-            p += exponentChars(p,
-                               c->size == 8 ? std::bit_cast<double>(
-                                                  RecordColumns::wideBitsAt(record, c->offset))
-                                            : double(RecordColumns::realAt(record, c->offset)),
-                               context.separator);
+            p += exponentChars(
+                p,
+                c->size == 8 ? std::bit_cast<double>(RecordColumns::wideBitsAt(record, c->offset))
+                             : double(RecordColumns::realAt(record, c->offset)),
+                context.separator);
             break;
         case Format::Coded: {
             // Code, " - " and the name as stored.
@@ -138,8 +138,8 @@ QByteArray plantLine(int code, const TUsinaHd& p, const QStringList& plantNames,
 }
 
 QByteArray buildCsv(const QByteArray& registry, const QStringList& entries,
-                    const QStringList& plantNames, const LookupLists& lists,
-                    const QLocale& locale, RecordForm form) {
+                    const QStringList& plantNames, const LookupLists& lists, const QLocale& locale,
+                    RecordForm form) {
     form = resolveForm(form, registry.size());
     const qint64 size = recordSize(form);
     const QList<const RecordColumns::Column*>& columns = RecordColumns::inCsvOrder(form);

@@ -86,8 +86,8 @@ PrintResult printSheet(QPrinter& printer, const SheetTexts& texts);
 struct AllPlantsJob {
     QByteArray registry;
     RecordForm form = RecordForm::BySize; // of the registry's records
-    QStringList entries;    // the plant list, "code - name", code order
-    QStringList plantNames; // the name table
+    QStringList entries;                  // the plant list, "code - name", code order
+    QStringList plantNames;               // the name table
     LookupLists lists;
     QLocale locale;
     std::array<QString, 3> captions = portugueseCaptions();

@@ -28,7 +28,7 @@ struct ExportRequest {
     LookupLists lists;
     QLocale locale;
     RecordForm form = RecordForm::BySize; // of the registry's records
-    QString successText; // shown once the file is written
+    QString successText;                  // shown once the file is written
     // Why an output may not be written (it is a registry in use, or no regular file); empty
     // when it may.
     std::function<QString(const QString& output)> refusal;

@@ -16,7 +16,7 @@ struct DeckPaths {
     QString dir;
     // The user's own choice of a file, by label ("HIDR", "CONFHD", ...); empty when not given.
     QMap<QString, QString> given;
-    int stations = 0; // --stations: 320 or 600, 0 when not given
+    int stations = 0;                     // --stations: 320 or 600, 0 when not given
     RecordForm form = RecordForm::BySize; // --form: the HIDR's record form
 };
 

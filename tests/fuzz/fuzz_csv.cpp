@@ -33,8 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray registry(reinterpret_cast<const char*>(data), qsizetype(size));
     const PlantList list = plantListFromBytes(registry, form);
     if (list.entries.isEmpty()) {
-        if (CsvExport::buildCsv(registry, list.entries, list.plantNames, lists, locales[0],
-                                form) !=
+        if (CsvExport::buildCsv(registry, list.entries, list.plantNames, lists, locales[0], form) !=
             CsvExport::headerLine())
             std::abort();
         return 0;

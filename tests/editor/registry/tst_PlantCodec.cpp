@@ -349,8 +349,8 @@ void TestPlantCodec::narrowing_data() {
     QTest::addColumn<bool>("kept");
     QTest::newRow("0.5 fits") << std::bit_cast<quint64>(0.5) << bitsOf(0.5f) << true;
     QTest::newRow("0.1 rounds") << std::bit_cast<quint64>(0.1) << bitsOf(0.1f) << false;
-    QTest::newRow("too large: infinity") << std::bit_cast<quint64>(1e300) << quint32(0x7F800000)
-                                        << false;
+    QTest::newRow("too large: infinity")
+        << std::bit_cast<quint64>(1e300) << quint32(0x7F800000) << false;
     QTest::newRow("signalling NaN payload fits")
         << (quint64(0x7FF0000000000000ull) | (quint64(0x12345) << 29)) << quint32(0x7F812345)
         << true;
@@ -406,8 +406,8 @@ void TestPlantCodec::convertAndBack() {
     p.PCV = {301.5, -0.25, double(0.001f), 0, -0.0};
     p.PAC[0] = widenExact(floatOf(0x7F800123));
     p.Reg = 'M';
-    QByteArray narrow = encodePlant(p) + QByteArray(792, ' ') + QByteArray(792, '\0') +
-                        encodePlant(p);
+    QByteArray narrow =
+        encodePlant(p) + QByteArray(792, ' ') + QByteArray(792, '\0') + encodePlant(p);
     const QByteArray wide = convertRegistry(narrow, RecordForm::Bytes792, RecordForm::Bytes832);
     QCOMPARE(wide.size(), 4 * 832);
     QCOMPARE(wide.mid(832, 832), QByteArray(832, ' '));

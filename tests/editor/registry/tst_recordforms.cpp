@@ -9,12 +9,12 @@
 #include "reports/CsvExport.h"
 #include "tools/RegistryDiff.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QComboBox>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <bit>
@@ -35,8 +35,8 @@ QByteArray widened(const QByteArray& narrow) {
 
 // Three plants in 792 bytes each, with a blank slot between.
 QByteArray sample() {
-    return registryBytes(4, {{1, validPlant("UM")}, {2, validPlant("DOIS", 1)},
-                             {4, validPlant("QUATRO")}});
+    return registryBytes(
+        4, {{1, validPlant("UM")}, {2, validPlant("DOIS", 1)}, {4, validPlant("QUATRO")}});
 }
 
 } // namespace
@@ -49,19 +49,21 @@ private slots:
     void sizeRecognition_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("options");
-        QTest::addColumn<QString>("note"); // a part of the stderr note; empty: none
+        QTest::addColumn<QString>("note");      // a part of the stderr note; empty: none
         QTest::addColumn<QString>("firstLine"); // the CSV's first plant line starts so
-        QTest::newRow("832 by its size") << widened(sample()) << QStringList() << QString()
-                                         << "1;UM";
+        QTest::newRow("832 by its size")
+            << widened(sample()) << QStringList() << QString() << "1;UM";
         QTest::newRow("ambiguous: read as 792")
             << registryBytes(104, {{1, validPlant("UM")}}) << QStringList()
-            << "a whole number of both 792- and 832-byte records" << "1;UM";
+            << "a whole number of both 792- and 832-byte records"
+            << "1;UM";
         QTest::newRow("ambiguous, --form 832 says nothing")
             << widened(registryBytes(99, {{1, validPlant("UM")}})) << QStringList{"--form", "832"}
             << QString() << "1;UM";
         QTest::newRow("832 with a partial record, --form 832")
             << widened(sample()) + QByteArray(" 17 bytes of tail") << QStringList{"--form=832"}
-            << "no whole number of 832-byte records: the last 17 bytes" << "1;UM";
+            << "no whole number of 832-byte records: the last 17 bytes"
+            << "1;UM";
     }
     void sizeRecognition() {
         QFETCH(QByteArray, bytes);
@@ -88,8 +90,7 @@ private slots:
         QTest::addColumn<double>("newPac2");
         QTest::addColumn<QString>("line");
         QTest::newRow("twins") << double(0.45f) << QString();
-        QTest::newRow("a 64-bit value")
-            << 0.45 << "1\tUM\tPAC(2)\t0.449999988\t0.45";
+        QTest::newRow("a 64-bit value") << 0.45 << "1\tUM\tPAC(2)\t0.449999988\t0.45";
     }
     void diffAcrossForms() {
         QFETCH(double, newPac2);
@@ -120,7 +121,8 @@ private slots:
         LookupLists lists;
         lists.setDefaults();
         const QLocale pt(QLocale::Portuguese, QLocale::Brazil);
-        const QByteArray csv = CsvExport::buildCsv(narrow, list.entries, list.plantNames, lists, pt);
+        const QByteArray csv =
+            CsvExport::buildCsv(narrow, list.entries, list.plantNames, lists, pt);
         QCOMPARE(CsvExport::buildCsv(widened(narrow), list.entries, list.plantNames, lists, pt),
                  csv);
         QVERIFY(csv.count('\n') == 4);
@@ -137,8 +139,8 @@ private slots:
             << QStringList{"--convert", "REG", "OUT", "--form", "792", "--lang", "en"} << 0
             << "Coefficients that changed value when narrowed to 32 bits: 2, in plants 2, 4."
             << 4 * 792;
-        QTest::newRow("widened again") << QStringList{"--convert", "REG", "OUT", "--form", "832"}
-                                       << 0 << QString() << 4 * 832;
+        QTest::newRow("widened again")
+            << QStringList{"--convert", "REG", "OUT", "--form", "832"} << 0 << QString() << 4 * 832;
         QTest::newRow("over the registry")
             << QStringList{"--convert", "REG", "REG", "--form", "792"} << 1 << "Cadastro" << 0;
         QTest::newRow("no --form") << QStringList{"--convert", "REG", "OUT", "--lang", "en"} << 1
@@ -189,7 +191,8 @@ private slots:
         setCell(w.ui.StrGr_PCVA, 1, 2, "1.2345678901234E-3");
         w.box("TXT_Posto")->setText("8");
         w.ui.BTNsavechange->click();
-        QCOMPARE(h.dialogs.messageLines(), QStringList{"information: Alteração gravada com sucesso !"});
+        QCOMPARE(h.dialogs.messageLines(),
+                 QStringList{"information: Alteração gravada com sucesso !"});
         const QByteArray dest = readFile(h.path("DEST.DAT"));
         QCOMPARE(dest.size(), bytes.size());
         QCOMPARE(dest.mid(832), bytes.mid(832));
