@@ -19,7 +19,10 @@ int main(int argc, char** argv) {
         dialogs.message(MessageKind::Warning, bad);
         return 1;
     }
-    TFRMeditor window(dialogs, windowArguments(QCoreApplication::arguments().mid(1)));
+    QStringList arguments = windowArguments(QCoreApplication::arguments().mid(1));
+    const RecordForm form = takeWindowForm(arguments);
+    TFRMeditor window(dialogs, arguments);
+    window.document().setRequestedForm(form);
     dialogs.setParent(&window);
     window.showMaximized();
     return app.exec();

@@ -68,6 +68,17 @@ int main(int argc, char** argv) {
         const QByteArray registry = BenchRegistry::make(std::atoi(argv[3]));
         return write(QString::fromLocal8Bit(argv[2]), registry) ? 0 : 1;
     }
+    // The next month's registry for the comparison: a tenth of the plants revised.
+    if (argc == 4 && std::strcmp(argv[1], "--write-revised-registry") == 0) {
+        const QByteArray registry = BenchRegistry::make(std::atoi(argv[3]), [](TUsinaHd& p, int k) {
+            if (k % 10 == 3) {
+                p.VolMax += 0.5f;
+                p.PCV[1] *= 1.0001;
+                p.PolJus[2][1] *= 1.0001f;
+            }
+        });
+        return write(QString::fromLocal8Bit(argv[2]), registry) ? 0 : 1;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -29,17 +29,20 @@ void TCadHd::ReadPlant(std::int32_t code, TUsinaHd& plant, const QString& fileNa
     }
     if (code < 1)
         return; // nothing before the first record: the plant stays as it was
-    const qint64 offset = qint64(code - 1) * RecordSize;
+    const int size = recordSize(m_form);
+    const qint64 offset = qint64(code - 1) * size;
     if (offset >= file.size() || !file.seek(offset))
         return;
-    const QByteArray bytes = file.read(RecordSize);
-    decodePlant(bytes.constData(), std::size_t(bytes.size()), plant);
+    const QByteArray bytes = file.read(size);
+    decodePlant(bytes.constData(), std::size_t(bytes.size()), plant, m_form);
 }
 
 StoreImage buildStoreImage(const QByteArray& source, std::int32_t oldCode, std::int32_t newCode,
-                           const TUsinaHd& plant) {
+                           const TUsinaHd& plant, RecordForm form) {
     StoreImage image;
-    const qint64 count = source.size() / RecordSize;
+    form = resolveForm(form, source.size());
+    const qint64 size = recordSize(form);
+    const qint64 count = source.size() / size;
     for (const std::int32_t code : {newCode, oldCode}) {
         if (code < 1 || code > count) {
             image.badCode = code;
@@ -51,8 +54,8 @@ StoreImage buildStoreImage(const QByteArray& source, std::int32_t oldCode, std::
     image.bytes = source;
     char* data = image.bytes.data();
     if (oldCode != newCode)
-        std::memset(data + qint64(oldCode - 1) * RecordSize, ' ', RecordSize);
-    encodePlant(plant, data + qint64(newCode - 1) * RecordSize);
+        std::memset(data + qint64(oldCode - 1) * size, ' ', std::size_t(size));
+    encodePlant(plant, data + qint64(newCode - 1) * size, form);
     image.ok = true;
     return image;
 }
@@ -64,10 +67,10 @@ bool TCadHd::StorePlant(const QString& target, const QString& source, std::int32
         m_show(*m_dialogs, RegistryTexts::ReadProblem);
         return false;
     }
-    const StoreImage image = buildStoreImage(sourceBytes, oldCode, newCode, plant);
+    const StoreImage image = buildStoreImage(sourceBytes, oldCode, newCode, plant, m_form);
     if (!image.ok) {
-        m_show(*m_dialogs, RegistryTexts::codeOutOfRange(
-                                                   image.badCode, sourceBytes.size() / RecordSize));
+        m_show(*m_dialogs, RegistryTexts::codeOutOfRange(image.badCode,
+                                                         sourceBytes.size() / recordSize(m_form)));
         return false;
     }
     if (!writeFileAtomically(target, image.bytes)) {
@@ -78,6 +81,6 @@ bool TCadHd::StorePlant(const QString& target, const QString& source, std::int32
 }
 
 bool TCadHd::WritePlantFields(QIODevice& stream, const TUsinaHd& plant) {
-    const QByteArray bytes = encodePlant(plant);
+    const QByteArray bytes = encodePlant(plant, m_form);
     return stream.write(bytes) == bytes.size();
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Access to the plant registry: a flat file of 792-byte records in which a plant's
+// Access to the plant registry: a flat file of 792- or 832-byte records in which a plant's
 // code is its record's position (the first record is code 1).
 
+#include "registry/PlantCodec.h"
 #include "registry/TUsinaHd.h"
 
 #include <QByteArray>
@@ -36,20 +37,26 @@ public:
     void ReadPlant(std::int32_t code, TUsinaHd& plant, const QString& fileName);
 
     // Writes target as a copy of source in which the record at newCode holds the plant and,
-    // when oldCode differs, the record at oldCode is vacated (792 blanks). The target is
+    // when oldCode differs, the record at oldCode is vacated (a record of blanks). The target is
     // written through a temporary file and renamed when complete, so target may even name
     // the source. Result: true once the target holding the plant was committed.
     bool StorePlant(const QString& target, const QString& source, std::int32_t oldCode,
                     std::int32_t newCode, const TUsinaHd& plant);
 
-    // Writes the plant's 792 bytes at the stream's position; true when all were written.
+    // Writes the plant's record at the stream's position; true when all were written.
     bool WritePlantFields(QIODevice& stream, const TUsinaHd& plant);
 
     Dialogs& dialogs() const { return *m_dialogs; }
 
+    // The record form of the registry in use: every read and write goes in it, so whatever
+    // stores a plant writes the form that was loaded.
+    RecordForm form() const { return m_form; }
+    void setForm(RecordForm form) { m_form = form; }
+
 private:
     Dialogs* m_dialogs;
     void (*m_show)(Dialogs&, const QString&);
+    RecordForm m_form = RecordForm::Bytes792;
 };
 
 // The registry's bytes rebuilt in memory by the StorePlant rule: nullopt-like empty result
@@ -60,7 +67,7 @@ struct StoreImage {
     QByteArray bytes;
 };
 StoreImage buildStoreImage(const QByteArray& source, std::int32_t oldCode, std::int32_t newCode,
-                           const TUsinaHd& plant);
+                           const TUsinaHd& plant, RecordForm form = RecordForm::Bytes792);
 
 // Reads a whole registry file; false when it cannot be opened or read.
 bool readWholeFile(const QString& fileName, QByteArray& bytes);

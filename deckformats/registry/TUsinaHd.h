@@ -1,5 +1,5 @@
 #pragma once
-// One hydro plant: the fields of a 792-byte registry record, in file order.
+// One hydro plant: the fields of a registry record (792 or 832 bytes), in file order.
 // The file form is produced and consumed field by field (PlantCodec), never by
 // copying this structure.
 
@@ -7,6 +7,9 @@
 #include <cstdint>
 
 using Coeffs5 = std::array<float, 5>;
+// The level-volume and area-level coefficients: 32-bit in the 792-byte form, 64-bit in the
+// 832-byte form. Held at 64 bits so that either form's values keep every bit (PlantCodec).
+using WideCoeffs5 = std::array<double, 5>;
 
 struct TUsinaHd {
     std::array<char, 12> Nome{};
@@ -22,8 +25,8 @@ struct TUsinaHd {
     float VolDesv = 0;
     float CotaMin = 0;
     float CotaMax = 0;
-    Coeffs5 PCV{};
-    Coeffs5 PAC{};
+    WideCoeffs5 PCV{};
+    WideCoeffs5 PAC{};
     std::array<std::int32_t, 12> EvapMen{};
     std::int32_t NumConjMaq = 0;
     std::array<std::int32_t, 5> NumMaq{};
@@ -105,6 +108,6 @@ template <class Plant, class Visitor> void forEachPlantField(Plant& p, Visitor&&
     v("Reg", p.Reg);
 }
 
-// Bit-exact comparison of two plants (floats compared by their bits, so NaNs and
+// Bit-exact comparison of two plants (floats and doubles compared by their bits, so NaNs and
 // signed zeros count).
 bool samePlantBits(const TUsinaHd& a, const TUsinaHd& b);

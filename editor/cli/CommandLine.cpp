@@ -9,6 +9,7 @@
 #include "files/ArgumentBytes.h"
 #include "files/QtOptions.h"
 #include "files/SafeWrite.h"
+#include "registry/TCadHd.h"
 #include "reports/CsvExport.h"
 #include "reports/PrintJobs.h"
 #include "tools/RegistryDiff.h"
@@ -74,13 +75,10 @@ struct ModeOption {
     int names; // the file names (and codes) it takes
 };
 constexpr ModeOption Modes[] = {
-    {"--export-csv", CliMode::ExportCsv, 2},
-    {"--print-pdf", CliMode::PrintPdf, 2},
-    {"--check", CliMode::Check, 1},
-    {"--diff", CliMode::Diff, 2},
-    {"--curves", CliMode::Curves, 3},
-    {"--summary", CliMode::Summary, 2},
-    {"--help", CliMode::Help, 0},
+    {"--export-csv", CliMode::ExportCsv, 2}, {"--print-pdf", CliMode::PrintPdf, 2},
+    {"--check", CliMode::Check, 1},          {"--diff", CliMode::Diff, 2},
+    {"--curves", CliMode::Curves, 3},        {"--summary", CliMode::Summary, 2},
+    {"--convert", CliMode::Convert, 2},      {"--help", CliMode::Help, 0},
     {"--version", CliMode::Version, 0},
 };
 
@@ -120,7 +118,8 @@ bool takeLanguage(const QStringList& args, Language& language, QString& error) {
             value = args.at(i).mid(7);
             given = true;
         } else if (args.at(i) == u"--config" || args.at(i) == u"--pages" ||
-                   args.at(i) == u"--format" || args.at(i) == u"--ignore") {
+                   args.at(i) == u"--format" || args.at(i) == u"--ignore" ||
+                   args.at(i) == u"--form") {
             ++i; // a value, whatever it looks like
         }
     }
@@ -144,7 +143,7 @@ bool parseArguments(const QStringList& args, CliArguments& out, QString& error) 
     if (!takeLanguage(args, out.language, error))
         return false;
     const Language lang = out.language;
-    QString modeName, needsMode, pages, format, ignore;
+    QString modeName, needsMode, pages, format, ignore, form;
     int wanted = 0;
     bool names = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -183,7 +182,7 @@ bool parseArguments(const QStringList& args, CliArguments& out, QString& error) 
             continue;
         }
         if (option != u"--config" && option != u"--lang" && option != u"--pages" &&
-            option != u"--format" && option != u"--ignore") {
+            option != u"--format" && option != u"--ignore" && option != u"--form") {
             error = commandText(CommandText::UnknownOption, lang).arg(option);
             return false;
         }
@@ -193,6 +192,10 @@ bool parseArguments(const QStringList& args, CliArguments& out, QString& error) 
                 return false;
             }
             value = args.at(++i);
+        }
+        if (option == u"--form") {
+            form = value; // the window takes it too
+            continue;
         }
         if (needsMode.isEmpty())
             needsMode = option;
@@ -205,8 +208,23 @@ bool parseArguments(const QStringList& args, CliArguments& out, QString& error) 
         else if (option == u"--ignore")
             ignore = value;
     }
+    if (!form.isNull()) {
+        const std::optional<RecordForm> named = recordFormOption(form);
+        if (!named) {
+            error = formText(FormText::FormValue, lang).arg(form);
+            return false;
+        }
+        out.form = *named;
+    }
+    // "--form 832 REGISTRY" alone opens the window.
+    if (modeName.isEmpty() && needsMode.isEmpty() && !form.isNull())
+        return true;
     if (modeName.isEmpty()) {
         error = commandText(CommandText::NoMode, lang).arg(needsMode);
+        return false;
+    }
+    if (out.mode == CliMode::Convert && (out.names.size() < wanted || form.isNull())) {
+        error = formText(FormText::ConvertNames, lang);
         return false;
     }
     if (out.names.size() < wanted) {
@@ -289,10 +307,11 @@ int exportCsv(const CliArguments& args, Dialogs& dialogs) {
     const QString& output = args.names.at(1);
     if (refusedReportOutput(registry, output, dialogs, args.language))
         return 1;
-    noteIncompleteRecord(registry, args.language);
+    noteIncompleteRecord(registry, args.language, args.form);
     const LookupLists lists = readLists(args, dialogs);
     CsvExport::Source source;
     source.registryFile = registry;
+    source.form = args.form;
     source.lists = &lists;
     source.locale = QLocale::system();
     if (!CsvExport::exportToFile(source, output, dialogs))
@@ -307,8 +326,9 @@ int printPdf(const CliArguments& args, Dialogs& dialogs) {
     const QString& output = args.names.at(1);
     if (refusedReportOutput(registry, output, dialogs, args.language))
         return 1;
-    noteIncompleteRecord(registry, args.language);
+    noteIncompleteRecord(registry, args.language, args.form);
     AllPlantsJob job;
+    job.form = args.form;
     job.lists = readLists(args, dialogs);
     job.locale = QLocale::system();
     // The sheets carry the headings and the title of the window in that language.
@@ -339,6 +359,31 @@ int printPdf(const CliArguments& args, Dialogs& dialogs) {
         return 1;
     }
     return 1;
+}
+
+// The registry rewritten in the form named, record for record; what narrowing changed is told
+// and the command still succeeds. Refused, written and failing as the reports are.
+int convertRegistryCommand(const CliArguments& args, Dialogs& dialogs) {
+    const QString& registry = args.names.at(0);
+    const QString& output = args.names.at(1);
+    if (refusedReportOutput(registry, output, dialogs, args.language))
+        return 1;
+    noteIncompleteRecord(registry, args.language);
+    QByteArray bytes;
+    if (!readWholeFile(registry, bytes)) {
+        dialogs.message(MessageKind::Plain, RegistryTexts::ReadProblem);
+        return 1;
+    }
+    std::vector<std::pair<int, int>> changed;
+    const QByteArray converted = convertRegistry(bytes, RecordForm::BySize, args.form, &changed);
+    QString reason;
+    if (!writeFileAtomically(output, converted, &reason)) {
+        dialogs.message(MessageKind::Error, cannotWriteText(output, reason));
+        return 1;
+    }
+    if (const QString narrowed = narrowedText(changed, args.language); !narrowed.isEmpty())
+        say(narrowed);
+    return 0;
 }
 
 // Qt warns on stderr that it made its own runtime folder when XDG_RUNTIME_DIR is unset, as it
@@ -408,13 +453,43 @@ bool refusedReportOutput(const QString& registry, const QString& output, Dialogs
     return !why.isEmpty();
 }
 
-void noteIncompleteRecord(const QString& registry, Language language) {
+void noteIncompleteRecord(const QString& registry, Language language, RecordForm form) {
     const QFileInfo info(registry);
     if (!info.isFile())
         return; // the reading that follows says what is wrong with it
-    const QString text = incompleteRecordText(registry, info.size(), int(language));
+    if (form == RecordForm::BySize) {
+        const QString ambiguous = ambiguousFormText(registry, info.size(), int(language));
+        if (!ambiguous.isEmpty())
+            std::fprintf(stderr, "%s\n", ambiguous.toUtf8().constData());
+    }
+    const QString text = incompleteRecordText(registry, info.size(), int(language), form);
     if (!text.isEmpty())
         std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+}
+
+std::optional<RecordForm> recordFormOption(const QString& value) {
+    if (value == u"792")
+        return RecordForm::Bytes792;
+    if (value == u"832")
+        return RecordForm::Bytes832;
+    return std::nullopt;
+}
+
+RecordForm takeWindowForm(QStringList& args) {
+    for (qsizetype i = 0; i < args.size() && args.at(i) != u"--"; ++i) {
+        const QString& arg = args.at(i);
+        if (arg == u"--form" && i + 1 < args.size()) {
+            const auto form = recordFormOption(args.at(i + 1));
+            args.remove(i, 2);
+            return form.value_or(RecordForm::BySize);
+        }
+        if (arg.startsWith(u"--form=")) {
+            const auto form = recordFormOption(arg.mid(7));
+            args.remove(i);
+            return form.value_or(RecordForm::BySize);
+        }
+    }
+    return RecordForm::BySize;
 }
 
 std::optional<int> runCommandLine(int argc, char** argv) {
@@ -454,6 +529,8 @@ std::optional<int> runCommandLine(int argc, char** argv) {
                      usageText(parsed.language).toUtf8().constData());
         return usageStatus(parsed.mode);
     }
+    if (parsed.mode == CliMode::None)
+        return std::nullopt; // the window, in the form named
     switch (parsed.mode) {
     case CliMode::Help:
         std::fputs(usageText(parsed.language).toUtf8().constData(), stdout);
@@ -501,6 +578,8 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     case CliMode::Curves:
     case CliMode::Summary:
         return runCurveCommand(parsed, usageText(parsed.language));
+    case CliMode::Convert:
+        return convertRegistryCommand(parsed, dialogs);
     default:
         break;
     }

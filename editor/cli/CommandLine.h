@@ -5,6 +5,7 @@
 // cli/QualityCommands run their modes).
 
 #include "language/LanguageTexts.h"
+#include "registry/PlantCodec.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,7 +13,18 @@
 
 class Dialogs;
 
-enum class CliMode { None, ExportCsv, PrintPdf, Check, Diff, Curves, Summary, Help, Version };
+enum class CliMode {
+    None,
+    ExportCsv,
+    PrintPdf,
+    Check,
+    Diff,
+    Curves,
+    Summary,
+    Help,
+    Version,
+    Convert,
+};
 
 struct CliArguments {
     CliMode mode = CliMode::None;
@@ -21,6 +33,8 @@ struct CliArguments {
     Language language = Language::Portuguese; // --lang; as the window starts
     bool json = false;   // --format json: --check and --diff write one JSON object
     QStringList ignored; // --ignore: the CSV labels --diff leaves out
+    // --form: the record form of every registry read (of the output for --convert).
+    RecordForm form = RecordForm::BySize;
     bool hasPages = false;
     int fromPage = 0;
     int toPage = 0;
@@ -48,5 +62,14 @@ bool refusedReportOutput(const QString& registry, const QString& output, Dialogs
                          Language language);
 
 // Every command that reads a registry calls this once for it: a size that is no whole number of
-// records is noted on stderr (the command goes on, and the trailing bytes stay as they are).
-void noteIncompleteRecord(const QString& registry, Language language);
+// records of its form is noted on stderr (the command goes on, and the trailing bytes stay as
+// they are), and so is a size that fits both forms when no form was named.
+void noteIncompleteRecord(const QString& registry, Language language,
+                          RecordForm form = RecordForm::BySize);
+
+// "792" or "832" as a form; nullopt for anything else.
+std::optional<RecordForm> recordFormOption(const QString& value);
+
+// The window's "--form 792|832" (or "--form=..."), taken out of its arguments; BySize when
+// not given.
+RecordForm takeWindowForm(QStringList& args);

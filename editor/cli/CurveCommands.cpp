@@ -27,8 +27,11 @@ int summary(const CliArguments& args) {
     StderrDialogs dialogs(args.language);
     if (refusedReportOutput(names.at(0), names.at(1), dialogs, args.language))
         return 1;
-    noteIncompleteRecord(names.at(0), args.language);
-    return PlantCurves::writeSummary(names.at(0), names.at(1), QLocale::system(), dialogs) ? 0 : 1;
+    noteIncompleteRecord(names.at(0), args.language, args.form);
+    return PlantCurves::writeSummary(names.at(0), names.at(1), QLocale::system(), dialogs,
+                                     args.form)
+               ? 0
+               : 1;
 }
 
 int curves(const CliArguments& args, const QString& usage) {
@@ -49,13 +52,14 @@ int curves(const CliArguments& args, const QString& usage) {
         say(curveText(CurveText::SaveExtension, language).arg(output));
         return 1;
     }
-    noteIncompleteRecord(registryFile, language);
+    noteIncompleteRecord(registryFile, language, args.form);
     QByteArray registry;
     if (!readWholeFile(registryFile, registry)) {
         dialogs.message(MessageKind::Plain, RegistryTexts::ReadProblem);
         return 1;
     }
-    const PlantList list = plantListFromBytes(registry);
+    const RecordForm form = resolveForm(args.form, registry.size());
+    const PlantList list = plantListFromBytes(registry, form);
     QString entry;
     for (const QString& e : list.entries)
         if (codeTextOfEntry(e, true).toInt() == *code)
@@ -65,9 +69,10 @@ int curves(const CliArguments& args, const QString& usage) {
         return 1;
     }
     TUsinaHd plant;
-    const qsizetype offset = qsizetype(*code - 1) * RecordSize;
+    const qsizetype size = recordSize(form);
+    const qsizetype offset = qsizetype(*code - 1) * size;
     decodePlant(registry.constData() + offset,
-                std::size_t(std::min<qsizetype>(RecordSize, registry.size() - offset)), plant);
+                std::size_t(std::min<qsizetype>(size, registry.size() - offset)), plant, form);
     CurvePage page;
     page.title = entry;
     page.language = language; // the charts' and the page's texts too

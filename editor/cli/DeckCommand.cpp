@@ -1,5 +1,6 @@
 #include "cli/DeckCommand.h"
 
+#include "cli/CommandLine.h"
 #include "tools/DeckLoad.h"
 
 #include <QDir>
@@ -54,7 +55,7 @@ namespace {
 
 const char* const kValueOptions[] = {"--config", "--format", "--lang",  "--stations",
                                      "--hidr",   "--confhd", "--modif", "--exph",
-                                     "--postos", "--vazoes", "--mlt"};
+                                     "--postos", "--vazoes", "--mlt",   "--form"};
 
 bool takesValue(const QString& option) {
     for (const char* name : kValueOptions)
@@ -128,6 +129,12 @@ DeckCommandOutcome runDeckCheck(const QStringList& args) {
                              "--stations takes 320 or 600, not \"%1\".")
                              .arg(value));
         paths.stations = value.toInt();
+    }
+    if (values.contains(QStringLiteral("--form"))) {
+        const std::optional<RecordForm> form = recordFormOption(values.value("--form"));
+        if (!form)
+            return usage(formText(FormText::FormValue, language).arg(values.value("--form")));
+        paths.form = *form;
     }
     if (names.size() != 1)
         return usage(names.isEmpty()

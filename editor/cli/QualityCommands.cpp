@@ -19,8 +19,8 @@
 
 namespace {
 
-bool readRegistry(const QString& path, Language language, QByteArray& bytes) {
-    noteIncompleteRecord(path, language);
+bool readRegistry(const QString& path, Language language, QByteArray& bytes, RecordForm form) {
+    noteIncompleteRecord(path, language, form);
     if (readWholeFile(path, bytes))
         return true;
     std::fprintf(stderr, "%s\n",
@@ -98,7 +98,7 @@ QJsonObject diffJson(const DiffReport& report) {
 
 int check(const CliArguments& args) {
     QByteArray registry;
-    if (!readRegistry(args.names.at(0), args.language, registry))
+    if (!readRegistry(args.names.at(0), args.language, registry, args.form))
         return 2;
     StderrDialogs dialogs(args.language);
     LookupLists lists;
@@ -106,7 +106,8 @@ int check(const CliArguments& args) {
         readLookupLists(args.config.isEmpty() ? configIniPath() : args.config, lists);
     if (!config.found)
         dialogs.message(MessageKind::Warning, config.warning);
-    const CheckReport report = checkRegistry(registry, lists, QLocale::system(), args.language);
+    const CheckReport report =
+        checkRegistry(registry, lists, QLocale::system(), args.language, args.form);
     if (args.json)
         return writeJson(checkJson(report)) ? (report.withProblems == 0 ? 0 : 1) : 2;
     QList<QStringList> rows;
@@ -122,10 +123,10 @@ int check(const CliArguments& args) {
 // --config is taken for the sake of one set of options: no value compared needs the lists.
 int diff(const CliArguments& args) {
     QByteArray before, after;
-    if (!readRegistry(args.names.at(0), args.language, before) ||
-        !readRegistry(args.names.at(1), args.language, after))
+    if (!readRegistry(args.names.at(0), args.language, before, args.form) ||
+        !readRegistry(args.names.at(1), args.language, after, args.form))
         return 2;
-    DiffReport report = diffRegistries(before, after, QLocale::system());
+    DiffReport report = diffRegistries(before, after, QLocale::system(), args.form, args.form);
     leaveOutFields(report, args.ignored);
     if (args.json)
         return writeJson(diffJson(report)) ? (report.differing() == 0 ? 0 : 1) : 2;

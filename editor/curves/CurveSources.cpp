@@ -67,8 +67,9 @@ QString formLabel(const PlantField& f, int element, Language language) {
 } // namespace
 
 CurveSource formSource(const FormTexts& form, const std::optional<ShownPlant>& shown,
-                       const QLocale& locale, Language language) {
-    const PlantReading reading = readPlantForm(form, shown ? &*shown : nullptr, locale, language);
+                       const QLocale& locale, Language language, RecordForm recordForm) {
+    const PlantReading reading =
+        readPlantForm(form, shown ? &*shown : nullptr, locale, language, recordForm);
     CurveSource source;
     source.plant = reading.plant;
     // Each input names the first of its places that does not read.

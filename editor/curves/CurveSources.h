@@ -4,6 +4,7 @@
 
 #include "curves/PlantCurves.h"
 #include "editing/FormSnapshot.h"
+#include "registry/PlantCodec.h"
 
 #include <QLocale>
 #include <optional>
@@ -17,8 +18,10 @@ CurveSource storedSource(const TUsinaHd& plant);
 // plant (`shown`, empty for a new plant) gives the stored value with its exact bits; any other
 // is read with Save's number rules, and one that does not read is named in `unread` by its
 // label in the interface's language ("Maximum Volume (hm3)", "Level x Volume A2"). Only the
-// sets and polynomials the form's counts declare are read.
+// sets and polynomials the form's counts declare are read; PCV and PAC in the width of the
+// registry's record form.
 CurveSource formSource(const FormTexts& form, const std::optional<ShownPlant>& shown,
-                       const QLocale& locale, Language language = Language::Portuguese);
+                       const QLocale& locale, Language language = Language::Portuguese,
+                       RecordForm recordForm = RecordForm::Bytes792);
 
 } // namespace PlantCurves

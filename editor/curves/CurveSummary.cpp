@@ -13,7 +13,9 @@
 
 namespace PlantCurves {
 
-QByteArray summaryCsv(const QByteArray& registry, const QLocale& locale) {
+QByteArray summaryCsv(const QByteArray& registry, const QLocale& locale, RecordForm form) {
+    form = resolveForm(form, registry.size());
+    const qsizetype size = recordSize(form);
     // As the export: a separator that Windows-1252 cannot hold would be lost, so the point.
     const QLocale numbers = AnsiText::encode(QString(NumberTexts::decimalSeparator(locale))) == "?"
                                 ? QLocale::c()
@@ -24,14 +26,14 @@ QByteArray summaryCsv(const QByteArray& registry, const QLocale& locale) {
     header += curveText(CurveText::SummaryWarnings, Language::Portuguese) + u';';
     QByteArray out = AnsiText::encode(header) + "\r\n";
 
-    const PlantList list = plantListFromBytes(registry);
+    const PlantList list = plantListFromBytes(registry, form);
     out.reserve(out.size() + list.entries.size() * 160);
     for (const QString& entry : list.entries) {
         const int code = codeTextOfEntry(entry, true).toInt();
-        const qsizetype offset = qsizetype(code - 1) * RecordSize;
+        const qsizetype offset = qsizetype(code - 1) * size;
         TUsinaHd plant;
         decodePlant(registry.constData() + offset,
-                    std::size_t(std::min<qsizetype>(RecordSize, registry.size() - offset)), plant);
+                    std::size_t(std::min<qsizetype>(size, registry.size() - offset)), plant, form);
         const Figures figures = computeFigures(storedSource(plant));
         QByteArray line = QByteArray::number(code) + ';';
         line.append(plant.Nome.data(), qsizetype(plant.Nome.size()));
@@ -49,14 +51,14 @@ QByteArray summaryCsv(const QByteArray& registry, const QLocale& locale) {
 }
 
 bool writeSummary(const QString& registryFile, const QString& output, const QLocale& locale,
-                  Dialogs& dialogs) {
+                  Dialogs& dialogs, RecordForm form) {
     QByteArray registry;
     if (!readWholeFile(registryFile, registry)) {
         dialogs.message(MessageKind::Plain, RegistryTexts::ReadProblem);
         return false;
     }
     QString error;
-    if (!writeFileAtomically(output, summaryCsv(registry, locale), &error)) {
+    if (!writeFileAtomically(output, summaryCsv(registry, locale, form), &error)) {
         dialogs.message(MessageKind::Error, cannotWriteText(output, error));
         return false;
     }

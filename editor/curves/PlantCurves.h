@@ -24,6 +24,7 @@ struct Polynomial {
     std::array<double, 5> a{};
 
     static Polynomial of(const Coeffs5& coefficients);
+    static Polynomial of(const WideCoeffs5& coefficients) { return {coefficients}; }
     double at(double x) const;
     double slopeAt(double x) const;
     // The exact integral over [from, to] (the antiderivative's difference).

@@ -27,19 +27,24 @@ float floatAt(const char* p) {
 
 } // namespace
 
-void alter(QByteArray& registry) {
-    const qsizetype records = registry.size() / RecordSize;
+void alter(QByteArray& registry, RecordForm form) {
+    form = resolveForm(form, registry.size());
+    const qsizetype size = recordSize(form);
+    static const FieldSpan volRefs[2] = {plantFieldSpan("VolRef", RecordForm::Bytes792),
+                                         plantFieldSpan("VolRef", RecordForm::Bytes832)};
+    const int volRef = volRefs[form == RecordForm::Bytes832 ? 1 : 0].offset;
+    const qsizetype records = registry.size() / size;
     char* data = registry.data();
     for (qsizetype k = 0; k < records; ++k) {
-        char* r = data + k * RecordSize;
+        char* r = data + k * size;
         if (r[1] == ' ')
             continue;
-        std::memcpy(r + 787, r + 44, 4);
-        r[791] = floatAt(r + 56) == floatAt(r + 60) ? 'D' : 'M';
+        std::memcpy(r + volRef, r + 44, 4);
+        r[size - 1] = floatAt(r + 56) == floatAt(r + 60) ? 'D' : 'M';
     }
 }
 
-Result rewrite(const QString& path) {
+Result rewrite(const QString& path, RecordForm form) {
     Result result;
     QByteArray bytes;
     {
@@ -52,10 +57,11 @@ Result rewrite(const QString& path) {
         if (file.error() != QFileDevice::NoError)
             return result;
     }
-    alter(bytes);
+    form = resolveForm(form, bytes.size());
+    alter(bytes, form);
     if (!writeFileAtomically(path, bytes))
         return result;
-    for (qsizetype pos = 0; pos + 12 <= bytes.size(); pos += RecordSize)
+    for (qsizetype pos = 0; pos + 12 <= bytes.size(); pos += recordSize(form))
         result.names.append(AnsiText::decode(bytes.constData() + pos, 12));
     result.ok = true;
     return result;

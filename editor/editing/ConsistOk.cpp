@@ -21,8 +21,9 @@ struct ConversionFailure {
 class Checker {
 public:
     Checker(const FormTexts& form, const QLocale& locale, const MessageText& messages,
-            Dialogs& dialogs)
-        : m_form(form), m_locale(locale), m_messages(messages), m_dialogs(dialogs) {}
+            Dialogs& dialogs, RecordForm recordForm)
+        : m_form(form), m_locale(locale), m_messages(messages), m_dialogs(dialogs),
+          m_recordForm(recordForm) {}
 
     bool run(FormPlace* unread);
 
@@ -54,6 +55,14 @@ private:
     double cell(const FormGrid& grid, int row, int column) const {
         return valOf((m_form.*grid.texts).at(row, column), grid.control, row, column);
     }
+    // A term of the reservoir polynomials, in the width the registry stores it.
+    double coefficient(const FormGrid& grid, int row, int column) const {
+        const QString text = (m_form.*grid.texts).at(row, column);
+        const auto v = NumberInput::toCoefficient(text, m_locale, m_recordForm);
+        if (!v)
+            throw ConversionFailure{{QString::fromLatin1(grid.control), row, column, text}};
+        return *v;
+    }
     // The boxes are converted one after another; the first one below zero decides, and the
     // ones after it are not read.
     bool anyNegative(std::initializer_list<const char*> names) const {
@@ -76,6 +85,7 @@ private:
     const QLocale& m_locale;
     const MessageText& m_messages;
     Dialogs& m_dialogs;
+    RecordForm m_recordForm; // the width the reservoir polynomials are stored in
     bool m_valid = true;
 };
 
@@ -119,7 +129,9 @@ bool Checker::run(FormPlace* unread) {
             const GridTexts& cells = m_form.*grid.texts;
             check(cells.at(pcvRow, pcvColumn).isEmpty() || cells.at(pacRow, pacColumn).isEmpty(),
                   15);
-            check(cell(grid, pcvRow, pcvColumn) == 0 || cell(grid, pacRow, pacColumn) == 0, 16);
+            check(coefficient(grid, pcvRow, pcvColumn) == 0 ||
+                      coefficient(grid, pacRow, pacColumn) == 0,
+                  16);
         }
         check(empty("TXT_NGrMaq"), 17);                                    // 21
         check(intBox("TXT_NGrMaq") < 0 || intBox("TXT_NGrMaq") > 5, 18);   // 22
@@ -207,6 +219,6 @@ void Checker::downstreamRules() {
 } // namespace
 
 bool ConsistOk(const FormTexts& form, const QLocale& locale, const MessageText& messages,
-               Dialogs& dialogs, FormPlace* unread) {
-    return Checker(form, locale, messages, dialogs).run(unread);
+               Dialogs& dialogs, FormPlace* unread, RecordForm recordForm) {
+    return Checker(form, locale, messages, dialogs, recordForm).run(unread);
 }

@@ -4,6 +4,7 @@
 // number cuts the list short.
 
 #include "editing/FormSnapshot.h"
+#include "registry/PlantCodec.h"
 
 #include <QLocale>
 #include <QString>
@@ -32,5 +33,7 @@ struct FormPlace {
 // Runs the rules over the form; true when none failed and every number could be read.
 // Each failed rule shows its message through Erro_Consist; a conversion failure shows entry 44
 // in a plain box and ends the check with false, telling `unread` (when given) where it was.
+// The reservoir polynomials' terms are read in the width of the registry's record form.
 bool ConsistOk(const FormTexts& form, const QLocale& locale, const MessageText& messages,
-               Dialogs& dialogs, FormPlace* unread = nullptr);
+               Dialogs& dialogs, FormPlace* unread = nullptr,
+               RecordForm recordForm = RecordForm::Bytes792);

@@ -7,6 +7,8 @@
 #include "language/LanguageTexts.h"
 #include "registry/PlantFields.h"
 #include "registry/PlantList.h"
+#include "files/SafeWrite.h"
+#include "reports/CsvExport.h"
 #include "reports/PrintJobs.h"
 #include "reports/ReportPrinter.h"
 
@@ -107,7 +109,10 @@ bool EditorDocument::readPlantList() {
         return false;
     }
     m_registrySize = bytes.size();
-    PlantList list = plantListFromBytes(bytes);
+    // The form is the loaded file's: the scratch copy and the destination are written in it.
+    if (m_files.registry() == m_files.loadedFile())
+        m_cad.setForm(resolveForm(m_requestedForm, bytes.size()));
+    PlantList list = plantListFromBytes(bytes, m_cad.form());
     m_entries = std::move(list.entries);
     m_plantNames = std::move(list.plantNames);
     m_placeholder = NoPlantSelected;
@@ -118,7 +123,12 @@ bool EditorDocument::readPlantList() {
 // Told at the load only: the scratch copy that replaces the registry after a Save keeps the
 // same trailing bytes (the store copies them as they are) and says nothing new.
 void EditorDocument::warnIncompleteRecord() {
-    const QString text = incompleteRecordText(m_files.registry(), m_registrySize, m_lingua);
+    if (m_requestedForm == RecordForm::BySize) {
+        const QString ambiguous = ambiguousFormText(m_files.registry(), m_registrySize, m_lingua);
+        if (!ambiguous.isEmpty())
+            m_dialogs.message(MessageKind::Warning, ambiguous);
+    }
+    const QString text = incompleteRecordText(m_files.registry(), m_registrySize, m_lingua, m_cad.form());
     if (!text.isEmpty())
         m_dialogs.message(MessageKind::Warning, text);
 }
@@ -287,10 +297,10 @@ EditorDocument::SaveOutcome EditorDocument::save(const std::function<void()>& ch
         form.boxes.insert(QString::fromLatin1(box),
                           form.box(QString::fromLatin1(box)) + QString(blanks, u' '));
     const MessageText messages = [this](int entry) { return m_messages.text(m_lingua, entry); };
-    if (!ConsistOk(form, m_locale, messages, m_dialogs))
+    if (!ConsistOk(form, m_locale, messages, m_dialogs, nullptr, m_cad.form()))
         return SaveOutcome::NotStored;
     form.shown = m_shown;
-    const NewPlantResult built = WriteNewPlant(form, m_locale, language());
+    const NewPlantResult built = WriteNewPlant(form, m_locale, language(), m_cad.form());
     if (!built.ok) {
         m_dialogs.message(MessageKind::Error, built.error);
         return SaveOutcome::NotStored;
@@ -387,7 +397,7 @@ void EditorDocument::adopt() {
 
 void EditorDocument::alteration() {
     const QString path = AlterationFile::pathIn(QDir::currentPath());
-    const AlterationFile::Result result = AlterationFile::rewrite(path);
+    const AlterationFile::Result result = AlterationFile::rewrite(path, m_cad.form());
     if (!result.ok) {
         m_dialogs.message(MessageKind::Plain, RegistryTexts::ReadProblem);
         return;
@@ -413,9 +423,45 @@ void EditorDocument::exportCsv() {
     request.plantNames = m_plantNames;
     request.lists = m_lookup;
     request.locale = m_locale;
+    request.form = m_cad.form();
     request.successText = languageMessage(LanguageMessage::CsvWritten, m_lingua);
     request.refusal = [this](const QString& output) { return reportRefusal(output); };
     runExportCommand(m_dialogs, request);
+}
+
+void EditorDocument::convertRecordForm() {
+    const RecordForm to =
+        m_cad.form() == RecordForm::Bytes832 ? RecordForm::Bytes792 : RecordForm::Bytes832;
+    const QString digits = QString::fromLatin1(formDigits(to));
+    const QString target =
+        m_dialogs.saveFile(formText(FormText::ConvertSaveTitle, language()).arg(digits),
+                           openDialog().filter, startDir(), QString(), true);
+    if (target.isEmpty())
+        return;
+    if (const QString why = reportRefusal(target); !why.isEmpty()) {
+        m_dialogs.message(MessageKind::Warning, why);
+        return;
+    }
+    QByteArray bytes;
+    if (m_files.registry().isEmpty() || !readWholeFile(m_files.registry(), bytes)) {
+        m_dialogs.message(MessageKind::Plain, RegistryTexts::ReadProblem);
+        return;
+    }
+    std::vector<std::pair<int, int>> changed;
+    const QByteArray converted = convertRegistry(bytes, m_cad.form(), to, &changed);
+    // What narrowing would change is told before anything is written.
+    if (const QString narrowed = narrowedText(changed, language());
+        !narrowed.isEmpty() &&
+        !m_dialogs.confirm(formText(FormText::NarrowedConfirm, language()).arg(narrowed)))
+        return;
+    QString reason;
+    if (!writeFileAtomically(target, converted, &reason)) {
+        m_dialogs.message(MessageKind::Error, cannotWriteText(target, reason));
+        return;
+    }
+    m_dialogs.message(
+        MessageKind::Information,
+        formText(FormText::Converted, language()).arg(digits, QDir::toNativeSeparators(target)));
 }
 
 QString EditorDocument::footer(const QDateTime& when) const {
@@ -440,6 +486,7 @@ AllPlantsJob EditorDocument::allPlantsJob() const {
     job.plantNames = m_plantNames;
     job.lists = m_lookup;
     job.locale = m_locale;
+    job.form = m_cad.form();
     job.captions = sectionCaptions(m_lingua);
     job.footer = [this] { return footer(QDateTime::currentDateTime()); };
     return job;

@@ -139,6 +139,13 @@ public:
     // The form's texts for a plant as Change shows them, selectors preselected as Change does.
     FormTexts changeTexts(std::int32_t code, const TUsinaHd& plant) const;
 
+    // The record form of the registry in use (set at each load, kept by every write).
+    RecordForm recordForm() const { return m_cad.form(); }
+    // The form the command line named for the registries loaded; BySize: the file's size.
+    void setRequestedForm(RecordForm form) { m_requestedForm = form; }
+    // Tools > Convert Record Form...: the registry in use written in the other form.
+    void convertRecordForm();
+
     // The clock of the destination proposal (tests set a fixed one).
     std::function<QDateTime()> Now = [] { return QDateTime::currentDateTime(); };
 
@@ -158,6 +165,7 @@ private:
 
     Dialogs& m_dialogs;
     TCadHd m_cad;
+    RecordForm m_requestedForm = RecordForm::BySize;
     TMsg m_messages;
     QString m_configPath;
     LookupLists m_lookup;

@@ -41,7 +41,10 @@ std::optional<std::int32_t> toInteger(const QString& text) {
     return std::int32_t(value);
 }
 
-std::optional<float> toReal(const QString& text, const QLocale& locale) {
+namespace {
+
+// The text in the C locale's notation when it has the form toReal takes; empty when not.
+std::string asciiNumber(const QString& text, const QLocale& locale) {
     const QString s = text.trimmed();
     const QChar separator = NumberTexts::decimalSeparator(locale);
     std::string ascii; // the same number in the C locale's notation
@@ -68,7 +71,7 @@ std::optional<float> toReal(const QString& text, const QLocale& locale) {
         digits += pos - fracStart;
     }
     if (digits == 0)
-        return std::nullopt;
+        return {};
     if (pos < s.size() && (s.at(pos) == u'e' || s.at(pos) == u'E')) {
         ascii += 'e';
         ++pos;
@@ -77,10 +80,39 @@ std::optional<float> toReal(const QString& text, const QLocale& locale) {
         const qsizetype expStart = pos;
         pos = skipDigits(s, pos);
         if (pos == expStart)
-            return std::nullopt;
+            return {};
         append(expStart, pos);
     }
     if (pos != s.size())
+        return {};
+    return ascii;
+}
+
+// Correctly rounded to double; nullopt on overflow, underflow to zero or a stray character.
+std::optional<double> parseAscii(const std::string& ascii) {
+    if (ascii.empty())
+        return std::nullopt;
+    double value = 0;
+    const char* end = ascii.data() + ascii.size();
+    const auto [stop, error] = std::from_chars(ascii.data(), end, value);
+    if (error != std::errc{} || stop != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<double> toCoefficient(const QString& text, const QLocale& locale, RecordForm form) {
+    if (form != RecordForm::Bytes832) {
+        const auto v = toReal(text, locale);
+        return v ? std::optional<double>(double(*v)) : std::nullopt;
+    }
+    return parseAscii(asciiNumber(text, locale));
+}
+
+std::optional<float> toReal(const QString& text, const QLocale& locale) {
+    const std::string ascii = asciiNumber(text, locale);
+    if (ascii.empty())
         return std::nullopt;
     // The C conversion, correctly rounded, without the locale's machinery (the registry check
     // reads every number of every plant). Like the C locale's conversion it refuses a value

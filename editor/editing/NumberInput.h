@@ -4,6 +4,7 @@
 // "inf" would reach the registry as values no study can use.
 
 #include "language/LanguageTexts.h"
+#include "registry/PlantCodec.h"
 
 #include <QLocale>
 #include <QString>
@@ -20,6 +21,10 @@ std::optional<std::int32_t> toInteger(const QString& text);
 // around allowed. Refused: group separators, any other separator, "nan", "inf", and values
 // whose magnitude exceeds the largest float32.
 std::optional<float> toReal(const QString& text, const QLocale& locale);
+
+// A PCV or PAC coefficient typed for a registry of that form: read as toReal reads it, at 32
+// bits in the 792-byte form and at 64 bits (up to the largest double) in the 832-byte form.
+std::optional<double> toCoefficient(const QString& text, const QLocale& locale, RecordForm form);
 
 // The conversion error texts, with the offending text quoted, in the interface's language
 // (the platform's English texts by default).

@@ -18,8 +18,10 @@ namespace {
 
 class Reader {
 public:
-    Reader(const FormTexts& form, const ShownPlant* shown, const QLocale& locale, Language language)
-        : m_form(form), m_shown(shown), m_locale(locale), m_language(language) {}
+    Reader(const FormTexts& form, const ShownPlant* shown, const QLocale& locale, Language language,
+           RecordForm recordForm)
+        : m_form(form), m_shown(shown), m_locale(locale), m_language(language),
+          m_recordForm(recordForm) {}
 
     PlantReading read() {
         for (const PlantField& f : plantFields())
@@ -39,7 +41,7 @@ private:
     void number(const PlantField& f, int element, const QString& text, bool untouched) {
         if (untouched)
             f.access.keep(m_out.plant, old(), element);
-        else if (!f.access.read(m_out.plant, element, text, m_locale))
+        else if (!f.access.read(m_out.plant, element, text, m_locale, m_recordForm))
             fail(f, element,
                  f.access.real ? NumberInput::invalidRealText(text, m_language)
                                : NumberInput::invalidIntegerText(text, m_language));
@@ -85,7 +87,7 @@ private:
         }
     }
     void code(const PlantField& f, const QString& text) {
-        if (!f.access.read(m_out.plant, 0, text, m_locale))
+        if (!f.access.read(m_out.plant, 0, text, m_locale, m_recordForm))
             fail(f, 0, NumberInput::invalidIntegerText(text, m_language));
     }
 
@@ -119,12 +121,13 @@ private:
     const ShownPlant* m_shown;
     const QLocale& m_locale;
     Language m_language;
+    RecordForm m_recordForm;
     PlantReading m_out;
 };
 
 } // namespace
 
 PlantReading readPlantForm(const FormTexts& form, const ShownPlant* shown, const QLocale& locale,
-                           Language language) {
-    return Reader(form, shown, locale, language).read();
+                           Language language, RecordForm recordForm) {
+    return Reader(form, shown, locale, language, recordForm).read();
 }

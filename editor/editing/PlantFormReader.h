@@ -29,9 +29,10 @@ struct PlantReading {
 // polynomials the form's counts declare only; the others stay zero. A text still the one
 // first shown for the stored plant (`shown`, null for a new plant) keeps the stored value's
 // bits (the display rounds). Coded fields come from their selectors; texts are stored in
-// Windows-1252, cut to the field's width and padded with blanks, the name in capitals.
+// Windows-1252, cut to the field's width and padded with blanks, the name in capitals. The
+// polynomial terms PCV and PAC are read in the width of the registry's record form.
 PlantReading readPlantForm(const FormTexts& form, const ShownPlant* shown, const QLocale& locale,
-                           Language language);
+                           Language language, RecordForm recordForm = RecordForm::Bytes792);
 
 // A character field of the record from a text: the first `width` characters, each one
 // Windows-1252 byte ('?' where the code page has none), blanks after a shorter text.

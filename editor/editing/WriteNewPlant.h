@@ -4,6 +4,7 @@
 #include "editing/FormSnapshot.h"
 #include "editing/PlantFormReader.h"
 #include "language/LanguageTexts.h"
+#include "registry/PlantCodec.h"
 #include "registry/TUsinaHd.h"
 
 #include <QLocale>
@@ -22,6 +23,8 @@ struct NewPlantResult {
 // blanks. Sets beyond the machine-set count and polynomials beyond the downstream count are
 // stored as zeros. A number whose text is still the one first shown for the stored plant keeps
 // the stored value's bits (the display rounds to 2, 3 or 6 decimals or 7 digits).
-// The conversion error is in the interface's language.
+// The conversion error is in the interface's language. PCV and PAC are read in the width of
+// the registry's record form.
 NewPlantResult WriteNewPlant(const FormSnapshot& form, const QLocale& locale,
-                             Language language = Language::English);
+                             Language language = Language::English,
+                             RecordForm recordForm = RecordForm::Bytes792);

@@ -35,6 +35,7 @@ constexpr LanguageText kMenuCaptions[] = {
     {"MnToolsCompare", "Co&mparar com...", "Co&mpare with..."},
     {"MnToolsCurves", "C&urvas da Usina...", "Plant C&urves..."},
     {"MnToolsCheckDeck", "Verificar &Deck...", "Check &Deck..."},
+    {"MnToolsConvert", "Converter &Forma de Registro...", "Convert Record &Form..."},
     {"MnHelp", "A&juda", "&Help"},
     {"MnHelpAbout", "&Sobre o Velarin...", "&About Velarin..."},
     // The language items read the same in every language.
@@ -216,14 +217,15 @@ QString languageMessage(LanguageMessage message, int lingua) {
     return kMessages[int(message)].in(languageOf(lingua));
 }
 
-QString incompleteRecordText(const QString& registry, qint64 size, int lingua) {
-    const qint64 rest = size % RecordSize;
+QString incompleteRecordText(const QString& registry, qint64 size, int lingua, RecordForm form) {
+    form = resolveForm(form, size);
+    const qint64 rest = size % recordSize(form);
     if (size <= 0 || rest == 0)
         return {};
-    return languageMessage(LanguageMessage::IncompleteRecord, lingua)
-        .arg(QDir::toNativeSeparators(registry))
-        .arg(size)
-        .arg(rest);
+    QString text = languageMessage(LanguageMessage::IncompleteRecord, lingua);
+    if (form == RecordForm::Bytes832)
+        text.replace(QStringLiteral("792"), QStringLiteral("832"));
+    return text.arg(QDir::toNativeSeparators(registry)).arg(size).arg(rest);
 }
 
 std::array<QString, 3> sectionCaptions(int lingua) {
@@ -395,7 +397,7 @@ static_assert(std::size(kCountedTexts) == std::size_t(CountedText::Changed) + 1)
 
 constexpr const char* kUsagePortuguese =
     "Uso:\n"
-    "  quillmark [CADASTRO]                        abre a janela do editor\n"
+    "  quillmark [--form 792|832] [CADASTRO]       abre a janela do editor\n"
     "  quillmark --export-csv CADASTRO SAÍDA       grava o Cadastro em CSV em SAÍDA\n"
     "  quillmark --print-pdf CADASTRO SAÍDA [--pages INÍCIO-FIM]\n"
     "                                              imprime cada usina em uso no PDF SAÍDA,\n"
@@ -411,7 +413,11 @@ constexpr const char* kUsagePortuguese =
     "                                              em SAÍDA, um arquivo .pdf, .png ou .svg\n"
     "  quillmark --summary CADASTRO SAÍDA          grava as grandezas de cada usina em uso\n"
     "                                              em CSV em SAÍDA\n"
+    "  quillmark --convert CADASTRO SAÍDA --form 792|832\n"
+    "                                              grava o Cadastro em SAÍDA em registros\n"
+    "                                              de 792 ou 832 bytes\n"
     "  quillmark --check-deck PASTA [--format text|json] [--stations 320|600]\n"
+    "            [--form 792|832]\n"
     "            [--hidr ARQ] [--confhd ARQ] [--modif ARQ] [--exph ARQ] [--postos ARQ]\n"
     "            [--vazoes ARQ] [--mlt ARQ]\n"
     "                                              verifica o Cadastro contra o resto do\n"
@@ -426,6 +432,8 @@ constexpr const char* kUsagePortuguese =
     "                   um ARQUIVO que não pode ser lido faz o comando falhar\n"
     "  --lang pt|en     a língua das mensagens, dos gráficos e das folhas (pt quando não\n"
     "                   dada)\n"
+    "  --form 792|832   a forma dos registros do Cadastro lido (792 ou 832 bytes); sem ela,\n"
+    "                   a que o tamanho do arquivo indica. Com --convert, a forma gravada\n"
     "  --               os nomes que seguem começam com \"-\"\n"
     "Outras opções:\n"
     "  --pages INÍCIO-FIM  só com --print-pdf: as páginas INÍCIO a FIM\n"
@@ -439,7 +447,7 @@ constexpr const char* kUsagePortuguese =
 
 constexpr const char* kUsageEnglish =
     "Usage:\n"
-    "  quillmark [REGISTRY]                        open the editor window\n"
+    "  quillmark [--form 792|832] [REGISTRY]       open the editor window\n"
     "  quillmark --export-csv REGISTRY OUTPUT      write the registry as CSV to OUTPUT\n"
     "  quillmark --print-pdf REGISTRY OUTPUT [--pages FROM-TO]\n"
     "                                              print every plant in use to the PDF OUTPUT,\n"
@@ -454,7 +462,11 @@ constexpr const char* kUsageEnglish =
     "                                              OUTPUT, a .pdf, .png or .svg file\n"
     "  quillmark --summary REGISTRY OUTPUT         write the figures of every plant in use as\n"
     "                                              CSV to OUTPUT\n"
+    "  quillmark --convert REGISTRY OUTPUT --form 792|832\n"
+    "                                              write the registry to OUTPUT in 792- or\n"
+    "                                              832-byte records\n"
     "  quillmark --check-deck FOLDER [--format text|json] [--stations 320|600]\n"
+    "            [--form 792|832]\n"
     "            [--hidr F] [--confhd F] [--modif F] [--exph F] [--postos F]\n"
     "            [--vazoes F] [--mlt F]\n"
     "                                              check the registry against the rest of\n"
@@ -469,6 +481,8 @@ constexpr const char* kUsageEnglish =
     "                   a FILE that cannot be read fails the command\n"
     "  --lang pt|en     the language of the messages, the charts and the sheets (pt when\n"
     "                   not given)\n"
+    "  --form 792|832   the record form of the registry read (792 or 832 bytes); without\n"
+    "                   it, the one the file's size tells. With --convert, the form written\n"
     "  --               the names that follow begin with \"-\"\n"
     "Other options:\n"
     "  --pages FROM-TO  with --print-pdf only: pages FROM to TO\n"
@@ -588,4 +602,54 @@ QString commandLineMessage(const QString& text, Language language) {
         return out + text.mid(m.capturedEnd());
     }
     return text;
+}
+
+namespace {
+
+// In the order of FormText.
+constexpr LanguageText kFormTexts[] = {
+    {"FormValue", "--form aceita 792 ou 832: %1", "--form takes 792 or 832: %1"},
+    {"Ambiguous",
+     "O Cadastro %1 tem %2 bytes, um número inteiro tanto de registros de 792 quanto de 832 "
+     "bytes: a forma é ambígua, e ele é lido em registros de 792 bytes.",
+     "The registry %1 has %2 bytes, a whole number of both 792- and 832-byte records: the "
+     "form is ambiguous, and it is read as 792-byte records."},
+    {"FormLabel", "Registros de %1 bytes", "%1-byte records"},
+    {"ConvertNames", "A opção --convert pede um Cadastro, um arquivo de saída e --form 792 ou 832.",
+     "The option --convert needs a registry, an output file and --form 792 or 832."},
+    {"Narrowed", "Coeficientes que mudaram de valor ao passar a 32 bits: %1, nas usinas %2.",
+     "Coefficients that changed value when narrowed to 32 bits: %1, in plants %2."},
+    {"ConvertSaveTitle", "Gravar o Cadastro em registros de %1 bytes",
+     "Write the registry in %1-byte records"},
+    {"NarrowedConfirm", "%1 Gravar assim mesmo?", "%1 Write it all the same?"},
+    {"Converted", "Cadastro gravado em registros de %1 bytes: %2",
+     "Registry written in %1-byte records: %2"},
+};
+
+static_assert(std::size(kFormTexts) == std::size_t(FormText::Converted) + 1);
+
+} // namespace
+
+QString formText(FormText text, Language language) {
+    return kFormTexts[int(text)].in(language);
+}
+
+QString ambiguousFormText(const QString& registry, qint64 size, int lingua) {
+    if (!isAmbiguousSize(size))
+        return {};
+    return formText(FormText::Ambiguous, languageOf(lingua))
+        .arg(QDir::toNativeSeparators(registry))
+        .arg(size);
+}
+
+QString narrowedText(const std::vector<std::pair<int, int>>& changed, Language language) {
+    if (changed.empty())
+        return {};
+    int count = 0;
+    QStringList codes;
+    for (const auto& [code, n] : changed) {
+        count += n;
+        codes << QString::number(code);
+    }
+    return formText(FormText::Narrowed, language).arg(count).arg(codes.join(QStringLiteral(", ")));
 }

@@ -2,6 +2,8 @@
 // The interface texts of both languages, as tables keyed by control name (objectName), and
 // the messages the commands show. Plain data: the window puts them on its controls.
 
+#include "registry/PlantCodec.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -55,9 +57,10 @@ enum class LanguageMessage {
 // In Portuguese for Lingua 1, otherwise in English (the design's, before the first
 // activation).
 QString languageMessage(LanguageMessage message, int lingua);
-// The warning on a registry whose size is no whole number of 792-byte records, in the
-// language of that Lingua; empty when the size is whole.
-QString incompleteRecordText(const QString& registry, qint64 size, int lingua);
+// The warning on a registry whose size is no whole number of records of its form (792 or 832
+// bytes), in the language of that Lingua; empty when the size is whole.
+QString incompleteRecordText(const QString& registry, qint64 size, int lingua,
+                             RecordForm form = RecordForm::Bytes792);
 
 // The captions of the three sections (GroupBox1..3) for a Lingua, as above.
 std::array<QString, 3> sectionCaptions(int lingua);
@@ -209,3 +212,21 @@ QString inLanguage(Language language, const char* portuguese, const char* englis
 // Rewrites a message of the shared core (one of the texts from ReadProblem on, whatever the
 // language it was written in) into language; any other text is answered as it is.
 QString commandLineMessage(const QString& text, Language language);
+
+// The texts of the registry's two record forms, in the window and on the command line.
+enum class FormText {
+    FormValue,        // %1 the value given to --form
+    Ambiguous,        // %1 the registry, %2 its size
+    FormLabel,        // %1 792 or 832: beside the registry's name in the window
+    ConvertNames,     // --convert without its two names or without --form
+    Narrowed,         // %1 how many coefficients, %2 the plants' codes
+    ConvertSaveTitle, // %1 the form written
+    NarrowedConfirm,  // %1 the Narrowed text
+    Converted,        // %1 the form written, %2 the file
+};
+QString formText(FormText text, Language language);
+// The note on a registry whose size fits both forms (read as 792), for Lingua; empty when the
+// size tells one form.
+QString ambiguousFormText(const QString& registry, qint64 size, int lingua);
+// What narrowing changed: "<n> coefficients ..., in plants 3, 7." (empty when nothing).
+QString narrowedText(const std::vector<std::pair<int, int>>& changed, Language language);

@@ -41,8 +41,13 @@ template <auto Member> FieldAccess numbersOf() {
         else
             return NumberTexts::Integer(v);
     };
-    a.read = [](TUsinaHd& p, int e, const QString& text, const QLocale& locale) {
-        if constexpr (std::is_floating_point_v<Leaf>) {
+    a.read = [](TUsinaHd& p, int e, const QString& text, const QLocale& locale, RecordForm form) {
+        if constexpr (std::is_same_v<Leaf, double>) {
+            const auto v = NumberInput::toCoefficient(text, locale, form);
+            if (v)
+                F::at(p.*Member, e) = *v;
+            return v.has_value();
+        } else if constexpr (std::is_floating_point_v<Leaf>) {
             const auto v = NumberInput::toReal(text, locale);
             if (v)
                 F::at(p.*Member, e) = Leaf(*v);

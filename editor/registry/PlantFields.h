@@ -6,6 +6,7 @@
 // Controls are named by their object names: the table knows no widget.
 
 #include "registry/LookupLists.h"
+#include "registry/PlantCodec.h"
 #include "registry/PlantTexts.h"
 #include "registry/RecordColumns.h"
 #include "registry/TUsinaHd.h"
@@ -103,7 +104,8 @@ struct FieldAccess {
     // the exponent form.
     QString (*text)(const TUsinaHd&, int element, int decimals, const QLocale&) = nullptr;
     // Reads a typed number into the element under Save's rules; false when it does not read.
-    bool (*read)(TUsinaHd&, int element, const QString& text, const QLocale&) = nullptr;
+    // A polynomial term is read in the width the registry's record form stores it.
+    bool (*read)(TUsinaHd&, int element, const QString& text, const QLocale&, RecordForm) = nullptr;
     // The element copied bit for bit.
     void (*keep)(TUsinaHd& to, const TUsinaHd& from, int element) = nullptr;
     bool real = false; // the numbers are reals

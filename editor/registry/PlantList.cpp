@@ -11,17 +11,18 @@ QStringList PlantList::emptyPlantNames() {
     return names;
 }
 
-PlantList plantListFromBytes(const QByteArray& registry) {
+PlantList plantListFromBytes(const QByteArray& registry, RecordForm form) {
+    const qsizetype recordBytes = recordSize(resolveForm(form, registry.size()));
     PlantList list;
     list.plantNames = PlantList::emptyPlantNames();
     const qsizetype size = registry.size();
     const char* data = registry.constData();
     // Every record whose name bytes exist gets its name, however many records there are.
-    const qsizetype named = size >= 12 ? (size - 12) / RecordSize + 1 : 0;
+    const qsizetype named = size >= 12 ? (size - 12) / recordBytes + 1 : 0;
     if (named + 1 > list.plantNames.size())
         list.plantNames.resize(named + 1);
     qsizetype code = 1;
-    for (qsizetype pos = 0; pos + 12 <= size; pos += RecordSize, ++code) {
+    for (qsizetype pos = 0; pos + 12 <= size; pos += recordBytes, ++code) {
         const QString name = AnsiText::decode(data + pos, 12);
         list.plantNames[code] = name;
         if (data[pos] != ' ' && data[pos] != '\0')

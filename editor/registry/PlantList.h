@@ -2,6 +2,8 @@
 // The plant list of a registry: one entry per record in use ("code - name"), the stored
 // names of every record, and the by-name view.
 
+#include "registry/PlantCodec.h"
+
 #include <QByteArray>
 #include <QCollator>
 #include <QString>
@@ -18,7 +20,7 @@ struct PlantList {
 
 // Builds the list from the registry's bytes. A trailing partial record is listed when its
 // 12 name bytes exist.
-PlantList plantListFromBytes(const QByteArray& registry);
+PlantList plantListFromBytes(const QByteArray& registry, RecordForm form = RecordForm::BySize);
 
 // The by-name entries "NAME (code)" of the by-code entries, sorted by the collator with
 // letter case ignored; an entry equal to one already present (ignoring case) is dropped.

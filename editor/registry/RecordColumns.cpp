@@ -6,6 +6,7 @@
 #include "registry/TUsinaHd.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <type_traits>
 #include <vector>
@@ -18,6 +19,7 @@ namespace {
 template <class T> struct Shape {
     static constexpr bool text = false;
     static constexpr int numbers = 1;
+    static constexpr bool wide = std::is_same_v<T, double>;
 };
 template <std::size_t N> struct Shape<std::array<char, N>> {
     static constexpr bool text = true;
@@ -30,6 +32,7 @@ template <> struct Shape<char> {
 template <class T, std::size_t N> struct Shape<std::array<T, N>> {
     static constexpr bool text = false;
     static constexpr int numbers = int(N) * Shape<T>::numbers;
+    static constexpr bool wide = Shape<T>::wide;
 };
 
 struct Columns {
@@ -39,7 +42,8 @@ struct Columns {
 
 // The record's fields walked in file order beside the form table's, which is in the same
 // order: the sizes come from the record, the labels and formats from the table.
-Columns buildRecordColumns() {
+Columns buildRecordColumns(RecordForm form) {
+    const int wideSize = form == RecordForm::Bytes832 ? 8 : 4;
     Columns columns;
     int offset = 0;
     std::size_t index = 0;
@@ -66,22 +70,23 @@ Columns buildRecordColumns() {
             add(0, S::bytes);
         else
             for (int e = 0; e < S::numbers; ++e)
-                add(e, 4);
+                add(e, S::wide ? wideSize : 4);
     });
     return columns;
 }
 
-const Columns& recordColumns() {
-    static const Columns columns = buildRecordColumns();
-    return columns;
+const Columns& recordColumns(RecordForm form) {
+    static const Columns narrow = buildRecordColumns(RecordForm::Bytes792);
+    static const Columns wide = buildRecordColumns(RecordForm::Bytes832);
+    return form == RecordForm::Bytes832 ? wide : narrow;
 }
 
 // The export's order, from the table: by place; fields sharing a place go row by row, each
 // with a row of its elements in turn (the machine sets set by set, the downstream
 // polynomials each with its reference level).
-QList<const Column*> buildCsvOrder() {
+QList<const Column*> buildCsvOrder(RecordForm form) {
     const auto fields = formFields();
-    const Columns& columns = recordColumns();
+    const Columns& columns = recordColumns(form);
     std::vector<std::size_t> byPlace(std::min(fields.size(), columns.first.size()));
     for (std::size_t i = 0; i < byPlace.size(); ++i)
         byPlace[i] = i;
@@ -127,13 +132,14 @@ QString codeLabel() {
     return QStringLiteral("CodUsina");
 }
 
-std::span<const Column> inRecordOrder() {
-    return recordColumns().all;
+std::span<const Column> inRecordOrder(RecordForm form) {
+    return recordColumns(form).all;
 }
 
-const QList<const Column*>& inCsvOrder() {
-    static const QList<const Column*> order = buildCsvOrder();
-    return order;
+const QList<const Column*>& inCsvOrder(RecordForm form) {
+    static const QList<const Column*> narrow = buildCsvOrder(RecordForm::Bytes792);
+    static const QList<const Column*> wide = buildCsvOrder(RecordForm::Bytes832);
+    return form == RecordForm::Bytes832 ? wide : narrow;
 }
 
 QString label(const char* field, int element) {
@@ -160,7 +166,18 @@ float realAt(const char* record, int offset) {
     return value;
 }
 
-QString realText(const Column& column, float value, const QLocale& locale) {
+std::uint64_t wideBitsAt(const char* record, int offset) {
+    return std::uint64_t(bitsAt(record, offset)) |
+           (std::uint64_t(bitsAt(record, offset + 4)) << 32);
+}
+
+double realOf(const char* record, const Column& column) {
+    if (column.size == 8)
+        return std::bit_cast<double>(wideBitsAt(record, column.offset));
+    return widenExact(realAt(record, column.offset));
+}
+
+QString realText(const Column& column, double value, const QLocale& locale) {
     return column.format == Format::Fixed ? NumberTexts::Fixed(value, column.decimals, locale)
                                           : NumberTexts::Exponent(value, locale);
 }

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 using namespace NumberTexts;
@@ -57,7 +58,8 @@ struct LineContext {
 
 // Appends one plant's line to out: every value straight into the output's bytes, each
 // followed by ';', and CR LF.
-void appendPlantLine(QByteArray& out, int code, const char* record, const LineContext& context) {
+void appendPlantLine(QByteArray& out, int code, const char* record, const LineContext& context,
+                     const QList<const RecordColumns::Column*>& columns) {
     using RecordColumns::Format;
     const qsizetype start = out.size();
     out.resize(start + context.longestLine);
@@ -70,7 +72,7 @@ void appendPlantLine(QByteArray& out, int code, const char* record, const LineCo
     p += integerChars(p, code);
     *p++ = ';';
     // Every set and polynomial is written, whatever the counts say.
-    for (const RecordColumns::Column* c : RecordColumns::inCsvOrder()) {
+    for (const RecordColumns::Column* c : columns) {
         const char* at = record + c->offset;
         switch (c->format) {
         case Format::Text:
@@ -84,7 +86,13 @@ void appendPlantLine(QByteArray& out, int code, const char* record, const LineCo
                             context.separator);
             break;
         case Format::Exponent:
-            p += exponentChars(p, RecordColumns::realAt(record, c->offset), context.separator);
+            // The 832 form's coefficients in their 64 bits, the same text for a value that fits
+            // 32 bits as in the 792 form.
+            p += exponentChars(
+                p,
+                c->size == 8 ? std::bit_cast<double>(RecordColumns::wideBitsAt(record, c->offset))
+                             : double(RecordColumns::realAt(record, c->offset)),
+                context.separator);
             break;
         case Format::Coded: {
             // Code, " - " and the name as stored.
@@ -120,16 +128,21 @@ QByteArray headerLine() {
 
 QByteArray plantLine(int code, const TUsinaHd& p, const QStringList& plantNames,
                      const LookupLists& lists, const QLocale& locale) {
-    char record[RecordSize];
-    encodePlant(p, record);
+    // In the wide form, so 64-bit coefficients keep their value.
+    char record[WideRecordSize];
+    encodePlant(p, record, RecordForm::Bytes832);
     QByteArray line;
-    appendPlantLine(line, code, record, LineContext(plantNames, lists, locale));
+    appendPlantLine(line, code, record, LineContext(plantNames, lists, locale),
+                    RecordColumns::inCsvOrder(RecordForm::Bytes832));
     return line;
 }
 
 QByteArray buildCsv(const QByteArray& registry, const QStringList& entries,
-                    const QStringList& plantNames, const LookupLists& lists,
-                    const QLocale& locale) {
+                    const QStringList& plantNames, const LookupLists& lists, const QLocale& locale,
+                    RecordForm form) {
+    form = resolveForm(form, registry.size());
+    const qint64 size = recordSize(form);
+    const QList<const RecordColumns::Column*>& columns = RecordColumns::inCsvOrder(form);
     QByteArray out = headerLine();
     if (entries.isEmpty())
         return out;
@@ -138,16 +151,16 @@ QByteArray buildCsv(const QByteArray& registry, const QStringList& entries,
     const LineContext context(plantNames, lists, locale);
     static const FieldSpan nameSpan = plantFieldSpan("Nome");
     for (int code = 1; code <= last; ++code) {
-        const qint64 offset = qint64(code - 1) * RecordSize;
+        const qint64 offset = qint64(code - 1) * size;
         if (offset >= registry.size())
             break; // past the end every record reads as a fresh, nameless plant
         const char* at = registry.constData() + offset;
         // A short last record is read as a fresh plant's bytes completed by what there is.
-        char padded[RecordSize];
-        if (registry.size() - offset < RecordSize) {
+        char padded[WideRecordSize];
+        if (registry.size() - offset < size) {
             TUsinaHd plant;
-            decodePlant(at, std::size_t(registry.size() - offset), plant);
-            encodePlant(plant, padded);
+            decodePlant(at, std::size_t(registry.size() - offset), plant, form);
+            encodePlant(plant, padded, form);
             at = padded;
         }
         // A name that is blank once trimmed (bytes 0..32 only) is an empty slot; one that only
@@ -155,7 +168,7 @@ QByteArray buildCsv(const QByteArray& registry, const QStringList& entries,
         const char* name = at + nameSpan.offset;
         if (std::all_of(name, name + nameSpan.size, [](char c) { return uchar(c) <= 32; }))
             continue;
-        appendPlantLine(out, code, at, context);
+        appendPlantLine(out, code, at, context, columns);
     }
     return out;
 }
@@ -183,14 +196,15 @@ bool exportToFile(const Source& source, const QString& target, Dialogs& dialogs)
     }
     PlantList own;
     if (!source.entries || !source.plantNames)
-        own = plantListFromBytes(registry);
+        own = plantListFromBytes(registry, source.form);
     const QStringList& entries = source.entries ? *source.entries : own.entries;
     const QStringList& names = source.plantNames ? *source.plantNames : own.plantNames;
     LookupLists defaults;
     if (!source.lists)
         defaults.setDefaults();
     const QByteArray csv =
-        buildCsv(registry, entries, names, source.lists ? *source.lists : defaults, source.locale);
+        buildCsv(registry, entries, names, source.lists ? *source.lists : defaults, source.locale,
+                 source.form);
     QString error;
     if (!writeFileAtomically(target, csv, &error)) {
         dialogs.message(MessageKind::Error, cannotWriteText(target, error));

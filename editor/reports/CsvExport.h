@@ -3,6 +3,7 @@
 // use, every field spelled out. Bytes are Windows-1252, lines end in CR LF.
 
 #include "registry/LookupLists.h"
+#include "registry/PlantCodec.h"
 #include "registry/TUsinaHd.h"
 
 #include <QByteArray>
@@ -24,9 +25,10 @@ QByteArray plantLine(int code, const TUsinaHd& plant, const QStringList& plantNa
 
 // The whole export of a registry's bytes: the header, then every record from code 1 up to
 // the highest code of the plant list (entries "code - name") whose name is not blank.
-// With no entry the header stands alone.
+// With no entry the header stands alone. Both record forms give the same texts.
 QByteArray buildCsv(const QByteArray& registry, const QStringList& entries,
-                    const QStringList& plantNames, const LookupLists& lists, const QLocale& locale);
+                    const QStringList& plantNames, const LookupLists& lists, const QLocale& locale,
+                    RecordForm form = RecordForm::BySize);
 
 // The name written for a name chosen in the save dialog: ".csv" is appended unless the
 // name ends in exactly "csv" (letter case counts).
@@ -45,6 +47,7 @@ struct Source {
     const QStringList* plantNames = nullptr;
     const LookupLists* lists = nullptr;
     QLocale locale;
+    RecordForm form = RecordForm::BySize;
 };
 bool exportToFile(const Source& source, const QString& target, Dialogs& dialogs);
 

@@ -213,12 +213,15 @@ PrintResult printAllPlants(QPrinter& printer, const AllPlantsJob& job) {
     return runJob(printer, span.count, [&](int i, QSize size, const TextWidth& width) {
         SheetLayout none;
         const int code = codeTextOfEntry(job.entries.at(span.first + i), true).toInt();
-        const qint64 offset = qint64(code - 1) * RecordSize;
+        const RecordForm form = resolveForm(job.form, job.registry.size());
+        const qint64 bytes = recordSize(form);
+        const qint64 offset = qint64(code - 1) * bytes;
         if (code < 1 || offset >= job.registry.size())
             return none;
         TUsinaHd plant;
         decodePlant(job.registry.constData() + offset,
-                    std::size_t(std::min<qint64>(RecordSize, job.registry.size() - offset)), plant);
+                    std::size_t(std::min<qint64>(bytes, job.registry.size() - offset)), plant,
+                    form);
         // The list may be older than the file: a slot emptied since is skipped.
         if (plant.Nome[0] == ' ' || plant.Nome[0] == '\0')
             return none;
@@ -238,7 +241,7 @@ PrintResult printAllPlantsFromFile(QPrinter& printer, const QString& registryFil
         return failed(QString());
     }
     if (job.entries.isEmpty() && job.plantNames.isEmpty()) {
-        PlantList list = plantListFromBytes(job.registry);
+        PlantList list = plantListFromBytes(job.registry, job.form);
         job.entries = std::move(list.entries);
         job.plantNames = std::move(list.plantNames);
     }

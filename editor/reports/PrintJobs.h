@@ -4,6 +4,7 @@
 // PDF file gets the file only once the job has completed.
 
 #include "registry/LookupLists.h"
+#include "registry/PlantCodec.h"
 #include "reports/SheetLayout.h"
 
 #include <QByteArray>
@@ -84,8 +85,9 @@ PrintResult printSheet(QPrinter& printer, const SheetTexts& texts);
 // means the first or the last plant.
 struct AllPlantsJob {
     QByteArray registry;
-    QStringList entries;    // the plant list, "code - name", code order
-    QStringList plantNames; // the name table
+    RecordForm form = RecordForm::BySize; // of the registry's records
+    QStringList entries;                  // the plant list, "code - name", code order
+    QStringList plantNames;               // the name table
     LookupLists lists;
     QLocale locale;
     std::array<QString, 3> captions = portugueseCaptions();

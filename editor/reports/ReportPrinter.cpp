@@ -28,6 +28,7 @@ bool runExportCommand(Dialogs& dialogs, const ExportRequest& request) {
     source.plantNames = &request.plantNames;
     source.lists = &request.lists;
     source.locale = request.locale;
+    source.form = request.form;
     if (!CsvExport::exportToFile(source, target, dialogs))
         return false;
     dialogs.message(MessageKind::Information, request.successText);

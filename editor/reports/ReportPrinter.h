@@ -27,7 +27,8 @@ struct ExportRequest {
     QStringList plantNames; // the name table
     LookupLists lists;
     QLocale locale;
-    QString successText; // shown once the file is written
+    RecordForm form = RecordForm::BySize; // of the registry's records
+    QString successText;                  // shown once the file is written
     // Why an output may not be written (it is a registry in use, or no regular file); empty
     // when it may.
     std::function<QString(const QString& output)> refusal;

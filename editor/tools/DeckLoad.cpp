@@ -15,7 +15,7 @@ namespace DeckCheck {
 namespace {
 
 // No file of a deck comes near these; a larger one is refused before it is read.
-constexpr qint64 kMaxRegistryBytes = qint64(RecordSize) * 2000;
+constexpr qint64 kMaxRegistryBytes = qint64(WideRecordSize) * 2000;
 constexpr qint64 kMaxInflowBytes = qint64(Torvane::kMaxPostos) * Torvane::kMaxYears * 12 * 4;
 
 QString readProblem(Language language, const QString& label, const QString& path,
@@ -105,14 +105,16 @@ QString deckReadError(const Deck::ReadError& e, Language language) {
 
 } // namespace
 
-std::vector<RegistryPlant> registryPlants(const QByteArray& bytes) {
+std::vector<RegistryPlant> registryPlants(const QByteArray& bytes, RecordForm form) {
+    form = resolveForm(form, bytes.size());
+    const qsizetype size = recordSize(form);
     std::vector<RegistryPlant> plants;
-    const qsizetype records = bytes.size() / RecordSize;
+    const qsizetype records = bytes.size() / size;
     plants.reserve(std::size_t(records));
     for (qsizetype k = 0; k < records; ++k) {
-        const char* record = bytes.constData() + k * RecordSize;
+        const char* record = bytes.constData() + k * size;
         TUsinaHd plant;
-        decodePlant(record, RecordSize, plant);
+        decodePlant(record, std::size_t(size), plant, form);
         RegistryPlant p;
         p.inUse = record[0] != ' ' && record[0] != '\0';
         p.name = AnsiText::decode(plant.Nome.data(), plant.Nome.size());
@@ -243,7 +245,7 @@ LoadResult loadDeck(const DeckPaths& paths, Language language) {
     QByteArray bytes;
     if (load(QStringLiteral("HIDR"), kMaxRegistryBytes, bytes) < 0)
         return result;
-    in.registry = registryPlants(bytes);
+    in.registry = registryPlants(bytes, paths.form);
 
     if (load(QStringLiteral("CONFHD"), Deck::kMaxDeckTextBytes, bytes) < 0)
         return result;

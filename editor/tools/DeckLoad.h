@@ -3,6 +3,7 @@
 // deck's caso.dat and the index it names when there is one, otherwise by their usual names,
 // whatever their letter case; a file the user names takes the place of the one found.
 
+#include "registry/PlantCodec.h"
 #include "tools/DeckCheck.h"
 
 #include <QMap>
@@ -15,7 +16,8 @@ struct DeckPaths {
     QString dir;
     // The user's own choice of a file, by label ("HIDR", "CONFHD", ...); empty when not given.
     QMap<QString, QString> given;
-    int stations = 0; // --stations: 320 or 600, 0 when not given
+    int stations = 0;                     // --stations: 320 or 600, 0 when not given
+    RecordForm form = RecordForm::BySize; // --form: the HIDR's record form
 };
 
 // A deck read for the check: the inputs and the files they came from. The inflow files are
@@ -41,7 +43,8 @@ struct LoadResult {
 LoadResult loadDeck(const DeckPaths& paths, Language language);
 
 // What the check needs of each whole record of a registry, and of each POSTOS record.
-std::vector<RegistryPlant> registryPlants(const QByteArray& bytes);
+std::vector<RegistryPlant> registryPlants(const QByteArray& bytes,
+                                          RecordForm form = RecordForm::BySize);
 std::vector<Station> stations(const QByteArray& bytes);
 
 // The file of that name in dir, matched exactly or else whatever its letter case; "" if none.

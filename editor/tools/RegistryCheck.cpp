@@ -80,8 +80,10 @@ QHash<std::int32_t, QString> cascadeCycles(const std::vector<Plant>& plants,
 } // namespace
 
 CheckReport checkRegistry(const QByteArray& registry, const LookupLists& lists,
-                          const QLocale& locale, Language language) {
-    const PlantList list = plantListFromBytes(registry);
+                          const QLocale& locale, Language language, RecordForm form) {
+    form = resolveForm(form, registry.size());
+    const qsizetype size = recordSize(form);
+    const PlantList list = plantListFromBytes(registry, form);
     std::vector<Plant> plants;
     plants.reserve(std::size_t(list.entries.size()));
     QHash<std::int32_t, int> index; // code in use -> its plant
@@ -90,10 +92,10 @@ CheckReport checkRegistry(const QByteArray& registry, const LookupLists& lists,
         p.code = codeTextOfEntry(entry, true).toInt();
         p.name = entry.mid(entry.indexOf(QStringLiteral(" - ")) + 3);
         // A record cut short reads as Change reads it: the fields whose bytes exist.
-        const qsizetype offset = qsizetype(p.code - 1) * RecordSize;
+        const qsizetype offset = qsizetype(p.code - 1) * size;
         decodePlant(registry.constData() + offset,
-                    std::size_t(std::min<qsizetype>(RecordSize, registry.size() - offset)),
-                    p.record);
+                    std::size_t(std::min<qsizetype>(size, registry.size() - offset)), p.record,
+                    form);
         index.insert(p.code, int(plants.size()));
         plants.push_back(std::move(p));
     }
@@ -116,7 +118,7 @@ CheckReport checkRegistry(const QByteArray& registry, const LookupLists& lists,
         FormPlace unread;
         const FormTexts texts =
             changeFormTexts(p.code, p.record, lists, list.plantNames, list.entries, locale);
-        ConsistOk(texts, locale, messages, boxes, &unread);
+        ConsistOk(texts, locale, messages, boxes, &unread, form);
         for (const CollectingDialogs::Box& box : boxes.boxes())
             add(box.kind == MessageKind::Plain && !unread.control.isEmpty()
                     ? qualityText(QualityText::UnreadableValue, language)

@@ -7,6 +7,7 @@
 
 #include "language/LanguageTexts.h"
 #include "registry/LookupLists.h"
+#include "registry/PlantCodec.h"
 
 #include <QByteArray>
 #include <QList>
@@ -33,7 +34,8 @@ struct CheckReport {
 // Checks the registry's bytes. The lists give the coded fields' names (Change's selectors),
 // the locale the numbers' texts, the language the messages.
 CheckReport checkRegistry(const QByteArray& registry, const LookupLists& lists,
-                          const QLocale& locale, Language language);
+                          const QLocale& locale, Language language,
+                          RecordForm form = RecordForm::BySize);
 
 // A finding's columns: code, name, message (TAB-separated on the command line).
 QStringList findingCells(const CheckFinding& finding);

@@ -7,6 +7,7 @@
 #include "tools/TextEscape.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -14,21 +15,23 @@ namespace {
 
 using RecordColumns::Column;
 
-// One side's record: the bytes it has (fewer than 792 for a trailing partial record).
+// One side's record: the bytes it has (fewer than a whole record for a trailing partial one).
 struct Record {
     const char* data = nullptr;
     int size = 0;
+    RecordForm form = RecordForm::Bytes792;
     // A plant, as the plant list counts one: its name's bytes exist and do not start blank.
     bool inUse() const { return size >= 12 && data[0] != ' ' && data[0] != '\0'; }
     QString name() const { return trimControl(AnsiText::decode(data, 12)); }
 };
 
-Record recordAt(const QByteArray& registry, qsizetype code) {
-    const qsizetype offset = (code - 1) * RecordSize;
+Record recordAt(const QByteArray& registry, qsizetype code, RecordForm form) {
+    const qsizetype size = recordSize(form);
+    const qsizetype offset = (code - 1) * size;
     if (offset >= registry.size())
-        return {};
-    return {registry.constData() + offset,
-            int(std::min<qsizetype>(RecordSize, registry.size() - offset))};
+        return {nullptr, 0, form};
+    return {registry.constData() + offset, int(std::min<qsizetype>(size, registry.size() - offset)),
+            form};
 }
 
 QString nineDigits(float value, const QLocale& locale) {
@@ -43,56 +46,107 @@ QString nineDigits(float value, const QLocale& locale) {
     return text;
 }
 
+// A 64-bit value: the shortest text that reads back to it.
+QString shortestDigits(double value, const QLocale& locale) {
+    if (!std::isfinite(value) || value == 0)
+        return nineDigits(float(value), locale);
+    QString text = QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest).toUpper();
+    const QChar separator = NumberTexts::decimalSeparator(locale);
+    if (separator != u'.')
+        text.replace(u'.', separator);
+    return text;
+}
+
 QString bitsText(std::uint32_t bits) {
     return QStringLiteral("0x%1").arg(bits, 8, 16, QLatin1Char('0'));
 }
 
+QString wideBitsText(std::uint64_t bits) {
+    return QStringLiteral("0x%1").arg(bits, 16, 16, QLatin1Char('0'));
+}
+
+// One side's number: its value in its own width.
+struct Number {
+    bool wide = false;
+    std::uint32_t bits = 0;     // 4-byte columns
+    std::uint64_t wideBits = 0; // 8-byte columns, or the 4-byte value widened
+    double value() const { return std::bit_cast<double>(wideBits); }
+};
+
+Number numberAt(const char* record, const Column& c) {
+    Number n;
+    if (c.size == 8) {
+        n.wide = true;
+        n.wideBits = RecordColumns::wideBitsAt(record, c.offset);
+    } else {
+        n.bits = RecordColumns::bitsAt(record, c.offset);
+        n.wideBits = std::bit_cast<std::uint64_t>(widenExact(std::bit_cast<float>(n.bits)));
+    }
+    return n;
+}
+
+bool sameNumber(const Column& column, const Number& a, const Number& b) {
+    if (!column.isReal() || (!a.wide && !b.wide))
+        return a.bits == b.bits;
+    return a.wideBits == b.wideBits; // compared as values, bit for bit once widened
+}
+
 // Both values of a differing number, in the first form that tells them apart.
-void numberTexts(const Column& column, std::uint32_t a, std::uint32_t b, const QLocale& locale,
+void numberTexts(const Column& column, const Number& a, const Number& b, const QLocale& locale,
                  QString& oldText, QString& newText) {
     if (!column.isReal()) {
-        oldText = QString::number(std::int32_t(a));
-        newText = QString::number(std::int32_t(b));
+        oldText = QString::number(std::int32_t(a.bits));
+        newText = QString::number(std::int32_t(b.bits));
         return;
     }
-    float fa, fb;
-    std::memcpy(&fa, &a, 4);
-    std::memcpy(&fb, &b, 4);
-    oldText = RecordColumns::realText(column, fa, locale);
-    newText = RecordColumns::realText(column, fb, locale);
+    oldText = RecordColumns::realText(column, a.value(), locale);
+    newText = RecordColumns::realText(column, b.value(), locale);
     if (oldText != newText)
         return;
-    oldText = nineDigits(fa, locale);
-    newText = nineDigits(fb, locale);
+    const auto digits = [&](const Number& n) {
+        return n.wide ? shortestDigits(n.value(), locale)
+                      : nineDigits(std::bit_cast<float>(n.bits), locale);
+    };
+    oldText = digits(a);
+    newText = digits(b);
     if (oldText != newText)
         return;
-    oldText = bitsText(a);
-    newText = bitsText(b);
+    if (a.wide || b.wide) {
+        oldText = wideBitsText(a.wideBits);
+        newText = wideBitsText(b.wideBits);
+    } else {
+        oldText = bitsText(a.bits);
+        newText = bitsText(b.bits);
+    }
 }
 
 // The differing elements of two plants, on the bytes both records have.
 void compare(std::int32_t code, const Record& before, const Record& after, const QLocale& locale,
              DiffReport& report) {
-    if (before.size == after.size &&
+    if (before.form == after.form && before.size == after.size &&
         std::memcmp(before.data, after.data, std::size_t(before.size)) == 0)
         return;
     const qsizetype first = report.lines.size();
     const QString name = after.name();
-    for (const Column& c : RecordColumns::inRecordOrder()) {
+    const std::span<const Column> beforeColumns = RecordColumns::inRecordOrder(before.form);
+    const std::span<const Column> afterColumns = RecordColumns::inRecordOrder(after.form);
+    for (std::size_t i = 0; i < beforeColumns.size(); ++i) {
+        const Column& c = beforeColumns[i];
+        const Column& d = afterColumns[i]; // the same element, maybe elsewhere and wider
         DiffLine line{code, name, DiffLine::Kind::Changed, c.label, {}, {}};
         if (c.isText()) {
-            const int n = std::min({c.size, before.size - c.offset, after.size - c.offset});
+            const int n = std::min({c.size, before.size - c.offset, after.size - d.offset});
             if (n <= 0 ||
-                std::memcmp(before.data + c.offset, after.data + c.offset, std::size_t(n)) == 0)
+                std::memcmp(before.data + c.offset, after.data + d.offset, std::size_t(n)) == 0)
                 continue;
             line.oldValue = escapeBytes(before.data + c.offset, std::size_t(n));
-            line.newValue = escapeBytes(after.data + c.offset, std::size_t(n));
+            line.newValue = escapeBytes(after.data + d.offset, std::size_t(n));
         } else {
-            if (c.offset + 4 > before.size || c.offset + 4 > after.size)
+            if (c.offset + c.size > before.size || d.offset + d.size > after.size)
                 continue;
-            const std::uint32_t a = RecordColumns::bitsAt(before.data, c.offset);
-            const std::uint32_t b = RecordColumns::bitsAt(after.data, c.offset);
-            if (a == b)
+            const Number a = numberAt(before.data, c);
+            const Number b = numberAt(after.data, d);
+            if (sameNumber(c, a, b))
                 continue;
             numberTexts(c, a, b, locale, line.oldValue, line.newValue);
         }
@@ -105,13 +159,17 @@ void compare(std::int32_t code, const Record& before, const Record& after, const
 } // namespace
 
 DiffReport diffRegistries(const QByteArray& oldRegistry, const QByteArray& newRegistry,
-                          const QLocale& locale) {
+                          const QLocale& locale, RecordForm oldForm, RecordForm newForm) {
     DiffReport report;
-    const qsizetype records =
-        (std::max(oldRegistry.size(), newRegistry.size()) + RecordSize - 1) / RecordSize;
+    oldForm = resolveForm(oldForm, oldRegistry.size());
+    newForm = resolveForm(newForm, newRegistry.size());
+    const qsizetype oldSize = recordSize(oldForm);
+    const qsizetype newSize = recordSize(newForm);
+    const qsizetype records = std::max((oldRegistry.size() + oldSize - 1) / oldSize,
+                                       (newRegistry.size() + newSize - 1) / newSize);
     for (qsizetype code = 1; code <= records; ++code) {
-        const Record before = recordAt(oldRegistry, code);
-        const Record after = recordAt(newRegistry, code);
+        const Record before = recordAt(oldRegistry, code, oldForm);
+        const Record after = recordAt(newRegistry, code, newForm);
         const auto c = std::int32_t(code);
         if (before.inUse() && after.inUse()) {
             compare(c, before, after, locale, report);

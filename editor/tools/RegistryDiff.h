@@ -2,9 +2,12 @@
 // Two registries compared record by record: the code (position) matches the plants, a code past
 // the end of the shorter file is an empty slot, two empty slots are not compared. A plant in
 // one only is added or removed; a plant in both whose bytes differ gives one line per differing
-// element, in the record's order, labelled as the CSV export labels its columns.
+// element, in the record's order, labelled as the CSV export labels its columns. Values are
+// compared, not bytes, so the two may be of different record forms: a 32-bit coefficient and
+// the same value widened to 64 bits are equal.
 
 #include "language/LanguageTexts.h"
+#include "registry/PlantCodec.h"
 
 #include <QByteArray>
 #include <QList>
@@ -36,7 +39,8 @@ struct DiffReport {
 };
 
 DiffReport diffRegistries(const QByteArray& oldRegistry, const QByteArray& newRegistry,
-                          const QLocale& locale);
+                          const QLocale& locale, RecordForm oldForm = RecordForm::BySize,
+                          RecordForm newForm = RecordForm::BySize);
 
 // True when label names a field the comparison lists (a CSV column label).
 bool isDiffField(const QString& label);

@@ -248,9 +248,10 @@ void CurvesWindow::redraw() {
             m_title += QStringLiteral(": ") + typed.join(QStringLiteral(" - "));
     }
     if (m_hasPlant) {
-        const CurveSource source =
-            m_doc.editing() ? formSource(formAsTyped(), m_doc.shownForEdit(), m_doc.locale(), lang)
-                            : storedSource(m_doc.currentPlant());
+        const CurveSource source = m_doc.editing()
+                                       ? formSource(formAsTyped(), m_doc.shownForEdit(),
+                                                    m_doc.locale(), lang, m_doc.recordForm())
+                                       : storedSource(m_doc.currentPlant());
         m_figures = computeFigures(source);
         m_charts.show(m_figures, lang, m_doc.locale());
     } else {

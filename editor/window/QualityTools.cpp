@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -34,6 +35,12 @@ QualityTools::QualityTools(TFRMeditor& window, Dialogs& dialogs, std::function<v
     m_curves->setObjectName(QStringLiteral("MnToolsCurves"));
     m_checkDeck = m_menu->addAction(QStringLiteral("Check &Deck..."));
     m_checkDeck->setObjectName(QStringLiteral("MnToolsCheckDeck"));
+    m_convert = m_menu->addAction(QStringLiteral("Convert Record &Form..."));
+    m_convert->setObjectName(QStringLiteral("MnToolsConvert"));
+    m_formLabel = new QLabel(window.menuBar());
+    m_formLabel->setObjectName(QStringLiteral("LBL_RecordForm"));
+    m_formLabel->setContentsMargins(8, 0, 8, 0);
+    window.menuBar()->setCornerWidget(m_formLabel, Qt::TopRightCorner);
     const auto guarded = [this](void (QualityTools::*handler)()) {
         return [this, handler] { m_window.runGuarded([this, handler] { (this->*handler)(); }); };
     };
@@ -41,6 +48,7 @@ QualityTools::QualityTools(TFRMeditor& window, Dialogs& dialogs, std::function<v
     connect(m_compare, &QAction::triggered, this, guarded(&QualityTools::compareWith));
     connect(m_curves, &QAction::triggered, this, guarded(&QualityTools::curves));
     connect(m_checkDeck, &QAction::triggered, this, guarded(&QualityTools::checkDeck));
+    connect(m_convert, &QAction::triggered, this, guarded(&QualityTools::convertForm));
     updateMenu();
 }
 
@@ -51,11 +59,17 @@ void QualityTools::updateMenu() {
     m_check->setEnabled(!m_doc.editing());
     m_compare->setEnabled(!m_doc.editing());
     m_checkDeck->setEnabled(!m_doc.editing());
+    m_convert->setEnabled(!m_doc.editing());
+    m_formLabel->setText(m_doc.registryFileName().isEmpty()
+                             ? QString()
+                             : formText(FormText::FormLabel, language())
+                                   .arg(QLatin1String(formDigits(m_doc.recordForm()))));
     if (m_curvesWindow)
         m_curvesWindow->scheduleRedraw(); // the plant shown or the edit may have changed
 }
 
 void QualityTools::languageChanged() {
+    updateMenu();
     if (m_checkWindow && m_checkWindow->isVisible())
         refreshCheck();
     if (m_compareWindow && m_compareWindow->isVisible())
@@ -136,7 +150,8 @@ void QualityTools::refreshCheck() {
     contents.refresh = qualityText(QualityText::Refresh, lang);
     QByteArray bytes;
     if (read(m_doc.registryFileName(), bytes, contents.summary)) {
-        const CheckReport report = checkRegistry(bytes, m_doc.lookup(), m_doc.locale(), lang);
+        const CheckReport report =
+            checkRegistry(bytes, m_doc.lookup(), m_doc.locale(), lang, m_doc.recordForm());
         for (const CheckFinding& finding : report.findings)
             contents.rows.append(findingCells(finding));
         contents.summary = checkSummary(report, lang);
@@ -172,12 +187,21 @@ void QualityTools::refreshComparison() {
     QByteArray before, after;
     if (read(m_doc.registryFileName(), before, contents.summary) &&
         read(m_other, after, contents.summary)) {
-        const DiffReport report = diffRegistries(before, after, m_doc.locale());
+        // The registry in use in its own form, the other one in the form its size tells.
+        const DiffReport report =
+            diffRegistries(before, after, m_doc.locale(), m_doc.recordForm(), RecordForm::BySize);
         for (const DiffLine& line : report.lines)
             contents.rows.append(diffCells(line, lang));
         contents.summary = diffSummary(report, lang);
     }
     m_compareWindow->setContents(contents);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Convert Record Form
+
+void QualityTools::convertForm() {
+    m_doc.convertRecordForm();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -220,8 +244,10 @@ void QualityTools::refreshDeck() {
     DeckPaths paths;
     paths.dir = m_deckDir;
     // The registry in use stands for the deck's HIDR when the deck is its folder.
-    if (QFileInfo(shownRegistry()).absoluteDir() == QDir(m_deckDir))
+    if (QFileInfo(shownRegistry()).absoluteDir() == QDir(m_deckDir)) {
         paths.given[QStringLiteral("HIDR")] = m_doc.registryFileName();
+        paths.form = m_doc.recordForm();
+    }
     const LoadResult loaded = loadDeck(paths, lang);
     if (!loaded.deck) {
         contents.files = {QDir::toNativeSeparators(m_deckDir)};

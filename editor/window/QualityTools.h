@@ -18,6 +18,7 @@ class QMenu;
 class CurvesWindow;
 class ResultWindow;
 class TFRMeditor;
+class QLabel;
 
 class QualityTools : public QObject {
     Q_OBJECT
@@ -37,6 +38,7 @@ private:
     void compareWith();
     void curves();
     void checkDeck();
+    void convertForm();
     void refreshCheck();
     void refreshDeck();
     void refreshComparison();
@@ -58,6 +60,8 @@ private:
     QAction* m_compare;
     QAction* m_curves;
     QAction* m_checkDeck;
+    QAction* m_convert;
+    QLabel* m_formLabel; // the record form of the registry in use, beside the menus
     QString m_deckDir; // the folder of the deck last checked
     QString m_other; // the registry the last comparison read as the new one
     std::unique_ptr<ResultWindow> m_checkWindow;

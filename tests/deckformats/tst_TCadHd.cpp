@@ -1,5 +1,6 @@
-// Reading a plant from a registry and storing one into a new registry: the three code
-// cases byte for byte, the target replaced, and what happens when something is wrong.
+// Reading a plant from a registry and storing one into a new registry, in both record forms:
+// the three code cases byte for byte, the target replaced, and what happens when something
+// is wrong.
 
 #include "ScriptedDialogs.h"
 #include "registry/PlantCodec.h"
@@ -14,19 +15,23 @@
 namespace {
 
 // Record k of a test registry: every byte differs from those of the other records.
-QByteArray testRecord(int k) {
-    QByteArray r(RecordSize, '\0');
-    for (int i = 0; i < RecordSize; ++i)
+QByteArray testRecord(int k, int size = RecordSize) {
+    QByteArray r(size, '\0');
+    for (int i = 0; i < size; ++i)
         r[i] = char((k * 53 + i * 7) % 251 + 1);
     r.replace(0, 12, QByteArray("PLANTA ") + QByteArray::number(k).rightJustified(5, '0'));
     return r;
 }
 
-QByteArray testRegistry(int records, int trailing = 0) {
+QByteArray testRegistry(int records, int trailing = 0, int size = RecordSize) {
     QByteArray bytes;
     for (int k = 1; k <= records; ++k)
-        bytes += testRecord(k);
-    return bytes + testRecord(records + 1).left(trailing);
+        bytes += testRecord(k, size);
+    return bytes + testRecord(records + 1, size).left(trailing);
+}
+
+RecordForm formOf(int size) {
+    return size == WideRecordSize ? RecordForm::Bytes832 : RecordForm::Bytes792;
 }
 
 TUsinaHd testPlant() {
@@ -49,8 +54,8 @@ QByteArray readFile(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QByteArray record(const QByteArray& registry, int code) {
-    return registry.mid(qsizetype(code - 1) * RecordSize, RecordSize);
+QByteArray record(const QByteArray& registry, int code, int size = RecordSize) {
+    return registry.mid(qsizetype(code - 1) * size, size);
 }
 
 } // namespace
@@ -88,52 +93,62 @@ void TestTCadHd::init() {
 }
 
 void TestTCadHd::readPlant_data() {
+    QTest::addColumn<int>("size"); // of the record form
     QTest::addColumn<int>("records");
     QTest::addColumn<int>("trailing");
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("bytesRead"); // how much of the record reaches the plant
+    for (const int size : {RecordSize, WideRecordSize}) {
+        const auto row = [size](const char* name) -> QTestData& {
+            return QTest::addRow("%d %s", size, name) << size;
+        };
 
-    QTest::newRow("first") << 5 << 0 << 1 << RecordSize;
-    QTest::newRow("middle") << 5 << 0 << 3 << RecordSize;
-    QTest::newRow("last") << 5 << 0 << 5 << RecordSize;
-    QTest::newRow("past the end") << 5 << 0 << 6 << 0;
-    QTest::newRow("far past the end") << 5 << 0 << 320 << 0;
-    QTest::newRow("empty file") << 0 << 0 << 1 << 0;
-    QTest::newRow("code 0") << 5 << 0 << 0 << 0;
-    QTest::newRow("negative code") << 5 << 0 << -4 << 0;
-    QTest::newRow("trailing partial record") << 5 << 100 << 6 << 100;
-    QTest::newRow("trailing bytes, whole record before") << 5 << 100 << 5 << RecordSize;
+        row("first") << 5 << 0 << 1 << size;
+        row("middle") << 5 << 0 << 3 << size;
+        row("last") << 5 << 0 << 5 << size;
+        row("past the end") << 5 << 0 << 6 << 0;
+        row("far past the end") << 5 << 0 << 320 << 0;
+        row("empty file") << 0 << 0 << 1 << 0;
+        row("code 0") << 5 << 0 << 0 << 0;
+        row("negative code") << 5 << 0 << -4 << 0;
+        row("trailing partial record") << 5 << 100 << 6 << 100;
+        row("trailing bytes, whole record before") << 5 << 100 << 5 << size;
+    }
 }
 
 // Past the end the plant stays as it was, without a message; a partial record fills the
 // fields whose bytes exist.
 void TestTCadHd::readPlant() {
+    QFETCH(int, size);
     QFETCH(int, records);
     QFETCH(int, trailing);
     QFETCH(int, code);
     QFETCH(int, bytesRead);
 
     const QString file = path("USINAS.DAT");
-    const QByteArray registry = testRegistry(records, trailing);
+    const QByteArray registry = testRegistry(records, trailing, size);
     QVERIFY(writeFile(file, registry));
 
+    const RecordForm form = formOf(size);
     TUsinaHd before = testPlant();
     TUsinaHd plant = before;
     ScriptedDialogs dialogs;
-    TCadHd(dialogs).ReadPlant(code, plant, file);
+    TCadHd cad(dialogs);
+    cad.setForm(form);
+    cad.ReadPlant(code, plant, file);
     QVERIFY(dialogs.boxes.isEmpty());
 
-    QByteArray expected = encodePlant(before);
+    QByteArray expected = encodePlant(before, form);
     if (bytesRead > 0) {
         // Fields are whole: only those ending within the bytes read change.
-        const QByteArray source = record(registry, code);
+        const QByteArray source = record(registry, code, size);
         TUsinaHd fromSource = before;
-        decodePlant(source.constData(), std::size_t(bytesRead), fromSource);
-        expected = encodePlant(fromSource);
-        if (bytesRead == RecordSize)
+        decodePlant(source.constData(), std::size_t(bytesRead), fromSource, form);
+        expected = encodePlant(fromSource, form);
+        if (bytesRead == size)
             QCOMPARE(expected, source);
     }
-    QCOMPARE(encodePlant(plant).toHex(), expected.toHex());
+    QCOMPARE(encodePlant(plant, form).toHex(), expected.toHex());
 }
 
 // The first edge case: ALFA and eight blanks, last byte M.
@@ -165,45 +180,55 @@ void TestTCadHd::readMissingFile() {
 }
 
 void TestTCadHd::storeCases_data() {
+    QTest::addColumn<int>("size"); // of the record form
     QTest::addColumn<int>("oldCode");
     QTest::addColumn<int>("newCode");
     QTest::addColumn<int>("blankCode"); // 0: no slot vacated
+    for (const int size : {RecordSize, WideRecordSize}) {
+        const auto row = [size](const char* name) -> QTestData& {
+            return QTest::addRow("%d %s", size, name) << size;
+        };
 
-    QTest::newRow("same code") << 3 << 3 << 0;
-    QTest::newRow("same code, first") << 1 << 1 << 0;
-    QTest::newRow("same code, last") << 5 << 5 << 0;
-    QTest::newRow("old < new") << 2 << 4 << 2;
-    QTest::newRow("old > new") << 4 << 2 << 4;
-    QTest::newRow("neighbours up") << 4 << 5 << 4;
-    QTest::newRow("neighbours down") << 2 << 1 << 2;
-    QTest::newRow("first to last") << 1 << 5 << 1;
+        row("same code") << 3 << 3 << 0;
+        row("same code, first") << 1 << 1 << 0;
+        row("same code, last") << 5 << 5 << 0;
+        row("old < new") << 2 << 4 << 2;
+        row("old > new") << 4 << 2 << 4;
+        row("neighbours up") << 4 << 5 << 4;
+        row("neighbours down") << 2 << 1 << 2;
+        row("first to last") << 1 << 5 << 1;
+    }
 }
 
 // A 5-record source: the plant at the new code, blanks at the old one, every other record
 // byte for byte, and the source untouched.
 void TestTCadHd::storeCases() {
+    QFETCH(int, size);
     QFETCH(int, oldCode);
     QFETCH(int, newCode);
     QFETCH(int, blankCode);
 
     const QString source = path("USINAS.DAT");
     const QString target = path("NOVO.DAT");
-    const QByteArray registry = testRegistry(5);
+    const QByteArray registry = testRegistry(5, 0, size);
     QVERIFY(writeFile(source, registry));
 
     ScriptedDialogs dialogs;
-    QVERIFY(TCadHd(dialogs).StorePlant(target, source, oldCode, newCode, testPlant()));
+    TCadHd cad(dialogs);
+    cad.setForm(formOf(size));
+    QVERIFY(cad.StorePlant(target, source, oldCode, newCode, testPlant()));
     QVERIFY(dialogs.boxes.isEmpty());
 
     const QByteArray written = readFile(target);
     QCOMPARE(written.size(), registry.size());
     for (int k = 1; k <= 5; ++k) {
-        QByteArray expected = record(registry, k);
+        QByteArray expected = record(registry, k, size);
         if (k == newCode)
-            expected = encodePlant(testPlant());
+            expected = encodePlant(testPlant(), formOf(size));
         else if (k == blankCode)
-            expected = QByteArray(RecordSize, ' ');
-        QVERIFY2(record(written, k) == expected, qPrintable(QStringLiteral("record %1").arg(k)));
+            expected = QByteArray(size, ' ');
+        QVERIFY2(record(written, k, size) == expected,
+                 qPrintable(QStringLiteral("record %1").arg(k)));
     }
     QCOMPARE(readFile(source), registry);
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).size(), 2); // no temporary left

@@ -1,7 +1,7 @@
 // The CSV export of a registry of any bytes: a header and one CR LF line per named record up to
 // the highest listed code, 180 columns each, under both decimal separators. Only a ';' stored
 // inside a text field (a name, an identifier, the date, the observation, the regulation letter)
-// adds to a line's count.
+// adds to a line's count. Odd sizes are read in the 832-byte record form, even ones in the 792.
 #include "registry/AnsiText.h"
 #include "registry/LookupLists.h"
 #include "registry/PlantCodec.h"
@@ -28,10 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     static const QLocale locales[] = {QLocale::c(), QLocale(QLocale::Portuguese, QLocale::Brazil)};
 
+    const RecordForm form = size % 2 ? RecordForm::Bytes832 : RecordForm::Bytes792;
+    const qint64 recordBytes = recordSize(form);
     const QByteArray registry(reinterpret_cast<const char*>(data), qsizetype(size));
-    const PlantList list = plantListFromBytes(registry);
+    const PlantList list = plantListFromBytes(registry, form);
     if (list.entries.isEmpty()) {
-        if (CsvExport::buildCsv(registry, list.entries, list.plantNames, lists, locales[0]) !=
+        if (CsvExport::buildCsv(registry, list.entries, list.plantNames, lists, locales[0], form) !=
             CsvExport::headerLine())
             std::abort();
         return 0;
@@ -39,11 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int last = codeTextOfEntry(list.entries.constLast(), true).toInt();
     qsizetype lines = 1;
     qsizetype extra = 0;
-    for (int code = 1; code <= last && qint64(code - 1) * RecordSize < registry.size(); ++code) {
-        const qint64 offset = qint64(code - 1) * RecordSize;
+    for (int code = 1; code <= last && qint64(code - 1) * recordBytes < registry.size(); ++code) {
+        const qint64 offset = qint64(code - 1) * recordBytes;
         TUsinaHd plant;
         decodePlant(registry.constData() + offset,
-                    std::size_t(std::min<qint64>(RecordSize, registry.size() - offset)), plant);
+                    std::size_t(std::min<qint64>(recordBytes, registry.size() - offset)), plant,
+                    form);
         if (trimControl(AnsiText::decode(plant.Nome.data(), plant.Nome.size())).isEmpty())
             continue;
         ++lines;
@@ -57,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const QLocale& locale : locales) {
         const QByteArray csv =
-            CsvExport::buildCsv(registry, list.entries, list.plantNames, lists, locale);
+            CsvExport::buildCsv(registry, list.entries, list.plantNames, lists, locale, form);
         if (!csv.startsWith(CsvExport::headerLine()) || !csv.endsWith("\r\n"))
             std::abort();
         if (semicolons(csv.constData(), std::size_t(csv.size())) != 180 * lines + extra)

@@ -359,7 +359,7 @@ private slots:
         TUsinaHd stored;
         decodePlant(recordOf(readFile(h.path("D.DAT")), 2).constData(), RecordSize, stored);
         QCOMPARE(stored.PolJusRef[0], 670.5f);
-        QCOMPARE(stored.PAC[4], 7.0f);
+        QCOMPARE(stored.PAC[4], 7.0);
     }
 
     // Changed only in its name, a plant keeps a subsystem 0, a blank regulation letter and

@@ -355,7 +355,7 @@ private slots:
         const NewPlantResult r = WriteNewPlant(form, loc);
         QVERIFY(r.ok);
         QCOMPARE(r.plant.VolMax, 5000.0f);
-        QCOMPARE(r.plant.PCV[1], 2.5e-3f);
+        QCOMPARE(r.plant.PCV[1], double(2.5e-3f));
         QCOMPARE(r.plant.PCV[0], stored.PCV[0]);
         QCOMPARE(r.plant.VolMin, stored.VolMin);
     }

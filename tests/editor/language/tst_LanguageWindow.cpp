@@ -92,7 +92,8 @@ QStringList untouchedState(TFRMeditor& w) {
             n + QStringLiteral(" hidden=%1 enabled=%2").arg(c->isHidden()).arg(c->isEnabled());
         if (!hints.contains(n))
             line += QStringLiteral(" tip=") + c->toolTip();
-        if (!captions.contains(n)) {
+        // The record form's label speaks the language too (its text holds the form).
+        if (!captions.contains(n) && n != u"LBL_RecordForm") {
             if (auto* l = qobject_cast<QLabel*>(c))
                 line += QStringLiteral(" text=") + l->text();
             if (auto* g = qobject_cast<QGroupBox*>(c))

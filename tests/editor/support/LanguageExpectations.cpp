@@ -29,6 +29,7 @@ const std::vector<ExpectedLanguageText>& expectedMenuCaptions() {
         T("MnToolsCompare", "Co&mparar com...", "Co&mpare with..."),
         T("MnToolsCurves", "C&urvas da Usina...", "Plant C&urves..."),
         T("MnToolsCheckDeck", "Verificar &Deck...", "Check &Deck..."),
+        T("MnToolsConvert", "Converter &Forma de Registro...", "Convert Record &Form..."),
         T("MnHelp", "A&juda", "&Help"),
         T("MnHelpAbout", "&Sobre o Velarin...", "&About Velarin..."),
         T("MnEditLanPort", "&Português", "&Português"),

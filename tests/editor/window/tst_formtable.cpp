@@ -84,7 +84,7 @@ void TestFormTable::everyFieldOnceAndInTheWindow() {
         f.bytes(written)[0] = 'x';
     } else {
         for (int e = 0; e < f.access.elements; ++e)
-            QVERIFY(f.access.read(written, e, QString::number(e + 1), QLocale::c()));
+            QVERIFY(f.access.read(written, e, QString::number(e + 1), QLocale::c(), RecordForm::Bytes792));
         for (int e = 0; e < f.access.elements; ++e)
             QCOMPARE(f.access.text(written, e, 0, QLocale::c()).toDouble(), double(e + 1));
     }
