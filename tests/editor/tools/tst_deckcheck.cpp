@@ -5,6 +5,7 @@
 #include "RegistryFixtures.h"
 #include "cli/DeckCommand.h"
 #include "inflows/Text.h"
+#include "registry/PlantCodec.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -205,6 +206,27 @@ private slots:
         QCOMPARE(
             findingsOf(dir.path(), {QStringLiteral("--stations"), QStringLiteral("320")}).size(),
             3);
+    }
+
+    // The registry in the 832-byte form, found by its size or named: the same findings as its
+    // 792-byte twin (a name and a deviation the check reads from the registry).
+    void registryInEitherForm() {
+        QTemporaryDir dir;
+        DeckModel deck;
+        deck.plant(3).Desvio = 99;
+        deck.confhd[4].name = QStringLiteral("OUTRA");
+        deck.write(dir.path());
+        const QJsonArray narrow = findingsOf(dir.path());
+        QCOMPARE(narrow.size(), 2);
+        QFile hidr(dir.filePath(QStringLiteral("HIDR.DAT")));
+        QVERIFY(hidr.open(QIODevice::ReadOnly));
+        const QByteArray wide =
+            convertRegistry(hidr.readAll(), RecordForm::Bytes792, RecordForm::Bytes832, nullptr);
+        hidr.close();
+        QCOMPARE(wide.size(), 320 * 832);
+        RegistryFixtures::writeFile(dir.path(), QStringLiteral("HIDR.DAT"), wide);
+        QCOMPARE(findingsOf(dir.path()), narrow);
+        QCOMPARE(findingsOf(dir.path(), {QStringLiteral("--form"), QStringLiteral("832")}), narrow);
     }
 
     void filesThatStopTheCheck_data() {
