@@ -4,6 +4,8 @@
 
 #include "files/ArgumentBytes.h"
 #include "files/QtOptions.h"
+#include "registry/AnsiText.h"
+#include "workbook/Workbook.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -97,7 +99,8 @@ QString helpText() {
         "  torvane mlt    to-bin|to-text ENTRADA SAIDA --stations 320|600 [--force]\n"
         "  torvane vazoes stats ENTRADA SAIDA --stations 320|600 [--text] [--from ANO]\n"
         "                 [--to ANO] [--mlt ARQUIVO [--mlt-text]] [--postos ARQUIVO\n"
-        "                 [--postos-text]] [--force]   estatísticas por posto e mês (CSV)\n"
+        "                 [--postos-text]] [--force]   estatísticas por posto e mês (CSV;\n"
+        "                 pasta de trabalho do Excel quando SAIDA termina em .xlsx)\n"
         "  torvane vazoes plot ENTRADA POSTO SAIDA --stations 320|600 [--text]\n"
         "                 [--from ANO] [--to ANO] [--mlt ARQUIVO [--mlt-text]]\n"
         "                 [--postos ARQUIVO [--postos-text]] [--force]\n"
@@ -262,6 +265,37 @@ bool refusedName(const QString& name, const char* role) {
     return true;
 }
 
+// The statistics as a workbook's bytes: the CSV's columns, numbers as numbers in full.
+std::optional<QByteArray> statsWorkbook(Dialogs& dialogs, const StatsTable& table) {
+    const auto text = [](const std::string& bytes) {
+        return AnsiText::decode(bytes.data(), bytes.size());
+    };
+    Workbook::Sheet sheet;
+    for (const std::string& label : table.header)
+        sheet.header << text(label);
+    for (const std::vector<StatsCell>& cells : table.rows) {
+        Workbook::Row row;
+        for (const StatsCell& cell : cells)
+            if (const auto* v = std::get_if<std::int64_t>(&cell))
+                row << double(*v);
+            else if (const auto* x = std::get_if<double>(&cell))
+                row << *x;
+            else if (const auto* t = std::get_if<std::string>(&cell))
+                row << text(*t);
+            else
+                row << Workbook::Cell();
+        sheet.rows << row;
+    }
+    QString error;
+    QByteArray bytes = Workbook::build(sheet, &error);
+    if (bytes.isEmpty()) {
+        dialogs.message(BoxKind::Error,
+                        QStringLiteral("A pasta de trabalho não pôde ser gerada: %1").arg(error));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 // vazoes stats and vazoes plot: the series read as the window reads them, then one output.
 int runSeriesCommand(const Options& o, PlotRenderer renderer) {
     const QStringList& pos = o.positional;
@@ -308,6 +342,10 @@ int runSeriesCommand(const Options& o, PlotRenderer renderer) {
                 return std::nullopt;
             }
         const InflowHistory& history = data->history;
+        if (!plot && Workbook::isWorkbookName(output))
+            return statsWorkbook(dialogs, statsTable(history, o.from, o.to,
+                                                     data->mlt ? &*data->mlt : nullptr,
+                                                     data->names ? &*data->names : nullptr));
         if (!plot)
             return QByteArray::fromStdString(statsCsv(
                 history, o.from, o.to, data->mlt ? &*data->mlt : nullptr,

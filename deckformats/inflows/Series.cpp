@@ -286,22 +286,19 @@ void appendCsvField(std::string& out, std::string_view field) {
 
 } // namespace
 
-std::string statsCsv(const InflowHistory& history, std::optional<int> from, std::optional<int> to,
-                     const MltValues* mlt, const PostoNames* names, std::string_view separator) {
+StatsTable statsTable(const InflowHistory& history, std::optional<int> from,
+                      std::optional<int> to, const MltValues* mlt, const PostoNames* names) {
+    StatsTable table;
     // Windows-1252, as the names: "Mês", "Média", "Desvio padrão", "Diferença %".
-    std::string out = "Posto;Nome;M\xEAs;Anos;M\xE9"
-                      "dia;Desvio padr\xE3o;M\xEDnimo;Ano do m\xEDnimo;M\xE1ximo;Ano do "
-                      "m\xE1ximo;Meses com zero;MLT;Diferen\xE7"
-                      "a %;Anos suspeitos\r\n";
-    const auto number = [&out, separator](const std::optional<double>& x) {
-        if (x)
-            out += twoDecimals(*x, separator);
-        out += ';';
+    table.header = {"Posto",          "Nome",          "M\xEAs",          "Anos",
+                    "M\xE9" "dia",     "Desvio padr\xE3o", "M\xEDnimo",       "Ano do m\xEDnimo",
+                    "M\xE1ximo",      "Ano do m\xE1ximo", "Meses com zero", "MLT",
+                    "Diferen\xE7" "a %", "Anos suspeitos"};
+    const auto number = [](const std::optional<double>& x) -> StatsCell {
+        return x ? StatsCell(*x) : StatsCell();
     };
-    const auto integer = [&out](std::optional<std::int64_t> x) {
-        if (x)
-            appendDecimal(out, *x);
-        out += ';';
+    const auto integer = [](const auto& x) -> StatsCell {
+        return x ? StatsCell(std::int64_t(*x)) : StatsCell();
     };
     for (int posto = 1; posto <= history.numPostos(); ++posto) {
         if (!history.hasData(posto))
@@ -313,28 +310,52 @@ std::string statsCsv(const InflowHistory& history, std::optional<int> from, std:
         for (int m = 1; m <= 12; ++m) {
             const MonthStats& s = months[std::size_t(m - 1)];
             const bool any = s.years > 0;
-            integer(posto);
-            if (names)
-                appendCsvField(out, names->name(posto));
-            out += ';';
-            integer(m);
-            integer(s.years);
-            number(s.mean);
-            number(s.stdDev);
-            integer(s.min);
-            integer(any ? std::optional<std::int64_t>(s.minYear) : std::nullopt);
-            integer(s.max);
-            integer(any ? std::optional<std::int64_t>(s.maxYear) : std::nullopt);
-            integer(s.zeros);
-            integer(s.mlt);
-            number(s.differencePercent);
+            std::string suspect;
             for (std::size_t i = 0; i < s.suspectYears.size(); ++i) {
                 if (i > 0)
-                    out += ' ';
-                appendDecimal(out, s.suspectYears[i]);
+                    suspect += ' ';
+                appendDecimal(suspect, s.suspectYears[i]);
             }
-            out += "\r\n";
+            table.rows.push_back({
+                std::int64_t(posto),
+                names ? StatsCell(std::string(names->name(posto))) : StatsCell(),
+                std::int64_t(m),
+                std::int64_t(s.years),
+                number(s.mean),
+                number(s.stdDev),
+                integer(s.min),
+                any ? StatsCell(std::int64_t(s.minYear)) : StatsCell(),
+                integer(s.max),
+                any ? StatsCell(std::int64_t(s.maxYear)) : StatsCell(),
+                std::int64_t(s.zeros),
+                integer(s.mlt),
+                number(s.differencePercent),
+                suspect.empty() ? StatsCell() : StatsCell(suspect),
+            });
         }
+    }
+    return table;
+}
+
+std::string statsCsv(const InflowHistory& history, std::optional<int> from, std::optional<int> to,
+                     const MltValues* mlt, const PostoNames* names, std::string_view separator) {
+    const StatsTable table = statsTable(history, from, to, mlt, names);
+    std::string out;
+    for (std::size_t i = 0; i < table.header.size(); ++i)
+        out += (i > 0 ? ";" : "") + table.header[i];
+    out += "\r\n";
+    for (const std::vector<StatsCell>& row : table.rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                out += ';';
+            if (const auto* v = std::get_if<std::int64_t>(&row[i]))
+                appendDecimal(out, *v);
+            else if (const auto* x = std::get_if<double>(&row[i]))
+                out += twoDecimals(*x, separator);
+            else if (const auto* text = std::get_if<std::string>(&row[i]))
+                appendCsvField(out, *text);
+        }
+        out += "\r\n";
     }
     return out;
 }

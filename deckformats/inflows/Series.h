@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace Torvane {
@@ -133,6 +134,18 @@ std::optional<double> periodMean(const InflowHistory& history, int posto, Period
 
 // x with two decimals and the given separator ("1234,50", "-3,25"), as the files write it.
 std::string twoDecimals(double x, std::string_view separator);
+
+// The statistics as a table: the header, then for each station with data and each month one
+// row of station, name, month, years, mean, standard deviation, minimum, its year, maximum, its
+// year, zeros, MLT, difference % and the suspect years (one text). Texts in Windows-1252; an
+// empty cell for a value not computed (and for the name without names).
+using StatsCell = std::variant<std::monostate, std::int64_t, double, std::string>;
+struct StatsTable {
+    std::vector<std::string> header;
+    std::vector<std::vector<StatsCell>> rows;
+};
+StatsTable statsTable(const InflowHistory& history, std::optional<int> from,
+                      std::optional<int> to, const MltValues* mlt, const PostoNames* names);
 
 // The statistics as CSV: a header, then for each station with data and each month one line of
 // station, name, month, years, mean, standard deviation, minimum, its year, maximum, its year,

@@ -12,6 +12,7 @@
 #include "registry/TCadHd.h"
 #include "reports/CsvExport.h"
 #include "reports/PrintJobs.h"
+#include "language/WorkbookTexts.h"
 #include "tools/RegistryDiff.h"
 
 #include <QApplication>
@@ -79,7 +80,7 @@ constexpr ModeOption Modes[] = {
     {"--check", CliMode::Check, 1},          {"--diff", CliMode::Diff, 2},
     {"--curves", CliMode::Curves, 3},        {"--summary", CliMode::Summary, 2},
     {"--convert", CliMode::Convert, 2},      {"--help", CliMode::Help, 0},
-    {"--version", CliMode::Version, 0},
+    {"--version", CliMode::Version, 0},      {"--export-xlsx", CliMode::ExportXlsx, 2},
 };
 
 const ModeOption* modeOption(const QString& arg) {
@@ -314,10 +315,13 @@ int exportCsv(const CliArguments& args, Dialogs& dialogs) {
     source.form = args.form;
     source.lists = &lists;
     source.locale = QLocale::system();
+    source.workbook = args.mode == CliMode::ExportXlsx; // the same refusals, another format
     if (!CsvExport::exportToFile(source, output, dialogs))
         return 1;
     dialogs.message(MessageKind::Information,
-                    languageMessage(LanguageMessage::CsvWritten, int(args.language)));
+                    source.workbook
+                        ? workbookText(WorkbookText::Written, args.language)
+                        : languageMessage(LanguageMessage::CsvWritten, int(args.language)));
     return 0;
 }
 
@@ -569,6 +573,7 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     StderrDialogs dialogs(parsed.language);
     switch (parsed.mode) {
     case CliMode::ExportCsv:
+    case CliMode::ExportXlsx:
         return exportCsv(parsed, dialogs);
     case CliMode::PrintPdf:
         return printPdf(parsed, dialogs);

@@ -24,6 +24,7 @@ enum class CliMode {
     Help,
     Version,
     Convert,
+    ExportXlsx,
 };
 
 struct CliArguments {

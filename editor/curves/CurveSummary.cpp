@@ -13,28 +13,42 @@
 
 namespace PlantCurves {
 
-QByteArray summaryCsv(const QByteArray& registry, const QLocale& locale, RecordForm form) {
+namespace {
+
+QStringList summaryHeader() {
+    QStringList header{RecordColumns::codeLabel(), RecordColumns::label("Nome", 0)};
+    for (int f = 0; f < FigureCount; ++f)
+        header << figureLabel(Figure(f), Language::Portuguese);
+    header << curveText(CurveText::SummaryWarnings, Language::Portuguese);
+    return header;
+}
+
+// Every plant in use, in code order, with its figures.
+template <typename Visit>
+void forEachPlant(const QByteArray& registry, RecordForm form, Visit visit) {
     form = resolveForm(form, registry.size());
     const qsizetype size = recordSize(form);
-    // As the export: a separator that Windows-1252 cannot hold would be lost, so the point.
-    const QLocale numbers = AnsiText::encode(QString(NumberTexts::decimalSeparator(locale))) == "?"
-                                ? QLocale::c()
-                                : locale;
-    QString header = RecordColumns::codeLabel() + u';' + RecordColumns::label("Nome", 0) + u';';
-    for (int f = 0; f < FigureCount; ++f)
-        header += figureLabel(Figure(f), Language::Portuguese) + u';';
-    header += curveText(CurveText::SummaryWarnings, Language::Portuguese) + u';';
-    QByteArray out = AnsiText::encode(header) + "\r\n";
-
     const PlantList list = plantListFromBytes(registry, form);
-    out.reserve(out.size() + list.entries.size() * 160);
     for (const QString& entry : list.entries) {
         const int code = codeTextOfEntry(entry, true).toInt();
         const qsizetype offset = qsizetype(code - 1) * size;
         TUsinaHd plant;
         decodePlant(registry.constData() + offset,
                     std::size_t(std::min<qsizetype>(size, registry.size() - offset)), plant, form);
-        const Figures figures = computeFigures(storedSource(plant));
+        visit(code, plant, computeFigures(storedSource(plant)));
+    }
+}
+
+} // namespace
+
+QByteArray summaryCsv(const QByteArray& registry, const QLocale& locale, RecordForm form) {
+    // As the export: a separator that Windows-1252 cannot hold would be lost, so the point.
+    const QLocale numbers = AnsiText::encode(QString(NumberTexts::decimalSeparator(locale))) == "?"
+                                ? QLocale::c()
+                                : locale;
+    QByteArray out = AnsiText::encode(summaryHeader().join(u';') + u';') + "\r\n";
+    out.reserve(out.size() + registry.size() / 4);
+    forEachPlant(registry, form, [&](int code, const TUsinaHd& plant, const Figures& figures) {
         QByteArray line = QByteArray::number(code) + ';';
         line.append(plant.Nome.data(), qsizetype(plant.Nome.size()));
         line += ';';
@@ -46,8 +60,23 @@ QByteArray summaryCsv(const QByteArray& registry, const QLocale& locale, RecordF
         }
         line += QByteArray::number(figures.warnings.size()) + ";\r\n";
         out += line;
-    }
+    });
     return out;
+}
+
+Workbook::Sheet summarySheet(const QByteArray& registry, RecordForm form) {
+    Workbook::Sheet sheet;
+    sheet.header = summaryHeader();
+    forEachPlant(registry, form, [&](int code, const TUsinaHd& plant, const Figures& figures) {
+        Workbook::Row row{double(code), AnsiText::decode(plant.Nome.data(), plant.Nome.size())};
+        for (int f = 0; f < FigureCount; ++f) {
+            const std::optional<double> v = figures.values[std::size_t(f)].value;
+            row << (v ? Workbook::Cell(*v) : Workbook::Cell());
+        }
+        row << double(figures.warnings.size());
+        sheet.rows << row;
+    });
+    return sheet;
 }
 
 bool writeSummary(const QString& registryFile, const QString& output, const QLocale& locale,
@@ -58,11 +87,16 @@ bool writeSummary(const QString& registryFile, const QString& output, const QLoc
         return false;
     }
     QString error;
-    if (!writeFileAtomically(output, summaryCsv(registry, locale, form), &error)) {
-        dialogs.message(MessageKind::Error, cannotWriteText(output, error));
-        return false;
+    if (Workbook::isWorkbookName(output)) {
+        if (const auto failure = Workbook::write(output, summarySheet(registry, form)))
+            error = failure->reason;
+        else
+            return true;
+    } else if (writeFileAtomically(output, summaryCsv(registry, locale, form), &error)) {
+        return true;
     }
-    return true;
+    dialogs.message(MessageKind::Error, cannotWriteText(output, error));
+    return false;
 }
 
 } // namespace PlantCurves

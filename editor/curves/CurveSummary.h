@@ -3,6 +3,7 @@
 // locale's decimal separator, Windows-1252, CR LF.
 
 #include "registry/PlantCodec.h"
+#include "workbook/Workbook.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -17,7 +18,12 @@ namespace PlantCurves {
 QByteArray summaryCsv(const QByteArray& registry, const QLocale& locale,
                       RecordForm form = RecordForm::BySize);
 
-// Reads the registry and writes its summary to output in one step (nothing written on a
+// The same columns as a workbook's sheet: the figures as numbers in full (not rounded), an
+// empty cell when not computed.
+Workbook::Sheet summarySheet(const QByteArray& registry, RecordForm form = RecordForm::BySize);
+
+// Reads the registry and writes its summary to output in one step (a workbook when output
+// ends in ".xlsx") (nothing written on a
 // failure, which is told through the dialogs); true when written. The caller refuses an output
 // that is the registry.
 bool writeSummary(const QString& registryFile, const QString& output, const QLocale& locale,

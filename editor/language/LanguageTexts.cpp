@@ -399,6 +399,8 @@ constexpr const char* kUsagePortuguese =
     "Uso:\n"
     "  quillmark [--form 792|832] [CADASTRO]       abre a janela do editor\n"
     "  quillmark --export-csv CADASTRO SAÍDA       grava o Cadastro em CSV em SAÍDA\n"
+    "  quillmark --export-xlsx CADASTRO SAÍDA      grava o Cadastro em SAÍDA, uma pasta de\n"
+    "                                              trabalho do Excel (.xlsx)\n"
     "  quillmark --print-pdf CADASTRO SAÍDA [--pages INÍCIO-FIM]\n"
     "                                              imprime cada usina em uso no PDF SAÍDA,\n"
     "                                              uma página por usina (só as páginas\n"
@@ -412,7 +414,8 @@ constexpr const char* kUsagePortuguese =
     "  quillmark --curves CADASTRO CÓDIGO SAÍDA    desenha as curvas e grandezas de uma usina\n"
     "                                              em SAÍDA, um arquivo .pdf, .png ou .svg\n"
     "  quillmark --summary CADASTRO SAÍDA          grava as grandezas de cada usina em uso\n"
-    "                                              em CSV em SAÍDA\n"
+    "                                              em CSV em SAÍDA (pasta de trabalho do\n"
+    "                                              Excel quando SAÍDA termina em .xlsx)\n"
     "  quillmark --convert CADASTRO SAÍDA --form 792|832\n"
     "                                              grava o Cadastro em SAÍDA em registros\n"
     "                                              de 792 ou 832 bytes\n"
@@ -449,6 +452,8 @@ constexpr const char* kUsageEnglish =
     "Usage:\n"
     "  quillmark [--form 792|832] [REGISTRY]       open the editor window\n"
     "  quillmark --export-csv REGISTRY OUTPUT      write the registry as CSV to OUTPUT\n"
+    "  quillmark --export-xlsx REGISTRY OUTPUT     write the registry to OUTPUT, an Excel\n"
+    "                                              workbook (.xlsx)\n"
     "  quillmark --print-pdf REGISTRY OUTPUT [--pages FROM-TO]\n"
     "                                              print every plant in use to the PDF OUTPUT,\n"
     "                                              one page per plant (pages FROM to TO only)\n"
@@ -461,7 +466,8 @@ constexpr const char* kUsageEnglish =
     "  quillmark --curves REGISTRY CODE OUTPUT     draw the curves and figures of a plant to\n"
     "                                              OUTPUT, a .pdf, .png or .svg file\n"
     "  quillmark --summary REGISTRY OUTPUT         write the figures of every plant in use as\n"
-    "                                              CSV to OUTPUT\n"
+    "                                              CSV to OUTPUT (an Excel workbook when\n"
+    "                                              OUTPUT ends in .xlsx)\n"
     "  quillmark --convert REGISTRY OUTPUT --form 792|832\n"
     "                                              write the registry to OUTPUT in 792- or\n"
     "                                              832-byte records\n"
@@ -502,9 +508,10 @@ constexpr LanguageText kCommandTexts[] = {
     {"TwoModes", "Só uma das opções %1 e %2 pode ser dada.", "Only one of %1 and %2 can be given."},
     {"GivenTwice", "A opção %1 foi dada duas vezes.", "The option %1 is given twice."},
     {"NoMode",
-     "%1 vai com uma das opções --export-csv, --print-pdf, --check, --diff, --curves "
-     "e --summary.",
-     "%1 goes with one of --export-csv, --print-pdf, --check, --diff, --curves and --summary."},
+     "%1 vai com uma das opções --export-csv, --export-xlsx, --print-pdf, --check, --diff, "
+     "--curves e --summary.",
+     "%1 goes with one of --export-csv, --export-xlsx, --print-pdf, --check, --diff, --curves "
+     "and --summary."},
     {"TwoNames", "A opção %1 pede dois nomes de arquivo.", "The option %1 needs two file names."},
     {"CurvesNames", "A opção --curves pede um Cadastro, um código de usina e um arquivo de saída.",
      "The option --curves needs a registry, a plant code and an output file."},

@@ -117,6 +117,33 @@ void appendPlantLine(QByteArray& out, int code, const char* record, const LineCo
     out.resize(start + (p - begin));
 }
 
+// Every record exported, from code 1 to last: a short last record is read as a fresh plant's
+// bytes completed by what there is, and an empty slot is left out.
+template <typename Visit>
+void forEachExported(const QByteArray& registry, int last, RecordForm form, Visit visit) {
+    const qint64 size = recordSize(form);
+    static const FieldSpan nameSpan = plantFieldSpan("Nome");
+    for (int code = 1; code <= last; ++code) {
+        const qint64 offset = qint64(code - 1) * size;
+        if (offset >= registry.size())
+            break; // past the end every record reads as a fresh, nameless plant
+        const char* at = registry.constData() + offset;
+        char padded[WideRecordSize];
+        if (registry.size() - offset < size) {
+            TUsinaHd plant;
+            decodePlant(at, std::size_t(registry.size() - offset), plant, form);
+            encodePlant(plant, padded, form);
+            at = padded;
+        }
+        // A name that is blank once trimmed (bytes 0..32 only) is an empty slot; one that only
+        // starts with a blank is not listed but is exported all the same.
+        const char* name = at + nameSpan.offset;
+        if (std::all_of(name, name + nameSpan.size, [](char c) { return uchar(c) <= 32; }))
+            continue;
+        visit(code, at);
+    }
+}
+
 } // namespace
 
 QByteArray headerLine() {
@@ -141,7 +168,6 @@ QByteArray buildCsv(const QByteArray& registry, const QStringList& entries,
                     const QStringList& plantNames, const LookupLists& lists, const QLocale& locale,
                     RecordForm form) {
     form = resolveForm(form, registry.size());
-    const qint64 size = recordSize(form);
     const QList<const RecordColumns::Column*>& columns = RecordColumns::inCsvOrder(form);
     QByteArray out = headerLine();
     if (entries.isEmpty())
@@ -149,28 +175,62 @@ QByteArray buildCsv(const QByteArray& registry, const QStringList& entries,
     const int last = codeTextOfEntry(entries.constLast(), true).toInt();
     out.reserve(out.size() + qsizetype(last) * 2048);
     const LineContext context(plantNames, lists, locale);
-    static const FieldSpan nameSpan = plantFieldSpan("Nome");
-    for (int code = 1; code <= last; ++code) {
-        const qint64 offset = qint64(code - 1) * size;
-        if (offset >= registry.size())
-            break; // past the end every record reads as a fresh, nameless plant
-        const char* at = registry.constData() + offset;
-        // A short last record is read as a fresh plant's bytes completed by what there is.
-        char padded[WideRecordSize];
-        if (registry.size() - offset < size) {
-            TUsinaHd plant;
-            decodePlant(at, std::size_t(registry.size() - offset), plant, form);
-            encodePlant(plant, padded, form);
-            at = padded;
-        }
-        // A name that is blank once trimmed (bytes 0..32 only) is an empty slot; one that only
-        // starts with a blank is not listed but is exported all the same.
-        const char* name = at + nameSpan.offset;
-        if (std::all_of(name, name + nameSpan.size, [](char c) { return uchar(c) <= 32; }))
-            continue;
-        appendPlantLine(out, code, at, context, columns);
-    }
+    forEachExported(registry, last, form, [&](int code, const char* record) {
+        appendPlantLine(out, code, record, context, columns);
+    });
     return out;
+}
+
+Workbook::Sheet buildSheet(const QByteArray& registry, const QStringList& entries,
+                           const QStringList& plantNames, const LookupLists& lists,
+                           RecordForm form) {
+    using RecordColumns::Format;
+    form = resolveForm(form, registry.size());
+    const QList<const RecordColumns::Column*>& columns = RecordColumns::inCsvOrder(form);
+    Workbook::Sheet sheet;
+    sheet.header << RecordColumns::codeLabel();
+    for (const RecordColumns::Column* c : columns)
+        sheet.header << c->label;
+    if (entries.isEmpty())
+        return sheet;
+    const int last = codeTextOfEntry(entries.constLast(), true).toInt();
+    forEachExported(registry, last, form, [&](int code, const char* record) {
+        Workbook::Row row{double(code)};
+        row.reserve(columns.size() + 1);
+        for (const RecordColumns::Column* c : columns) {
+            const char* at = record + c->offset;
+            switch (c->format) {
+            case Format::Text:
+                row << AnsiText::decode(at, std::size_t(c->size));
+                break;
+            case Format::Integer:
+                row << double(RecordColumns::integerAt(record, c->offset));
+                break;
+            case Format::Fixed:
+                row << Workbook::fromFloat(RecordColumns::realAt(record, c->offset));
+                break;
+            case Format::Exponent:
+                row << (c->size == 8
+                            ? std::bit_cast<double>(RecordColumns::wideBitsAt(record, c->offset))
+                            : Workbook::fromFloat(RecordColumns::realAt(record, c->offset)));
+                break;
+            case Format::Coded: {
+                // A text, as in the CSV: the code, " - " and the name.
+                const std::int32_t value = RecordColumns::integerAt(record, c->offset);
+                const QStringList& names = RecordColumns::namesOf(c->names, lists, plantNames);
+                row << QString::number(value) + QStringLiteral(" - ") +
+                           (value >= 0 && value < names.size() ? names.at(value) : QString());
+                break;
+            }
+            case Format::YesNo:
+                row << QString::fromLatin1(RecordColumns::integerAt(record, c->offset) != 0 ? "Yes"
+                                                                                            : "No");
+                break;
+            }
+        }
+        sheet.rows << row;
+    });
+    return sheet;
 }
 
 QString targetName(const QString& chosen) {
@@ -202,10 +262,17 @@ bool exportToFile(const Source& source, const QString& target, Dialogs& dialogs)
     LookupLists defaults;
     if (!source.lists)
         defaults.setDefaults();
-    const QByteArray csv =
-        buildCsv(registry, entries, names, source.lists ? *source.lists : defaults, source.locale,
-                 source.form);
+    const LookupLists& lists = source.lists ? *source.lists : defaults;
     QString error;
+    if (source.workbook) {
+        if (const auto failure = Workbook::write(
+                target, buildSheet(registry, entries, names, lists, source.form))) {
+            dialogs.message(MessageKind::Error, cannotWriteText(target, failure->reason));
+            return false;
+        }
+        return true;
+    }
+    const QByteArray csv = buildCsv(registry, entries, names, lists, source.locale, source.form);
     if (!writeFileAtomically(target, csv, &error)) {
         dialogs.message(MessageKind::Error, cannotWriteText(target, error));
         return false;

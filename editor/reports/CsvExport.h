@@ -5,6 +5,7 @@
 #include "registry/LookupLists.h"
 #include "registry/PlantCodec.h"
 #include "registry/TUsinaHd.h"
+#include "workbook/Workbook.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -30,6 +31,12 @@ QByteArray buildCsv(const QByteArray& registry, const QStringList& entries,
                     const QStringList& plantNames, const LookupLists& lists, const QLocale& locale,
                     RecordForm form = RecordForm::BySize);
 
+// The same records as one sheet: the CSV's header and columns, a number column as numbers
+// (every value as stored, not rounded to the CSV's decimals), a text or coded column as texts.
+Workbook::Sheet buildSheet(const QByteArray& registry, const QStringList& entries,
+                           const QStringList& plantNames, const LookupLists& lists,
+                           RecordForm form = RecordForm::BySize);
+
 // The name written for a name chosen in the save dialog: ".csv" is appended unless the
 // name ends in exactly "csv" (letter case counts).
 QString targetName(const QString& chosen);
@@ -48,6 +55,7 @@ struct Source {
     const LookupLists* lists = nullptr;
     QLocale locale;
     RecordForm form = RecordForm::BySize;
+    bool workbook = false; // an Excel workbook (buildSheet) instead of the CSV
 };
 bool exportToFile(const Source& source, const QString& target, Dialogs& dialogs);
 
