@@ -425,6 +425,7 @@ void EditorDocument::exportCsv() {
     request.locale = m_locale;
     request.form = m_cad.form();
     request.successText = languageMessage(LanguageMessage::CsvWritten, m_lingua);
+    request.language = language();
     request.refusal = [this](const QString& output) { return reportRefusal(output); };
     runExportCommand(m_dialogs, request);
 }

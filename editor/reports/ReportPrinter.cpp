@@ -1,6 +1,7 @@
 #include "reports/ReportPrinter.h"
 
 #include "core/Dialogs.h"
+#include "language/WorkbookTexts.h"
 
 #include <QFileInfo>
 #include <QCursor>
@@ -8,13 +9,21 @@
 #include <QPrinter>
 
 bool runExportCommand(Dialogs& dialogs, const ExportRequest& request) {
-    const QString chosen =
-        dialogs.saveFile(QStringLiteral("Export"), QStringLiteral("CSV (Comma Delimited) (*.csv)"),
-                         request.startDir, QStringLiteral("CadUsH.csv"), true);
+    const QString csvType = QStringLiteral("CSV (Comma Delimited) (*.csv)");
+    const QString workbookType = workbookText(WorkbookText::FileType, request.language);
+    QString chosenType;
+    const QString chosen = dialogs.saveFileOfType(
+        QStringLiteral("Export"), csvType + QStringLiteral(";;") + workbookType, request.startDir,
+        QStringLiteral("CadUsH.csv"), true, chosenType);
     if (chosen.isEmpty())
         return false;
+    // The workbook's type or a name ending in ".xlsx" asks for a workbook; anything else is the
+    // CSV, under its own name rule.
+    const bool workbook = chosenType == workbookType || Workbook::isWorkbookName(chosen);
     // The save dialog asked about the name chosen; a name the rule changed is asked here.
-    const QString target = CsvExport::targetName(chosen);
+    const QString target = !workbook                          ? CsvExport::targetName(chosen)
+                           : Workbook::isWorkbookName(chosen) ? chosen
+                                                              : chosen + QStringLiteral(".xlsx");
     if (const QString why = request.refusal ? request.refusal(target) : QString(); !why.isEmpty()) {
         dialogs.message(MessageKind::Warning, why);
         return false;
@@ -29,9 +38,12 @@ bool runExportCommand(Dialogs& dialogs, const ExportRequest& request) {
     source.lists = &request.lists;
     source.locale = request.locale;
     source.form = request.form;
+    source.workbook = workbook;
     if (!CsvExport::exportToFile(source, target, dialogs))
         return false;
-    dialogs.message(MessageKind::Information, request.successText);
+    dialogs.message(MessageKind::Information,
+                    workbook ? workbookText(WorkbookText::Written, request.language)
+                             : request.successText);
     return true;
 }
 

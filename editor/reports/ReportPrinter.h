@@ -4,6 +4,7 @@
 // One long-lived printer keeps the user's choices (and orientation) from one print to the
 // next.
 
+#include "language/LanguageTexts.h"
 #include "registry/LookupLists.h"
 #include "reports/CsvExport.h"
 #include "reports/PrintJobs.h"
@@ -18,8 +19,9 @@
 class Dialogs;
 class QPrinter;
 
-// File > Export: the save dialog (proposing "CadUsH.csv" in startDir), the ".csv" rule with
-// its replace question, the export, and its outcome in a box.
+// File > Export: the save dialog (proposing "CadUsH.csv" in startDir, offering the CSV and an
+// Excel workbook), the ".csv" (or ".xlsx") rule with its replace question, the export, and its
+// outcome in a box.
 struct ExportRequest {
     QString startDir;
     QString registryFile;
@@ -29,6 +31,8 @@ struct ExportRequest {
     QLocale locale;
     RecordForm form = RecordForm::BySize; // of the registry's records
     QString successText;                  // shown once the file is written
+    // Of the workbook's type in the save dialog and of its message once written.
+    Language language = Language::Portuguese;
     // Why an output may not be written (it is a registry in use, or no regular file); empty
     // when it may.
     std::function<QString(const QString& output)> refusal;

@@ -5,6 +5,8 @@
 #include "editing/EditorDocument.h"
 #include "registry/PlantList.h"
 #include "registry/TCadHd.h"
+#include "language/WorkbookTexts.h"
+#include "reports/TableExport.h"
 #include "tools/DeckLoad.h"
 #include "tools/RegistryCheck.h"
 #include "tools/RegistryDiff.h"
@@ -128,11 +130,24 @@ void QualityTools::present(std::unique_ptr<ResultWindow>& window, const QString&
             m_window.runGuarded([this, refresh] { (this->*refresh)(); });
         };
         window->plantRequested = [this](int code) { showPlant(code); };
+        ResultWindow* shown = window.get();
+        window->exportRequested = [this, shown] {
+            m_window.runGuarded([this, shown] { exportTable(*shown); });
+        };
     }
     (this->*refresh)();
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// The table as the window holds it, in the order found, as a CSV or a workbook.
+void QualityTools::exportTable(const ResultWindow& window) {
+    TableExport::Request request;
+    request.startDir = m_doc.startDir();
+    request.language = language();
+    request.refusal = [this](const QString& output) { return m_doc.reportRefusal(output); };
+    TableExport::save(m_dialogs, {window.contents().headers, window.contents().rows}, request);
 }
 
 void QualityTools::check() {
@@ -148,6 +163,7 @@ void QualityTools::refreshCheck() {
                         qualityText(QualityText::ColumnPlant, lang),
                         qualityText(QualityText::ColumnMessage, lang)};
     contents.refresh = qualityText(QualityText::Refresh, lang);
+    contents.exportCaption = workbookText(WorkbookText::ExportButton, lang);
     QByteArray bytes;
     if (read(m_doc.registryFileName(), bytes, contents.summary)) {
         const CheckReport report =
@@ -184,6 +200,7 @@ void QualityTools::refreshComparison() {
         qualityText(QualityText::ColumnField, lang), qualityText(QualityText::ColumnOld, lang),
         qualityText(QualityText::ColumnNew, lang)};
     contents.refresh = qualityText(QualityText::Refresh, lang);
+    contents.exportCaption = workbookText(WorkbookText::ExportButton, lang);
     QByteArray before, after;
     if (read(m_doc.registryFileName(), before, contents.summary) &&
         read(m_other, after, contents.summary)) {
@@ -241,6 +258,7 @@ void QualityTools::refreshDeck() {
                         inLanguage(lang, "Arquivo", "File"), inLanguage(lang, "Nível", "Level"),
                         qualityText(QualityText::ColumnMessage, lang)};
     contents.refresh = qualityText(QualityText::Refresh, lang);
+    contents.exportCaption = workbookText(WorkbookText::ExportButton, lang);
     DeckPaths paths;
     paths.dir = m_deckDir;
     // The registry in use stands for the deck's HIDR when the deck is its folder.

@@ -42,6 +42,7 @@ private:
     void refreshCheck();
     void refreshDeck();
     void refreshComparison();
+    void exportTable(const ResultWindow& window);
     void present(std::unique_ptr<ResultWindow>& window, const QString& name,
                  void (QualityTools::*refresh)());
     void showPlant(int code);

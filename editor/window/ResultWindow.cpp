@@ -30,9 +30,12 @@ ResultWindow::ResultWindow(const QString& objectName) {
     m_summary->setWordWrap(true);
     m_refresh = new QPushButton;
     m_refresh->setObjectName(QStringLiteral("BTNrefresh"));
+    m_export = new QPushButton;
+    m_export->setObjectName(QStringLiteral("BTNexport"));
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_summary, 1);
+    bottom->addWidget(m_export);
     bottom->addWidget(m_refresh);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_files);
@@ -44,6 +47,10 @@ ResultWindow::ResultWindow(const QString& objectName) {
         if (refreshRequested)
             refreshRequested();
     });
+    connect(m_export, &QPushButton::clicked, this, [this] {
+        if (exportRequested)
+            exportRequested();
+    });
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         if (const QTableWidgetItem* code = m_table->item(row, 0); code && plantRequested)
             plantRequested(code->data(Qt::DisplayRole).toInt());
@@ -51,10 +58,12 @@ ResultWindow::ResultWindow(const QString& objectName) {
 }
 
 void ResultWindow::setContents(const Contents& contents) {
+    m_contents = contents;
     setWindowTitle(contents.title);
     m_files->setText(contents.files.join(u'\n'));
     m_summary->setText(contents.summary);
     m_refresh->setText(contents.refresh);
+    m_export->setText(contents.exportCaption);
     m_table->setAccessibleName(contents.title);
 
     m_table->setSortingEnabled(false);
