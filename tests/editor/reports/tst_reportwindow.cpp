@@ -2,6 +2,7 @@
 
 #include "EditorHarness.h"
 #include "ReportSamples.h"
+#include "WorkbookReader.h"
 #include "reports/ReportPrinter.h"
 #include "reports/SheetPainter.h"
 
@@ -46,6 +47,8 @@ class TestReportWindow : public QObject {
 private slots:
     void exportFromTheMenu_data();
     void exportFromTheMenu();
+    void exportWorkbook_data();
+    void exportWorkbook();
     void printPlantShown();
     void printBeforeAPlantIsChosen();
     void printAllPlantsWithARange_data();
@@ -105,6 +108,49 @@ void TestReportWindow::exportFromTheMenu() {
     QVERIFY(csv.contains(";5678,25;1234,50;")); // the window's number locale
     QVERIFY(!QFileInfo::exists(harness.path("CadUsH.Csv")));
     QVERIFY(!QFileInfo::exists(harness.path("cadastro")));
+}
+
+void TestReportWindow::exportWorkbook_data() {
+    QTest::addColumn<int>("language"); // the item chosen: Port, Eng
+    QTest::addColumn<QString>("type"); // the type chosen in the dialog
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Portuguese, the workbook's type")
+        << 0 << "Pasta de trabalho do Excel (*.xlsx)" << "cadastro" << "cadastro.xlsx"
+        << "Pasta de trabalho do Excel gerada com sucesso !";
+    QTest::newRow("English, the workbook's type")
+        << 1 << "Excel workbook (*.xlsx)" << "cadastro" << "cadastro.xlsx"
+        << "Excel workbook successfully generated !";
+    QTest::newRow("the CSV's type, a name in .XLSX")
+        << 0 << "CSV (Comma Delimited) (*.csv)" << "c.XLSX" << "c.XLSX"
+        << "Pasta de trabalho do Excel gerada com sucesso !";
+}
+
+void TestReportWindow::exportWorkbook() {
+    QFETCH(int, language);
+    QFETCH(QString, type);
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    QFETCH(QString, text);
+    EditorHarness harness;
+    const QString reg = harness.writeFile("HIDR.DAT", threePlants());
+    TFRMeditor& w = harness.start({reg}, QLocale(QLocale::Portuguese, QLocale::Brazil));
+    (language == 0 ? w.ui.MnEditLanPort : w.ui.MnEditLanEng)->trigger();
+    harness.dialogs.clear();
+    harness.dialogs.saveFileAnswers.enqueue(harness.path(chosen));
+    harness.dialogs.saveTypeAnswers.enqueue(type);
+    w.ui.MnFileExp->trigger();
+
+    QVERIFY(harness.dialogs.saveRequests[0].filter.endsWith(";;" + type) ||
+            harness.dialogs.saveRequests[0].filter.startsWith(type + ";;"));
+    QCOMPARE(harness.dialogs.texts(Kind::Information), QStringList{text});
+    const WorkbookCells book = readWorkbookFile(harness.path(written));
+    QVERIFY(book.valid);
+    QCOMPARE(book.cell("A1"), QString("s:CodUsina"));
+    QCOMPARE(book.cell("A3"), QString("n:5"));
+    QCOMPARE(book.cell("B3"), QString("s:Serra Azul  "));
+    QVERIFY(!QFileInfo::exists(harness.path(chosen + ".csv")));
 }
 
 void TestReportWindow::printPlantShown() {
