@@ -8,7 +8,7 @@ WERROR    ?= OFF
 JOBS      ?= $(shell nproc)
 PACKAGES  := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libjpeg-dev \
              fonts-liberation2 poppler-utils libbenchmark-dev qt6-charts-dev libqt6opengl6-dev \
-             qt6-translations-l10n
+             qt6-translations-l10n libxlsxwriter-dev zlib1g-dev
 
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 FUZZ_SECONDS ?= 8
