@@ -286,14 +286,26 @@ void appendCsvField(std::string& out, std::string_view field) {
 
 } // namespace
 
-StatsTable statsTable(const InflowHistory& history, std::optional<int> from,
-                      std::optional<int> to, const MltValues* mlt, const PostoNames* names) {
+StatsTable statsTable(const InflowHistory& history, std::optional<int> from, std::optional<int> to,
+                      const MltValues* mlt, const PostoNames* names) {
     StatsTable table;
     // Windows-1252, as the names: "Mês", "Média", "Desvio padrão", "Diferença %".
-    table.header = {"Posto",          "Nome",          "M\xEAs",          "Anos",
-                    "M\xE9" "dia",     "Desvio padr\xE3o", "M\xEDnimo",       "Ano do m\xEDnimo",
-                    "M\xE1ximo",      "Ano do m\xE1ximo", "Meses com zero", "MLT",
-                    "Diferen\xE7" "a %", "Anos suspeitos"};
+    table.header = {"Posto",
+                    "Nome",
+                    "M\xEAs",
+                    "Anos",
+                    "M\xE9"
+                    "dia",
+                    "Desvio padr\xE3o",
+                    "M\xEDnimo",
+                    "Ano do m\xEDnimo",
+                    "M\xE1ximo",
+                    "Ano do m\xE1ximo",
+                    "Meses com zero",
+                    "MLT",
+                    "Diferen\xE7"
+                    "a %",
+                    "Anos suspeitos"};
     const auto number = [](const std::optional<double>& x) -> StatsCell {
         return x ? StatsCell(*x) : StatsCell();
     };

@@ -144,8 +144,8 @@ struct StatsTable {
     std::vector<std::string> header;
     std::vector<std::vector<StatsCell>> rows;
 };
-StatsTable statsTable(const InflowHistory& history, std::optional<int> from,
-                      std::optional<int> to, const MltValues* mlt, const PostoNames* names);
+StatsTable statsTable(const InflowHistory& history, std::optional<int> from, std::optional<int> to,
+                      const MltValues* mlt, const PostoNames* names);
 
 // The statistics as CSV: a header, then for each station with data and each month one line of
 // station, name, month, years, mean, standard deviation, minimum, its year, maximum, its year,

@@ -7,10 +7,10 @@
 #include <QString>
 
 enum class WorkbookText {
-    Written,        // a workbook was written (the CSV's "Arquivo CSV gerado com sucesso !")
-    FileType,       // the save dialog's type of a workbook
-    CsvFileType,    // the save dialog's type of a result window's CSV
-    ExportButton,   // the result windows' button
-    ExportTitle,    // and its save dialog's title
+    Written,      // a workbook was written (the CSV's "Arquivo CSV gerado com sucesso !")
+    FileType,     // the save dialog's type of a workbook
+    CsvFileType,  // the save dialog's type of a result window's CSV
+    ExportButton, // the result windows' button
+    ExportTitle,  // and its save dialog's title
 };
 QString workbookText(WorkbookText text, Language language);

@@ -265,8 +265,8 @@ bool exportToFile(const Source& source, const QString& target, Dialogs& dialogs)
     const LookupLists& lists = source.lists ? *source.lists : defaults;
     QString error;
     if (source.workbook) {
-        if (const auto failure = Workbook::write(
-                target, buildSheet(registry, entries, names, lists, source.form))) {
+        if (const auto failure =
+                Workbook::write(target, buildSheet(registry, entries, names, lists, source.form))) {
             dialogs.message(MessageKind::Error, cannotWriteText(target, failure->reason));
             return false;
         }

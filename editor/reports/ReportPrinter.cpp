@@ -21,9 +21,14 @@ bool runExportCommand(Dialogs& dialogs, const ExportRequest& request) {
     // CSV, under its own name rule.
     const bool workbook = chosenType == workbookType || Workbook::isWorkbookName(chosen);
     // The save dialog asked about the name chosen; a name the rule changed is asked here.
-    const QString target = !workbook                          ? CsvExport::targetName(chosen)
-                           : Workbook::isWorkbookName(chosen) ? chosen
-                                                              : chosen + QStringLiteral(".xlsx");
+    // The proposed "CadUsH.csv" kept under the workbook's type becomes "CadUsH.xlsx".
+    QString target = chosen;
+    if (!workbook)
+        target = CsvExport::targetName(chosen);
+    else if (!Workbook::isWorkbookName(chosen))
+        target = (chosen.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? chosen.chopped(4)
+                                                                               : chosen) +
+                 QStringLiteral(".xlsx");
     if (const QString why = request.refusal ? request.refusal(target) : QString(); !why.isEmpty()) {
         dialogs.message(MessageKind::Warning, why);
         return false;

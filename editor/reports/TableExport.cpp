@@ -64,10 +64,10 @@ bool save(Dialogs& dialogs, const Table& table, const Request& request) {
     const QString csvType = workbookText(WorkbookText::CsvFileType, request.language);
     const QString workbookType = workbookText(WorkbookText::FileType, request.language);
     QString chosenType;
-    const QString chosen = dialogs.saveFileOfType(
-        workbookText(WorkbookText::ExportTitle, request.language),
-        csvType + QStringLiteral(";;") + workbookType, request.startDir, QString(), true,
-        chosenType);
+    const QString chosen =
+        dialogs.saveFileOfType(workbookText(WorkbookText::ExportTitle, request.language),
+                               csvType + QStringLiteral(";;") + workbookType, request.startDir,
+                               QString(), true, chosenType);
     if (chosen.isEmpty())
         return false;
     const bool workbook = chosenType == workbookType || Workbook::isWorkbookName(chosen);

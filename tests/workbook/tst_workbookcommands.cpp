@@ -23,8 +23,7 @@ int run(const QString& program, const QStringList& args) {
     env.insert("LANG", "pt_BR.UTF-8");
     p.setProcessEnvironment(env);
     p.start(program, args);
-    return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode()
-                                                                               : -1;
+    return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
 QString columnName(int index) {
@@ -88,7 +87,7 @@ private slots:
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("csvArgs"); // OUT stands for the output
         QTest::addColumn<QStringList>("xlsxArgs");
-        QTest::addColumn<int>("minNumbers");     // number cells at least
+        QTest::addColumn<int>("minNumbers");    // number cells at least
         QTest::addColumn<QStringList>("exact"); // "HEADER=cell" on the first row of data
         const QString q = QUILLMARK_EXE, t = TORVANE_EXE;
         const QString pcv = RecordColumns::label("PCV", 0), pac = RecordColumns::label("PAC", 1);
@@ -102,8 +101,8 @@ private slots:
         QTest::newRow("--summary OUT.XLSX")
             << q << QStringList{"--summary", "HIDR.DAT", "OUT"}
             << QStringList{"--summary", "HIDR.DAT", "OUT"} << 20 * 10 << QStringList{};
-        const QStringList stats{"vazoes", "stats", "VAZOES.txt", "OUT", "--stations", "320",
-                                "--text", "--postos", "POSTOS.txt", "--postos-text"};
+        const QStringList stats{"vazoes", "stats",  "VAZOES.txt", "OUT",        "--stations",
+                                "320",    "--text", "--postos",   "POSTOS.txt", "--postos-text"};
         QTest::newRow("torvane vazoes stats OUT.xlsx")
             << t << stats << stats << 12 * 10
             << QStringList{"Nome=s:ÉBANO", "Média=n:101.5", "Desvio padrão=n:0.7071067811865476"};
@@ -139,8 +138,8 @@ private slots:
                 while (cell.startsWith("s:" + field + ";") && k + 1 < lines[r].size())
                     field += ";" + lines[r][++k];
                 bool number = false;
-                const double value = QLocale::c().toDouble(QString(field).replace(u',', u'.'),
-                                                            &number);
+                const double value =
+                    QLocale::c().toDouble(QString(field).replace(u',', u'.'), &number);
                 if (field.isEmpty()) {
                     QVERIFY2(cell.isEmpty(), qPrintable(ref + " " + cell));
                 } else if (r > 0 && number && cell.startsWith("n:")) {
@@ -175,8 +174,8 @@ private slots:
             << q << QStringList{"--export-xlsx", "NONE.DAT", "OUT"} << true;
         QTest::newRow("--export-xlsx, folder missing")
             << q << QStringList{"--export-xlsx", "HIDR.DAT", "NODIR/OUT"} << false;
-        QTest::newRow("--export-xlsx, no output") << q << QStringList{"--export-xlsx", "HIDR.DAT"}
-                                                  << false;
+        QTest::newRow("--export-xlsx, no output")
+            << q << QStringList{"--export-xlsx", "HIDR.DAT"} << false;
         QTest::newRow("--summary .xlsx, registry missing")
             << q << QStringList{"--summary", "NONE.DAT", "OUT"} << true;
         QTest::newRow("--summary .xlsx over its registry")
@@ -186,8 +185,8 @@ private slots:
             << QStringList{"vazoes", "stats", "VAZOES.txt", "OUT", "--stations", "320", "--text"}
             << true;
         QTest::newRow("stats .xlsx, VAZOES read as binary")
-            << t << QStringList{"vazoes", "stats", "VAZOES.txt", "OUT", "--stations", "320",
-                                "--force"}
+            << t
+            << QStringList{"vazoes", "stats", "VAZOES.txt", "OUT", "--stations", "320", "--force"}
             << true;
     }
     void refusals() {

@@ -117,13 +117,23 @@ void TestReportWindow::exportWorkbook_data() {
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("text");
     QTest::newRow("Portuguese, the workbook's type")
-        << 0 << "Pasta de trabalho do Excel (*.xlsx)" << "cadastro" << "cadastro.xlsx"
+        << 0 << "Pasta de trabalho do Excel (*.xlsx)"
+        << "cadastro"
+        << "cadastro.xlsx"
         << "Pasta de trabalho do Excel gerada com sucesso !";
-    QTest::newRow("English, the workbook's type")
-        << 1 << "Excel workbook (*.xlsx)" << "cadastro" << "cadastro.xlsx"
-        << "Excel workbook successfully generated !";
+    QTest::newRow("English, the workbook's type") << 1 << "Excel workbook (*.xlsx)"
+                                                  << "cadastro"
+                                                  << "cadastro.xlsx"
+                                                  << "Excel workbook successfully generated !";
+    QTest::newRow("the workbook's type, the proposed name kept")
+        << 0 << "Pasta de trabalho do Excel (*.xlsx)"
+        << "CadUsH.csv"
+        << "CadUsH.xlsx"
+        << "Pasta de trabalho do Excel gerada com sucesso !";
     QTest::newRow("the CSV's type, a name in .XLSX")
-        << 0 << "CSV (Comma Delimited) (*.csv)" << "c.XLSX" << "c.XLSX"
+        << 0 << "CSV (Comma Delimited) (*.csv)"
+        << "c.XLSX"
+        << "c.XLSX"
         << "Pasta de trabalho do Excel gerada com sucesso !";
 }
 
@@ -150,7 +160,8 @@ void TestReportWindow::exportWorkbook() {
     QCOMPARE(book.cell("A1"), QString("s:CodUsina"));
     QCOMPARE(book.cell("A3"), QString("n:5"));
     QCOMPARE(book.cell("B3"), QString("s:Serra Azul  "));
-    QVERIFY(!QFileInfo::exists(harness.path(chosen + ".csv")));
+    QCOMPARE(QDir(harness.path(QString())).entryList({"c*.csv", "c*.xlsx"}, QDir::Files),
+             QStringList{written});
 }
 
 void TestReportWindow::printPlantShown() {

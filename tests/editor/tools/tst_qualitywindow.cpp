@@ -164,13 +164,17 @@ void TestQualityWindow::resultWindowExports_data() {
     QTest::addColumn<QString>("written"); // empty: refused, nothing written
     QTest::addColumn<QString>("message");
     QTest::newRow("CSV, its extension added")
-        << false << "CSV (separado por ponto e vírgula) (*.csv)" << "achados" << "achados.csv"
+        << false << "CSV (separado por ponto e vírgula) (*.csv)"
+        << "achados"
+        << "achados.csv"
         << "information: Arquivo CSV gerado com sucesso !";
-    QTest::newRow("workbook, English")
-        << true << "Excel workbook (*.xlsx)" << "findings" << "findings.xlsx"
-        << "information: Excel workbook successfully generated !";
+    QTest::newRow("workbook, English") << true << "Excel workbook (*.xlsx)"
+                                       << "findings"
+                                       << "findings.xlsx"
+                                       << "information: Excel workbook successfully generated !";
     QTest::newRow("over the registry in use: refused")
-        << false << "Pasta de trabalho do Excel (*.xlsx)" << "HIDR.DAT" << QString()
+        << false << "Pasta de trabalho do Excel (*.xlsx)"
+        << "HIDR.DAT" << QString()
         << "warning: Arquivo de saída não pode ser igual ao Cadastro %1 !";
 }
 
