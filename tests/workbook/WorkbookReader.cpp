@@ -24,13 +24,11 @@ QMap<QString, QByteArray> zipParts(const QByteArray& zip) {
     for (quint32 n = le(zip, eocd + 10, 2); n > 0; --n) {
         if (at + 46 > zip.size() || le(zip, at, 4) != 0x02014b50)
             return {};
-        const quint32 method = le(zip, at + 10, 2), stored = le(zip, at + 20, 4),
-                      size = le(zip, at + 24, 4), nameSize = le(zip, at + 28, 2),
+        const quint32 size = le(zip, at + 24, 4), nameSize = le(zip, at + 28, 2),
                       local = le(zip, at + 42, 4);
-        const QString name = QString::fromUtf8(zip.mid(at + 46, nameSize));
         const qsizetype data = local + 30 + le(zip, local + 26, 2) + le(zip, local + 28, 2);
-        QByteArray bytes = zip.mid(data, stored);
-        if (method == 8) {
+        QByteArray bytes = zip.mid(data, le(zip, at + 20, 4));
+        if (le(zip, at + 10, 2) == 8) { // deflated
             QByteArray out(size, '\0');
             z_stream z{};
             inflateInit2(&z, -MAX_WBITS);
@@ -47,7 +45,7 @@ QMap<QString, QByteArray> zipParts(const QByteArray& zip) {
         if (crc32(0, reinterpret_cast<const Bytef*>(bytes.constData()), uInt(bytes.size())) !=
             le(zip, at + 16, 4))
             return {};
-        parts.insert(name, bytes);
+        parts.insert(QString::fromUtf8(zip.mid(at + 46, nameSize)), bytes);
         at += 46 + nameSize + le(zip, at + 30, 2) + le(zip, at + 32, 2);
     }
     return parts;
@@ -85,5 +83,5 @@ WorkbookCells readWorkbook(const QByteArray& xlsx) {
 
 WorkbookCells readWorkbookFile(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? readWorkbook(file.readAll()) : WorkbookCells{};
+    return readWorkbook(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
 }

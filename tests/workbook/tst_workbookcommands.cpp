@@ -83,51 +83,46 @@ private slots:
                                                "BANO         1931  1932\r\n"));
     }
 
+    // Each command writes its CSV (its export mode, or OUT.csv) and then its workbook.
     void outputs_data() {
         QTest::addColumn<QString>("program");
-        QTest::addColumn<QStringList>("csvArgs"); // OUT stands for the output
-        QTest::addColumn<QStringList>("xlsxArgs");
-        QTest::addColumn<int>("minNumbers");    // number cells at least
+        QTest::addColumn<QStringList>("args"); // OUT the output; "--export-csv" then "-xlsx"
+        QTest::addColumn<int>("minNumbers");   // number cells at least
         QTest::addColumn<QStringList>("exact"); // "HEADER=cell" on the first row of data
-        const QString q = QUILLMARK_EXE, t = TORVANE_EXE;
-        const QString pcv = RecordColumns::label("PCV", 0), pac = RecordColumns::label("PAC", 1);
+        const QString q = QUILLMARK_EXE;
         QTest::newRow("--export-xlsx of the sample")
-            << q << QStringList{"--export-csv", "HIDR.DAT", "OUT"}
-            << QStringList{"--export-xlsx", "HIDR.DAT", "OUT"} << 20 * 150 << QStringList{};
+            << q << QStringList{"--export-csv", "HIDR.DAT", "OUT"} << 20 * 150 << QStringList{};
         QTest::newRow("--export-xlsx, 64-bit coefficients in full")
-            << q << QStringList{"--export-csv", "WIDE.DAT", "OUT"}
-            << QStringList{"--export-xlsx", "WIDE.DAT", "OUT", "--lang", "en"} << 150
-            << QStringList{pcv + "=n:1234.5678901234567", pac + "=n:1e-09", "Usina=s:EXATA       "};
+            << q << QStringList{"--export-csv", "WIDE.DAT", "OUT", "--lang", "en"} << 150
+            << QStringList{RecordColumns::label("PCV", 0) + "=n:1234.5678901234567",
+                           RecordColumns::label("PAC", 1) + "=n:1e-09", "Usina=s:EXATA       "};
         QTest::newRow("--summary OUT.XLSX")
-            << q << QStringList{"--summary", "HIDR.DAT", "OUT"}
-            << QStringList{"--summary", "HIDR.DAT", "OUT"} << 20 * 10 << QStringList{};
-        const QStringList stats{"vazoes", "stats",  "VAZOES.txt", "OUT",        "--stations",
-                                "320",    "--text", "--postos",   "POSTOS.txt", "--postos-text"};
+            << q << QStringList{"--summary", "HIDR.DAT", "OUT"} << 20 * 10 << QStringList{};
         QTest::newRow("torvane vazoes stats OUT.xlsx")
-            << t << stats << stats << 12 * 10
+            << QString(TORVANE_EXE)
+            << QStringList{"vazoes",     "stats", "VAZOES.txt", "OUT",          "--stations", "320",
+                           "--text",     "--postos", "POSTOS.txt", "--postos-text"}
+            << 12 * 10
             << QStringList{"Nome=s:ÉBANO", "Média=n:101.5", "Desvio padrão=n:0.7071067811865476"};
     }
     void outputs() {
         QFETCH(QString, program);
-        QFETCH(QStringList, csvArgs);
-        QFETCH(QStringList, xlsxArgs);
+        QFETCH(QStringList, args);
         QFETCH(int, minNumbers);
         QFETCH(QStringList, exact);
-        const QString tag = QTest::currentDataTag();
-        const QString csvPath = path(QString::number(qHash(tag)) + ".csv");
-        const QString xlsxPath = path(QString::number(qHash(tag)) + ".XLSX");
-        for (QString& a : csvArgs)
-            a = a == u"OUT" ? csvPath : a.endsWith(".txt") || a.endsWith(".DAT") ? path(a) : a;
-        for (QString& a : xlsxArgs)
-            a = a == u"OUT" ? xlsxPath : a.endsWith(".txt") || a.endsWith(".DAT") ? path(a) : a;
-        QCOMPARE(run(program, csvArgs), 0);
-        QCOMPARE(run(program, xlsxArgs), 0);
+        const QString stem = path(QString::number(qHash(QString(QTest::currentDataTag()))));
+        for (QString& a : args)
+            a = a.endsWith(".txt") || a.endsWith(".DAT") ? path(a) : a;
+        const qsizetype out = args.indexOf("OUT");
+        QCOMPARE(run(program, QStringList(args).replace(out, stem + ".csv")), 0);
+        args.replace(out, stem + ".XLSX");
+        if (args[0] == "--export-csv")
+            args[0] = "--export-xlsx";
+        QCOMPARE(run(program, args), 0);
 
-        const WorkbookCells book = readWorkbookFile(xlsxPath);
-        QVERIFY(book.valid);
-        QVERIFY(book.headerFrozen);
-        const QList<QStringList> lines = csvFields(readBytes(csvPath));
-        QVERIFY(lines.size() > 1);
+        const WorkbookCells book = readWorkbookFile(stem + ".XLSX");
+        QVERIFY(book.valid && book.headerFrozen);
+        const QList<QStringList> lines = csvFields(readBytes(stem + ".csv"));
         int numbers = 0;
         for (int r = 0; r < lines.size(); ++r)
             for (int c = 0, k = 0; k < lines[r].size(); ++c, ++k) {
@@ -147,18 +142,14 @@ private slots:
                     QVERIFY2(qAbs(cell.mid(2).toDouble() - value) <= 0.0051 + 1e-4 * qAbs(value),
                              qPrintable(ref + " " + cell + " " + field));
                     ++numbers;
-                } else {
-                    // A text column, however it reads: the CSV's text.
+                } else { // a text column, however it reads: the CSV's text
                     QVERIFY2(cell == "s:" + field, qPrintable(ref + " " + cell + " " + field));
                 }
             }
         QVERIFY2(numbers >= minNumbers, qPrintable(QString::number(numbers)));
-        for (const QString& e : exact) {
-            const QString label = e.section(u'=', 0, 0), expected = e.section(u'=', 1);
-            const int c = int(lines[0].indexOf(label));
-            QVERIFY2(c >= 0, qPrintable(label));
-            QCOMPARE(book.cell(columnName(c) + "2"), expected);
-        }
+        for (const QString& e : exact)
+            QCOMPARE(book.cell(columnName(int(lines[0].indexOf(e.section(u'=', 0, 0)))) + "2"),
+                     e.section(u'=', 1));
     }
 
     void refusals_data() {
@@ -174,12 +165,8 @@ private slots:
             << q << QStringList{"--export-xlsx", "NONE.DAT", "OUT"} << true;
         QTest::newRow("--export-xlsx, folder missing")
             << q << QStringList{"--export-xlsx", "HIDR.DAT", "NODIR/OUT"} << false;
-        QTest::newRow("--export-xlsx, no output")
-            << q << QStringList{"--export-xlsx", "HIDR.DAT"} << false;
         QTest::newRow("--summary .xlsx, registry missing")
             << q << QStringList{"--summary", "NONE.DAT", "OUT"} << true;
-        QTest::newRow("--summary .xlsx over its registry")
-            << q << QStringList{"--summary", "HIDR.DAT", "HIDR.DAT"} << false;
         QTest::newRow("stats .xlsx exists, no --force")
             << t
             << QStringList{"vazoes", "stats", "VAZOES.txt", "OUT", "--stations", "320", "--text"}
@@ -206,15 +193,9 @@ private slots:
                 a = a == u"OUT" ? out : dir.filePath(a);
         QCOMPARE(run(program, args), 1);
         QCOMPARE(readBytes(dir.filePath("HIDR.DAT")), registry);
-        QStringList left =
-            QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
-        QStringList expected{"DIR.xlsx", "HIDR.DAT", "VAZOES.txt"};
-        if (existing) {
-            QCOMPARE(readBytes(out), QByteArray("older"));
-            expected << "out.xlsx";
-        }
-        expected.sort();
-        QCOMPARE(left, expected);
+        QCOMPARE(readBytes(out), existing ? QByteArray("older") : QByteArray("<unreadable>"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(),
+                 existing ? 4 : 3); // nothing left beside it
     }
 };
 
