@@ -41,8 +41,8 @@ public:
                          .arg(m_output));
         return m_force;
     }
-    QString openFile(const QString&, const QString&) override { return m_input; }
-    QString saveFile(const QString&, const QString&) override { return m_output; }
+    QString openFile(const QString&, const QString&, const QString&) override { return m_input; }
+    QString saveFile(const QString&, const QString&, const QString&) override { return m_output; }
     bool openDocument(const QString&) override { return false; }
 
 private:
