@@ -9,7 +9,7 @@
 
 bool runExportCommand(Dialogs& dialogs, const ExportRequest& request) {
     const QString chosen =
-        dialogs.saveFile(QStringLiteral("Export"), QStringLiteral("CSV (Comma Delimited) (*.csv)"),
+        dialogs.saveFileFor(FileKind::Export, QStringLiteral("Export"), QStringLiteral("CSV (Comma Delimited) (*.csv)"),
                          request.startDir, QStringLiteral("CadUsH.csv"), true);
     if (chosen.isEmpty())
         return false;
