@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace RegistryFixtures;
@@ -65,6 +66,7 @@ private slots:
     void damagedSettings();
     void folderPerKind_data();
     void folderPerKind();
+    void keysWhileTypingACell();
 };
 
 void TestDesktopWindow::shortcuts_data() {
@@ -256,6 +258,25 @@ void TestDesktopWindow::folderPerKind() {
         openDialog(h, how, how == first ? QDir(elsewhere).filePath(answer) : QString());
         QCOMPARE(h.dialogs.dirs.value(0), dir);
     }
+}
+
+// Esc in a cell being typed drops the cell only; Ctrl+S stores what the cell holds, as a
+// click on Save (which takes the focus from the cell) does.
+void TestDesktopWindow::keysWhileTypingACell() {
+    EditorHarness h;
+    TFRMeditor& w = h.start({h.writeFile("HIDR.DAT", twoPlants())});
+    h.dialogs.saveFileAnswers.enqueue(h.path("DEST.DAT"));
+    w.ui.MnEditPlantChange->trigger();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTableWidget* grid = w.ui.StrGr_EvapM;
+    for (const char* key : {"Esc", "Ctrl+S"}) {
+        grid->editItem(grid->item(0, 1));
+        QTest::keyClicks(QApplication::focusWidget(), "55");
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+    }
+    QCOMPARE(w.document().currentPlant().EvapMen[1], 55);
+    QVERIFY(!w.document().editing());
 }
 
 QTEST_MAIN(TestDesktopWindow)
