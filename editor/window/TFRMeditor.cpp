@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -498,6 +499,16 @@ bool TFRMeditor::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Shortcut)
         if (const auto* action = qobject_cast<QAction*>(watched))
             return !shortcutReachable(action); // eaten when the click could not be made
+    if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched)) {
+        // On X11 desktops a box takes Ctrl+E as the end of its line (and the focus is in the
+        // name box after a load): a command of the window that is on comes first.
+        const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* item : findChildren<QAction*>())
+            if (item->shortcut() == key && !key.isEmpty() && shortcutReachable(item)) {
+                event->ignore();
+                return true;
+            }
+    }
     if (watched == ui.Sinal && event->type() == QEvent::MouseButtonDblClick) {
         if (ui.Sinal->isEnabled())
             runGuarded([this] { MnFileLoadClick(); });

@@ -596,6 +596,9 @@ void TFRMeditor::setShortcuts() {
             item->setShortcut(key);
             item->installEventFilter(this); // see shortcutReachable
         }
+    for (QLineEdit* box : formBoxes())
+        box->installEventFilter(this); // a box's own keys would hide the window's
+
     // Save and Cancel of an edit. The keys are the buttons' own, so they act only while the
     // buttons are shown and on (a button's caption would replace a key set on the button).
     // The focus goes to the button first, as with a click: a cell being typed is taken in.
