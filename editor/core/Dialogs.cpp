@@ -17,8 +17,8 @@ QString Dialogs::startFolder(FileKind kind, const QString& dir) const {
 QString Dialogs::chosen(FileKind kind, const QString& path, bool isFolder) {
     if (m_folders && !path.isEmpty()) {
         const QFileInfo info(path);
-        m_folders->setLastFolder(kind, QDir::cleanPath(isFolder ? info.absoluteFilePath()
-                                                                : info.absolutePath()));
+        m_folders->setLastFolder(
+            kind, QDir::cleanPath(isFolder ? info.absoluteFilePath() : info.absolutePath()));
     }
     return path;
 }

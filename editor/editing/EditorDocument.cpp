@@ -437,10 +437,9 @@ void EditorDocument::convertRecordForm() {
     const RecordForm to =
         m_cad.form() == RecordForm::Bytes832 ? RecordForm::Bytes792 : RecordForm::Bytes832;
     const QString digits = QString::fromLatin1(formDigits(to));
-    const QString target =
-        m_dialogs.saveFileFor(FileKind::Destination,
-                             formText(FormText::ConvertSaveTitle, language()).arg(digits),
-                             openDialog().filter, startDir(), QString(), true);
+    const QString target = m_dialogs.saveFileFor(
+        FileKind::Destination, formText(FormText::ConvertSaveTitle, language()).arg(digits),
+        openDialog().filter, startDir(), QString(), true);
     if (target.isEmpty())
         return;
     if (const QString why = reportRefusal(target); !why.isEmpty()) {

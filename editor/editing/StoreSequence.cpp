@@ -16,7 +16,7 @@ DestinationChoice ChooseDestFile(Dialogs& dialogs, const QString& startDir,
     // "*" rather than "*.*": on Linux the latter hides names without a dot.
     const QString chosen =
         dialogs.saveFileFor(FileKind::Destination, QString(), QStringLiteral("(*.*) (*)"), startDir,
-                         Destination::proposedName(now), /*confirmOverwrite=*/true);
+                            Destination::proposedName(now), /*confirmOverwrite=*/true);
     if (chosen.isEmpty())
         return DestinationChoice::Abandoned;
     if (Destination::refused(chosen, registryInUse, loadedRegistry,

@@ -15,8 +15,8 @@ struct FolderKey {
     const char* key;
 };
 constexpr FolderKey FolderKeys[] = {
-    {FileKind::Registry, "Folders/registry"},   {FileKind::Destination, "Folders/destination"},
-    {FileKind::Export, "Folders/export"},       {FileKind::CurvesImage, "Folders/curves"},
+    {FileKind::Registry, "Folders/registry"}, {FileKind::Destination, "Folders/destination"},
+    {FileKind::Export, "Folders/export"},     {FileKind::CurvesImage, "Folders/curves"},
     {FileKind::DeckFolder, "Folders/deck"},
 };
 

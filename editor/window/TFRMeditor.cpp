@@ -18,8 +18,8 @@
 #include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>

@@ -18,9 +18,8 @@ void TFRMeditor::buildRecentMenu() {
     ui.MnFileRecentNone->setObjectName(QStringLiteral("MnFileRecentNone"));
     ui.MnFileRecentNone->setEnabled(false);
     // A recent registry replaces the one in use as Load does: off whenever Load is.
-    connect(ui.MnFileLoad, &QAction::changed, this, [this] {
-        ui.MnFileRecent->menuAction()->setEnabled(ui.MnFileLoad->isEnabled());
-    });
+    connect(ui.MnFileLoad, &QAction::changed, this,
+            [this] { ui.MnFileRecent->menuAction()->setEnabled(ui.MnFileLoad->isEnabled()); });
     renderRecentMenu();
 }
 
@@ -38,8 +37,9 @@ void TFRMeditor::renderRecentMenu() {
         shown.replace(u'&', QStringLiteral("&&"));
         auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), ui.MnFileRecent);
         ui.MnFileRecent->insertAction(ui.MnFileRecentNone, item);
-        connect(item, &QAction::triggered, this,
-                [this, registry] { runGuarded([this, registry] { MnFileRecentClick(registry); }); });
+        connect(item, &QAction::triggered, this, [this, registry] {
+            runGuarded([this, registry] { MnFileRecentClick(registry); });
+        });
     }
     ui.MnFileRecentNone->setVisible(recent.isEmpty());
 }

@@ -69,8 +69,7 @@ bool ScriptedDialogs::confirm(const QString& text) {
     return confirmAnswers.isEmpty() ? false : confirmAnswers.dequeue();
 }
 
-QString ScriptedDialogs::openFile(const QString& title, const QString& filter,
-                                  const QString& dir) {
+QString ScriptedDialogs::openFile(const QString& title, const QString& filter, const QString& dir) {
     boxes.append({Kind::OpenFile, title, filter});
     dirs.append(dir);
     return openFileAnswers.isEmpty() ? QString() : openFileAnswers.dequeue();
