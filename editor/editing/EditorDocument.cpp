@@ -71,7 +71,7 @@ void EditorDocument::firstActivation(const QString& registry,
     }
 }
 
-bool EditorDocument::load(const std::function<void()>& openDialogUp) {
+bool EditorDocument::load(const std::function<void()>& openDialogUp, const QString& file) {
     m_files.unload();
     m_titleFile.clear();
     m_listEntries.clear();
@@ -81,10 +81,14 @@ bool EditorDocument::load(const std::function<void()>& openDialogUp) {
     m_baseTitle = ShortName;
     updateTitle();
     m_files.dropDestination();
-    if (openDialogUp)
-        openDialogUp();
-    const OpenDialogCaptions texts = openDialog();
-    const QString chosen = m_dialogs.openFile(texts.title, texts.filter, m_files.startDir());
+    QString chosen = file;
+    if (chosen.isEmpty()) {
+        if (openDialogUp)
+            openDialogUp();
+        const OpenDialogCaptions texts = openDialog();
+        chosen = m_dialogs.openFileFor(FileKind::Registry, texts.title, texts.filter,
+                                       m_files.startDir());
+    }
     if (chosen.isEmpty())
         return false;
     m_files.loaded(chosen);
@@ -433,9 +437,9 @@ void EditorDocument::convertRecordForm() {
     const RecordForm to =
         m_cad.form() == RecordForm::Bytes832 ? RecordForm::Bytes792 : RecordForm::Bytes832;
     const QString digits = QString::fromLatin1(formDigits(to));
-    const QString target =
-        m_dialogs.saveFile(formText(FormText::ConvertSaveTitle, language()).arg(digits),
-                           openDialog().filter, startDir(), QString(), true);
+    const QString target = m_dialogs.saveFileFor(
+        FileKind::Destination, formText(FormText::ConvertSaveTitle, language()).arg(digits),
+        openDialog().filter, startDir(), QString(), true);
     if (target.isEmpty())
         return;
     if (const QString why = reportRefusal(target); !why.isEmpty()) {

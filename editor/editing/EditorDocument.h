@@ -57,8 +57,9 @@ public:
     // Answers whether the open dialog was asked (the window then shows its indicator).
     void firstActivation(const QString& registry, const std::function<void()>& openDialogUp);
     // File > Load: everything of the previous registry goes before the open dialog;
-    // answers whether a registry was chosen.
-    bool load(const std::function<void()>& openDialogUp);
+    // answers whether a registry was chosen. A file given (File > Recent) is loaded as if
+    // chosen in the dialog, which is not shown.
+    bool load(const std::function<void()>& openDialogUp, const QString& file = {});
 
     // ---- the plant list ----
     void listByCode();

@@ -43,6 +43,8 @@ constexpr LanguageText kMenuCaptions[] = {
     {"MnEditLanEng", "&English", "&English"},
     {"MnEditLanEsp", "&Español", "&Español"},
     {"MnEditLanFran", "&Français", "&Français"},
+    {"MnFileRecent", "Rece&ntes", "&Recent"},
+    {"MnFileRecentNone", "Nenhum cadastro recente", "No recent registries"},
 };
 
 constexpr LanguageText kControlCaptions[] = {

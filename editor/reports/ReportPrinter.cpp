@@ -8,9 +8,9 @@
 #include <QPrinter>
 
 bool runExportCommand(Dialogs& dialogs, const ExportRequest& request) {
-    const QString chosen =
-        dialogs.saveFile(QStringLiteral("Export"), QStringLiteral("CSV (Comma Delimited) (*.csv)"),
-                         request.startDir, QStringLiteral("CadUsH.csv"), true);
+    const QString chosen = dialogs.saveFileFor(
+        FileKind::Export, QStringLiteral("Export"), QStringLiteral("CSV (Comma Delimited) (*.csv)"),
+        request.startDir, QStringLiteral("CadUsH.csv"), true);
     if (chosen.isEmpty())
         return false;
     // The save dialog asked about the name chosen; a name the rule changed is asked here.

@@ -164,8 +164,9 @@ void QualityTools::refreshCheck() {
 
 void QualityTools::compareWith() {
     const Language lang = language();
-    const QString chosen = m_dialogs.openFile(qualityText(QualityText::CompareDialogTitle, lang),
-                                              openDialogTexts(lang).filter, m_doc.startDir());
+    const QString chosen = m_dialogs.openFileFor(FileKind::Registry,
+                                                 qualityText(QualityText::CompareDialogTitle, lang),
+                                                 openDialogTexts(lang).filter, m_doc.startDir());
     if (chosen.isEmpty())
         return;
     m_other = chosen;
@@ -223,8 +224,8 @@ void QualityTools::checkDeck() {
     const Language lang = language();
     const QString start =
         m_deckDir.isEmpty() ? QFileInfo(shownRegistry()).absolutePath() : m_deckDir;
-    const QString chosen =
-        m_dialogs.chooseFolder(inLanguage(lang, "Pasta do deck", "Deck folder"), start);
+    const QString chosen = m_dialogs.chooseFolderFor(
+        FileKind::DeckFolder, inLanguage(lang, "Pasta do deck", "Deck folder"), start);
     if (chosen.isEmpty())
         return;
     m_deckDir = chosen;

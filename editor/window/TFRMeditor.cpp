@@ -4,6 +4,7 @@
 #include "registry/PlantFields.h"
 #include "reports/PrintJobs.h"
 #include "reports/ReportPrinter.h"
+#include "window/EditorSettings.h"
 #include "window/LanguageApply.h"
 #include "window/QtTranslations.h"
 #include "window/QualityTools.h"
@@ -18,6 +19,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -39,9 +41,13 @@ TFRMeditor::TFRMeditor(Dialogs& dialogs, QStringList arguments, QString configDi
         configDir.isEmpty()
             ? configIniPath()
             : QDir::toNativeSeparators(QDir(configDir).filePath(QStringLiteral("config.ini")));
+    // Every file dialog opens where the last one of its kind was answered.
+    m_settings = std::make_unique<EditorSettings>();
+    m_dialogs.setFileFolders(m_settings.get());
     m_doc = std::make_unique<EditorDocument>(dialogs, configPath);
     setWindowTitle(ApplicationName);
     buildMenus();
+    buildRecentMenu();
     buildForm();
     connectHandlers();
     connectEdits();
@@ -51,6 +57,7 @@ TFRMeditor::TFRMeditor(Dialogs& dialogs, QStringList arguments, QString configDi
         m_doc->showSelected();
         render();
     });
+    setShortcuts();
     resize(808, 580);
     setWindowState(windowState() | Qt::WindowMaximized);
     runGuarded([this] {
@@ -62,7 +69,10 @@ TFRMeditor::TFRMeditor(Dialogs& dialogs, QStringList arguments, QString configDi
     });
 }
 
-TFRMeditor::~TFRMeditor() = default;
+TFRMeditor::~TFRMeditor() {
+    if (m_dialogs.fileFolders() == m_settings.get())
+        m_dialogs.setFileFolders(nullptr);
+}
 
 ReportPrinter& TFRMeditor::reportPrinter() {
     if (!m_reports) {
@@ -242,6 +252,7 @@ void TFRMeditor::FormActivate() {
         m_doc->firstActivation(first, {});
         enableRegistryCommands(true);
         showSignal(SinalColor::Green);
+        rememberRegistry();
     } else {
         enableRegistryCommands(false);
         m_doc->firstActivation(first, [this] {
@@ -252,6 +263,7 @@ void TFRMeditor::FormActivate() {
         if (loaded) {
             ui.TXT_Nome->setFocus();
             enableRegistryCommands(true);
+            rememberRegistry();
         }
         showSignal(loaded ? SinalColor::Green : SinalColor::Red);
     }
@@ -265,11 +277,17 @@ void TFRMeditor::enableRegistryCommands(bool enabled) {
 }
 
 void TFRMeditor::MnFileLoadClick() {
+    loadRegistry(QString());
+}
+
+void TFRMeditor::loadRegistry(const QString& recent) {
     enableRegistryCommands(false);
-    const bool chosen = m_doc->load([this] {
-        showSignal(SinalColor::Yellow);
-        render();
-    });
+    const bool chosen = m_doc->load(
+        [this] {
+            showSignal(SinalColor::Yellow);
+            render();
+        },
+        recent);
     render();
     if (!chosen) {
         showSignal(SinalColor::Red);
@@ -278,6 +296,7 @@ void TFRMeditor::MnFileLoadClick() {
     ui.TXT_Nome->setFocus();
     enableRegistryCommands(true);
     showSignal(SinalColor::Green);
+    rememberRegistry();
 }
 
 void TFRMeditor::MnFileClick() {
@@ -477,6 +496,19 @@ void TFRMeditor::MnFilePrintAllDataClick() {
 // Events
 
 bool TFRMeditor::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut)
+        if (const auto* action = qobject_cast<QAction*>(watched))
+            return !shortcutReachable(action); // eaten when the click could not be made
+    if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched)) {
+        // On X11 desktops a box takes Ctrl+E as the end of its line (and the focus is in the
+        // name box after a load): a command of the window that is on comes first.
+        const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* item : findChildren<QAction*>())
+            if (item->shortcut() == key && !key.isEmpty() && shortcutReachable(item)) {
+                event->ignore();
+                return true;
+            }
+    }
     if (watched == ui.Sinal && event->type() == QEvent::MouseButtonDblClick) {
         if (ui.Sinal->isEnabled())
             runGuarded([this] { MnFileLoadClick(); });

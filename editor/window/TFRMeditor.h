@@ -14,6 +14,7 @@
 
 class QAction;
 class QComboBox;
+class EditorSettings;
 class QGridLayout;
 class QGroupBox;
 class QLayout;
@@ -91,6 +92,11 @@ struct EditorControls {
 
     QPushButton* BTNsavechange = nullptr;
     QPushButton* BTNcancelchange = nullptr;
+
+    // File > Recent: the registries loaded last (their items made anew as the list
+    // changes), and the item shown while there are none.
+    QMenu* MnFileRecent = nullptr;
+    QAction* MnFileRecentNone = nullptr;
 };
 
 class TFRMeditor : public QMainWindow {
@@ -118,6 +124,8 @@ public:
     ReportPrinter& reportPrinter();
     // The about box, made with the window and kept.
     TfrmHelpAbout& aboutBox() { return *m_about; }
+    // What the editor remembers between runs (File > Recent, the dialogs' folders).
+    EditorSettings& settings() { return *m_settings; }
 
     bool firstActivationDone() const { return m_firstActivationDone; }
     // Runs a handler so that no exception leaves it: an error is shown instead.
@@ -151,6 +159,9 @@ private:
     void MnFilePrintCurScrClick();
     void MnFilePrintCurDataClick();
     void MnFilePrintAllDataClick();
+    void MnFileRecentClick(const QString& registry);
+    // File > Load, or File > Recent with its registry in place of the open dialog's answer.
+    void loadRegistry(const QString& recent);
 
     void showSignal(SinalColor color);
     void enableRegistryCommands(bool enabled);
@@ -165,6 +176,13 @@ private:
     void connectEdits();
 
     void buildMenus();
+    void buildRecentMenu();
+    void renderRecentMenu();
+    // The registry just loaded goes first in File > Recent.
+    void rememberRegistry();
+    void setShortcuts();
+    // A shortcut acts only when its item could be clicked: it and every menu above it on.
+    bool shortcutReachable(const QAction* action);
     void buildForm();
     // A box of the form in its group's grid: label and box in the row's pair of columns.
     struct BoxPlace {
@@ -188,6 +206,7 @@ private:
     QList<QTableWidget*> grids() const;
 
     Dialogs& m_dialogs;
+    std::unique_ptr<EditorSettings> m_settings;
     std::unique_ptr<EditorDocument> m_doc;
     std::unique_ptr<ReportPrinter> m_reports;
     std::unique_ptr<TfrmHelpAbout> m_about;

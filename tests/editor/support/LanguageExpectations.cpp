@@ -36,6 +36,8 @@ const std::vector<ExpectedLanguageText>& expectedMenuCaptions() {
         T("MnEditLanEng", "&English", "&English"),
         T("MnEditLanEsp", "&Español", "&Español"),
         T("MnEditLanFran", "&Français", "&Français"),
+        T("MnFileRecent", "Rece&ntes", "&Recent"),
+        T("MnFileRecentNone", "Nenhum cadastro recente", "No recent registries"),
     };
     return rows;
 }

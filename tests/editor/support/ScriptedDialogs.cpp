@@ -69,13 +69,15 @@ bool ScriptedDialogs::confirm(const QString& text) {
     return confirmAnswers.isEmpty() ? false : confirmAnswers.dequeue();
 }
 
-QString ScriptedDialogs::openFile(const QString& title, const QString& filter, const QString&) {
+QString ScriptedDialogs::openFile(const QString& title, const QString& filter, const QString& dir) {
     boxes.append({Kind::OpenFile, title, filter});
+    dirs.append(dir);
     return openFileAnswers.isEmpty() ? QString() : openFileAnswers.dequeue();
 }
 
 QString ScriptedDialogs::chooseFolder(const QString& title, const QString& dir) {
     boxes.append({Kind::ChooseFolder, title, dir});
+    dirs.append(dir);
     return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
 }
 
@@ -83,6 +85,7 @@ QString ScriptedDialogs::saveFile(const QString& title, const QString& filter, c
                                   const QString& proposedName, bool confirmOverwrite) {
     boxes.append({Kind::SaveFile, title, filter});
     saveRequests.append({filter, dir, proposedName, confirmOverwrite});
+    dirs.append(dir);
     return saveFileAnswers.isEmpty() ? QString() : saveFileAnswers.dequeue();
 }
 

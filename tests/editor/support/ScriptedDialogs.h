@@ -55,6 +55,8 @@ public:
 
     QList<Box> boxes;
     QList<SaveRequest> saveRequests;
+    // The folder every file dialog (open, save, folder) opened in, in order.
+    QStringList dirs;
     QList<PrintRequest> printRequests;
 
     // The recorded message boxes (not dialogs), as "kind: text" lines.
@@ -66,6 +68,7 @@ public:
         boxes.clear();
         saveRequests.clear();
         printRequests.clear();
+        dirs.clear();
     }
 
     void message(MessageKind kind, const QString& text) override;
