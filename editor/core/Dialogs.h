@@ -24,6 +24,16 @@ struct PrintRequest {
     bool allowPrintToFile = true; // printing to a PDF file is offered as well
 };
 
+// What to do with an edit not yet saved when the user leaves it: save it first, throw it
+// away, or stay in it.
+enum class LeaveChoice { Save, Discard, Stay };
+
+// The question asked then, its answers' button texts in the interface's language.
+struct LeaveQuestion {
+    QString text;
+    QString save, discard, stay;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -54,6 +64,9 @@ public:
     virtual bool choosePrinter(QPrinter& printer, const PrintRequest& request) = 0;
     // Full path of the chosen folder, or empty when cancelled (as a seam with no dialogs does).
     virtual QString chooseFolder(const QString& /*title*/, const QString& /*dir*/) { return {}; }
+    // Save, discard or go on editing. A seam with no dialogs never has an edit open: it stays,
+    // so that nothing typed is thrown away unasked.
+    virtual LeaveChoice askLeave(const LeaveQuestion& /*question*/) { return LeaveChoice::Stay; }
 };
 
 // A seam that opens no dialog: every question is answered as a cancel. The command line and
