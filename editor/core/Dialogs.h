@@ -26,6 +26,16 @@ struct PrintRequest {
     bool allowPrintToFile = true; // printing to a PDF file is offered as well
 };
 
+// What to do with an edit not yet saved when the user leaves it: save it first, throw it
+// away, or stay in it.
+enum class LeaveChoice { Save, Discard, Stay };
+
+// The question asked then, its answers' button texts in the interface's language.
+struct LeaveQuestion {
+    QString text;
+    QString save, discard, stay;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -56,6 +66,9 @@ public:
     virtual bool choosePrinter(QPrinter& printer, const PrintRequest& request) = 0;
     // Full path of the chosen folder, or empty when cancelled (as a seam with no dialogs does).
     virtual QString chooseFolder(const QString& /*title*/, const QString& /*dir*/) { return {}; }
+    // Save, discard or go on editing. A seam with no dialogs never has an edit open: it stays,
+    // so that nothing typed is thrown away unasked.
+    virtual LeaveChoice askLeave(const LeaveQuestion& /*question*/) { return LeaveChoice::Stay; }
 
     // The dialogs above for one kind of file: each opens in the folder last used for its
     // kind (dir while none is known, or when that folder is gone) and keeps the folder of

@@ -140,6 +140,16 @@ void EditorDocument::warnIncompleteRecord() {
 // ---------------------------------------------------------------------------------------------
 // Plant list and display
 
+int EditorDocument::listIndexOf(std::int32_t code) const {
+    const bool byCode = m_listMode == ListMode::ByCode;
+    for (int i = 0; i < m_listEntries.size(); ++i)
+        if (const auto entryCode =
+                NumberInput::toInteger(codeTextOfEntry(m_listEntries.at(i), byCode));
+            entryCode && *entryCode == code)
+            return i;
+    return -1;
+}
+
 QString EditorDocument::listShownText() const {
     if (m_listIndex >= 0)
         return m_listEntries.value(m_listIndex);
@@ -252,6 +262,7 @@ bool EditorDocument::beginChange() {
     m_mode = Mode::Change;
     toEditLayout(true);
     m_shown = ShownPlant{m_plant, m_form.texts()};
+    m_entered = m_form.texts();
     return true;
 }
 
@@ -271,7 +282,29 @@ bool EditorDocument::beginCreate() {
     write(QStringLiteral("TXT_NGrMaq"), QStringLiteral("1"));
     write(QStringLiteral("TXT_NKeyCur"), QStringLiteral("1"));
     fillEmptyRows(m_form, 0, 0);
+    m_entered = m_form.texts();
     return true;
+}
+
+// The plant shown stands as the plant first shown, as in Change: a text not retyped keeps the
+// source's exact value (the display rounds). The list stays on the source.
+bool EditorDocument::beginCreateFrom() {
+    if (m_form.box(QStringLiteral("TXT_Nome")).isEmpty())
+        return false;
+    if (m_files.destination().isEmpty() && !chooseDestination())
+        return false;
+    m_beforeEdit = BeforeEdit{m_form, m_listIndex};
+    fillSelectors(&m_plant);
+    m_mode = Mode::Create;
+    toEditLayout(true);
+    write(CodeBox, QString());
+    m_shown = ShownPlant{m_plant, m_form.texts()};
+    m_entered = m_form.texts();
+    return true;
+}
+
+bool EditorDocument::editChanged() const {
+    return editing() && !sameFormTexts(m_form.texts(), m_entered);
 }
 
 bool EditorDocument::codeTaken() {

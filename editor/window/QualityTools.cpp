@@ -3,7 +3,6 @@
 #include "core/Dialogs.h"
 #include "editing/Destination.h"
 #include "editing/EditorDocument.h"
-#include "registry/PlantList.h"
 #include "registry/TCadHd.h"
 #include "tools/DeckLoad.h"
 #include "tools/RegistryCheck.h"
@@ -44,22 +43,29 @@ QualityTools::QualityTools(TFRMeditor& window, Dialogs& dialogs, std::function<v
     const auto guarded = [this](void (QualityTools::*handler)()) {
         return [this, handler] { m_window.runGuarded([this, handler] { (this->*handler)(); }); };
     };
-    connect(m_check, &QAction::triggered, this, guarded(&QualityTools::check));
-    connect(m_compare, &QAction::triggered, this, guarded(&QualityTools::compareWith));
+    // The curves follow an edit; the others leave it first.
+    const auto leaving = [this](void (QualityTools::*handler)()) {
+        return [this, handler] {
+            m_window.runGuarded([this, handler] {
+                if (m_window.leaveEdit())
+                    (this->*handler)();
+            });
+        };
+    };
+    connect(m_check, &QAction::triggered, this, leaving(&QualityTools::check));
+    connect(m_compare, &QAction::triggered, this, leaving(&QualityTools::compareWith));
     connect(m_curves, &QAction::triggered, this, guarded(&QualityTools::curves));
-    connect(m_checkDeck, &QAction::triggered, this, guarded(&QualityTools::checkDeck));
-    connect(m_convert, &QAction::triggered, this, guarded(&QualityTools::convertForm));
+    connect(m_checkDeck, &QAction::triggered, this, leaving(&QualityTools::checkDeck));
+    connect(m_convert, &QAction::triggered, this, leaving(&QualityTools::convertForm));
     updateMenu();
 }
 
 QualityTools::~QualityTools() = default;
 
 void QualityTools::updateMenu() {
+    // Check, Compare, Check Deck and Convert read the registry, not the form: while editing
+    // they ask first whether to save the edit (TFRMeditor::leaveEdit).
     m_menu->menuAction()->setEnabled(!m_doc.registryFileName().isEmpty());
-    m_check->setEnabled(!m_doc.editing());
-    m_compare->setEnabled(!m_doc.editing());
-    m_checkDeck->setEnabled(!m_doc.editing());
-    m_convert->setEnabled(!m_doc.editing());
     m_formLabel->setText(m_doc.registryFileName().isEmpty()
                              ? QString()
                              : formText(FormText::FormLabel, language())
@@ -102,18 +108,17 @@ bool QualityTools::read(const QString& path, QByteArray& bytes, QString& failure
 }
 
 void QualityTools::showPlant(int code) {
-    // An edit under way keeps its plant; a code no longer listed has nothing to show.
-    if (m_doc.editing())
-        return;
-    const bool byCode = m_doc.listMode() == EditorDocument::ListMode::ByCode;
-    const QStringList& entries = m_doc.listEntries();
-    for (int i = 0; i < entries.size(); ++i)
-        if (codeTextOfEntry(entries.at(i), byCode).toInt() == code) {
-            m_window.runGuarded([&] { m_showPlant(i); });
-            m_window.raise();
-            m_window.activateWindow();
+    // An edit under way is left first; a code no longer listed has nothing to show.
+    m_window.runGuarded([&] {
+        if (!m_window.leaveEdit())
             return;
-        }
+        const int index = m_doc.listIndexOf(code);
+        if (index < 0)
+            return;
+        m_showPlant(index);
+        m_window.raise();
+        m_window.activateWindow();
+    });
 }
 
 // ---------------------------------------------------------------------------------------------

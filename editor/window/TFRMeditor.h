@@ -57,6 +57,7 @@ struct EditorControls {
     QAction* MnEditPlantCreate = nullptr;
     QAction* MnEditPlantChange = nullptr;
     QAction* MnEditPlantDel = nullptr;
+    QAction* MnEditPlantCreateFrom = nullptr;
     QAction* MnEditGerAlt = nullptr;
     QMenu* MnHelp = nullptr;
     QAction* MnHelpAbout = nullptr;
@@ -130,12 +131,17 @@ public:
     bool firstActivationDone() const { return m_firstActivationDone; }
     // Runs a handler so that no exception leaves it: an error is shown instead.
     void runGuarded(const std::function<void()>& handler);
+    // Before anything that leaves an edit: with changes not saved, asks whether to save them,
+    // throw them away or go on editing. True when the edit is over (saved, discarded, or
+    // nothing was changed) or there was none; false when the user stays in it.
+    bool leaveEdit();
 
     // The window's logo (a vector picture), also used by the print-outs.
     static QString logoResource() { return QStringLiteral(":/window/logo.svg"); }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -150,6 +156,10 @@ private:
     void MnEditLanguageClick(int lingua);
     void MnHelpAboutClick();
     void MnEditPlantCreateClick();
+    void MnEditPlantCreateFromClick();
+    void startCreate(bool (EditorDocument::*begin)());
+    void updateCreateFrom();
+    void commitOpenCell();
     void MnEditPlantChangeClick();
     void MnEditPlantDelClick();
     void BTNsavechangeClick();

@@ -182,6 +182,10 @@ void TFRMeditor::buildMenus() {
     ui.MnEditPlantCreate->setCheckable(true);
     ui.MnEditPlantChange = action(ui.MnEditPlant, "MnEditPlantChange", QStringLiteral("C&hange"));
     ui.MnEditPlantDel = action(ui.MnEditPlant, "MnEditPlantDel", QStringLiteral("&Delete"));
+    ui.MnEditPlantCreateFrom = action(ui.MnEditPlant, "MnEditPlantCreateFrom",
+                                      QStringLiteral("Create &from This Plant..."));
+    ui.MnEditPlant->insertAction(ui.MnEditPlantChange, ui.MnEditPlantCreateFrom); // after Create
+    ui.MnEditPlantCreateFrom->setEnabled(false);
 
     ui.MnEditGerAlt = action(ui.MnEdit, "MnEditGerAlt", QStringLiteral("&Gera Alter. MSD"));
     ui.MnEditGerAlt->setVisible(false);
@@ -559,6 +563,8 @@ void TFRMeditor::connectHandlers() {
     on(ui.MnEditPlantCreate, &QAction::triggered, &TFRMeditor::MnEditPlantCreateClick);
     on(ui.MnEditPlantChange, &QAction::triggered, &TFRMeditor::MnEditPlantChangeClick);
     on(ui.MnEditPlantDel, &QAction::triggered, &TFRMeditor::MnEditPlantDelClick);
+    on(ui.MnEditPlantCreateFrom, &QAction::triggered, &TFRMeditor::MnEditPlantCreateFromClick);
+    on(ui.MnEditPlant, &QMenu::aboutToShow, &TFRMeditor::updateCreateFrom);
     on(ui.MnEditGerAlt, &QAction::triggered, &TFRMeditor::MnEditGerAltClick);
     on(ui.MnHelpAbout, &QAction::triggered, &TFRMeditor::MnHelpAboutClick);
     on(ui.ComboBox1, &QComboBox::activated, &TFRMeditor::ComboBox1Change);

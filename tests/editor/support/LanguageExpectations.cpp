@@ -24,6 +24,7 @@ const std::vector<ExpectedLanguageText>& expectedMenuCaptions() {
         T("MnEditPlantCreate", "&Criar", "&Create"),
         T("MnEditPlantChange", "&Alterar", "C&hange"),
         T("MnEditPlantDel", "&Excluir", "&Delete"),
+        T("MnEditPlantCreateFrom", "Criar a &partir desta Usina...", "Create &from This Plant..."),
         T("MnTools", "&Ferramentas", "&Tools"),
         T("MnToolsCheck", "&Verificar Cadastro...", "&Check Registry..."),
         T("MnToolsCompare", "Co&mparar com...", "Co&mpare with..."),

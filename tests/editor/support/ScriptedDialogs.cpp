@@ -24,6 +24,8 @@ QString ScriptedDialogs::kindName(Kind kind) {
         return QStringLiteral("choosePrinter");
     case Kind::ChooseFolder:
         return QStringLiteral("chooseFolder");
+    case Kind::Leave:
+        return QStringLiteral("leave");
     }
     return {};
 }
@@ -32,7 +34,7 @@ QStringList ScriptedDialogs::messageLines() const {
     QStringList lines;
     for (const Box& box : boxes)
         if (box.kind == Kind::Plain || box.kind == Kind::Warning || box.kind == Kind::Error ||
-            box.kind == Kind::Information || box.kind == Kind::Confirm)
+            box.kind == Kind::Information || box.kind == Kind::Confirm || box.kind == Kind::Leave)
             lines << kindName(box.kind) + QStringLiteral(": ") + box.text;
     return lines;
 }
@@ -124,4 +126,10 @@ ScriptedDialogs::PrinterAnswer ScriptedDialogs::printToPdf(const QString& file, 
         }
         return true;
     };
+}
+
+LeaveChoice ScriptedDialogs::askLeave(const LeaveQuestion& question) {
+    boxes.append({Kind::Leave, question.text,
+                  QStringList{question.save, question.discard, question.stay}.join(u'|')});
+    return leaveAnswers.isEmpty() ? LeaveChoice::Stay : leaveAnswers.dequeue();
 }
