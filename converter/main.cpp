@@ -1,5 +1,5 @@
 #include "cli/CommandLine.h"
-#include "cli/ModuleLookup.h"
+#include "modules/ModuleLookup.h"
 #include "workflow/Dialogs.h"
 
 #include <QCoreApplication>
@@ -10,8 +10,9 @@ namespace {
 int runWindow(int& argc, char** argv) {
     QString error;
     using Entry = int (*)(int*, char**);
-    const auto entry = reinterpret_cast<Entry>(Torvane::moduleEntry(
-        QStringLiteral(TORVANE_WINDOW_MODULE), "torvaneRunWindow", error, argv[0]));
+    const auto entry = reinterpret_cast<Entry>(Desktop::moduleEntry(
+        QStringLiteral(TORVANE_WINDOW_MODULE), "torvaneRunWindow",
+        QStringLiteral(TORVANE_MODULE_DIR), error, argv[0]));
     if (!entry) {
         std::fprintf(stderr, "torvane: a janela não pôde ser aberta: %s\n",
                      error.toUtf8().constData());
@@ -24,8 +25,9 @@ int runWindow(int& argc, char** argv) {
 int runChartCommand(int& argc, char** argv, const QStringList& arguments) {
     QString error;
     using Entry = int (*)(int*, char**, const QStringList*);
-    const auto entry = reinterpret_cast<Entry>(Torvane::moduleEntry(
-        QStringLiteral(TORVANE_WINDOW_MODULE), "torvaneRunChartCommand", error, argv[0]));
+    const auto entry = reinterpret_cast<Entry>(Desktop::moduleEntry(
+        QStringLiteral(TORVANE_WINDOW_MODULE), "torvaneRunChartCommand",
+        QStringLiteral(TORVANE_MODULE_DIR), error, argv[0]));
     if (!entry) {
         std::fprintf(stderr, "torvane: os gráficos não puderam ser desenhados: %s\n",
                      error.toUtf8().constData());

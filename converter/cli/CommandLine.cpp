@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "workflow/Conversions.h"
+#include "workflow/FolderConversion.h"
 
 #include "files/ArgumentBytes.h"
 #include "files/QtOptions.h"
@@ -43,8 +44,8 @@ public:
                          .arg(m_output));
         return m_force;
     }
-    QString openFile(const QString&, const QString&) override { return m_input; }
-    QString saveFile(const QString&, const QString&) override { return m_output; }
+    QString openFile(const QString&, const QString&, const QString&) override { return m_input; }
+    QString saveFile(const QString&, const QString&, const QString&) override { return m_output; }
     bool openDocument(const QString&) override { return false; }
 
 private:
@@ -53,9 +54,11 @@ private:
     bool m_force;
 };
 
-int usageError(const QString& text) {
+int usageError(const QString& text, Language language = Language::Portuguese) {
     printErr(QStringLiteral("torvane: ") + text);
-    printErr(QStringLiteral("Use \"torvane --help\" para ver os comandos."));
+    printErr(language == Language::English
+                 ? QStringLiteral("Use \"torvane --help --lang en\" to see the commands.")
+                 : QStringLiteral("Use \"torvane --help\" para ver os comandos."));
     return kExitUsage;
 }
 
@@ -88,7 +91,51 @@ QStringList withoutQtOptions(const QStringList& arguments) {
     return rest;
 }
 
-QString helpText() {
+QString helpText(Language language) {
+    if (language == Language::English)
+        return QStringLiteral(
+            "Tobrel - converter of the POSTOS, VAZOES and MLT files\n"
+            "\n"
+            "Usage:\n"
+            "  torvane                    opens the window\n"
+            "  torvane postos to-bin|to-text INPUT OUTPUT [--stations 320|600] [--force]\n"
+            "  torvane vazoes to-bin|to-text INPUT OUTPUT --stations 320|600 [--force]\n"
+            "  torvane mlt    to-bin|to-text INPUT OUTPUT --stations 320|600 [--force]\n"
+            "  torvane all    to-bin|to-text INDIR OUTDIR --stations 320|600 [--force]\n"
+            "                 [--lang pt|en]   the POSTOS, VAZOES and MLT of INDIR, each\n"
+            "                 into OUTDIR under its own name\n"
+            "  torvane vazoes stats INPUT OUTPUT --stations 320|600 [--text] [--from YEAR]\n"
+            "                 [--to YEAR] [--mlt FILE [--mlt-text]] [--postos FILE\n"
+            "                 [--postos-text]] [--force]   statistics per station and month (CSV)\n"
+            "  torvane vazoes plot INPUT STATION OUTPUT --stations 320|600 [--text]\n"
+            "                 [--from YEAR] [--to YEAR] [--mlt FILE [--mlt-text]]\n"
+            "                 [--postos FILE [--postos-text]] [--force]\n"
+            "                 charts of the station in OUTPUT .png, .svg or .pdf\n"
+            "  torvane energiaf to-text INPUT OUTPUT [--force]   ENERGIAF (NEWAVE) as text\n"
+            "  torvane energia filter  INPUT OUTPUT [--force]   filters ENERGIA (DECOMP)\n"
+            "  torvane --help [--lang pt|en]   this list\n"
+            "  torvane --version          the version\n"
+            "\n"
+            "  to-bin     text to binary; to-text  binary to text\n"
+            "  --stations horizon: 320 (Operação) or 600 (Planejamento); required for\n"
+            "             vazoes, mlt and all, whose binaries do not store the number of\n"
+            "             stations; for postos 600 when omitted\n"
+            "  --force    replaces OUTPUT (with all, each output) if it exists\n"
+            "  --text, --mlt-text, --postos-text  the file is text (else binary)\n"
+            "  --from, --to  period; by default from the first year with an inflow other\n"
+            "             than 0 to the last year with a December other than 0 of each\n"
+            "             station, or the station's years in the --postos file\n"
+            "  --lang     language of this list and of the texts of all (pt by default);\n"
+            "             the conversions' messages are in Portuguese\n"
+            "  --         what follows is no option (for a name that begins with \"-\")\n"
+            "\n"
+            "all reads and converts every file found (POSTOS, VAZOES, MLT; bare or .DAT\n"
+            "or .TXT, any case) before it writes any output; it prints one line per file.\n"
+            "\n"
+            "Qt's options (-platform, -style, -stylesheet, -qwindowgeometry...) without a\n"
+            "command open the window with them.\n"
+            "\n"
+            "Messages go to stderr. Exit status: 0 success, 1 failure, 2 usage error.\n");
     return QStringLiteral(
         "Tobrel - conversor dos arquivos POSTOS, VAZOES e MLT\n"
         "\n"
@@ -97,6 +144,9 @@ QString helpText() {
         "  torvane postos to-bin|to-text ENTRADA SAIDA [--stations 320|600] [--force]\n"
         "  torvane vazoes to-bin|to-text ENTRADA SAIDA --stations 320|600 [--force]\n"
         "  torvane mlt    to-bin|to-text ENTRADA SAIDA --stations 320|600 [--force]\n"
+        "  torvane all    to-bin|to-text PASTA_ENTRADA PASTA_SAIDA --stations 320|600\n"
+        "                 [--force] [--lang pt|en]   POSTOS, VAZOES e MLT de PASTA_ENTRADA,\n"
+        "                 cada um em PASTA_SAIDA com o mesmo nome\n"
         "  torvane vazoes stats ENTRADA SAIDA --stations 320|600 [--text] [--from ANO]\n"
         "                 [--to ANO] [--mlt ARQUIVO [--mlt-text]] [--postos ARQUIVO\n"
         "                 [--postos-text]] [--force]   estatísticas por posto e mês (CSV;\n"
@@ -107,19 +157,25 @@ QString helpText() {
         "                 gráficos do posto em SAIDA .png, .svg ou .pdf\n"
         "  torvane energiaf to-text ENTRADA SAIDA [--force]   ENERGIAF (NEWAVE) em texto\n"
         "  torvane energia filter  ENTRADA SAIDA [--force]   filtra ENERGIA (DECOMP)\n"
-        "  torvane --help             esta lista\n"
+        "  torvane --help [--lang pt|en]   esta lista\n"
         "  torvane --version          a versão\n"
         "\n"
         "  to-bin     texto para binário; to-text  binário para texto\n"
         "  --stations horizonte: 320 (Operação) ou 600 (Planejamento); obrigatório para\n"
-        "             vazoes e mlt, cujos binários não guardam o número de postos;\n"
+        "             vazoes, mlt e all, cujos binários não guardam o número de postos;\n"
         "             para postos vale 600 se omitido\n"
-        "  --force    substitui SAIDA se já existir\n"
+        "  --force    substitui SAIDA (com all, cada saída) se já existir\n"
         "  --text, --mlt-text, --postos-text  o arquivo é texto (senão, binário)\n"
         "  --from, --to  período; por padrão do primeiro ano com vazão diferente de 0\n"
         "             ao último ano com dezembro diferente de 0 de cada posto, ou os\n"
         "             anos do posto no arquivo de --postos\n"
+        "  --lang     idioma desta lista e dos textos de all (pt por padrão); as\n"
+        "             mensagens das conversões são em português\n"
         "  --         o que segue não é opção (para um nome que começa com \"-\")\n"
+        "\n"
+        "all lê e converte todos os arquivos encontrados (POSTOS, VAZOES, MLT; sem\n"
+        "extensão, .DAT ou .TXT, maiúsculas ou minúsculas) antes de gravar qualquer\n"
+        "saída; escreve uma linha por arquivo.\n"
         "\n"
         "As opções do Qt (-platform, -style, -stylesheet, -qwindowgeometry...) sem\n"
         "comando abrem a janela com elas.\n"
@@ -148,6 +204,7 @@ struct Options {
     QStringList seriesOptions; // those given, as written, for the refusal elsewhere
     bool help = false;
     bool version = false;
+    std::optional<Language> language; // --lang
 };
 
 // The argument as the user wrote it for an unknown option QCommandLineParser names bare: a
@@ -184,8 +241,9 @@ std::optional<Options> parse(const QStringList& arguments, QString& error) {
     const QCommandLineOption mltText(QStringLiteral("mlt-text"));
     const QCommandLineOption postos(QStringLiteral("postos"), QString(), QStringLiteral("ARQUIVO"));
     const QCommandLineOption postosText(QStringLiteral("postos-text"));
+    const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("pt|en"));
     parser.addOptions(
-        {help, version, force, stations, text, from, to, mlt, mltText, postos, postosText});
+        {help, version, force, stations, text, from, to, mlt, mltText, postos, postosText, lang});
     if (!parser.parse(QStringList{QStringLiteral("torvane")} + arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         error = unknown.isEmpty()
@@ -234,6 +292,14 @@ std::optional<Options> parse(const QStringList& arguments, QString& error) {
         error =
             QStringLiteral("--from (%1) depois de --to (%2).").arg(*options.from).arg(*options.to);
         return std::nullopt;
+    }
+    if (parser.isSet(lang)) {
+        const QString value = parser.value(lang);
+        if (value != QLatin1String("pt") && value != QLatin1String("en")) {
+            error = QStringLiteral("--lang pede pt ou en, não \"%1\".").arg(value);
+            return std::nullopt;
+        }
+        options.language = value == QLatin1String("en") ? Language::English : Language::Portuguese;
     }
     options.text = parser.isSet(text);
     options.mlt = parser.value(mlt);
@@ -380,6 +446,53 @@ int runSeriesCommand(const Options& o, PlotRenderer renderer) {
     return outcome == Outcome::Succeeded ? kExitOk : kExitFailure;
 }
 
+// torvane all: the folder's POSTOS, VAZOES and MLT, all read and converted before any is written.
+int runFolderCommand(const Options& o) {
+    const Language lang = o.language.value_or(Language::Portuguese);
+    const auto say = [lang](const char* pt, const char* en) {
+        return QString::fromUtf8(lang == Language::English ? en : pt);
+    };
+    const QStringList& pos = o.positional;
+    if (pos.size() != 4)
+        return usageError(say("esperados all to-bin|to-text PASTA_ENTRADA PASTA_SAIDA.",
+                              "expected all to-bin|to-text INDIR OUTDIR."),
+                          lang);
+    std::optional<Direction> direction;
+    if (pos[1] == QLatin1String("to-bin"))
+        direction = Direction::TextToBin;
+    else if (pos[1] == QLatin1String("to-text"))
+        direction = Direction::BinToText;
+    if (!direction)
+        return usageError(
+            say("direção desconhecida \"%1\".", "unknown direction \"%1\".").arg(pos[1]), lang);
+    if (pos[2].isEmpty() || pos[3].isEmpty())
+        return usageError(say("PASTA_ENTRADA e PASTA_SAIDA não podem ser vazias.",
+                              "INDIR and OUTDIR cannot be empty."),
+                          lang);
+    if (refusedName(pos[2], "PASTA_ENTRADA") || refusedName(pos[3], "PASTA_SAIDA"))
+        return kExitUsage;
+    // VAZOES and MLT binaries do not store their station count.
+    if (!o.stations)
+        return usageError(say("--stations 320|600 é obrigatório para all.",
+                              "--stations 320|600 is required for all."),
+                          lang);
+    CommandLineDialogs dialogs(QString(), QString(), o.force);
+    const FolderResult result =
+        convertFolder(dialogs, {pos[2], pos[3], *direction, *o.stations, o.force, lang});
+    switch (result.outcome) {
+    case FolderOutcome::Converted:
+        for (const QString& line : result.lines)
+            std::fprintf(stdout, "%s\n", shownStrayBytes(line).toUtf8().constData());
+        return kExitOk;
+    case FolderOutcome::NothingFound:
+    case FolderOutcome::Ambiguous:
+        return kExitUsage;
+    case FolderOutcome::Failed:
+        break;
+    }
+    return kExitFailure;
+}
+
 // The file kinds a command begins with.
 const QStringList kFileKinds = {QStringLiteral("postos"), QStringLiteral("vazoes"),
                                 QStringLiteral("mlt"), QStringLiteral("energiaf"),
@@ -405,7 +518,8 @@ int runCommandLine(const QStringList& arguments, PlotRenderer renderer) {
     if (!options)
         return usageError(error);
     if (options->help) {
-        std::fputs(helpText().toUtf8().constData(), stdout);
+        std::fputs(helpText(options->language.value_or(Language::Portuguese)).toUtf8().constData(),
+                   stdout);
         return kExitOk;
     }
     if (options->version) {
@@ -416,11 +530,17 @@ int runCommandLine(const QStringList& arguments, PlotRenderer renderer) {
         return kExitOk;
     }
     const QStringList& pos = options->positional;
+    const bool folder = !pos.isEmpty() && pos[0] == QLatin1String("all");
+    // The other commands speak the window's Portuguese only.
+    if (options->language && !folder)
+        return usageError(QStringLiteral("--lang só se aplica a all e a --help."));
     if (isSeriesCommand(pos))
         return runSeriesCommand(*options, renderer);
     if (!options->seriesOptions.isEmpty())
         return usageError(QStringLiteral("%1 só se aplica a vazoes stats e vazoes plot.")
                               .arg(options->seriesOptions.constFirst()));
+    if (folder)
+        return runFolderCommand(*options);
     if (!pos.isEmpty() && !kFileKinds.contains(pos[0]))
         return usageError(QStringLiteral("tipo desconhecido \"%1\".").arg(pos[0]));
     if (pos.size() != 4)

@@ -1,7 +1,9 @@
 #pragma once
-// The conversions without the window: torvane KIND DIRECTION INPUT OUTPUT [options].
+// The conversions without the window: torvane KIND DIRECTION INPUT OUTPUT [options], and
+// torvane all DIRECTION INDIR OUTDIR for a folder's three files at once.
 // Messages go to stderr as UTF-8; 0 on success, 1 on any failure, 2 on a usage error.
 
+#include "workflow/FolderConversion.h"
 #include "workflow/Series.h"
 
 #include <QStringList>
@@ -34,6 +36,7 @@ bool needsCharts(const QStringList& arguments);
 // of "vazoes plot" (null where the chart library is not loaded).
 int runCommandLine(const QStringList& arguments, PlotRenderer renderer = nullptr);
 
-QString helpText();
+// The usage text; --lang en gives it in English.
+QString helpText(Language language = Language::Portuguese);
 
 } // namespace Torvane

@@ -27,17 +27,19 @@ bool QtDialogs::confirm(const QString& text) {
     return DialogBoxes::confirm(m_parent, applicationTitle(), text);
 }
 
-QString QtDialogs::openFile(const QString& title, const QString& filter) {
+QString QtDialogs::openFile(const QString& title, const QString& filter, const QString& folder) {
     DialogBoxes::FileRequest request;
     request.title = title;
+    request.dir = folder;
     request.filter = qtFileFilter(filter);
     return DialogBoxes::chooseFile(m_parent, request).path;
 }
 
-QString QtDialogs::saveFile(const QString& title, const QString& filter) {
+QString QtDialogs::saveFile(const QString& title, const QString& filter, const QString& folder) {
     DialogBoxes::FileRequest request;
     request.mode = DialogBoxes::FileRequest::Mode::Save;
     request.title = title;
+    request.dir = folder;
     request.filter = qtFileFilter(filter);
     // The conversion asks its own overwrite question.
     request.confirmOverwrite = false;

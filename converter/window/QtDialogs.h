@@ -14,8 +14,8 @@ public:
 
     void message(BoxKind kind, const QString& text) override;
     bool confirm(const QString& text) override;
-    QString openFile(const QString& title, const QString& filter) override;
-    QString saveFile(const QString& title, const QString& filter) override;
+    QString openFile(const QString& title, const QString& filter, const QString& folder) override;
+    QString saveFile(const QString& title, const QString& filter, const QString& folder) override;
     bool openDocument(const QString& path) override;
 
 private:

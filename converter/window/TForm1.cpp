@@ -1,5 +1,6 @@
 #include "window/TForm1.h"
 
+#include "window/FolderDialogs.h"
 #include "window/RadioGroup.h"
 #include "window/SeriesPage.h"
 
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -49,7 +51,8 @@ void LogoImage::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), m_dialogs(dialogs), m_tables(std::make_unique<Tables>()),
+    : QWidget(parent), m_folderDialogs(std::make_unique<FolderDialogs>(dialogs)),
+      m_dialogs(*m_folderDialogs), m_tables(std::make_unique<Tables>()),
       m_methodologyDir(QCoreApplication::applicationDirPath()), m_locale(QLocale::system()) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Gerador dos Arquivos POSTOS, VAZOES e MLT"));
@@ -167,7 +170,72 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    if (m_remember)
+        storeSettings();
+}
+
+namespace {
+
+// The converter's own settings file (on Linux ~/.config/Tobrel/Tobrel.conf).
+QSettings converterSettings() {
+    return QSettings(applicationTitle(), applicationTitle());
+}
+
+const char* const kPages[] = {"postos", "vazoes", "mlt", "series"};
+const char* const kDirections[] = {"to-bin", "to-text"};
+
+// The index of value among names, or -1.
+template <std::size_t N> int indexOf(const char* const (&names)[N], const QString& value) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (value == QLatin1String(names[i]))
+            return int(i);
+    return -1;
+}
+
+QString existingFolder(const QString& folder) {
+    return QFileInfo(folder).isDir() ? folder : QString();
+}
+
+} // namespace
+
+void TForm1::rememberSettings() {
+    m_remember = true;
+    const QSettings settings = converterSettings();
+    if (settings.value(QStringLiteral("horizon")).toString() == QLatin1String("320"))
+        RBTop->setChecked(true);
+    else
+        RBTplan->setChecked(true);
+    const QList<RadioGroup*> groups{RGRpostos, RGRvazoes, RGRmlt};
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        const int index = indexOf(
+            kDirections,
+            settings.value(QLatin1String(kPages[i]) + QStringLiteral("/direction")).toString());
+        groups.at(i)->setItemIndex(index < 0 ? 0 : index);
+    }
+    const int page = indexOf(kPages, settings.value(QStringLiteral("page")).toString());
+    const QList<QWidget*> pages{TSHpostos, TSHvazoes, TSHmlt, TSHseries};
+    PageControl1->setCurrentWidget(page < 0 ? TSHvazoes : pages.at(page));
+    m_folderDialogs->openFolder =
+        existingFolder(settings.value(QStringLiteral("folders/open")).toString());
+    m_folderDialogs->saveFolder =
+        existingFolder(settings.value(QStringLiteral("folders/save")).toString());
+}
+
+void TForm1::storeSettings() const {
+    QSettings settings = converterSettings();
+    settings.setValue(QStringLiteral("horizon"), RBTplan->isChecked() ? 600 : 320);
+    const QList<QWidget*> pages{TSHpostos, TSHvazoes, TSHmlt, TSHseries};
+    const int page = int(pages.indexOf(PageControl1->currentWidget()));
+    settings.setValue(QStringLiteral("page"), QLatin1String(kPages[page < 0 ? 1 : page]));
+    const QList<RadioGroup*> groups{RGRpostos, RGRvazoes, RGRmlt};
+    for (qsizetype i = 0; i < groups.size(); ++i)
+        settings.setValue(QLatin1String(kPages[i]) + QStringLiteral("/direction"),
+                          QLatin1String(kDirections[groups.at(i)->itemIndex() == 1 ? 1 : 0]));
+    settings.setValue(QStringLiteral("folders/open"), m_folderDialogs->openFolder);
+    settings.setValue(QStringLiteral("folders/save"), m_folderDialogs->saveFolder);
+    // Written when settings goes; a file that cannot be written is passed over.
+}
 
 QWidget* TForm1::buildPage(const QString& pageName, const QString& suffix, const QString& labelText,
                            RadioGroup*& group, QLabel*& label, QLineEdit*& edit, QPushButton*& seek,

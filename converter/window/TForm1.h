@@ -19,6 +19,7 @@ class QGroupBox;
 
 namespace Torvane {
 
+class FolderDialogs;
 class RadioGroup;
 class SeriesPage;
 
@@ -56,6 +57,12 @@ public:
     void setMethodologyDir(const QString& dir) { m_methodologyDir = dir; }
     void setNumberLocale(const QLocale& locale);
 
+    // Takes the horizon, page, directions and last folders the previous run left in the
+    // converter's settings, and keeps them there when the window goes. Without this call the
+    // window starts as designed and writes nothing. An unreadable or unwritable settings file
+    // is passed over; a value read that the window does not know leaves its default.
+    void rememberSettings();
+
 private:
     void FormCreate();
     void RGRpostosClick();
@@ -79,7 +86,11 @@ private:
                        RadioGroup*& group, QLabel*& label, QLineEdit*& edit, QPushButton*& seek,
                        QPushButton*& generate);
 
+    void storeSettings() const;
+
+    std::unique_ptr<FolderDialogs> m_folderDialogs; // before m_dialogs, which is it
     Dialogs& m_dialogs;
+    bool m_remember = false;
     int NumPostos = 0;
     std::unique_ptr<Tables> m_tables; // TabVazoes and TabMlt, for the life of the window
     QString m_methodologyDir;

@@ -34,6 +34,7 @@ int runWindow(int& argc, char** argv) {
     QtDialogs dialogs;
     TForm1 form(dialogs);
     dialogs.setParent(&form);
+    form.rememberSettings();
     form.show();
     return app.exec();
 }

@@ -20,9 +20,12 @@ public:
     // A confirmation with Yes and No; true only for Yes.
     virtual bool confirm(const QString& text) = 0;
     // Filters come as the window states them, description and pattern separated by '|'.
-    // The chosen path, or empty on cancel.
-    virtual QString openFile(const QString& title, const QString& filter) = 0;
-    virtual QString saveFile(const QString& title, const QString& filter) = 0;
+    // folder is where the dialog opens (empty: the platform's choice). The chosen path, or
+    // empty on cancel.
+    virtual QString openFile(const QString& title, const QString& filter,
+                             const QString& folder = QString()) = 0;
+    virtual QString saveFile(const QString& title, const QString& filter,
+                             const QString& folder = QString()) = 0;
     // Asks the desktop to open a document with its own application; false when it refuses.
     virtual bool openDocument(const QString& path) = 0;
 };

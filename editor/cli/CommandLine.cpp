@@ -11,30 +11,21 @@
 #include "files/SafeWrite.h"
 #include "registry/TCadHd.h"
 #include "reports/CsvExport.h"
-#include "reports/PrintJobs.h"
 #include "language/WorkbookTexts.h"
 #include "tools/RegistryDiff.h"
 
-#include <QApplication>
-#include <QDateTime>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QPrinter>
 #include <QStringList>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
 namespace {
 
 void say(const QString& text) {
     std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-}
-
-QString usageText(Language language) {
-    return commandText(CommandText::Usage, language).arg(QStringLiteral(VELARIN_DATA_DIR));
 }
 
 QString versionText() {
@@ -294,15 +285,6 @@ bool configReadable(const QString& path) {
     return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
 }
 
-LookupLists readLists(const CliArguments& args, Dialogs& dialogs) {
-    const QString path = args.config.isEmpty() ? configIniPath() : args.config;
-    LookupLists lists;
-    const ConfigResult config = readLookupLists(path, lists);
-    if (!config.found)
-        dialogs.message(MessageKind::Warning, config.warning);
-    return lists;
-}
-
 int exportCsv(const CliArguments& args, Dialogs& dialogs) {
     const QString& registry = args.names.at(0);
     const QString& output = args.names.at(1);
@@ -323,46 +305,6 @@ int exportCsv(const CliArguments& args, Dialogs& dialogs) {
                         ? workbookText(WorkbookText::Written, args.language)
                         : languageMessage(LanguageMessage::CsvWritten, int(args.language)));
     return 0;
-}
-
-int printPdf(const CliArguments& args, Dialogs& dialogs) {
-    const QString& registry = args.names.at(0);
-    const QString& output = args.names.at(1);
-    if (refusedReportOutput(registry, output, dialogs, args.language))
-        return 1;
-    noteIncompleteRecord(registry, args.language, args.form);
-    AllPlantsJob job;
-    job.form = args.form;
-    job.lists = readLists(args, dialogs);
-    job.locale = QLocale::system();
-    // The sheets carry the headings and the title of the window in that language.
-    job.captions = sectionCaptions(int(args.language));
-    const QString title = languageTitle(args.language) + QStringLiteral(" - ") + registry;
-    const QLocale locale = job.locale;
-    job.footer = [title, locale] {
-        return footerLine(title, QDateTime::currentDateTime(), locale);
-    };
-    job.fromPage = args.fromPage;
-    job.toPage = args.toPage;
-
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(output);
-    const LandscapeScope landscape(printer);
-    const PrintResult result = printAllPlantsFromFile(printer, registry, job, dialogs);
-    switch (result.status) {
-    case PrintResult::Status::Printed:
-        return 0;
-    case PrintResult::Status::NothingToPrint:
-        dialogs.message(MessageKind::Plain,
-                        commandText(CommandText::NothingToPrint, args.language));
-        return 1;
-    case PrintResult::Status::Failed:
-        if (!result.error.isEmpty())
-            dialogs.message(MessageKind::Error, result.error);
-        return 1;
-    }
-    return 1;
 }
 
 // The registry rewritten in the form named, record for record; what narrowing changed is told
@@ -390,30 +332,28 @@ int convertRegistryCommand(const CliArguments& args, Dialogs& dialogs) {
     return 0;
 }
 
-// Qt warns on stderr that it made its own runtime folder when XDG_RUNTIME_DIR is unset, as it
-// is in a script or a service: noise in a command's output. That one warning is dropped while
-// the command line runs Qt's offscreen platform; every other goes on.
-QtMessageHandler previousHandler = nullptr;
-
-void quietRuntimeDir(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
-        return;
-    if (previousHandler)
-        previousHandler(type, context, text);
-    else
-        std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, text).toUtf8().constData());
-}
-
-// No window is opened: the offscreen platform serves with or without a display (a display
-// that cannot be reached would stop the program before it starts).
-void takeOffscreenPlatform() {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    previousHandler = qInstallMessageHandler(quietRuntimeDir);
-}
-
 } // namespace
+
+QString usageText(Language language) {
+    return commandText(CommandText::Usage, language).arg(QStringLiteral(VELARIN_DATA_DIR));
+}
+
+LookupLists readLists(const CliArguments& args, Dialogs& dialogs) {
+    const QString path = args.config.isEmpty() ? configIniPath() : args.config;
+    LookupLists lists;
+    const ConfigResult config = readLookupLists(path, lists);
+    if (!config.found)
+        dialogs.message(MessageKind::Warning, config.warning);
+    return lists;
+}
+
+std::optional<int> refusedConfig(const CliArguments& args) {
+    if (args.config.isEmpty() || configReadable(args.config))
+        return std::nullopt;
+    say(commandText(CommandText::ConfigUnreadable, args.language)
+            .arg(QDir::toNativeSeparators(args.config)));
+    return failureStatus(args.mode);
+}
 
 QStringList windowArguments(const QStringList& args) {
     if (args.value(0) == u"--")
@@ -496,7 +436,7 @@ RecordForm takeWindowForm(QStringList& args) {
     return RecordForm::BySize;
 }
 
-std::optional<int> runCommandLine(int argc, char** argv) {
+std::optional<int> runCommandLine(int argc, char** argv, DrawingCommand drawing) {
     // Taken before any application object, which would take Qt's options out of argv.
     QStringList args;
     for (int i = 1; i < argc; ++i)
@@ -551,38 +491,24 @@ std::optional<int> runCommandLine(int argc, char** argv) {
         return failureStatus(parsed.mode);
     }
 
-    // Each mode starts no more of Qt than it uses: the sheets need Qt Gui for their fonts and
-    // the PDF writer, the charts Qt Widgets' graphics scene; everything else QtCore alone.
-    std::unique_ptr<QCoreApplication> app;
-    if (parsed.mode == CliMode::PrintPdf) {
-        takeOffscreenPlatform();
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    } else if (parsed.mode == CliMode::Curves) {
-        takeOffscreenPlatform();
-        app = std::make_unique<QApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    // The sheets need Qt Gui for their fonts and the PDF writer, the charts Qt Widgets' graphics
+    // scene: both run in the window's module, so that every other mode loads QtCore alone.
+    if (parsed.mode == CliMode::PrintPdf || parsed.mode == CliMode::Curves)
+        return drawing(&argc, argv, &parsed);
+    QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(ApplicationName);
-
-    if (!parsed.config.isEmpty() && !configReadable(parsed.config)) {
-        say(commandText(CommandText::ConfigUnreadable, parsed.language)
-                .arg(QDir::toNativeSeparators(parsed.config)));
-        return failureStatus(parsed.mode);
-    }
+    if (const std::optional<int> refused = refusedConfig(parsed))
+        return *refused;
     StderrDialogs dialogs(parsed.language);
     switch (parsed.mode) {
     case CliMode::ExportCsv:
     case CliMode::ExportXlsx:
         return exportCsv(parsed, dialogs);
-    case CliMode::PrintPdf:
-        return printPdf(parsed, dialogs);
     case CliMode::Check:
     case CliMode::Diff:
         return runQualityCommand(parsed);
-    case CliMode::Curves:
     case CliMode::Summary:
-        return runCurveCommand(parsed, usageText(parsed.language));
+        return runSummaryCommand(parsed);
     case CliMode::Convert:
         return convertRegistryCommand(parsed, dialogs);
     default:

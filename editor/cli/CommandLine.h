@@ -12,6 +12,7 @@
 #include <optional>
 
 class Dialogs;
+struct LookupLists;
 
 enum class CliMode {
     None,
@@ -44,10 +45,21 @@ struct CliArguments {
 // Runs the command line when an argument asks for it: a mode's option, --config, --lang,
 // --pages, or any other argument beginning with "-" that is no option Qt takes for the window
 // (a usage error, exit status 2 when no mode is given). nullopt leaves the arguments to the
-// window. Creates its own application object, the least each mode needs: QtCore alone for the
-// CSV, the check, the comparison and the summary; Qt Gui for the sheets and the curves, on
-// Qt's offscreen platform unless QT_QPA_PLATFORM names another.
-std::optional<int> runCommandLine(int argc, char** argv);
+// window. Creates its own application object, QtCore alone, for every mode but the two that
+// draw: --print-pdf and --curves are understood here and handed to drawing, which answers their
+// exit status.
+using DrawingCommand = int (*)(int* argc, char** argv, const CliArguments* parsed);
+std::optional<int> runCommandLine(int argc, char** argv, DrawingCommand drawing);
+
+// The usage text in the language given.
+QString usageText(Language language);
+
+// The lookup lists of --config, or of the first config.ini found (a warning told when none is).
+LookupLists readLists(const CliArguments& args, Dialogs& dialogs);
+
+// A --config file that cannot be read is said, and the mode's failure status answered; the
+// built-in lists would silently stand for it.
+std::optional<int> refusedConfig(const CliArguments& args);
 
 // The arguments the window reads after the application object took Qt's own options out:
 // a leading "--" and any Qt option Qt left (with its value) are dropped.

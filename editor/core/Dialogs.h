@@ -3,6 +3,8 @@
 // names no widget, so every layer may call it. The window passes QtDialogs (window/), the
 // command line StderrDialogs (cli/), the tests a scripted double.
 
+#include "core/FileFolders.h"
+
 #include <QString>
 #include <optional>
 
@@ -22,6 +24,16 @@ struct PrintRequest {
     int minPage = 1;
     int maxPage = 1;
     bool allowPrintToFile = true; // printing to a PDF file is offered as well
+};
+
+// What to do with an edit not yet saved when the user leaves it: save it first, throw it
+// away, or stay in it.
+enum class LeaveChoice { Save, Discard, Stay };
+
+// The question asked then, its answers' button texts in the interface's language.
+struct LeaveQuestion {
+    QString text;
+    QString save, discard, stay;
 };
 
 class Dialogs {
@@ -54,6 +66,29 @@ public:
     virtual bool choosePrinter(QPrinter& printer, const PrintRequest& request) = 0;
     // Full path of the chosen folder, or empty when cancelled (as a seam with no dialogs does).
     virtual QString chooseFolder(const QString& /*title*/, const QString& /*dir*/) { return {}; }
+    // Save, discard or go on editing. A seam with no dialogs never has an edit open: it stays,
+    // so that nothing typed is thrown away unasked.
+    virtual LeaveChoice askLeave(const LeaveQuestion& /*question*/) { return LeaveChoice::Stay; }
+
+    // The dialogs above for one kind of file: each opens in the folder last used for its
+    // kind (dir while none is known, or when that folder is gone) and keeps the folder of
+    // what was chosen. Without folders they are the dialogs above.
+    void setFileFolders(FileFolders* folders) { m_folders = folders; }
+    FileFolders* fileFolders() const { return m_folders; }
+    QString openFileFor(FileKind kind, const QString& title, const QString& filter,
+                        const QString& dir);
+    QString saveFileFor(FileKind kind, const QString& title, const QString& filter,
+                        const QString& dir, const QString& proposedName, bool confirmOverwrite);
+    QString saveFileOfTypeFor(FileKind kind, const QString& title, const QString& filter,
+                              const QString& dir, const QString& proposedName,
+                              bool confirmOverwrite, QString& chosenType);
+    QString chooseFolderFor(FileKind kind, const QString& title, const QString& dir);
+
+private:
+    QString startFolder(FileKind kind, const QString& dir) const;
+    QString chosen(FileKind kind, const QString& path, bool isFolder);
+
+    FileFolders* m_folders = nullptr;
 };
 
 // A seam that opens no dialog: every question is answered as a cancel. The command line and

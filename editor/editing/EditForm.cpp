@@ -53,6 +53,39 @@ FormTexts editTextsOf(const PlantTexts& display, const QString& codeText, bool c
     return f;
 }
 
+namespace {
+
+bool sameTexts(const QHash<QString, QString>& a, const QHash<QString, QString>& b) {
+    for (auto it = a.cbegin(); it != a.cend(); ++it)
+        if (b.value(it.key()) != it.value())
+            return false;
+    for (auto it = b.cbegin(); it != b.cend(); ++it)
+        if (a.value(it.key()) != it.value())
+            return false;
+    return true;
+}
+
+bool sameCells(const GridTexts& a, const GridTexts& b) {
+    const int rows = std::max(a.rows, b.rows);
+    const int columns = std::max(a.columns, b.columns);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            if (a.at(r, c) != b.at(r, c))
+                return false;
+    return true;
+}
+
+} // namespace
+
+bool sameFormTexts(const FormTexts& a, const FormTexts& b) {
+    if (!sameTexts(a.boxes, b.boxes) || !sameTexts(a.selectors, b.selectors))
+        return false;
+    for (const FormGrid& g : formGrids())
+        if (!sameCells(a.*g.texts, b.*g.texts))
+            return false;
+    return true;
+}
+
 const QList<std::pair<QString, QString>>& codedSelectorBoxes() {
     static const QList<std::pair<QString, QString>> pairs = [] {
         QList<std::pair<QString, QString>> p;

@@ -51,6 +51,10 @@ FormTexts changeFormTexts(std::int32_t code, const TUsinaHd& plant, const Lookup
                           const QStringList& plantNames, const QStringList& plantEntries,
                           const QLocale& locale);
 
+// Whether two forms read the same: every box, grid cell and selector's text (a box or cell
+// never filled reads empty, as does a cell past a grid's rows).
+bool sameFormTexts(const FormTexts& a, const FormTexts& b);
+
 // The control names of the nine selectors and of the display boxes they replace, in the
 // record's order.
 const QList<std::pair<QString, QString>>& codedSelectorBoxes();

@@ -71,7 +71,7 @@ void EditorDocument::firstActivation(const QString& registry,
     }
 }
 
-bool EditorDocument::load(const std::function<void()>& openDialogUp) {
+bool EditorDocument::load(const std::function<void()>& openDialogUp, const QString& file) {
     m_files.unload();
     m_titleFile.clear();
     m_listEntries.clear();
@@ -81,10 +81,14 @@ bool EditorDocument::load(const std::function<void()>& openDialogUp) {
     m_baseTitle = ShortName;
     updateTitle();
     m_files.dropDestination();
-    if (openDialogUp)
-        openDialogUp();
-    const OpenDialogCaptions texts = openDialog();
-    const QString chosen = m_dialogs.openFile(texts.title, texts.filter, m_files.startDir());
+    QString chosen = file;
+    if (chosen.isEmpty()) {
+        if (openDialogUp)
+            openDialogUp();
+        const OpenDialogCaptions texts = openDialog();
+        chosen = m_dialogs.openFileFor(FileKind::Registry, texts.title, texts.filter,
+                                       m_files.startDir());
+    }
     if (chosen.isEmpty())
         return false;
     m_files.loaded(chosen);
@@ -135,6 +139,16 @@ void EditorDocument::warnIncompleteRecord() {
 
 // ---------------------------------------------------------------------------------------------
 // Plant list and display
+
+int EditorDocument::listIndexOf(std::int32_t code) const {
+    const bool byCode = m_listMode == ListMode::ByCode;
+    for (int i = 0; i < m_listEntries.size(); ++i)
+        if (const auto entryCode =
+                NumberInput::toInteger(codeTextOfEntry(m_listEntries.at(i), byCode));
+            entryCode && *entryCode == code)
+            return i;
+    return -1;
+}
 
 QString EditorDocument::listShownText() const {
     if (m_listIndex >= 0)
@@ -248,6 +262,7 @@ bool EditorDocument::beginChange() {
     m_mode = Mode::Change;
     toEditLayout(true);
     m_shown = ShownPlant{m_plant, m_form.texts()};
+    m_entered = m_form.texts();
     return true;
 }
 
@@ -267,7 +282,29 @@ bool EditorDocument::beginCreate() {
     write(QStringLiteral("TXT_NGrMaq"), QStringLiteral("1"));
     write(QStringLiteral("TXT_NKeyCur"), QStringLiteral("1"));
     fillEmptyRows(m_form, 0, 0);
+    m_entered = m_form.texts();
     return true;
+}
+
+// The plant shown stands as the plant first shown, as in Change: a text not retyped keeps the
+// source's exact value (the display rounds). The list stays on the source.
+bool EditorDocument::beginCreateFrom() {
+    if (m_form.box(QStringLiteral("TXT_Nome")).isEmpty())
+        return false;
+    if (m_files.destination().isEmpty() && !chooseDestination())
+        return false;
+    m_beforeEdit = BeforeEdit{m_form, m_listIndex};
+    fillSelectors(&m_plant);
+    m_mode = Mode::Create;
+    toEditLayout(true);
+    write(CodeBox, QString());
+    m_shown = ShownPlant{m_plant, m_form.texts()};
+    m_entered = m_form.texts();
+    return true;
+}
+
+bool EditorDocument::editChanged() const {
+    return editing() && !sameFormTexts(m_form.texts(), m_entered);
 }
 
 bool EditorDocument::codeTaken() {
@@ -434,9 +471,9 @@ void EditorDocument::convertRecordForm() {
     const RecordForm to =
         m_cad.form() == RecordForm::Bytes832 ? RecordForm::Bytes792 : RecordForm::Bytes832;
     const QString digits = QString::fromLatin1(formDigits(to));
-    const QString target =
-        m_dialogs.saveFile(formText(FormText::ConvertSaveTitle, language()).arg(digits),
-                           openDialog().filter, startDir(), QString(), true);
+    const QString target = m_dialogs.saveFileFor(
+        FileKind::Destination, formText(FormText::ConvertSaveTitle, language()).arg(digits),
+        openDialog().filter, startDir(), QString(), true);
     if (target.isEmpty())
         return;
     if (const QString why = reportRefusal(target); !why.isEmpty()) {

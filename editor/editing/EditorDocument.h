@@ -57,8 +57,9 @@ public:
     // Answers whether the open dialog was asked (the window then shows its indicator).
     void firstActivation(const QString& registry, const std::function<void()>& openDialogUp);
     // File > Load: everything of the previous registry goes before the open dialog;
-    // answers whether a registry was chosen.
-    bool load(const std::function<void()>& openDialogUp);
+    // answers whether a registry was chosen. A file given (File > Recent) is loaded as if
+    // chosen in the dialog, which is not shown.
+    bool load(const std::function<void()>& openDialogUp, const QString& file = {});
 
     // ---- the plant list ----
     void listByCode();
@@ -70,6 +71,11 @@ public:
     // ---- editing ----
     bool beginChange();
     bool beginCreate();
+    // Create, from the plant shown: every field as Change shows it, the code box left empty
+    // for the new code. False when no plant is shown or no destination is set.
+    bool beginCreateFrom();
+    // Whether the form reads otherwise than when the edit mode began.
+    bool editChanged() const;
     // Save, and how far it got. `checked` runs once there is a destination and the code is
     // free, before the form is read.
     enum class SaveOutcome { NoDestination, CodeTaken, NotStored, Stored };
@@ -110,7 +116,8 @@ public:
     Mode mode() const { return m_mode; }
     bool editing() const { return m_mode != Mode::Browse; }
     const FormState& form() const { return m_form; }
-    // Change: the plant and the texts first shown for editing; empty otherwise.
+    // Change and Create from a plant: the plant and the texts first shown for editing; empty
+    // otherwise.
     const std::optional<ShownPlant>& shownForEdit() const { return m_shown; }
     int displays() const { return m_displays; } // counts the plants displayed
     // The boxes the operations wrote since the last call (the window sets them anew).
@@ -123,6 +130,8 @@ public:
     const QStringList& plantNames() const { return m_plantNames; }
     const QStringList& listEntries() const { return m_listEntries; } // as the list shows
     int listIndex() const { return m_listIndex; }
+    // The index of the plant list's entry of that code; -1 when none.
+    int listIndexOf(std::int32_t code) const;
     QString listPlaceholder() const { return m_placeholder; }
     // The text the list shows: its entry, or the placeholder while none is chosen.
     QString listShownText() const;
@@ -192,6 +201,7 @@ private:
     int m_displays = 0;
     QSet<QString> m_written;
     std::optional<ShownPlant> m_shown; // Change: the plant and the texts first shown
+    FormTexts m_entered;               // the form as the edit mode began
     // The form and the list's choice when an edit began, for Cancel to go back to.
     struct BeforeEdit {
         FormState form;

@@ -15,8 +15,8 @@ DestinationChoice ChooseDestFile(Dialogs& dialogs, const QString& startDir,
                                  const QString& scratchCopy) {
     // "*" rather than "*.*": on Linux the latter hides names without a dot.
     const QString chosen =
-        dialogs.saveFile(QString(), QStringLiteral("(*.*) (*)"), startDir,
-                         Destination::proposedName(now), /*confirmOverwrite=*/true);
+        dialogs.saveFileFor(FileKind::Destination, QString(), QStringLiteral("(*.*) (*)"), startDir,
+                            Destination::proposedName(now), /*confirmOverwrite=*/true);
     if (chosen.isEmpty())
         return DestinationChoice::Abandoned;
     if (Destination::refused(chosen, registryInUse, loadedRegistry,

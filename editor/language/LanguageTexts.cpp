@@ -30,6 +30,7 @@ constexpr LanguageText kMenuCaptions[] = {
     {"MnEditPlantCreate", "&Criar", "&Create"},
     {"MnEditPlantChange", "&Alterar", "C&hange"},
     {"MnEditPlantDel", "&Excluir", "&Delete"},
+    {"MnEditPlantCreateFrom", "Criar a &partir desta Usina...", "Create &from This Plant..."},
     {"MnTools", "&Ferramentas", "&Tools"},
     {"MnToolsCheck", "&Verificar Cadastro...", "&Check Registry..."},
     {"MnToolsCompare", "Co&mparar com...", "Co&mpare with..."},
@@ -43,6 +44,8 @@ constexpr LanguageText kMenuCaptions[] = {
     {"MnEditLanEng", "&English", "&English"},
     {"MnEditLanEsp", "&Español", "&Español"},
     {"MnEditLanFran", "&Français", "&Français"},
+    {"MnFileRecent", "Rece&ntes", "&Recent"},
+    {"MnFileRecentNone", "Nenhum cadastro recente", "No recent registries"},
 };
 
 constexpr LanguageText kControlCaptions[] = {

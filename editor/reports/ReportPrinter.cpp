@@ -12,9 +12,9 @@ bool runExportCommand(Dialogs& dialogs, const ExportRequest& request) {
     const QString csvType = QStringLiteral("CSV (Comma Delimited) (*.csv)");
     const QString workbookType = workbookText(WorkbookText::FileType, request.language);
     QString chosenType;
-    const QString chosen = dialogs.saveFileOfType(
-        QStringLiteral("Export"), csvType + QStringLiteral(";;") + workbookType, request.startDir,
-        QStringLiteral("CadUsH.csv"), true, chosenType);
+    const QString chosen = dialogs.saveFileOfTypeFor(
+        FileKind::Export, QStringLiteral("Export"), csvType + QStringLiteral(";;") + workbookType,
+        request.startDir, QStringLiteral("CadUsH.csv"), true, chosenType);
     if (chosen.isEmpty())
         return false;
     // The workbook's type or a name ending in ".xlsx" asks for a workbook; anything else is the

@@ -24,6 +24,11 @@ QString readProblem(Language language, const QString& label, const QString& path
         .arg(label, QDir::toNativeSeparators(path), why);
 }
 
+// The readers take a view: no copy of a file's bytes.
+std::string_view view(const QByteArray& bytes) {
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
 // The file's bytes, or the reason it cannot be read.
 bool readFile(const QString& path, qint64 limit, Language language, QByteArray& bytes,
               QString& why) {
@@ -36,19 +41,27 @@ bool readFile(const QString& path, qint64 limit, Language language, QByteArray& 
         why = inLanguage(language, "não é um arquivo comum.", "not a regular file.");
         return false;
     }
-    if (info.size() > limit) {
+    const auto tooLarge = [&](qint64 size) {
         why = inLanguage(language, "%1 bytes, maior que qualquer arquivo desse tipo.",
-                  "%1 bytes, larger than any file of its kind.")
-                  .arg(info.size());
+                         "%1 bytes, larger than any file of its kind.")
+                  .arg(size);
         return false;
-    }
+    };
+    if (info.size() > limit)
+        return tooLarge(info.size());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         why = file.errorString();
         return false;
     }
-    bytes = file.read(limit + 1);
-    if (file.error() != QFileDevice::NoError) {
+    // Read at the size the file has, not at the limit, which would first take the limit's
+    // memory; one byte more tells a file that grew past the limit meanwhile.
+    bytes.resize(info.size() + 1);
+    const qint64 got = file.read(bytes.data(), bytes.size());
+    bytes.resize(std::max<qint64>(got, 0));
+    if (got > limit)
+        return tooLarge(got);
+    if (got < 0 || file.error() != QFileDevice::NoError) {
         why = file.errorString();
         return false;
     }
@@ -173,7 +186,7 @@ LoadResult loadDeck(const DeckPaths& paths, Language language) {
             result.error = readProblem(language, QStringLiteral("caso.dat"), caso, why);
             return result;
         }
-        const std::string casoLine = Deck::readCaso(bytes.toStdString());
+        const std::string casoLine = Deck::readCaso(view(bytes));
         const QString indexName = AnsiText::decode(casoLine.data(), casoLine.size());
         const QString indexPath = findInFolder(paths.dir, indexName);
         if (indexPath.isEmpty()) {
@@ -188,7 +201,7 @@ LoadResult loadDeck(const DeckPaths& paths, Language language) {
             result.error = readProblem(language, indexName, indexPath, why);
             return result;
         }
-        index = Deck::readDeckIndex(bytes.toStdString());
+        index = Deck::readDeckIndex(view(bytes));
         indexed = true;
     }
     const auto indexedName = [&](std::string_view label) {
@@ -249,7 +262,7 @@ LoadResult loadDeck(const DeckPaths& paths, Language language) {
 
     if (load(QStringLiteral("CONFHD"), Deck::kMaxDeckTextBytes, bytes) < 0)
         return result;
-    auto confhd = Deck::readConfhd(bytes.toStdString());
+    auto confhd = Deck::readConfhd(view(bytes));
     if (!confhd.ok())
         return fail(QStringLiteral("CONFHD"), deckReadError(confhd.error, language));
     in.confhd = std::move(*confhd.value);
@@ -258,7 +271,7 @@ LoadResult loadDeck(const DeckPaths& paths, Language language) {
     if (got < 0)
         return result;
     if (got > 0) {
-        auto modif = Deck::readModif(bytes.toStdString());
+        auto modif = Deck::readModif(view(bytes));
         if (!modif.ok())
             return fail(QStringLiteral("MODIF"), deckReadError(modif.error, language));
         in.modif = std::move(*modif.value);
@@ -267,7 +280,7 @@ LoadResult loadDeck(const DeckPaths& paths, Language language) {
     if (got < 0)
         return result;
     if (got > 0) {
-        auto exph = Deck::readExph(bytes.toStdString());
+        auto exph = Deck::readExph(view(bytes));
         if (!exph.ok())
             return fail(QStringLiteral("EXPH"), deckReadError(exph.error, language));
         in.exph = std::move(*exph.value);
@@ -300,14 +313,14 @@ LoadResult loadDeck(const DeckPaths& paths, Language language) {
             continue;
         const std::string path = where.value(QString::fromLatin1(label)).toStdString();
         if (label[0] == 'V') {
-            auto read = Torvane::readVazoesHistory(bytes.toStdString(), false, in.horizon, path);
+            auto read = Torvane::readVazoesHistory(view(bytes), false, in.horizon, path);
             if (!read.ok())
                 return fail(QStringLiteral("VAZOES"),
                             QString::fromStdString(read.failure->message));
             deck->vazoes = std::make_unique<Torvane::InflowHistory>(std::move(read.value));
             in.vazoes = deck->vazoes.get();
         } else {
-            auto read = Torvane::readMltValues(bytes.toStdString(), false, in.horizon, path);
+            auto read = Torvane::readMltValues(view(bytes), false, in.horizon, path);
             if (!read.ok())
                 return fail(QStringLiteral("MLT"), QString::fromStdString(read.failure->message));
             deck->mlt = std::make_unique<Torvane::MltValues>(std::move(read.value));

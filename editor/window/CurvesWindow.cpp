@@ -303,9 +303,9 @@ void CurvesWindow::saveFile() {
     const Language lang = language();
     const QString code = m_doc.form().box(CodeBox).trimmed();
     QString type;
-    QString chosen = m_dialogs.saveFileOfType(
-        curveText(CurveText::SaveTitle, lang), curveText(CurveText::SaveFilter, lang),
-        m_doc.startDir(),
+    QString chosen = m_dialogs.saveFileOfTypeFor(
+        FileKind::CurvesImage, curveText(CurveText::SaveTitle, lang),
+        curveText(CurveText::SaveFilter, lang), m_doc.startDir(),
         code.isEmpty() ? QStringLiteral("Curvas.pdf") : QStringLiteral("Curvas_%1.pdf").arg(code),
         true, type);
     if (chosen.isEmpty())

@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 void QtDialogs::message(MessageKind kind, const QString& text) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -83,4 +84,24 @@ bool QtDialogs::choosePrinter(QPrinter& printer, const PrintRequest& request) {
         printer.setFromTo(request.minPage, request.maxPage);
     }
     return dialog.exec() == QDialog::Accepted;
+}
+
+LeaveChoice QtDialogs::askLeave(const LeaveQuestion& question) {
+    QMessageBox box(QMessageBox::Question, applicationCaption(), question.text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
+    box.button(QMessageBox::Save)->setText(question.save);
+    box.button(QMessageBox::Discard)->setText(question.discard);
+    box.button(QMessageBox::Cancel)->setText(question.stay);
+    // Enter saves; Escape or closing the box goes on editing: nothing is lost by a slip.
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Save:
+        return LeaveChoice::Save;
+    case QMessageBox::Discard:
+        return LeaveChoice::Discard;
+    default:
+        return LeaveChoice::Stay;
+    }
 }

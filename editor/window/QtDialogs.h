@@ -22,6 +22,7 @@ public:
     std::optional<QString> inputText(const QString& title, const QString& prompt,
                                      const QString& initial) override;
     bool choosePrinter(QPrinter& printer, const PrintRequest& request) override;
+    LeaveChoice askLeave(const LeaveQuestion& question) override;
 
 private:
     QWidget* m_parent;

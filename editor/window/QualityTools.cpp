@@ -46,22 +46,29 @@ QualityTools::QualityTools(TFRMeditor& window, Dialogs& dialogs, std::function<v
     const auto guarded = [this](void (QualityTools::*handler)()) {
         return [this, handler] { m_window.runGuarded([this, handler] { (this->*handler)(); }); };
     };
-    connect(m_check, &QAction::triggered, this, guarded(&QualityTools::check));
-    connect(m_compare, &QAction::triggered, this, guarded(&QualityTools::compareWith));
+    // The curves follow an edit; the others leave it first.
+    const auto leaving = [this](void (QualityTools::*handler)()) {
+        return [this, handler] {
+            m_window.runGuarded([this, handler] {
+                if (m_window.leaveEdit())
+                    (this->*handler)();
+            });
+        };
+    };
+    connect(m_check, &QAction::triggered, this, leaving(&QualityTools::check));
+    connect(m_compare, &QAction::triggered, this, leaving(&QualityTools::compareWith));
     connect(m_curves, &QAction::triggered, this, guarded(&QualityTools::curves));
-    connect(m_checkDeck, &QAction::triggered, this, guarded(&QualityTools::checkDeck));
-    connect(m_convert, &QAction::triggered, this, guarded(&QualityTools::convertForm));
+    connect(m_checkDeck, &QAction::triggered, this, leaving(&QualityTools::checkDeck));
+    connect(m_convert, &QAction::triggered, this, leaving(&QualityTools::convertForm));
     updateMenu();
 }
 
 QualityTools::~QualityTools() = default;
 
 void QualityTools::updateMenu() {
+    // Check, Compare, Check Deck and Convert read the registry, not the form: while editing
+    // they ask first whether to save the edit (TFRMeditor::leaveEdit).
     m_menu->menuAction()->setEnabled(!m_doc.registryFileName().isEmpty());
-    m_check->setEnabled(!m_doc.editing());
-    m_compare->setEnabled(!m_doc.editing());
-    m_checkDeck->setEnabled(!m_doc.editing());
-    m_convert->setEnabled(!m_doc.editing());
     m_formLabel->setText(m_doc.registryFileName().isEmpty()
                              ? QString()
                              : formText(FormText::FormLabel, language())
@@ -104,18 +111,17 @@ bool QualityTools::read(const QString& path, QByteArray& bytes, QString& failure
 }
 
 void QualityTools::showPlant(int code) {
-    // An edit under way keeps its plant; a code no longer listed has nothing to show.
-    if (m_doc.editing())
-        return;
-    const bool byCode = m_doc.listMode() == EditorDocument::ListMode::ByCode;
-    const QStringList& entries = m_doc.listEntries();
-    for (int i = 0; i < entries.size(); ++i)
-        if (codeTextOfEntry(entries.at(i), byCode).toInt() == code) {
-            m_window.runGuarded([&] { m_showPlant(i); });
-            m_window.raise();
-            m_window.activateWindow();
+    // An edit under way is left first; a code no longer listed has nothing to show.
+    m_window.runGuarded([&] {
+        if (!m_window.leaveEdit())
             return;
-        }
+        const int index = m_doc.listIndexOf(code);
+        if (index < 0)
+            return;
+        m_showPlant(index);
+        m_window.raise();
+        m_window.activateWindow();
+    });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -180,8 +186,9 @@ void QualityTools::refreshCheck() {
 
 void QualityTools::compareWith() {
     const Language lang = language();
-    const QString chosen = m_dialogs.openFile(qualityText(QualityText::CompareDialogTitle, lang),
-                                              openDialogTexts(lang).filter, m_doc.startDir());
+    const QString chosen = m_dialogs.openFileFor(FileKind::Registry,
+                                                 qualityText(QualityText::CompareDialogTitle, lang),
+                                                 openDialogTexts(lang).filter, m_doc.startDir());
     if (chosen.isEmpty())
         return;
     m_other = chosen;
@@ -240,8 +247,8 @@ void QualityTools::checkDeck() {
     const Language lang = language();
     const QString start =
         m_deckDir.isEmpty() ? QFileInfo(shownRegistry()).absolutePath() : m_deckDir;
-    const QString chosen =
-        m_dialogs.chooseFolder(inLanguage(lang, "Pasta do deck", "Deck folder"), start);
+    const QString chosen = m_dialogs.chooseFolderFor(
+        FileKind::DeckFolder, inLanguage(lang, "Pasta do deck", "Deck folder"), start);
     if (chosen.isEmpty())
         return;
     m_deckDir = chosen;

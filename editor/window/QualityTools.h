@@ -1,8 +1,8 @@
 #pragma once
 // The Tools menu of the main window: Check Registry and Compare with..., each opening a
 // window of its own (not modal) with the findings of the registry check or comparison, Plant
-// Curves, and Check Deck (the registry against the rest of its planning deck). The menu is on while a registry is loaded; Check and Compare are off while an
-// edit is under way, the curves follow the edit.
+// Curves, and Check Deck (the registry against the rest of its planning deck). The menu is on while a registry is loaded; while an
+// edit is under way the curves follow it, and the other commands ask first whether to save it.
 
 #include "language/LanguageTexts.h"
 

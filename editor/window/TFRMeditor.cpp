@@ -1,9 +1,12 @@
 #include "window/TFRMeditor.h"
 
+#include "editing/NumberInput.h"
 #include "registry/AnsiText.h"
 #include "registry/PlantFields.h"
+#include "registry/PlantList.h"
 #include "reports/PrintJobs.h"
 #include "reports/ReportPrinter.h"
+#include "window/EditorSettings.h"
 #include "window/LanguageApply.h"
 #include "window/QtTranslations.h"
 #include "window/QualityTools.h"
@@ -12,12 +15,14 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -39,9 +44,13 @@ TFRMeditor::TFRMeditor(Dialogs& dialogs, QStringList arguments, QString configDi
         configDir.isEmpty()
             ? configIniPath()
             : QDir::toNativeSeparators(QDir(configDir).filePath(QStringLiteral("config.ini")));
+    // Every file dialog opens where the last one of its kind was answered.
+    m_settings = std::make_unique<EditorSettings>();
+    m_dialogs.setFileFolders(m_settings.get());
     m_doc = std::make_unique<EditorDocument>(dialogs, configPath);
     setWindowTitle(ApplicationName);
     buildMenus();
+    buildRecentMenu();
     buildForm();
     connectHandlers();
     connectEdits();
@@ -51,6 +60,7 @@ TFRMeditor::TFRMeditor(Dialogs& dialogs, QStringList arguments, QString configDi
         m_doc->showSelected();
         render();
     });
+    setShortcuts();
     resize(808, 580);
     setWindowState(windowState() | Qt::WindowMaximized);
     runGuarded([this] {
@@ -62,7 +72,10 @@ TFRMeditor::TFRMeditor(Dialogs& dialogs, QStringList arguments, QString configDi
     });
 }
 
-TFRMeditor::~TFRMeditor() = default;
+TFRMeditor::~TFRMeditor() {
+    if (m_dialogs.fileFolders() == m_settings.get())
+        m_dialogs.setFileFolders(nullptr);
+}
 
 ReportPrinter& TFRMeditor::reportPrinter() {
     if (!m_reports) {
@@ -104,6 +117,7 @@ void TFRMeditor::render() {
     renderList();
     renderForm();
     m_tools->updateMenu();
+    updateCreateFrom();
     m_rendering = false;
 }
 
@@ -203,9 +217,9 @@ void TFRMeditor::connectEdits() {
         });
     }
     // The list's index as set from outside; only a choice of the user's (activated) shows
-    // the plant.
+    // the plant. While editing the list keeps the edit's entry until the edit is left.
     connect(ui.ComboBox1, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (!m_rendering)
+        if (!m_rendering && !m_doc->editing())
             m_doc->setListIndex(index);
     });
     // The name box takes capitals only, as the name is stored and listed.
@@ -232,6 +246,16 @@ void TFRMeditor::showEvent(QShowEvent* event) {
     }
 }
 
+void TFRMeditor::closeEvent(QCloseEvent* event) {
+    bool leave = false; // a failure on the way keeps the window, and the edit, open
+    runGuarded([&] { leave = leaveEdit(); });
+    if (!leave) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
 void TFRMeditor::FormActivate() {
     if (m_firstActivationDone)
         return;
@@ -242,6 +266,7 @@ void TFRMeditor::FormActivate() {
         m_doc->firstActivation(first, {});
         enableRegistryCommands(true);
         showSignal(SinalColor::Green);
+        rememberRegistry();
     } else {
         enableRegistryCommands(false);
         m_doc->firstActivation(first, [this] {
@@ -252,6 +277,7 @@ void TFRMeditor::FormActivate() {
         if (loaded) {
             ui.TXT_Nome->setFocus();
             enableRegistryCommands(true);
+            rememberRegistry();
         }
         showSignal(loaded ? SinalColor::Green : SinalColor::Red);
     }
@@ -265,11 +291,19 @@ void TFRMeditor::enableRegistryCommands(bool enabled) {
 }
 
 void TFRMeditor::MnFileLoadClick() {
+    loadRegistry(QString());
+}
+
+void TFRMeditor::loadRegistry(const QString& recent) {
+    if (!leaveEdit())
+        return;
     enableRegistryCommands(false);
-    const bool chosen = m_doc->load([this] {
-        showSignal(SinalColor::Yellow);
-        render();
-    });
+    const bool chosen = m_doc->load(
+        [this] {
+            showSignal(SinalColor::Yellow);
+            render();
+        },
+        recent);
     render();
     if (!chosen) {
         showSignal(SinalColor::Red);
@@ -278,6 +312,7 @@ void TFRMeditor::MnFileLoadClick() {
     ui.TXT_Nome->setFocus();
     enableRegistryCommands(true);
     showSignal(SinalColor::Green);
+    rememberRegistry();
 }
 
 void TFRMeditor::MnFileClick() {
@@ -288,18 +323,36 @@ void TFRMeditor::MnFileClick() {
 // Plant list
 
 void TFRMeditor::MnEditSearchCodeClick() {
+    if (!leaveEdit())
+        return;
     m_doc->listByCode();
     render();
 }
 
 void TFRMeditor::MnEditSearchNameClick() {
+    if (!leaveEdit())
+        return;
     // Already by name: the action toggled itself off on the way in; the mode stays.
     m_doc->listByName();
     render();
 }
 
 void TFRMeditor::ComboBox1Change() {
-    m_doc->setListIndex(ui.ComboBox1->currentIndex());
+    int index = ui.ComboBox1->currentIndex();
+    if (m_doc->editing()) {
+        // Found again by its code after the edit is left: a Save rebuilds the list.
+        const bool byCode = m_doc->listMode() == EditorDocument::ListMode::ByCode;
+        const auto code =
+            NumberInput::toInteger(codeTextOfEntry(ui.ComboBox1->itemText(index), byCode));
+        if (!leaveEdit())
+            return;
+        index = code ? m_doc->listIndexOf(*code) : -1;
+        if (index < 0) {
+            render();
+            return;
+        }
+    }
+    m_doc->setListIndex(index);
     m_doc->showSelected();
     render();
 }
@@ -350,15 +403,15 @@ void TFRMeditor::ChangeTXTsAppearance(bool editable) {
                                                   : palette.color(QPalette::Button));
         box->setPalette(palette);
     }
-    // What would leave or reload the registry is off while editing; Export and Search only
-    // make sense with a registry loaded.
+    // Export writes the registry, not the form: off while editing. What leaves the edit stays
+    // on and asks first (leaveEdit). Export and Search only make sense with a registry loaded.
     const bool loaded = !m_doc->registryFileName().isEmpty();
-    ui.MnFileLoad->setEnabled(!editable);
+    ui.MnFileLoad->setEnabled(true);
     ui.MnFileExp->setEnabled(!editable && loaded);
-    ui.MnEditSearch->menuAction()->setEnabled(!editable && loaded);
-    ui.MnEditPlant->menuAction()->setEnabled(!editable);
-    ui.Sinal->setEnabled(!editable);
-    ui.ComboBox1->setEnabled(!editable);
+    ui.MnEditSearch->menuAction()->setEnabled(loaded);
+    ui.MnEditPlant->menuAction()->setEnabled(true);
+    ui.Sinal->setEnabled(true);
+    ui.ComboBox1->setEnabled(true);
     for (QTableWidget* grid : grids())
         grid->setEditTriggers(
             editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -384,7 +437,7 @@ void TFRMeditor::showSelectors(bool selectors) {
 }
 
 void TFRMeditor::MnEditPlantChangeClick() {
-    if (!m_doc->beginChange())
+    if (!leaveEdit() || !m_doc->beginChange())
         return;
     render();
     ChangeTXTsAppearance(true);
@@ -392,15 +445,82 @@ void TFRMeditor::MnEditPlantChangeClick() {
 }
 
 void TFRMeditor::MnEditPlantCreateClick() {
+    startCreate(&EditorDocument::beginCreate);
+}
+
+// The new code is typed in the code box, as in Create: the box's own check of a taken code
+// and Save's rules and messages then apply unchanged, and a code refused can be corrected
+// in place.
+void TFRMeditor::MnEditPlantCreateFromClick() {
+    startCreate(&EditorDocument::beginCreateFrom);
+}
+
+void TFRMeditor::startCreate(bool (EditorDocument::*begin)()) {
+    if (!leaveEdit())
+        return;
     ui.MnEditPlantCreate->setChecked(true);
-    if (!m_doc->beginCreate()) {
+    if (!(m_doc.get()->*begin)()) {
         ui.MnEditPlantCreate->setChecked(false);
+        updateCreateFrom();
         return;
     }
     render();
     ChangeTXTsAppearance(true);
     ui.TXT_Cod->setEnabled(true);
     ui.TXT_Cod->setFocus();
+}
+
+// A plant is on the form to start from.
+void TFRMeditor::updateCreateFrom() {
+    ui.MnEditPlantCreateFrom->setEnabled(!m_doc->form().box(QStringLiteral("TXT_Nome")).isEmpty());
+}
+
+bool TFRMeditor::leaveEdit() {
+    if (!m_doc->editing())
+        return true;
+    commitOpenCell();
+    bool left = true;
+    if (!m_doc->editChanged()) {
+        BTNcancelchangeClick();
+    } else {
+        const Language lang = m_doc->language();
+        const LeaveQuestion question{
+            inLanguage(lang,
+                       "As alterações desta usina ainda não foram salvas. Deseja salvá-las "
+                       "antes de continuar?",
+                       "The changes to this plant have not been saved yet. Save them before "
+                       "going on?"),
+            inLanguage(lang, "Salvar", "Save"), inLanguage(lang, "Descartar", "Discard"),
+            inLanguage(lang, "Continuar editando", "Keep editing")};
+        switch (m_dialogs.askLeave(question)) {
+        case LeaveChoice::Save:
+            BTNsavechangeClick(); // a Save refused keeps the edit, and the user in it
+            left = !m_doc->editing();
+            break;
+        case LeaveChoice::Discard:
+            BTNcancelchangeClick();
+            break;
+        case LeaveChoice::Stay:
+            left = false;
+            render(); // the list shows the edit's entry again
+            break;
+        }
+    }
+    // The Create item toggled itself on the way in.
+    ui.MnEditPlantCreate->setChecked(m_doc->mode() == EditorDocument::Mode::Create);
+    return left;
+}
+
+// What is typed in a cell's open editor goes into the form before the form is compared or
+// saved; the editor closes, so that nothing it holds lands in the form afterwards.
+void TFRMeditor::commitOpenCell() {
+    for (QTableWidget* grid : grids()) {
+        const QModelIndex at = grid->currentIndex();
+        if (grid->indexWidget(at)) {
+            grid->setCurrentIndex({}); // leaving the cell commits and closes its editor
+            grid->setCurrentIndex(at);
+        }
+    }
 }
 
 void TFRMeditor::BTNsavechangeClick() {
@@ -436,6 +556,8 @@ void TFRMeditor::BTNcancelchangeClick() {
 }
 
 void TFRMeditor::MnEditPlantDelClick() {
+    if (!leaveEdit())
+        return;
     m_doc->deletePlant();
     render();
 }
@@ -477,6 +599,19 @@ void TFRMeditor::MnFilePrintAllDataClick() {
 // Events
 
 bool TFRMeditor::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut)
+        if (const auto* action = qobject_cast<QAction*>(watched))
+            return !shortcutReachable(action); // eaten when the click could not be made
+    if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched)) {
+        // On X11 desktops a box takes Ctrl+E as the end of its line (and the focus is in the
+        // name box after a load): a command of the window that is on comes first.
+        const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* item : findChildren<QAction*>())
+            if (item->shortcut() == key && !key.isEmpty() && shortcutReachable(item)) {
+                event->ignore();
+                return true;
+            }
+    }
     if (watched == ui.Sinal && event->type() == QEvent::MouseButtonDblClick) {
         if (ui.Sinal->isEnabled())
             runGuarded([this] { MnFileLoadClick(); });

@@ -14,6 +14,7 @@
 
 class QAction;
 class QComboBox;
+class EditorSettings;
 class QGridLayout;
 class QGroupBox;
 class QLayout;
@@ -56,6 +57,7 @@ struct EditorControls {
     QAction* MnEditPlantCreate = nullptr;
     QAction* MnEditPlantChange = nullptr;
     QAction* MnEditPlantDel = nullptr;
+    QAction* MnEditPlantCreateFrom = nullptr;
     QAction* MnEditGerAlt = nullptr;
     QMenu* MnHelp = nullptr;
     QAction* MnHelpAbout = nullptr;
@@ -91,6 +93,11 @@ struct EditorControls {
 
     QPushButton* BTNsavechange = nullptr;
     QPushButton* BTNcancelchange = nullptr;
+
+    // File > Recent: the registries loaded last (their items made anew as the list
+    // changes), and the item shown while there are none.
+    QMenu* MnFileRecent = nullptr;
+    QAction* MnFileRecentNone = nullptr;
 };
 
 class TFRMeditor : public QMainWindow {
@@ -118,16 +125,23 @@ public:
     ReportPrinter& reportPrinter();
     // The about box, made with the window and kept.
     TfrmHelpAbout& aboutBox() { return *m_about; }
+    // What the editor remembers between runs (File > Recent, the dialogs' folders).
+    EditorSettings& settings() { return *m_settings; }
 
     bool firstActivationDone() const { return m_firstActivationDone; }
     // Runs a handler so that no exception leaves it: an error is shown instead.
     void runGuarded(const std::function<void()>& handler);
+    // Before anything that leaves an edit: with changes not saved, asks whether to save them,
+    // throw them away or go on editing. True when the edit is over (saved, discarded, or
+    // nothing was changed) or there was none; false when the user stays in it.
+    bool leaveEdit();
 
     // The window's logo (a vector picture), also used by the print-outs.
     static QString logoResource() { return QStringLiteral(":/window/logo.svg"); }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -142,6 +156,10 @@ private:
     void MnEditLanguageClick(int lingua);
     void MnHelpAboutClick();
     void MnEditPlantCreateClick();
+    void MnEditPlantCreateFromClick();
+    void startCreate(bool (EditorDocument::*begin)());
+    void updateCreateFrom();
+    void commitOpenCell();
     void MnEditPlantChangeClick();
     void MnEditPlantDelClick();
     void BTNsavechangeClick();
@@ -151,6 +169,9 @@ private:
     void MnFilePrintCurScrClick();
     void MnFilePrintCurDataClick();
     void MnFilePrintAllDataClick();
+    void MnFileRecentClick(const QString& registry);
+    // File > Load, or File > Recent with its registry in place of the open dialog's answer.
+    void loadRegistry(const QString& recent);
 
     void showSignal(SinalColor color);
     void enableRegistryCommands(bool enabled);
@@ -165,6 +186,13 @@ private:
     void connectEdits();
 
     void buildMenus();
+    void buildRecentMenu();
+    void renderRecentMenu();
+    // The registry just loaded goes first in File > Recent.
+    void rememberRegistry();
+    void setShortcuts();
+    // A shortcut acts only when its item could be clicked: it and every menu above it on.
+    bool shortcutReachable(const QAction* action);
     void buildForm();
     // A box of the form in its group's grid: label and box in the row's pair of columns.
     struct BoxPlace {
@@ -188,6 +216,7 @@ private:
     QList<QTableWidget*> grids() const;
 
     Dialogs& m_dialogs;
+    std::unique_ptr<EditorSettings> m_settings;
     std::unique_ptr<EditorDocument> m_doc;
     std::unique_ptr<ReportPrinter> m_reports;
     std::unique_ptr<TfrmHelpAbout> m_about;

@@ -13,11 +13,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadialGradient>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStyle>
 #include <QSvgWidget>
 #include <QTableWidget>
@@ -180,6 +182,10 @@ void TFRMeditor::buildMenus() {
     ui.MnEditPlantCreate->setCheckable(true);
     ui.MnEditPlantChange = action(ui.MnEditPlant, "MnEditPlantChange", QStringLiteral("C&hange"));
     ui.MnEditPlantDel = action(ui.MnEditPlant, "MnEditPlantDel", QStringLiteral("&Delete"));
+    ui.MnEditPlantCreateFrom = action(ui.MnEditPlant, "MnEditPlantCreateFrom",
+                                      QStringLiteral("Create &from This Plant..."));
+    ui.MnEditPlant->insertAction(ui.MnEditPlantChange, ui.MnEditPlantCreateFrom); // after Create
+    ui.MnEditPlantCreateFrom->setEnabled(false);
 
     ui.MnEditGerAlt = action(ui.MnEdit, "MnEditGerAlt", QStringLiteral("&Gera Alter. MSD"));
     ui.MnEditGerAlt->setVisible(false);
@@ -557,6 +563,8 @@ void TFRMeditor::connectHandlers() {
     on(ui.MnEditPlantCreate, &QAction::triggered, &TFRMeditor::MnEditPlantCreateClick);
     on(ui.MnEditPlantChange, &QAction::triggered, &TFRMeditor::MnEditPlantChangeClick);
     on(ui.MnEditPlantDel, &QAction::triggered, &TFRMeditor::MnEditPlantDelClick);
+    on(ui.MnEditPlantCreateFrom, &QAction::triggered, &TFRMeditor::MnEditPlantCreateFromClick);
+    on(ui.MnEditPlant, &QMenu::aboutToShow, &TFRMeditor::updateCreateFrom);
     on(ui.MnEditGerAlt, &QAction::triggered, &TFRMeditor::MnEditGerAltClick);
     on(ui.MnHelpAbout, &QAction::triggered, &TFRMeditor::MnHelpAboutClick);
     on(ui.ComboBox1, &QComboBox::activated, &TFRMeditor::ComboBox1Change);
@@ -575,4 +583,58 @@ QList<QLineEdit*> TFRMeditor::formBoxes() const {
 
 QList<QTableWidget*> TFRMeditor::grids() const {
     return {ui.StrGr_PCVA, ui.StrGr_EvapM, ui.StrGr_ConjMaq1, ui.StrGr_ConjMaq2, ui.StrGr_PolsJus};
+}
+
+// The desktop's usual keys, shown beside their items.
+void TFRMeditor::setShortcuts() {
+    const std::pair<const char*, QKeySequence> items[] = {
+        {"MnFileLoad", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"MnFileExp", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"MnFilePrintCurData", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"MnFileExit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"MnEditSearchName", QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {"MnEditSearchCode", QKeySequence(Qt::CTRL | Qt::Key_G)},
+        {"MnEditPlantChange", QKeySequence(Qt::Key_F2)},
+        {"MnToolsCheck", QKeySequence(Qt::Key_F7)},
+    };
+    for (const auto& [name, key] : items)
+        if (QAction* item = findChild<QAction*>(QString::fromLatin1(name))) {
+            item->setShortcut(key);
+            item->installEventFilter(this); // see shortcutReachable
+        }
+    for (QLineEdit* box : formBoxes())
+        box->installEventFilter(this); // a box's own keys would hide the window's
+
+    // Save and Cancel of an edit. The keys are the buttons' own, so they act only while the
+    // buttons are shown and on (a button's caption would replace a key set on the button).
+    // The focus goes to the button first, as with a click: a cell being typed is taken in.
+    const std::pair<QPushButton*, QKeySequence> buttons[] = {
+        {ui.BTNsavechange, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {ui.BTNcancelchange, QKeySequence(Qt::Key_Escape)},
+    };
+    for (const auto& [button, key] : buttons) {
+        auto* shortcut = new QShortcut(key, button);
+        shortcut->setObjectName(button->objectName() + QStringLiteral("Key"));
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, button, [button = button] {
+            button->setFocus(Qt::ShortcutFocusReason);
+            button->click();
+        });
+    }
+}
+
+static bool clickable(const QAction* item) {
+    if (!item->isEnabled() || !item->isVisible())
+        return false;
+    for (const QObject* owner : item->associatedObjects())
+        if (const auto* menu = qobject_cast<const QMenu*>(owner))
+            if (!clickable(menu->menuAction()))
+                return false;
+    return true;
+}
+
+bool TFRMeditor::shortcutReachable(const QAction* action) {
+    // The Print menu is set on or off as the File menu opens, and a key opens no menu.
+    MnFileClick();
+    return clickable(action);
 }

@@ -1,5 +1,6 @@
 // torvane as a process: each command, its exit status, its messages on stderr, and the files
 // it leaves.
+#include "ScriptedDialogs.h"
 #include "TestData.h"
 #include "cli/CommandLine.h"
 
@@ -9,6 +10,8 @@
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
+
+using namespace Torvane;
 
 namespace {
 
@@ -39,6 +42,26 @@ const QByteArray kPostos = "   1  RIO CLARO     1001  2001\r\n   3  SERRA       
 const QByteArray kVazoes = "  2 1931" + QByteArray("   123").repeated(12) + "\r\n";
 const QByteArray kMlt = "  2 " + QByteArray("   456").repeated(12) + "\r\n";
 
+using Files = QMap<QString, QByteArray>;
+
+// Every file of a folder with its bytes.
+Files contents(const QString& folder) {
+    Files files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files))
+        files.insert(name, readBytes(QDir(folder).filePath(name)));
+    return files;
+}
+
+// count int32 records, or POSTOS records when named, as their texts hold them whole.
+QByteArray binary(int count, bool postos = false) {
+    std::string out;
+    for (int k = 1; k <= count; ++k)
+        out += postos ? (std::to_string(100000 + k) + "POSTO ").substr(0, 12) +
+                            int32LE(1931 + k % 50) + int32LE(2000 + k % 30)
+                      : int32LE(k * 7919 % 99991);
+    return QByteArray::fromStdString(out);
+}
+
 } // namespace
 
 class TstCli : public QObject {
@@ -46,6 +69,13 @@ class TstCli : public QObject {
     QTemporaryDir dir;
 
     QString path(const QString& n) const { return dir.filePath(n); }
+    // A folder holding just files.
+    void makeFolder(const QString& name, const Files& files) {
+        QDir(path(name)).removeRecursively();
+        QVERIFY(QDir().mkpath(path(name)));
+        for (auto it = files.cbegin(); it != files.cend(); ++it)
+            QVERIFY(writeBytes(path(name + '/' + it.key()), it.value()));
+    }
 
 private slots:
     void init() {
@@ -469,6 +499,134 @@ private slots:
                                          "sazonal de 1931", "Vazão (m³/s)", "MLT"})
                 QVERIFY2(words.contains(QString::fromUtf8(expected)), expected);
         }
+    }
+
+    void folderNames_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("found"); // kind=name, or the ambiguous names
+        QTest::newRow("bare") << QStringList{"POSTOS"} << "0=POSTOS";
+        QTest::newRow("lower .dat") << QStringList{"postos.dat"} << "0=postos.dat";
+        QTest::newRow("mixed .TXT") << QStringList{"Vazoes.TXT"} << "1=Vazoes.TXT";
+        QTest::newRow("three among others")
+            << QStringList{"HIDR.DAT", "MLT", "POSTOS.txt", "vazoes.DaT"}
+            << "0=POSTOS.txt 1=vazoes.DaT 2=MLT";
+        QTest::newRow("ambiguous")
+            << QStringList{"MLT", "VAZOES.DAT", "vazoes.txt"} << "VAZOES.DAT vazoes.txt";
+        QTest::newRow("none") << QStringList{"VAZOES.BAK", "POSTOS.DAT.1", "xMLT", "MLT."} << "";
+    }
+    void folderNames() {
+        QFETCH(QStringList, names);
+        const FolderMatch match = matchFolderFiles(names);
+        QStringList got = match.ambiguous;
+        for (const FolderFile& f : match.files)
+            if (match.ambiguous.isEmpty())
+                got << QStringLiteral("%1=%2").arg(int(f.kind)).arg(f.name);
+        QTEST(got.join(' '), "found");
+    }
+
+    void folderBothWaysAndBack_data() {
+        QTest::addColumn<int>("stations");
+        QTest::newRow("320") << 320;
+        QTest::newRow("600") << 600;
+    }
+    void folderBothWaysAndBack() {
+        QFETCH(int, stations);
+        const QString n = QString::number(stations);
+        const Files binaries{{"POSTOS.DAT", binary(stations, true)},
+                             {"vazoes.dat", binary(3 * 12 * stations)},
+                             {"Mlt", binary(12 * stations)}};
+        makeFolder("bin", binaries);
+        makeFolder("txt", {});
+        makeFolder("back", {});
+        Run r = torvane({"all", "to-text", "bin", "txt", "--stations", n}, dir.path());
+        QCOMPARE(r.out,
+                 QStringLiteral("Arquivo TEXTO de postos \"txt/POSTOS.DAT\" gerado de "
+                                "\"bin/POSTOS.DAT\".\nArquivo TEXTO de vazões "
+                                "\"txt/vazoes.dat\" gerado de \"bin/vazoes.dat\".\n"
+                                "Arquivo TEXTO de MLT \"txt/Mlt\" gerado de \"bin/Mlt\".\n"));
+        const Files texts = contents(path("txt"));
+        r = torvane({"all", "to-bin", "txt", "back", "--stations", n, "--lang", "en"}, dir.path());
+        QCOMPARE(r.out.section('\n', 0, 0), QStringLiteral("Binary POSTOS file "
+                                                           "\"back/POSTOS.DAT\" written from "
+                                                           "\"txt/POSTOS.DAT\"."));
+        QCOMPARE(contents(path("back")), binaries);
+        // Back again over the texts: --force replaces them.
+        r = torvane({"all", "to-text", "back", "txt", "--stations", n, "--force"}, dir.path());
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(contents(path("txt")), texts);
+    }
+
+    void folderRefusals_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("vazoes"); // the input folder's VAZOES
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        const QStringList all{"all", "to-bin", "in", "out", "--stations", "320"};
+        QTest::newRow("bad VAZOES, --force")
+            << all + QStringList{"--force"} << QByteArray("  2 19x1\r\n") << 1
+            << "Erro no arquivo texto \"in/VAZOES\", linha 1. Campo ano inválido.\n";
+        QTest::newRow("existing output")
+            << all << kVazoes << 1 << "Arquivo out/MLT já existe; use --force para substituí-lo.\n";
+        QTest::newRow("output folder missing")
+            << QStringList{"all", "to-bin", "in", "none", "--stations", "320"} << kVazoes << 1
+            << "Pasta de saída \"none\" não existe ou não é uma pasta.\n";
+        QTest::newRow("output folder is the input")
+            << QStringList{"all", "to-bin", "in", "./in/", "--stations", "320", "--force"}
+            << kVazoes << 1
+            << "A pasta de saída é a pasta de entrada: cada arquivo gerado substituiria o seu "
+               "original.\n";
+        QTest::newRow("none found")
+            << QStringList{"all", "to-bin", "other", "out", "--stations", "320"} << kVazoes << 2
+            << "Nenhum arquivo POSTOS, VAZOES ou MLT (sem extensão, .DAT ou .TXT) em \"other\".\n";
+        QTest::newRow("ambiguous, en")
+            << all + QStringList{"--lang", "en"} << QByteArray() << 2
+            << "More than one VAZOES file in \"in\": VAZOES, vazoes.txt. Keep only one.\n";
+        QTest::newRow("--lang elsewhere")
+            << QStringList{"mlt", "to-bin", "in/MLT", "out/X", "--stations", "320", "--lang", "en"}
+            << kVazoes << 2
+            << "torvane: --lang só se aplica a all e a --help.\n"
+               "Use \"torvane --help\" para ver os comandos.\n";
+    }
+    void folderRefusals() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, vazoes);
+        Files in{{"POSTOS.DAT", kPostos}, {"MLT", kMlt}, {"VAZOES", vazoes}};
+        if (vazoes.isEmpty())
+            in.insert("vazoes.txt", kVazoes);
+        makeFolder("in", in);
+        // An output's name, and another.
+        const Files before{{"MLT", "old MLT"}, {"notas", "keep"}};
+        makeFolder("out", before);
+        makeFolder("other", {{"VAZOES.BAK", kVazoes}});
+        const Run r = torvane(args, dir.path());
+        QTEST(r.err, "err");
+        QTEST(r.exitCode, "exitCode");
+        QCOMPARE(r.out, QString());
+        QCOMPARE(contents(path("out")), before);
+    }
+
+    void folderWriteFailureSaysWhatWasWritten() {
+        // The second of three commits fails as a full disk would: the first stays written.
+        makeFolder("in", {{"POSTOS", kPostos}, {"VAZOES", kVazoes}, {"MLT", kMlt}});
+        makeFolder("out", {{"VAZOES", "old"}});
+        int commits = 0;
+        setCommitFaultForTesting([&commits](const QString&) {
+            return ++commits == 2 ? QStringLiteral("No space left on device") : QString();
+        });
+        ScriptedDialogs d;
+        const FolderResult result = convertFolder(
+            d, {path("in"), path("out"), Direction::TextToBin, 320, true, Language::Portuguese});
+        setCommitFaultForTesting({});
+        QCOMPARE(result.outcome, FolderOutcome::Failed);
+        QCOMPARE(d.boxes(),
+                 (QStringList{QStringLiteral("error: Cannot write file \"%1\". No space left on "
+                                             "device")
+                                  .arg(path("out/VAZOES")),
+                              QStringLiteral("error: Gravados antes da falha: %1. Não gravados "
+                                             "(ficam como estavam): %2, %3.")
+                                  .arg(path("out/POSTOS"), path("out/VAZOES"), path("out/MLT"))}));
+        QCOMPARE(contents(path("out")).keys(), (QStringList{"POSTOS", "VAZOES"}));
+        QCOMPARE(readBytes(path("out/VAZOES")), QByteArray("old"));
     }
 
     void usageErrors() {

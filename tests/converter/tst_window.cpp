@@ -20,7 +20,9 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -88,7 +90,21 @@ class TstWindow : public QObject {
         return item ? item->text() : QString();
     }
 
+    // The converter's settings file, in the test's own folder (initTestCase).
+    QString settingsFile() const { return path("settings/Tobrel/Tobrel.conf"); }
+    void reopenRemembering() {
+        form.reset();
+        dialogs = ScriptedDialogs();
+        form = std::make_unique<TForm1>(dialogs);
+        form->rememberSettings();
+    }
+
 private slots:
+    void initTestCase() {
+        // Never the user's own settings.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path("settings"));
+    }
     void init() {
         dialogs = ScriptedDialogs();
         form = std::make_unique<TForm1>(dialogs);
@@ -691,6 +707,64 @@ private slots:
         QCOMPARE(dialogs.events.size(), 1);
         QCOMPARE(dialogs.events.at(0).kind, QStringLiteral("information"));
         QVERIFY(dialogs.events.at(0).text.contains(QStringLiteral("Tobrel")));
+    }
+
+    void settingsRoundTrip_data() {
+        QTest::addColumn<QString>("horizon"); // the button checked
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("direction"); // of every page
+        QTest::newRow("320, Postos, to text") << "RBTop"
+                                              << "TSHpostos" << 1;
+        QTest::newRow("600, Séries, to binary") << "RBTplan"
+                                                << "TSHseries" << 0;
+    }
+    void settingsRoundTrip() {
+        QFETCH(QString, horizon);
+        QFETCH(QString, page);
+        QFETCH(int, direction);
+        QFile::remove(settingsFile());
+        QVERIFY(QDir().mkpath(path("in")) && QDir().mkpath(path("out")));
+        reopenRemembering();
+        get<QRadioButton>(qPrintable(horizon))->click();
+        get<QTabWidget>("PageControl1")->setCurrentWidget(get<QWidget>(qPrintable(page)));
+        for (const char* group : {"RGRpostos", "RGRvazoes", "RGRmlt"})
+            chooseDirection(group, direction);
+        dialogs.fileAnswers << path("in/VAZOES") << path("out/VAZOES.DAT");
+        get<QPushButton>("BTNseek_v")->click();
+        get<QPushButton>("BTNgenerate_v")->click(); // saved nothing: no such input
+
+        reopenRemembering();
+        QVERIFY(get<QRadioButton>(qPrintable(horizon))->isChecked());
+        QCOMPARE(get<QTabWidget>("PageControl1")->currentWidget(), get<QWidget>(qPrintable(page)));
+        for (const char* group : {"RGRpostos", "RGRvazoes", "RGRmlt"})
+            QCOMPARE(get<RadioGroup>(group)->itemIndex(), direction);
+        get<QPushButton>("BTNseek_m")->click();
+        QCOMPARE(dialogs.events.last().folder, path("in"));
+        get<QPushButton>("BTNgenerate_m")->click();
+        QCOMPARE(dialogs.events.last().folder, path("out"));
+    }
+
+    void settingsUnusable_data() {
+        QTest::addColumn<QByteArray>("file"); // empty: a folder in the file's place
+        QTest::newRow("garbage") << QByteArray("\x00\xff[[=\n\x01\x02]\xfe=\x00\n[", 14);
+        QTest::newRow("unknown values")
+            << QByteArray("[General]\nhorizon=999\npage=nowhere\n[postos]\ndirection=sideways\n"
+                          "[folders]\nopen=/no/such/folder\n");
+        QTest::newRow("a folder, neither read nor written") << QByteArray();
+    }
+    void settingsUnusable() {
+        QFETCH(QByteArray, file);
+        QDir(path("settings")).removeRecursively();
+        QVERIFY(QDir().mkpath(path("settings/Tobrel")));
+        QVERIFY(file.isEmpty() ? QDir().mkpath(settingsFile()) : writeBytes(settingsFile(), file));
+        reopenRemembering();
+        QVERIFY(get<QRadioButton>("RBTplan")->isChecked());
+        QCOMPARE(get<QTabWidget>("PageControl1")->currentWidget(), get<QWidget>("TSHvazoes"));
+        for (const char* group : {"RGRpostos", "RGRvazoes", "RGRmlt"})
+            QCOMPARE(get<RadioGroup>(group)->itemIndex(), 0);
+        get<QPushButton>("BTNseek_p")->click();
+        QCOMPARE(dialogs.events.last().folder, QString());
+        form.reset(); // keeps what it can, and goes
     }
 
     void closeButtonClosesTheWindow() {

@@ -13,6 +13,7 @@ struct DialogEvent {
     QString kind; // "warning", "error", "information", "confirm", "open", "save", "document"
     QString text; // the box's text, or the dialog's title
     QString filter;
+    QString folder; // where a file dialog opened
 };
 
 class ScriptedDialogs : public Torvane::Dialogs {
@@ -26,23 +27,23 @@ public:
         const char* name = kind == Torvane::BoxKind::Warning ? "warning"
                            : kind == Torvane::BoxKind::Error ? "error"
                                                              : "information";
-        events.append({QString::fromLatin1(name), text, {}});
+        events.append({QString::fromLatin1(name), text, {}, {}});
     }
     bool confirm(const QString& text) override {
-        events.append({QStringLiteral("confirm"), text, {}});
+        events.append({QStringLiteral("confirm"), text, {}, {}});
         return !confirmAnswers.isEmpty() && confirmAnswers.dequeue();
     }
-    QString openFile(const QString& title, const QString& filter) override {
-        events.append({QStringLiteral("open"), title, filter});
+    QString openFile(const QString& title, const QString& filter, const QString& folder) override {
+        events.append({QStringLiteral("open"), title, filter, folder});
         return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
     }
-    QString saveFile(const QString& title, const QString& filter) override {
-        events.append({QStringLiteral("save"), title, filter});
+    QString saveFile(const QString& title, const QString& filter, const QString& folder) override {
+        events.append({QStringLiteral("save"), title, filter, folder});
         return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
     }
 
     bool openDocument(const QString& path) override {
-        events.append({QStringLiteral("document"), path, {}});
+        events.append({QStringLiteral("document"), path, {}, {}});
         return !openDocumentAnswers.isEmpty() && openDocumentAnswers.dequeue();
     }
 

@@ -47,6 +47,8 @@ private slots:
     void configUnreadable();
     void unusableName_data();
     void unusableName();
+    void withoutWindowModule_data();
+    void withoutWindowModule();
 };
 
 // With no --config and no config.ini anywhere, the export warns and takes the built-in lists.
@@ -384,6 +386,42 @@ void TestCommandLine::unusableName() {
     QVERIFY2(err.contains(message), qPrintable(err));
     QVERIFY(!err.contains("não pode ser lido"));
     QCOMPARE(filesIn(dir.path()), QStringList{"HIDR.DAT"});
+}
+
+// The program alone, without the window's module beside it (nor installed): the commands that
+// only read and write run; those that draw say why they cannot, and write nothing.
+void TestCommandLine::withoutWindowModule_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("diff") << QStringList{"--diff", "HIDR.DAT", "HIDR.DAT"} << 0 << QString();
+    QTest::newRow("csv") << QStringList{"--export-csv", "HIDR.DAT", "o.csv"} << 0 << QString();
+    QTest::newRow("pdf") << QStringList{"--print-pdf", "HIDR.DAT", "o.pdf"} << 1
+                         << "quillmark: o desenho não pôde ser feito: ";
+    QTest::newRow("curves, English")
+        << QStringList{"--lang", "en", "--curves", "HIDR.DAT", "5", "o.png"} << 1
+        << "quillmark: nothing could be drawn: ";
+}
+
+void TestCommandLine::withoutWindowModule() {
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    if (QFileInfo::exists(QStringLiteral(QUILLMARK_MODULE_DIR)))
+        QSKIP("the window's module is installed on this machine");
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("HIDR.DAT"), threePlants()));
+    const QString program = dir.filePath("quillmark");
+    QVERIFY(QFile::copy(QUILLMARK_EXE, program));
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(program, args + QStringList{"--config", sampleConfig()});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), exitCode);
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(err.contains(message), qPrintable(err));
+    if (exitCode != 0)
+        QCOMPARE(filesIn(dir.path()), (QStringList{"HIDR.DAT", "quillmark"}));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -7,10 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTest>
 
 EditorHarness::EditorHarness(bool withConfig) : m_previousDir(QDir::currentPath()) {
     QDir::setCurrent(m_dir.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
     if (withConfig)
         writeFile(QStringLiteral("config.ini"), defaultConfig());
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A main window started as a user starts it, for GUI tests: its own temporary folder as the
 // current directory (StartDir) and as the folder of config.ini, the scripted dialogs, and the
-// first activation run.
+// first activation run. The editor's settings live in a folder of the harness's own, never in
+// the user's.
 
 #include "ScriptedDialogs.h"
 #include "window/TFRMeditor.h"
@@ -43,10 +44,13 @@ public:
     void destroy();
 
     TFRMeditor& window() { return *m_window; }
+    // The folder the editor's settings file is kept in (velarin/velarin.conf under it).
+    QString settingsPath() const { return m_settingsDir.path(); }
     ScriptedDialogs dialogs;
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_settingsDir;
     QString m_previousDir;
     std::unique_ptr<TFRMeditor> m_window;
 };

@@ -24,6 +24,7 @@ const std::vector<ExpectedLanguageText>& expectedMenuCaptions() {
         T("MnEditPlantCreate", "&Criar", "&Create"),
         T("MnEditPlantChange", "&Alterar", "C&hange"),
         T("MnEditPlantDel", "&Excluir", "&Delete"),
+        T("MnEditPlantCreateFrom", "Criar a &partir desta Usina...", "Create &from This Plant..."),
         T("MnTools", "&Ferramentas", "&Tools"),
         T("MnToolsCheck", "&Verificar Cadastro...", "&Check Registry..."),
         T("MnToolsCompare", "Co&mparar com...", "Co&mpare with..."),
@@ -36,6 +37,8 @@ const std::vector<ExpectedLanguageText>& expectedMenuCaptions() {
         T("MnEditLanEng", "&English", "&English"),
         T("MnEditLanEsp", "&Español", "&Español"),
         T("MnEditLanFran", "&Français", "&Français"),
+        T("MnFileRecent", "Rece&ntes", "&Recent"),
+        T("MnFileRecentNone", "Nenhum cadastro recente", "No recent registries"),
     };
     return rows;
 }

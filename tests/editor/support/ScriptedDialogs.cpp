@@ -24,6 +24,8 @@ QString ScriptedDialogs::kindName(Kind kind) {
         return QStringLiteral("choosePrinter");
     case Kind::ChooseFolder:
         return QStringLiteral("chooseFolder");
+    case Kind::Leave:
+        return QStringLiteral("leave");
     }
     return {};
 }
@@ -32,7 +34,7 @@ QStringList ScriptedDialogs::messageLines() const {
     QStringList lines;
     for (const Box& box : boxes)
         if (box.kind == Kind::Plain || box.kind == Kind::Warning || box.kind == Kind::Error ||
-            box.kind == Kind::Information || box.kind == Kind::Confirm)
+            box.kind == Kind::Information || box.kind == Kind::Confirm || box.kind == Kind::Leave)
             lines << kindName(box.kind) + QStringLiteral(": ") + box.text;
     return lines;
 }
@@ -69,13 +71,15 @@ bool ScriptedDialogs::confirm(const QString& text) {
     return confirmAnswers.isEmpty() ? false : confirmAnswers.dequeue();
 }
 
-QString ScriptedDialogs::openFile(const QString& title, const QString& filter, const QString&) {
+QString ScriptedDialogs::openFile(const QString& title, const QString& filter, const QString& dir) {
     boxes.append({Kind::OpenFile, title, filter});
+    dirs.append(dir);
     return openFileAnswers.isEmpty() ? QString() : openFileAnswers.dequeue();
 }
 
 QString ScriptedDialogs::chooseFolder(const QString& title, const QString& dir) {
     boxes.append({Kind::ChooseFolder, title, dir});
+    dirs.append(dir);
     return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
 }
 
@@ -83,6 +87,7 @@ QString ScriptedDialogs::saveFile(const QString& title, const QString& filter, c
                                   const QString& proposedName, bool confirmOverwrite) {
     boxes.append({Kind::SaveFile, title, filter});
     saveRequests.append({filter, dir, proposedName, confirmOverwrite});
+    dirs.append(dir);
     return saveFileAnswers.isEmpty() ? QString() : saveFileAnswers.dequeue();
 }
 
@@ -121,4 +126,10 @@ ScriptedDialogs::PrinterAnswer ScriptedDialogs::printToPdf(const QString& file, 
         }
         return true;
     };
+}
+
+LeaveChoice ScriptedDialogs::askLeave(const LeaveQuestion& question) {
+    boxes.append({Kind::Leave, question.text,
+                  QStringList{question.save, question.discard, question.stay}.join(u'|')});
+    return leaveAnswers.isEmpty() ? LeaveChoice::Stay : leaveAnswers.dequeue();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The scripted double of the editor's dialog seam: every box is recorded (kind and exact
 // text, in order) and every question is answered from a queue; an empty queue answers
-// "cancel" (No, no file, no text, no printer).
+// "cancel" (No, no file, no text, no printer, go on editing).
 
 #include "core/Dialogs.h"
 
@@ -24,7 +24,8 @@ public:
         SaveFile,
         InputText,
         ChoosePrinter,
-        ChooseFolder
+        ChooseFolder,
+        Leave
     };
 
     struct Box {
@@ -41,6 +42,7 @@ public:
     // The type chosen with a save dialog's file, for those that ask (empty when none queued).
     QQueue<QString> saveTypeAnswers;
     QQueue<std::optional<QString>> inputAnswers;
+    QQueue<LeaveChoice> leaveAnswers;
     // A print dialog's answer: true for OK, after setting up the printer as the user would.
     using PrinterAnswer = std::function<bool(QPrinter&, const PrintRequest&)>;
     QQueue<PrinterAnswer> printerAnswers;
@@ -55,6 +57,8 @@ public:
 
     QList<Box> boxes;
     QList<SaveRequest> saveRequests;
+    // The folder every file dialog (open, save, folder) opened in, in order.
+    QStringList dirs;
     QList<PrintRequest> printRequests;
 
     // The recorded message boxes (not dialogs), as "kind: text" lines.
@@ -66,6 +70,7 @@ public:
         boxes.clear();
         saveRequests.clear();
         printRequests.clear();
+        dirs.clear();
     }
 
     void message(MessageKind kind, const QString& text) override;
@@ -80,6 +85,8 @@ public:
     std::optional<QString> inputText(const QString& title, const QString& prompt,
                                      const QString& initial) override;
     bool choosePrinter(QPrinter& printer, const PrintRequest& request) override;
+    // Recorded with its buttons' texts, "|"-separated, as the extra.
+    LeaveChoice askLeave(const LeaveQuestion& question) override;
 
     static QString kindName(Kind kind);
 };

@@ -715,6 +715,7 @@ void TestEditorWindow::programStarts() {
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", h.settingsPath()); // the window keeps its Recent list there
     program.setProcessEnvironment(env);
     program.setWorkingDirectory(h.path("."));
     program.start(QStringLiteral(QUILLMARK_EXE), {file});

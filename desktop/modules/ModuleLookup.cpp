@@ -1,4 +1,4 @@
-#include "cli/ModuleLookup.h"
+#include "modules/ModuleLookup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QLibrary>
 
-namespace Torvane {
+namespace Desktop {
 
 QString programFolder(const char* argv0) {
     const QFileInfo self(QStringLiteral("/proc/self/exe"));
@@ -17,8 +17,8 @@ QString programFolder(const char* argv0) {
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
 }
 
-QStringList moduleFolders(const char* argv0) {
-    return {programFolder(argv0), QStringLiteral(TORVANE_MODULE_DIR)};
+QStringList moduleFolders(const QString& installedFolder, const char* argv0) {
+    return {programFolder(argv0), installedFolder};
 }
 
 QString findModule(const QString& fileName, const QStringList& folders) {
@@ -30,13 +30,13 @@ QString findModule(const QString& fileName, const QStringList& folders) {
     return QDir(folders.value(0)).filePath(fileName);
 }
 
-QFunctionPointer moduleEntry(const QString& fileName, const char* symbol, QString& error,
-                             const char* argv0) {
-    QLibrary module(findModule(fileName, moduleFolders(argv0)));
+QFunctionPointer moduleEntry(const QString& fileName, const char* symbol,
+                             const QString& installedFolder, QString& error, const char* argv0) {
+    QLibrary module(findModule(fileName, moduleFolders(installedFolder, argv0)));
     const QFunctionPointer entry = module.resolve(symbol);
     if (!entry)
         error = module.errorString();
     return entry;
 }
 
-} // namespace Torvane
+} // namespace Desktop
