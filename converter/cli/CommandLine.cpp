@@ -447,6 +447,15 @@ int runSeriesCommand(const Options& o, PlotRenderer renderer) {
 }
 
 // torvane all: the folder's POSTOS, VAZOES and MLT, all read and converted before any is written.
+// "to-bin" or "to-text"; nullopt for anything else.
+std::optional<Direction> directionOf(const QString& word) {
+    if (word == QLatin1String("to-bin"))
+        return Direction::TextToBin;
+    if (word == QLatin1String("to-text"))
+        return Direction::BinToText;
+    return std::nullopt;
+}
+
 int runFolderCommand(const Options& o) {
     const Language lang = o.language.value_or(Language::Portuguese);
     const auto say = [lang](const char* pt, const char* en) {
@@ -457,11 +466,7 @@ int runFolderCommand(const Options& o) {
         return usageError(say("esperados all to-bin|to-text PASTA_ENTRADA PASTA_SAIDA.",
                               "expected all to-bin|to-text INDIR OUTDIR."),
                           lang);
-    std::optional<Direction> direction;
-    if (pos[1] == QLatin1String("to-bin"))
-        direction = Direction::TextToBin;
-    else if (pos[1] == QLatin1String("to-text"))
-        direction = Direction::BinToText;
+    const std::optional<Direction> direction = directionOf(pos[1]);
     if (!direction)
         return usageError(
             say("direção desconhecida \"%1\".", "unknown direction \"%1\".").arg(pos[1]), lang);
@@ -576,11 +581,7 @@ int runCommandLine(const QStringList& arguments, PlotRenderer renderer) {
     if (!kind)
         return usageError(QStringLiteral("tipo desconhecido \"%1\".").arg(pos[0]));
 
-    std::optional<Direction> direction;
-    if (pos[1] == QLatin1String("to-bin"))
-        direction = Direction::TextToBin;
-    else if (pos[1] == QLatin1String("to-text"))
-        direction = Direction::BinToText;
+    const std::optional<Direction> direction = directionOf(pos[1]);
     if (!direction)
         return usageError(QStringLiteral("direção desconhecida \"%1\".").arg(pos[1]));
 

@@ -10,6 +10,8 @@
 
 #include "files/SafeWrite.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -242,6 +244,17 @@ QString targetName(const QString& chosen) {
 QString replaceQuestion(const QString& name) {
     return QStringLiteral("O Arquivo ") + name +
            QStringLiteral(" já existe. Deseja substituí-lo ?");
+}
+
+bool mayWriteTarget(const QString& chosen, const QString& target,
+                    const std::function<QString(const QString& output)>& refusal,
+                    Dialogs& dialogs) {
+    if (const QString why = refusal ? refusal(target) : QString(); !why.isEmpty()) {
+        dialogs.message(MessageKind::Warning, why);
+        return false;
+    }
+    return target == chosen || !QFileInfo::exists(target) ||
+           dialogs.confirm(replaceQuestion(target));
 }
 
 bool exportToFile(const Source& source, const QString& target, Dialogs& dialogs) {

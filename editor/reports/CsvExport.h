@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class Dialogs;
 
@@ -43,6 +44,13 @@ QString targetName(const QString& chosen);
 
 // "O Arquivo <name> já existe. Deseja substituí-lo ?"
 QString replaceQuestion(const QString& name);
+
+// Whether the export may write target, the name chosen in the save dialog as the name rule made
+// it: refusal's text (empty: none) is warned and false answered; a target other than chosen
+// that exists is asked about with replaceQuestion, as the dialog asked only about chosen.
+bool mayWriteTarget(const QString& chosen, const QString& target,
+                    const std::function<QString(const QString& output)>& refusal,
+                    Dialogs& dialogs);
 
 // Reads the registry once and writes its export to target through QSaveFile, so a failure
 // leaves target as it was. An unreadable registry shows the registry's read message once;

@@ -29,12 +29,7 @@ bool runExportCommand(Dialogs& dialogs, const ExportRequest& request) {
         target = (chosen.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? chosen.chopped(4)
                                                                                : chosen) +
                  QStringLiteral(".xlsx");
-    if (const QString why = request.refusal ? request.refusal(target) : QString(); !why.isEmpty()) {
-        dialogs.message(MessageKind::Warning, why);
-        return false;
-    }
-    if (target != chosen && QFileInfo::exists(target) &&
-        !dialogs.confirm(CsvExport::replaceQuestion(target)))
+    if (!CsvExport::mayWriteTarget(chosen, target, request.refusal, dialogs))
         return false;
     CsvExport::Source source;
     source.registryFile = request.registryFile;

@@ -74,12 +74,7 @@ bool save(Dialogs& dialogs, const Table& table, const Request& request) {
     // A name without the type's extension takes it.
     const QString extension = workbook ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
     const QString target = QFileInfo(chosen).suffix().isEmpty() ? chosen + extension : chosen;
-    if (const QString why = request.refusal ? request.refusal(target) : QString(); !why.isEmpty()) {
-        dialogs.message(MessageKind::Warning, why);
-        return false;
-    }
-    if (target != chosen && QFileInfo::exists(target) &&
-        !dialogs.confirm(CsvExport::replaceQuestion(target)))
+    if (!CsvExport::mayWriteTarget(chosen, target, request.refusal, dialogs))
         return false;
     QString error;
     bool written = true;

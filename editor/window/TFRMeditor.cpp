@@ -602,6 +602,13 @@ bool TFRMeditor::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Shortcut)
         if (const auto* action = qobject_cast<QAction*>(watched))
             return !shortcutReachable(action); // eaten when the click could not be made
+    if (event->type() == QEvent::ShortcutOverride && m_doc->editing() &&
+        qobject_cast<QTableWidget*>(watched) &&
+        static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::Key_F2)) {
+        // While editing, F2 is the grid's own, as in any grid: it opens the current cell.
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched)) {
         // On X11 desktops a box takes Ctrl+E as the end of its line (and the focus is in the
         // name box after a load): a command of the window that is on comes first.

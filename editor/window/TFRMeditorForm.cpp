@@ -604,6 +604,8 @@ void TFRMeditor::setShortcuts() {
         }
     for (QLineEdit* box : formBoxes())
         box->installEventFilter(this); // a box's own keys would hide the window's
+    for (QTableWidget* grid : grids())
+        grid->installEventFilter(this); // F2 opens a cell while editing
 
     // Save and Cancel of an edit. The keys are the buttons' own, so they act only while the
     // buttons are shown and on (a button's caption would replace a key set on the button).
