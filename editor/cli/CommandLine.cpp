@@ -288,9 +288,8 @@ bool configReadable(const QString& path) {
 int exportCsv(const CliArguments& args, Dialogs& dialogs) {
     const QString& registry = args.names.at(0);
     const QString& output = args.names.at(1);
-    if (refusedReportOutput(registry, output, dialogs, args.language))
+    if (!reportMayStart(args, dialogs))
         return 1;
-    noteIncompleteRecord(registry, args.language, args.form);
     const LookupLists lists = readLists(args, dialogs);
     CsvExport::Source source;
     source.registryFile = registry;
@@ -409,6 +408,14 @@ void noteIncompleteRecord(const QString& registry, Language language, RecordForm
     const QString text = incompleteRecordText(registry, info.size(), int(language), form);
     if (!text.isEmpty())
         std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+}
+
+bool reportMayStart(const CliArguments& args, Dialogs& dialogs) {
+    const QString& registry = args.names.at(0);
+    if (refusedReportOutput(registry, args.names.at(1), dialogs, args.language))
+        return false;
+    noteIncompleteRecord(registry, args.language, args.form);
+    return true;
 }
 
 std::optional<RecordForm> recordFormOption(const QString& value) {

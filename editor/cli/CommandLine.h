@@ -80,6 +80,11 @@ bool refusedReportOutput(const QString& registry, const QString& output, Dialogs
 void noteIncompleteRecord(const QString& registry, Language language,
                           RecordForm form = RecordForm::BySize);
 
+// The start every report of a registry shares (names: the registry, then the output): false,
+// the refusal told, when the output may not be written; else the registry's size noted as
+// noteIncompleteRecord does, and true.
+bool reportMayStart(const CliArguments& args, Dialogs& dialogs);
+
 // "792" or "832" as a form; nullopt for anything else.
 std::optional<RecordForm> recordFormOption(const QString& value);
 

@@ -12,9 +12,8 @@ namespace {
 int summary(const CliArguments& args) {
     const QStringList& names = args.names;
     StderrDialogs dialogs(args.language);
-    if (refusedReportOutput(names.at(0), names.at(1), dialogs, args.language))
+    if (!reportMayStart(args, dialogs))
         return 1;
-    noteIncompleteRecord(names.at(0), args.language, args.form);
     return PlantCurves::writeSummary(names.at(0), names.at(1), QLocale::system(), dialogs,
                                      args.form)
                ? 0

@@ -52,9 +52,8 @@ void takeOffscreenPlatform() {
 int printPdf(const CliArguments& args, Dialogs& dialogs) {
     const QString& registry = args.names.at(0);
     const QString& output = args.names.at(1);
-    if (refusedReportOutput(registry, output, dialogs, args.language))
+    if (!reportMayStart(args, dialogs))
         return 1;
-    noteIncompleteRecord(registry, args.language, args.form);
     AllPlantsJob job;
     job.form = args.form;
     job.lists = readLists(args, dialogs);
